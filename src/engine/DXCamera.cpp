@@ -1,0 +1,8 @@
+#include "DXCamera.h"
+
+#include "win/Fpu.h"
+
+TDXCamera::TDXCamera()
+{
+    win::MaskFloatingPointExceptions();
+}

@@ -1,0 +1,101 @@
+#include "win/MessageBox.h"
+
+#include <QPushButton>
+#include <QMessageBox>
+
+#include <utility>
+#include <vector>
+
+namespace win {
+
+namespace {
+
+using Button = std::pair<QMessageBox::StandardButton, int>;
+
+std::vector<Button> ButtonsOf(unsigned style)
+{
+    switch (style & 0x0F) {
+    case MB_OKCANCEL:
+        return {{QMessageBox::Ok, IDOK}, {QMessageBox::Cancel, IDCANCEL}};
+    case MB_ABORTRETRYIGNORE:
+        return {{QMessageBox::Abort, IDABORT}, {QMessageBox::Retry, IDRETRY}, {QMessageBox::Ignore, IDIGNORE}};
+    case MB_YESNOCANCEL:
+        return {{QMessageBox::Yes, IDYES}, {QMessageBox::No, IDNO}, {QMessageBox::Cancel, IDCANCEL}};
+    case MB_YESNO:
+        return {{QMessageBox::Yes, IDYES}, {QMessageBox::No, IDNO}};
+    case MB_RETRYCANCEL:
+        return {{QMessageBox::Retry, IDRETRY}, {QMessageBox::Cancel, IDCANCEL}};
+    default:
+        return {{QMessageBox::Ok, IDOK}};
+    }
+}
+
+QMessageBox::Icon IconOf(unsigned style)
+{
+    switch (style & 0xF0) {
+    case MB_ICONSTOP: return QMessageBox::Critical;
+    case MB_ICONQUESTION: return QMessageBox::Question;
+    case MB_ICONEXCLAMATION: return QMessageBox::Warning;
+    case MB_ICONINFORMATION: return QMessageBox::Information;
+    default: return QMessageBox::NoIcon;
+    }
+}
+
+// Polish captions for the standard buttons; every text the user sees is Polish.
+QString PolishCaption(QMessageBox::StandardButton button)
+{
+    switch (button) {
+    case QMessageBox::Ok: return QStringLiteral("OK");
+    case QMessageBox::Cancel: return QStringLiteral("Anuluj");
+    case QMessageBox::Yes: return QStringLiteral("Tak");
+    case QMessageBox::No: return QStringLiteral("Nie");
+    case QMessageBox::Abort: return QStringLiteral("Przerwij");
+    case QMessageBox::Retry: return QStringLiteral("Ponów");
+    case QMessageBox::Ignore: return QStringLiteral("Ignoruj");
+    default: return {};
+    }
+}
+
+class ModalMessageBoxes final : public MessageBoxAnswerer {
+public:
+    int Answer(const MessageBoxRequest& request) override
+    {
+        QMessageBox box(IconOf(request.style), request.caption, request.text, QMessageBox::NoButton,
+                        request.owner);
+        box.setWindowModality(request.owner ? Qt::WindowModal : Qt::ApplicationModal);
+        const std::vector<Button> buttons = ButtonsOf(request.style);
+        for (const auto& [standard, result] : buttons)
+            box.addButton(standard)->setText(PolishCaption(standard));
+        box.setDefaultButton(buttons.front().first);
+        // Esc and the close box give Cancel where there is one, as with the system's boxes;
+        // a lone OK button is also pressed by Esc.
+        for (const auto& [standard, result] : buttons) {
+            if (result == IDCANCEL || buttons.size() == 1)
+                box.setEscapeButton(standard);
+        }
+        box.exec();
+        const auto pressed = box.standardButton(box.clickedButton());
+        for (const auto& [standard, result] : buttons) {
+            if (standard == pressed)
+                return result;
+        }
+        return buttons.size() == 1 ? IDOK : IDCANCEL;
+    }
+};
+
+ModalMessageBoxes modalBoxes;
+MessageBoxAnswerer* installedAnswerer = &modalBoxes;
+
+} // namespace
+
+int MessageBox(const MessageBoxRequest& request)
+{
+    return installedAnswerer->Answer(request);
+}
+
+void SetMessageBoxAnswerer(MessageBoxAnswerer* answerer)
+{
+    installedAnswerer = answerer ? answerer : &modalBoxes;
+}
+
+} // namespace win

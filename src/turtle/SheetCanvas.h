@@ -1,0 +1,59 @@
+#pragma once
+
+#include "turtle/SheetBitmap.h"
+
+#include <QPoint>
+#include <QRect>
+
+#include <cstdint>
+#include <vector>
+
+class QImage;
+
+// Drawing tools over a SheetBitmap: a pen (colour and width) that draws lines from the pen
+// position, a brush that fills rectangles and flood-fills surfaces, rectangle copies from
+// other pictures, and pixel reads. Colours are sheet palette indices. Everything is clipped
+// to the sheet: nothing is drawn outside it and nothing fails.
+class SheetCanvas {
+public:
+    explicit SheetCanvas(SheetBitmap& sheet);
+
+    void SetPenColor(std::uint8_t index) { penColor_ = index; }
+    void SetPenWidth(int width) { penWidth_ = width < 1 ? 1 : width; }
+    void SetBrushColor(std::uint8_t index) { brushColor_ = index; }
+    std::uint8_t PenColor() const { return penColor_; }
+    int PenWidth() const { return penWidth_; }
+    std::uint8_t BrushColor() const { return brushColor_; }
+    QPoint PenPos() const { return penPos_; }
+
+    // Moves the pen without drawing.
+    void MoveTo(int x, int y);
+    // Draws from the pen position to (x, y) and moves the pen there. A one-pixel pen leaves out
+    // the end point, as the system's lines do; a wider pen is round and covers both ends.
+    void LineTo(int x, int y);
+
+    // Fills the rectangle (right and bottom exclusive) with the brush.
+    void FillRect(const QRect& rect);
+
+    // Surface flood fill: every pixel of the start pixel's colour that is 4-connected to it
+    // takes the brush colour. A start outside the sheet does nothing.
+    void FloodFillSurface(int x, int y);
+
+    // Colour index at (x, y), or -1 outside the sheet.
+    int Pixel(int x, int y) const;
+
+    // Copies `source` of `picture` to `targetTopLeft` without scaling; each colour becomes the
+    // nearest sheet colour. Parts falling outside the sheet or the picture are skipped.
+    void CopyRect(const QImage& picture, const QRect& source, QPoint targetTopLeft);
+
+private:
+    void Plot(int x, int y);
+    void Stamp(int x, int y);
+
+    SheetBitmap& sheet_;
+    std::uint8_t penColor_ = 0;
+    int penWidth_ = 1;
+    std::uint8_t brushColor_ = SheetBitmap::kWhite;
+    QPoint penPos_{0, 0};
+    std::vector<QPoint> fillStack_; // kept between fills so a fill allocates only once
+};

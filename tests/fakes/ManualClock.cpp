@@ -1,0 +1,11 @@
+#include "fakes/ManualClock.h"
+
+ManualClock::ManualClock()
+{
+    win::SetTickClock(this);
+}
+
+ManualClock::~ManualClock()
+{
+    win::SetTickClock(nullptr);
+}
