@@ -1,0 +1,248 @@
+#include "shell/MainForm.h"
+
+#include "shell/ExceptionBox.h"
+#include "shell/ProgressForm.h"
+#include "turtle/StatusTexts.h"
+#include "ui_MainForm.h"
+#include "win/MessagePump.h"
+
+#include <QCloseEvent>
+#include <QCursor>
+#include <QLabel>
+#include <QPixmap>
+#include <QSlider>
+#include <QStatusBar>
+
+// The window's pictures live in this library's resources, which a static link would drop unless
+// they are named once.
+static void InitShellResources()
+{
+    Q_INIT_RESOURCE(qel3d);
+}
+
+namespace {
+
+// Status bar panels: widths and the texts they show until the first refresh.
+struct StatusPanel {
+    int width;
+    const char* startText;
+};
+constexpr std::array<StatusPanel, 5> kStatusPanels = {{
+    {320, ""}, {50, "? / ?"}, {70, "X = ??"}, {70, "Y = ??"}, {60, "K = ??"},
+}};
+
+} // namespace
+
+void ShowTrackValue(QLabel* label, int value)
+{
+    label->setText(QString::number(value));
+}
+
+TMainForm::TMainForm(QWidget* parent)
+    : QMainWindow(parent), DXCore(this), Sheet(Turtle, *this), Motion(Sheet, *this), Pages(Sheet),
+      ui(std::make_unique<Ui::TMainForm>())
+{
+    InitShellResources();
+    ui->setupUi(this);
+    setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
+                   | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    ui->ColorImage->setPixmap(QPixmap::fromImage(Sheet.ColorStrip()));
+    ui->WidthImage->setPixmap(QPixmap::fromImage(Sheet.WidthStrip()));
+    CreateStatusPanels();
+    ConfigureComponents();
+    ConnectHandlers();
+    StartTimer.start();
+}
+
+TMainForm::~TMainForm() = default;
+
+QWidget* TMainForm::ClientArea() const
+{
+    return ui->ClientArea;
+}
+
+void TMainForm::ConfigureComponents()
+{
+    // The window's stored settings of its engine components.
+    DXCore.DXViewport = ui->DXViewport;
+    DXCore.DXScene = &DXScene;
+    DXCore.Front = 1.0f;
+    DXCore.Back = 8000.0f;
+
+    DXCamera.PosX = 0.0f;
+    DXCamera.PosY = 3000.0f;
+    DXCamera.PosZ = -2000.0f;
+
+    DXAnimation.PosX = 0.0f;
+    DXAnimation.PosY = 0.0f;
+    DXAnimation.PosZ = 0.0f;
+    DXAnimation.ViewX = 0.0f;
+    DXAnimation.ViewY = 1.0f;
+    DXAnimation.ViewZ = 0.0f;
+    DXAnimation.SpeedFactor = 0.05;
+    DXAnimation.StartTime = 0;
+    DXAnimation.EndTime = 12000;
+    DXAnimation.AutoRepeat = false;
+    DXAnimation.Play = false;
+    DXAnimation.DXScene = &DXScene;
+    DXAnimation.DXCore = &DXCore;
+
+    StartTimer.setInterval(kStartDelayMs);
+    StartTimer.setSingleShot(true);
+}
+
+void TMainForm::ConnectHandlers()
+{
+    const auto guarded = [](auto handler) { return [handler] { RunGuarded(handler); }; };
+
+    connect(&StartTimer, &QTimer::timeout, this, guarded([this] { StartTimerTimer(); }));
+    connect(ui->ForwardBtn, &QAbstractButton::clicked, this, guarded([this] { ForwardBtnClick(); }));
+    connect(ui->BackwardBtn, &QAbstractButton::clicked, this, guarded([this] { BackwardBtnClick(); }));
+    connect(ui->RightBtn, &QAbstractButton::clicked, this, guarded([this] { RightBtnClick(); }));
+    connect(ui->LeftBtn, &QAbstractButton::clicked, this, guarded([this] { LeftBtnClick(); }));
+    connect(ui->CircleBtn, &QAbstractButton::clicked, this, guarded([this] { CircleBtnClick(); }));
+    connect(ui->SquareBtn, &QAbstractButton::clicked, this, guarded([this] { SquareBtnClick(); }));
+    connect(ui->ExitMenu, &QAction::triggered, this, guarded([this] { ExitMenuClick(); }));
+    connect(ui->ToolButton7, &QAction::triggered, this, guarded([this] { ExitMenuClick(); }));
+
+    const std::array<std::pair<QSlider*, QLabel*>, 6> tracks = {{
+        {ui->ForwardTrack, ui->ForwardLabel},
+        {ui->BackwardTrack, ui->BackwardLabel},
+        {ui->RightTrack, ui->RightLabel},
+        {ui->LeftTrack, ui->LeftLabel},
+        {ui->CircleTrack, ui->CircleLabel},
+        {ui->SquareTrack, ui->SquareLabel},
+    }};
+    for (const auto& [track, label] : tracks)
+        connect(track, &QSlider::valueChanged, label, [label = label](int value) { ShowTrackValue(label, value); });
+}
+
+void TMainForm::CreateStatusPanels()
+{
+    for (std::size_t i = 0; i < kStatusPanels.size(); ++i) {
+        auto* panel = new QLabel(QString::fromUtf8(kStatusPanels[i].startText), ui->MainStatusBar);
+        panel->setFixedWidth(kStatusPanels[i].width);
+        panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        ui->MainStatusBar->addWidget(panel);
+        statusPanels_[i] = panel;
+    }
+}
+
+void TMainForm::RefreshStatus()
+{
+    const StatusTexts texts = MakeStatusTexts(Pages.CurrentPage, Pages.PageCount, Turtle, QLocale::system());
+    statusPanels_[1]->setText(texts.page);
+    statusPanels_[2]->setText(texts.x);
+    statusPanels_[3]->setText(texts.y);
+    statusPanels_[4]->setText(texts.heading);
+}
+
+bool TMainForm::MouseInViewport() const
+{
+    const QPoint p = ClientArea()->mapFromGlobal(QCursor::pos());
+    const TDXViewport& view = *ui->DXViewport;
+    return view.Left() <= p.x() && p.x() <= view.Left() + view.Width() && view.Top() <= p.y()
+           && p.y() <= view.Top() + view.Height();
+}
+
+void TMainForm::BeginCommand()
+{
+    setCursor(Qt::WaitCursor);
+    QCoreApplication::processEvents();
+    setEnabled(false);
+    DXAnimation.Play = true;
+}
+
+void TMainForm::EndCommand()
+{
+    DXAnimation.Play = false;
+    setEnabled(true);
+    unsetCursor();
+    QCoreApplication::processEvents();
+}
+
+void TMainForm::StartCommand(void (TurtleMotion::*start)(int), const QSlider* track)
+{
+    // Only the main loop carries a command to its end; without it the window would stay
+    // disabled for good.
+    if (!loopRunning_ || Motion.State != CommandState::Idle)
+        return;
+    BeginCommand();
+    (Motion.*start)(track->value());
+}
+
+void TMainForm::ForwardBtnClick()
+{
+    StartCommand(&TurtleMotion::StartForward, ui->ForwardTrack);
+}
+
+void TMainForm::BackwardBtnClick()
+{
+    StartCommand(&TurtleMotion::StartBackward, ui->BackwardTrack);
+}
+
+void TMainForm::RightBtnClick()
+{
+    StartCommand(&TurtleMotion::StartRight, ui->RightTrack);
+}
+
+void TMainForm::LeftBtnClick()
+{
+    StartCommand(&TurtleMotion::StartLeft, ui->LeftTrack);
+}
+
+void TMainForm::CircleBtnClick()
+{
+    StartCommand(&TurtleMotion::StartCircle, ui->CircleTrack);
+}
+
+void TMainForm::SquareBtnClick()
+{
+    StartCommand(&TurtleMotion::StartSquare, ui->SquareTrack);
+}
+
+void TMainForm::ExitMenuClick()
+{
+    close();
+}
+
+void TMainForm::closeEvent(QCloseEvent* event)
+{
+    const bool canClose = DiskFile.CanClose();
+    DXCore.Running = !canClose;
+    if (!canClose) {
+        event->ignore();
+        return;
+    }
+    event->accept();
+    // Closing the main window ends the application.
+    win::PostQuitMessage(0);
+}
+
+void TMainForm::ShowPenColor(const QImage& indicator, const QString& label)
+{
+    ui->SelColorImage->setPixmap(QPixmap::fromImage(indicator));
+    ui->SelColorLabel->setText(label);
+}
+
+void TMainForm::ShowBGColor(const QImage& indicator, const QString& label)
+{
+    ui->SelBGColorImage->setPixmap(QPixmap::fromImage(indicator));
+    ui->SelBGColorLabel->setText(label);
+}
+
+void TMainForm::ShowPenWidth(const QImage& indicator, const QString& label)
+{
+    ui->SelWidthImage->setPixmap(QPixmap::fromImage(indicator));
+    ui->SelWidthLabel->setText(label);
+}
+
+void TMainForm::ShowPenDown(bool down)
+{
+    ui->PenBtn->setChecked(down);
+}
+
+void TMainForm::MarkPageDrawn()
+{
+    Pages.MarkCurrentDrawn();
+}

@@ -1,1 +1,113 @@
 #pragma once
+
+#include "assets/JoinFile.h"
+#include "engine/DXAnimation.h"
+#include "engine/DXCamera.h"
+#include "engine/DXCore.h"
+#include "engine/DXScene.h"
+#include "notebook/DiskFile.h"
+#include "notebook/Notebook.h"
+#include "turtle/CameraControl.h"
+#include "turtle/TurtleMotion.h"
+#include "turtle/TurtlePanel.h"
+#include "turtle/TurtleSheet.h"
+#include "turtle/TurtleState.h"
+
+#include <QMainWindow>
+#include <QTimer>
+
+#include <array>
+#include <cstdint>
+#include <memory>
+
+class QLabel;
+class QSlider;
+class TProgressForm;
+
+namespace Ui {
+class TMainForm;
+}
+
+// The main window: the tool panel, the 3D view and the status bar. Its start timer runs the
+// whole start-up and then the program's main loop in place, until the window may close.
+class TMainForm : public QMainWindow, private TurtlePanel, private MotionHost {
+    Q_OBJECT
+public:
+    static constexpr int kStartDelayMs = 400;
+    static constexpr std::uint32_t kStatusRefreshMs = 700;
+
+    explicit TMainForm(QWidget* parent = nullptr);
+    ~TMainForm() override;
+
+    Ui::TMainForm& Controls() { return *ui; }
+    QWidget* ClientArea() const;
+
+    // Engine components, configured by the window's stored values.
+    TDXCore DXCore;
+    TDXScene DXScene;
+    TDXCamera DXCamera;
+    TDXAnimation DXAnimation;
+    TDiskFile DiskFile;
+    QTimer StartTimer;
+
+    TTurtleState Turtle;
+    TurtleSheet Sheet;
+    TurtleMotion Motion;
+    CameraControl Camera;
+    Notebook Pages;
+    std::int32_t CharacterAnimation = 0;
+
+    rm::Ptr<rm::Frame> FloorMesh;
+    rm::Ptr<rm::Texture> FloorTexture;
+
+    // Start-up, main loop and shutdown; runs once.
+    void StartTimerTimer();
+    // True while the main loop runs: only then can a turtle command be carried out.
+    bool LoopRunning() const { return loopRunning_; }
+
+    void ResetWorkspace();
+    bool LoadCharacter(std::int32_t animation);
+    void RefreshStatus();
+    bool MouseInViewport() const;
+
+    void BeginCommand();
+    void EndCommand() override;
+
+    void ForwardBtnClick();
+    void BackwardBtnClick();
+    void RightBtnClick();
+    void LeftBtnClick();
+    void CircleBtnClick();
+    void SquareBtnClick();
+    void ExitMenuClick();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void ConfigureComponents();
+    void ConnectHandlers();
+    void CreateStatusPanels();
+    void StartCommand(void (TurtleMotion::*start)(int), const QSlider* track);
+    bool StartUp();
+    void RunMainLoop();
+    void ShutDown();
+    void PlaceProgressWindow(TProgressForm& progress) const;
+    void ShowStartupError(const char* text);
+
+    // Tool panel, told by the turtle what to show.
+    void ShowPenColor(const QImage& indicator, const QString& label) override;
+    void ShowBGColor(const QImage& indicator, const QString& label) override;
+    void ShowPenWidth(const QImage& indicator, const QString& label) override;
+    void ShowPenDown(bool down) override;
+    void MarkPageDrawn() override;
+
+    std::unique_ptr<Ui::TMainForm> ui;
+    std::array<QLabel*, 5> statusPanels_{};
+    std::unique_ptr<TProgressForm> progress_;
+    std::unique_ptr<TJoinFile> archive_;
+    bool loopRunning_ = false;
+};
+
+// Shows a turtle command's amount in its label.
+void ShowTrackValue(QLabel* label, int value);

@@ -1,0 +1,86 @@
+#include "turtle/CameraControl.h"
+
+#include "engine/DXScene.h"
+
+#include <cmath>
+
+Matrix4 IdentityMatrix()
+{
+    return {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
+}
+
+Vector4 Multiply(const Matrix4& m, const Vector4& v)
+{
+    Vector4 result{};
+    for (int row = 0; row < 4; ++row) {
+        double sum = 0.0;
+        for (int column = 0; column < 4; ++column)
+            sum += m[static_cast<std::size_t>(row * 4 + column)] * v[static_cast<std::size_t>(column)];
+        result[static_cast<std::size_t>(row)] = sum;
+    }
+    return result;
+}
+
+CameraControl::CameraControl() : OrbitMatrix(IdentityMatrix()), TurtleMatrix(IdentityMatrix()) {}
+
+void CameraControl::Reset(double x, double y, double z)
+{
+    CameraPos = {x, y, z, 1.0};
+    OrbitMatrix = IdentityMatrix();
+    TurtleMatrix = OrbitMatrix;
+}
+
+void CameraControl::HandleMouse(const dinput::DIMOUSESTATE& state, double dt,
+                                const std::function<bool()>& mouseInViewport)
+{
+    const bool left = dinput::IsPressed(state.rgbButtons[0]);
+    const bool right = dinput::IsPressed(state.rgbButtons[1]);
+    if (!(left || right) || !mouseInViewport())
+        return;
+    if (left)
+        Orbit(state.lX * dt * 0.002, state.lY * dt * 0.0015);
+    else
+        MoveAway(state.lY * dt * 0.4);
+}
+
+void CameraControl::Orbit(double p, double q)
+{
+    // The turn about the vertical axis by b after the tilt about the x axis by a.
+    const double a = -q;
+    const double b = -p;
+    const double ca = std::cos(a), sa = std::sin(a), cb = std::cos(b), sb = std::sin(b);
+    OrbitMatrix = {cb, sb * sa, sb * ca, 0,
+                   0, ca, -sa, 0,
+                   -sb, cb * sa, cb * ca, 0,
+                   0, 0, 0, 1};
+    CameraPos = Multiply(OrbitMatrix, CameraPos);
+    if (CameraPos[1] < kMinHeight)
+        CameraPos[1] = kMinHeight;
+}
+
+void CameraControl::MoveAway(double d)
+{
+    const double r = std::sqrt(CameraPos[0] * CameraPos[0] + CameraPos[1] * CameraPos[1] + CameraPos[2] * CameraPos[2]);
+    // One step may cross a limit; beyond it only steps back towards the range are taken.
+    if ((r < kMinDistance && d < 0) || (r > kMaxDistance && d > 0))
+        return;
+    const double scale = 1.0 + d / r;
+    for (int i = 0; i < 3; ++i)
+        CameraPos[static_cast<std::size_t>(i)] *= scale;
+}
+
+void CameraControl::PlaceCamera(const TTurtleState& turtle, TDXScene& scene)
+{
+    const double h = turtle.Heading;
+    const double footX = kSceneUnitsPerSheetUnit * turtle.X;
+    const double footZ = kSceneUnitsPerSheetUnit * turtle.Y;
+    TurtleMatrix = {std::cos(h), 0, std::sin(h), footX,
+                    0, 1, 0, 0,
+                    -std::sin(h), 0, std::cos(h), footZ,
+                    0, 0, 0, 1};
+    const Vector4 p = Multiply(TurtleMatrix, CameraPos);
+    scene.SetCamPosition(static_cast<float>(p[0]), static_cast<float>(p[1]), static_cast<float>(p[2]));
+    const double vx = footX - p[0], vy = -p[1], vz = footZ - p[2];
+    const double n = 1.0 / std::sqrt(vx * vx + vy * vy + vz * vz);
+    scene.SetCamOrientation(static_cast<float>(vx * n), static_cast<float>(vy * n), static_cast<float>(vz * n));
+}

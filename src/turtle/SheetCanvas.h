@@ -16,10 +16,13 @@ class QImage;
 // to the sheet: nothing is drawn outside it and nothing fails.
 class SheetCanvas {
 public:
+    // The widest pen; wider requests draw with this width.
+    static constexpr int kMaxPenWidth = 8;
+
     explicit SheetCanvas(SheetBitmap& sheet);
 
     void SetPenColor(std::uint8_t index) { penColor_ = index; }
-    void SetPenWidth(int width) { penWidth_ = width < 1 ? 1 : width; }
+    void SetPenWidth(int width) { penWidth_ = width < 1 ? 1 : (width > kMaxPenWidth ? kMaxPenWidth : width); }
     void SetBrushColor(std::uint8_t index) { brushColor_ = index; }
     std::uint8_t PenColor() const { return penColor_; }
     int PenWidth() const { return penWidth_; }

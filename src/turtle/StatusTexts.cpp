@@ -1,0 +1,16 @@
+#include "turtle/StatusTexts.h"
+
+#include "turtle/TurtleMotion.h"
+
+StatusTexts MakeStatusTexts(int currentPage, int pageCount, const TTurtleState& turtle, const QLocale& locale)
+{
+    const double degrees = turtle.Heading * 180.0 * (1.0 / TurtleMotion::kPi);
+    QLocale separatorOnly = locale;
+    separatorOnly.setNumberOptions(QLocale::OmitGroupSeparator);
+    return {
+        QString::number(currentPage + 1) + QStringLiteral(" / ") + QString::number(pageCount),
+        QStringLiteral("X = ") + QString::number(static_cast<long long>(turtle.X)),
+        QStringLiteral("Y = ") + QString::number(static_cast<long long>(turtle.Y)),
+        QStringLiteral("K = ") + separatorOnly.toString(degrees, 'f', 1),
+    };
+}

@@ -1,0 +1,183 @@
+#include "turtle/TurtleMotion.h"
+
+#include "turtle/TurtleSheet.h"
+
+#include <cmath>
+
+namespace {
+
+constexpr double kDegreesToRadians = TurtleMotion::kPi * (1.0 / 180.0);
+
+void MovePenTo(SheetCanvas& canvas, double x, double y)
+{
+    const SheetPixel p = PixelOf(x, y);
+    canvas.MoveTo(p.column, p.row);
+}
+
+void LineTo(SheetCanvas& canvas, double x, double y)
+{
+    const SheetPixel p = PixelOf(x, y);
+    canvas.LineTo(p.column, p.row);
+}
+
+} // namespace
+
+TurtleMotion::TurtleMotion(TurtleSheet& sheet, MotionHost& host) : sheet_(sheet), host_(host) {}
+
+void TurtleMotion::StartMove(double amount)
+{
+    CommandAmount = amount;
+    CommandStep = 0.0;
+    SquareRepeats = -1;
+    State = CommandState::Move;
+}
+
+void TurtleMotion::StartTurn(double amount)
+{
+    CommandAmount = amount;
+    CommandStep = 0.0;
+    SquareRepeats = -1;
+    State = CommandState::Turn;
+}
+
+void TurtleMotion::StartForward(int distance)
+{
+    StartMove(distance);
+}
+
+void TurtleMotion::StartBackward(int distance)
+{
+    StartMove(-distance);
+}
+
+void TurtleMotion::StartRight(int degrees)
+{
+    StartTurn(degrees * kDegreesToRadians);
+}
+
+void TurtleMotion::StartLeft(int degrees)
+{
+    StartTurn(-degrees * kDegreesToRadians);
+}
+
+void TurtleMotion::StartCircle(int radius)
+{
+    CommandAmount = 0.0;
+    CommandStep = radius;
+    State = CommandState::Circle;
+}
+
+void TurtleMotion::StartSquare(int side)
+{
+    CommandAmount = side;
+    CommandStep = 0.0;
+    SquareSide = side;
+    SquareRepeats = 3;
+    State = CommandState::Move;
+}
+
+void TurtleMotion::StepCommand(std::uint32_t dt)
+{
+    switch (State) {
+    case CommandState::Idle: break;
+    case CommandState::Move: StepMove(dt); break;
+    case CommandState::Turn: StepTurn(dt); break;
+    case CommandState::Circle: StepCircle(dt); break;
+    }
+}
+
+void TurtleMotion::Finish()
+{
+    host_.EndCommand();
+    State = CommandState::Idle;
+}
+
+void TurtleMotion::StepMove(std::uint32_t dt)
+{
+    TTurtleState& t = sheet_.Turtle();
+    CommandStep += dt * kMoveUnitsPerMs;
+    if (CommandStep < 1.0)
+        return;
+    MovePenTo(sheet_.Canvas(), t.X, t.Y);
+
+    // At least one unit per step, never past the end, backwards at the same speed.
+    const double step = std::copysign(std::fmin(CommandStep, std::fabs(CommandAmount)), CommandAmount);
+    CommandAmount -= step;
+    t.X += std::sin(t.Heading) * step;
+    t.Y += std::cos(t.Heading) * step;
+
+    // The turtle stops at the edge of the sheet; the rest of the move is dropped.
+    if (t.X > kSheetEdge) {
+        t.X = kSheetEdge;
+        CommandAmount = 0.0;
+    }
+    if (t.X < -kSheetEdge) {
+        t.X = -kSheetEdge;
+        CommandAmount = 0.0;
+    }
+    if (t.Y > kSheetEdge) {
+        t.Y = kSheetEdge;
+        CommandAmount = 0.0;
+    }
+    if (t.Y < -kSheetEdge) {
+        t.Y = -kSheetEdge;
+        CommandAmount = 0.0;
+    }
+    CommandStep = 0.0;
+
+    if (t.PenDown) {
+        LineTo(sheet_.Canvas(), t.X, t.Y);
+        host_.MarkPageDrawn();
+        sheet_.UpdateFloor();
+    }
+    if (std::fabs(CommandAmount) > 1.0)
+        return;
+
+    // The last fraction of a unit is added without drawing.
+    t.X += std::sin(t.Heading) * CommandAmount;
+    t.Y += std::cos(t.Heading) * CommandAmount;
+    if (SquareRepeats < 0) {
+        Finish();
+    } else {
+        CommandAmount = kRightAngle;
+        State = CommandState::Turn;
+    }
+}
+
+void TurtleMotion::StepTurn(std::uint32_t dt)
+{
+    TTurtleState& t = sheet_.Turtle();
+    double step = dt * kRadiansPerMs;
+    if (CommandAmount < 0.0)
+        step = -step;
+    t.Heading += step;
+    CommandAmount -= step;
+    if (std::fabs(CommandAmount) > std::fabs(step))
+        return;
+
+    // Land exactly on the target heading.
+    t.Heading += CommandAmount;
+    if (SquareRepeats < 0) {
+        Finish();
+        return;
+    }
+    --SquareRepeats;
+    if (SquareRepeats >= 0) {
+        CommandAmount = SquareSide;
+        State = CommandState::Move;
+    } else {
+        Finish();
+    }
+}
+
+void TurtleMotion::StepCircle(std::uint32_t dt)
+{
+    const TTurtleState& t = sheet_.Turtle();
+    const double radius = CommandStep;
+    MovePenTo(sheet_.Canvas(), t.X + std::sin(CommandAmount) * radius, t.Y + std::cos(CommandAmount) * radius);
+    CommandAmount += dt * kRadiansPerMs;
+    LineTo(sheet_.Canvas(), t.X + std::sin(CommandAmount) * radius, t.Y + std::cos(CommandAmount) * radius);
+    sheet_.UpdateFloor();
+    if (CommandAmount > kFullCircle)
+        Finish();
+}

@@ -1,0 +1,162 @@
+#include "turtle/TurtleSheet.h"
+
+#include "turtle/SheetColors.h"
+#include "turtle/ToolPictures.h"
+#include "turtle/TurtlePanel.h"
+
+#include <QImageReader>
+
+#include <cstring>
+
+namespace {
+
+constexpr int kMaxPenWidth = 8;
+const QRect kColorIndicatorTarget(1, 1, 16, 12);
+const QRect kWidthIndicatorTarget(1, 1, 16, 24);
+
+bool IsColorNumber(int n)
+{
+    return n >= 0 && n < kColorCount;
+}
+
+// One axis of a background placement: the picture's middle when it is longer than the sheet,
+// centred on the sheet when shorter.
+void Place(int length, int& sourceStart, int& targetStart, int& span)
+{
+    sourceStart = 0;
+    targetStart = 0;
+    span = length;
+    if (length > kSheetSize) {
+        sourceStart = (length - kSheetSize) / 2;
+        span = kSheetSize;
+    } else if (length < kSheetSize) {
+        targetStart = (kSheetSize - length) / 2;
+    }
+}
+
+} // namespace
+
+TurtleSheet::TurtleSheet(TTurtleState& turtle, TurtlePanel& panel)
+    : turtle_(turtle), panel_(panel), canvas_(sheet_), colorStrip_(ToolPictures::ColorStrip()),
+      widthStrip_(ToolPictures::WidthStrip()), selColor_(ToolPictures::ColorIndicator()),
+      selBGColor_(ToolPictures::ColorIndicator()), selWidth_(ToolPictures::WidthIndicator())
+{
+    detachedFloor_.fill(SheetBitmap::kWhite);
+}
+
+bool TurtleSheet::AttachFloor(rm::Ptr<rm::Texture> texture)
+{
+    rm::Image* image = texture ? texture->GetImage() : nullptr;
+    if (!image || image->width != kSheetSize || image->height != kSheetSize || image->depth != 8
+        || image->bytes_per_line != kSheetSize || !image->buffer1) {
+        DetachFloor();
+        return false;
+    }
+    floorTexture_ = std::move(texture);
+    floorBits_ = static_cast<std::uint8_t*>(image->buffer1);
+    return true;
+}
+
+void TurtleSheet::DetachFloor()
+{
+    floorTexture_.reset();
+    floorBits_ = detachedFloor_.data();
+}
+
+void TurtleSheet::FloorChanged()
+{
+    if (floorTexture_)
+        floorTexture_->Changed(rm::D3DRMTEXTURE_CHANGEDPIXELS, 0, nullptr);
+}
+
+void TurtleSheet::ResetTurtle()
+{
+    turtle_ = TTurtleState{};
+    SetPenColor(turtle_.PenColor);
+    SetPenWidth(turtle_.PenWidth);
+    SetBGColor(turtle_.BGColor);
+}
+
+void TurtleSheet::SetPenColor(int n)
+{
+    if (!IsColorNumber(n))
+        return;
+    turtle_.PenColor = n;
+    const int cell = ColorToCell(n);
+    ToolPictures::Copy(colorStrip_, ToolPictures::ColorCell(cell), selColor_, kColorIndicatorTarget);
+    panel_.ShowPenColor(selColor_, QString::number(cell));
+    canvas_.SetPenColor(IndicatorColor(selColor_));
+    canvas_.SetBrushColor(canvas_.PenColor());
+}
+
+void TurtleSheet::SetPenWidth(int w)
+{
+    if (w <= 0 || w > kMaxPenWidth)
+        return;
+    ToolPictures::Copy(widthStrip_, ToolPictures::WidthCell(w), selWidth_, kWidthIndicatorTarget);
+    panel_.ShowPenWidth(selWidth_, QString::number(w));
+    turtle_.PenWidth = w;
+    canvas_.SetPenWidth(w);
+}
+
+void TurtleSheet::SetBGColor(int n)
+{
+    if (!IsColorNumber(n))
+        return;
+    turtle_.BGColor = n;
+    const int cell = ColorToCell(n);
+    ToolPictures::Copy(colorStrip_, ToolPictures::ColorCell(cell), selBGColor_, kColorIndicatorTarget);
+    panel_.ShowBGColor(selBGColor_, QString::number(cell));
+}
+
+void TurtleSheet::SetPenDown(bool down)
+{
+    panel_.ShowPenDown(down);
+    turtle_.PenDown = down;
+}
+
+void TurtleSheet::ClearSheet()
+{
+    canvas_.SetBrushColor(IndicatorColor(selBGColor_));
+    canvas_.FillRect(QRect(0, 0, kSheetSize, kSheetSize));
+    UpdateFloor();
+}
+
+void TurtleSheet::FillFloorImage(std::uint8_t value)
+{
+    std::memset(floorBits_, value, kSheetBytes);
+    FloorChanged();
+}
+
+void TurtleSheet::UpdateFloor()
+{
+    // Sheet and floor share the layout (256 rows of 256 bytes, top row first), so the rows go
+    // across in one copy.
+    std::memcpy(floorBits_, sheet_.Bits(), kSheetBytes);
+    FloorChanged();
+}
+
+void TurtleSheet::UpdateSheetFromFloor()
+{
+    std::memcpy(sheet_.Bits(), floorBits_, kSheetBytes);
+}
+
+bool TurtleSheet::LoadBackground(const QString& fileName)
+{
+    QImageReader reader(fileName, "bmp");
+    reader.setDecideFormatFromContent(false);
+    const QImage picture = reader.read();
+    if (picture.isNull())
+        return false;
+    int sourceLeft, targetLeft, width, sourceTop, targetTop, height;
+    Place(picture.width(), sourceLeft, targetLeft, width);
+    Place(picture.height(), sourceTop, targetTop, height);
+    canvas_.CopyRect(picture, QRect(sourceLeft, sourceTop, width, height), QPoint(targetLeft, targetTop));
+    UpdateFloor();
+    return true;
+}
+
+std::uint8_t TurtleSheet::IndicatorColor(const QImage& indicator)
+{
+    return NearestSheetIndex(indicator.pixel(2, 2));
+}

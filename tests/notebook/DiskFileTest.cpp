@@ -1,0 +1,337 @@
+#include "notebook/DiskFile.h"
+
+#include "win/MessageBox.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <deque>
+#include <fstream>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+using Slot = TDiskFile::Slot;
+using win::IDCANCEL;
+using win::IDNO;
+using win::IDOK;
+using win::IDYES;
+
+fs::path Touch(const fs::path& file)
+{
+    std::ofstream(file) << "x";
+    return file;
+}
+
+// Plays the owning window: answers questions and name dialogs from a script, keeps the typed
+// name, checks it on disk in its folder, and logs which slots were called.
+struct ScriptedOwner {
+    fs::path folder;
+    std::deque<int> answers;       // replies to QuerySave, QueryReplace and the name dialogs
+    std::deque<std::string> names; // typed into a name dialog answered with IDOK
+    int saveResult = IDOK;
+    std::string notebookName;
+    std::vector<Slot> calls;
+
+    int Next()
+    {
+        if (answers.empty())
+            return -1; // an unscripted question: the test fails on the call log
+        const int answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+
+    int AskName()
+    {
+        const int answer = Next();
+        if (answer == IDOK && !names.empty()) {
+            notebookName = names.front();
+            names.pop_front();
+        }
+        return answer;
+    }
+
+    void PlugInto(TDiskFile& file)
+    {
+        const auto plug = [&](Slot slot, std::function<int()> body) {
+            file.AssignFun(slot, [this, slot, body] {
+                calls.push_back(slot);
+                return body();
+            });
+        };
+        plug(TDiskFile::QuerySave, [this] { return Next(); });
+        plug(TDiskFile::QueryReplace, [this] { return Next(); });
+        plug(TDiskFile::FileExists, [this] { return TDiskFile::CheckExist(folder / notebookName) ? 1 : 0; });
+        plug(TDiskFile::GetOpenName, [this] { return AskName(); });
+        plug(TDiskFile::GetSaveName, [this] { return AskName(); });
+        plug(TDiskFile::DoNew, [] { return IDOK; });
+        plug(TDiskFile::DoLoad, [] { return IDOK; });
+        plug(TDiskFile::DoSave, [this] { return saveResult; });
+    }
+};
+
+class DiskFileTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(dir_.isValid());
+        owner_.folder = fs::path(dir_.path().toStdString());
+        Touch(owner_.folder / "zeszyt");
+        owner_.PlugInto(file_);
+    }
+
+    QTemporaryDir dir_;
+    ScriptedOwner owner_;
+    TDiskFile file_;
+};
+
+// --- Closing the program -------------------------------------------------------------------------
+
+struct CloseCase {
+    const char* name;
+    bool modified;
+    bool untitled;
+    std::vector<int> answers;
+    std::vector<std::string> names;
+    bool closes;
+    std::vector<Slot> calls;
+    bool modifiedAfter;
+    bool untitledAfter;
+};
+
+constexpr auto QS = TDiskFile::QuerySave;
+constexpr auto QR = TDiskFile::QueryReplace;
+constexpr auto FE = TDiskFile::FileExists;
+constexpr auto SN = TDiskFile::GetSaveName;
+constexpr auto SV = TDiskFile::DoSave;
+
+const CloseCase kCloseCases[] = {
+    {"Unchanged", false, true, {}, {}, true, {}, false, true},
+    {"No", true, true, {IDNO}, {}, true, {QS}, false, true},
+    {"Cancel", true, true, {IDCANCEL}, {}, false, {QS}, true, true},
+    {"YesThenNameCancelled", true, true, {IDYES, IDCANCEL}, {}, false, {QS, SN}, true, true},
+    {"YesFreeName", true, true, {IDYES, IDOK}, {"nowy"}, true, {QS, SN, FE, SV}, false, false},
+    {"YesEmptyName", true, true, {IDYES, IDOK}, {""}, true, {QS, SN, FE, SV}, false, false},
+    {"YesExistingReplaced", true, true, {IDYES, IDOK, IDYES}, {"zeszyt"}, true,
+     {QS, SN, FE, QR, SV}, false, false},
+    {"YesExistingRefusedThenReplaced", true, true, {IDYES, IDOK, IDNO, IDOK, IDYES},
+     {"zeszyt", "zeszyt"}, true, {QS, SN, FE, QR, SN, FE, QR, SV}, false, false},
+    {"YesExistingRefusedThenFreeName", true, true, {IDYES, IDOK, IDNO, IDOK}, {"zeszyt", "nowy"},
+     true, {QS, SN, FE, QR, SN, FE, SV}, false, false},
+    {"YesExistingRefusedThenCancelled", true, true, {IDYES, IDOK, IDNO, IDCANCEL}, {"zeszyt"},
+     false, {QS, SN, FE, QR, SN}, true, true},
+    // A named document is saved at once, without a name or replace question; Modified stays.
+    {"YesWhileNamed", true, false, {IDYES}, {}, true, {QS, SV}, true, false},
+};
+
+class DiskFileCloseTest : public DiskFileTest, public ::testing::WithParamInterface<CloseCase> {};
+
+TEST_P(DiskFileCloseTest, AsksWhatTheUserMeets)
+{
+    const CloseCase& c = GetParam();
+    file_.Modified = c.modified;
+    file_.Untitled = c.untitled;
+    owner_.answers.assign(c.answers.begin(), c.answers.end());
+    owner_.names.assign(c.names.begin(), c.names.end());
+
+    EXPECT_EQ(file_.CanClose(), c.closes);
+    EXPECT_EQ(owner_.calls, c.calls);
+    EXPECT_TRUE(owner_.answers.empty());
+    EXPECT_EQ(file_.Modified, c.modifiedAfter);
+    EXPECT_EQ(file_.Untitled, c.untitledAfter);
+}
+
+INSTANTIATE_TEST_SUITE_P(Close, DiskFileCloseTest, ::testing::ValuesIn(kCloseCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(DiskFileTest, CancelledCloseAsksAgainNextTime)
+{
+    file_.Modified = true;
+    owner_.answers = {IDCANCEL, IDNO};
+    EXPECT_FALSE(file_.CanClose());
+    EXPECT_TRUE(file_.CanClose());
+    EXPECT_EQ(owner_.calls, (std::vector<Slot>{QS, QS}));
+}
+
+TEST_F(DiskFileTest, FailedSaveKeepsTheWindowOpen)
+{
+    file_.Modified = true;
+    file_.Untitled = false;
+    owner_.answers = {IDYES};
+    owner_.saveResult = win::IDABORT;
+    EXPECT_FALSE(file_.CanClose());
+    EXPECT_TRUE(file_.Modified);
+}
+
+// --- Flags after each operation ------------------------------------------------------------------
+
+struct OperationCase {
+    const char* name;
+    int (*run)(TDiskFile&);
+    bool modified;
+    bool untitled;
+    std::vector<int> answers;
+    std::vector<std::string> names;
+    int result;
+    bool modifiedAfter;
+    bool untitledAfter;
+};
+
+int RunNew(TDiskFile& f) { return f.NewFile(); }
+int RunLoad(TDiskFile& f) { return f.LoadFile(); }
+int RunSaveChecked(TDiskFile& f) { return f.SaveFile(false); }
+int RunSaveUnchecked(TDiskFile& f) { return f.SaveFile(true); }
+int RunSaveAs(TDiskFile& f) { return f.SaveAsFile(); }
+
+const OperationCase kOperationCases[] = {
+    {"NewNamesNothing", RunNew, false, false, {}, {}, IDOK, false, true},
+    {"NewDroppingChanges", RunNew, true, false, {IDNO}, {}, IDOK, false, true},
+    {"NewCancelled", RunNew, true, false, {IDCANCEL}, {}, IDCANCEL, true, false},
+    {"LoadNamesTheDocument", RunLoad, false, true, {IDOK}, {"inny"}, IDOK, false, false},
+    {"LoadNameCancelled", RunLoad, false, true, {IDCANCEL}, {}, IDCANCEL, false, true},
+    {"LoadSaveQuestionCancelled", RunLoad, true, true, {IDCANCEL}, {}, IDCANCEL, true, true},
+    {"SaveNamedKeepsModified", RunSaveUnchecked, true, false, {}, {}, IDOK, true, false},
+    {"SaveNamedRefusedReplace", RunSaveChecked, true, false, {IDNO}, {}, IDNO, true, false},
+    {"SaveUntitledGoesThroughSaveAs", RunSaveUnchecked, true, true, {IDOK}, {"nowy"}, IDOK, false,
+     false},
+    {"SaveAsClearsBoth", RunSaveAs, true, false, {IDOK}, {"nowy"}, IDOK, false, false},
+    {"SaveAsCancelled", RunSaveAs, true, true, {IDCANCEL}, {}, IDCANCEL, true, true},
+};
+
+class DiskFileOperationTest : public DiskFileTest,
+                              public ::testing::WithParamInterface<OperationCase> {};
+
+TEST_P(DiskFileOperationTest, SetsTheFlags)
+{
+    const OperationCase& c = GetParam();
+    file_.Modified = c.modified;
+    file_.Untitled = c.untitled;
+    owner_.notebookName = "zeszyt"; // the present name of a named document exists on disk
+    owner_.answers.assign(c.answers.begin(), c.answers.end());
+    owner_.names.assign(c.names.begin(), c.names.end());
+
+    EXPECT_EQ(c.run(file_), c.result);
+    EXPECT_TRUE(owner_.answers.empty());
+    EXPECT_EQ(file_.Modified, c.modifiedAfter);
+    EXPECT_EQ(file_.Untitled, c.untitledAfter);
+}
+
+INSTANTIATE_TEST_SUITE_P(Operations, DiskFileOperationTest, ::testing::ValuesIn(kOperationCases),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+// --- Empty slots ---------------------------------------------------------------------------------
+
+TEST(DiskFileEmptySlots, StartUntitledAndUnmodified)
+{
+    const TDiskFile file;
+    EXPECT_TRUE(file.Untitled);
+    EXPECT_FALSE(file.Modified);
+}
+
+TEST(DiskFileEmptySlots, EveryOperationSucceeds)
+{
+    TDiskFile file;
+    file.Untitled = false;
+    EXPECT_EQ(file.NewFile(), IDOK);
+    EXPECT_TRUE(file.Untitled);
+    EXPECT_EQ(file.LoadFile(), IDOK);
+    EXPECT_FALSE(file.Untitled);
+
+    file.Modified = true; // no save question counts as No
+    EXPECT_TRUE(file.CanClose());
+    EXPECT_FALSE(file.Modified);
+
+    file.Modified = true;
+    file.Untitled = true;
+    EXPECT_EQ(file.SaveAsFile(), IDOK);
+    EXPECT_FALSE(file.Modified);
+    EXPECT_FALSE(file.Untitled);
+}
+
+TEST(DiskFileEmptySlots, ExistingNameWithoutReplaceQuestionIsSaved)
+{
+    TDiskFile file;
+    int saves = 0;
+    file.AssignFun(TDiskFile::FileExists, [] { return 1; });
+    file.AssignFun(TDiskFile::DoSave, [&] { return ++saves, IDOK; });
+    EXPECT_EQ(file.CheckReplaceAndSave(false), IDOK);
+    EXPECT_EQ(saves, 1);
+}
+
+TEST(DiskFileEmptySlots, RefusedReplaceWithoutNameDialogEndsAsCancel)
+{
+    TDiskFile file;
+    file.Modified = true;
+    int questions = 0;
+    file.AssignFun(TDiskFile::FileExists, [] { return 1; });
+    // A second question would mean the same name is offered again; end the test there.
+    file.AssignFun(TDiskFile::QueryReplace, [&] { return ++questions == 1 ? IDNO : IDCANCEL; });
+    EXPECT_EQ(file.SaveAsFile(), IDCANCEL);
+    EXPECT_EQ(questions, 1);
+    EXPECT_TRUE(file.Modified);
+    EXPECT_TRUE(file.Untitled);
+}
+
+TEST(DiskFileEmptySlots, IndicesOutsideTheSlotsChangeNothing)
+{
+    TDiskFile file;
+    int calls = 0;
+    const TDiskFileCallback count = [&] { return ++calls, IDCANCEL; };
+    file.AssignFun(-1, count);
+    file.AssignFun(TDiskFile::SlotCount, count);
+    file.AssignFun(TDiskFile::QuerySave, count);
+    file.AssignFun(TDiskFile::QuerySave, nullptr); // emptied again
+
+    file.Modified = true;
+    EXPECT_EQ(file.LoadFile(), IDOK);
+    file.Modified = true;
+    EXPECT_EQ(file.SaveFile(false), IDOK);
+    EXPECT_EQ(file.NewFile(), IDOK);
+    EXPECT_TRUE(file.CanClose());
+    EXPECT_EQ(calls, 0);
+}
+
+// --- Existence check -----------------------------------------------------------------------------
+
+TEST_F(DiskFileTest, CheckExistFindsOnlyReadableFiles)
+{
+    const fs::path folder = owner_.folder;
+    EXPECT_TRUE(TDiskFile::CheckExist(folder / "zeszyt"));
+    EXPECT_FALSE(TDiskFile::CheckExist(folder / "brak"));
+    EXPECT_FALSE(TDiskFile::CheckExist(""));
+    fs::create_directory(folder / "KARTKI");
+    EXPECT_FALSE(TDiskFile::CheckExist(folder / "KARTKI"));
+    // A pipe is no file, and opening it would block until someone writes.
+    ASSERT_EQ(mkfifo((folder / "rura").c_str(), 0600), 0);
+    EXPECT_FALSE(TDiskFile::CheckExist(folder / "rura"));
+}
+
+TEST_F(DiskFileTest, CheckExistTakesRelativeNamesFromTheCurrentDirectory)
+{
+    const fs::path before = fs::current_path();
+    fs::current_path(owner_.folder);
+    const bool found = TDiskFile::CheckExist("zeszyt");
+    const bool foundWithSuffix = TDiskFile::CheckExist("zeszyt.txt");
+    fs::current_path(before);
+    EXPECT_TRUE(found);
+    EXPECT_FALSE(foundWithSuffix);
+}
+
+TEST_F(DiskFileTest, CheckExistTreatsUnreadableFilesAsAbsent)
+{
+    if (geteuid() == 0)
+        GTEST_SKIP() << "root reads any file";
+    const fs::path locked = Touch(owner_.folder / "zamkniety");
+    fs::permissions(locked, fs::perms::none);
+    EXPECT_FALSE(TDiskFile::CheckExist(locked));
+    fs::permissions(locked, fs::perms::owner_all);
+}
+
+} // namespace

@@ -1,0 +1,103 @@
+#include "turtle/SheetCanvas.h"
+
+#include "turtle/SheetColors.h"
+
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <set>
+
+namespace {
+
+using Pixels = std::set<std::pair<int, int>>;
+constexpr std::uint8_t kBlue = 12, kRed = 9, kWhite = SheetBitmap::kWhite;
+const QRect kAll(0, 0, kSheetSize, kSheetSize);
+
+struct Sheet {
+    SheetBitmap bitmap;
+    SheetCanvas canvas{bitmap};
+    Sheet() { canvas.SetPenColor(kBlue); canvas.SetBrushColor(kRed); }
+
+    Pixels Where(std::uint8_t colour, QRect area = kAll) const
+    {
+        Pixels result;
+        for (int i = 0; i < kSheetBytes; ++i)
+            if (bitmap.Bits()[i] == colour && area.contains(i % kSheetSize, i / kSheetSize))
+                result.insert({i % kSheetSize, i / kSheetSize});
+        return result;
+    }
+    int Count(std::uint8_t colour, QRect area = kAll) const { return int(Where(colour, area).size()); }
+    void Line(QPoint a, QPoint b, int width = 1) { canvas.SetPenWidth(width); canvas.MoveTo(a.x(), a.y()); canvas.LineTo(b.x(), b.y()); }
+};
+
+Pixels Along(int (*rowOf)(int))
+{
+    Pixels result;
+    for (int x = 0; x < kSheetSize; ++x)
+        result.insert({x, rowOf(x)});
+    return result;
+}
+
+TEST(SheetCanvas, ThinLinesAreExactAndLeaveOutTheirEndPoint)
+{
+    const struct { QPoint from, to; Pixels expected; int width = 1; } cases[] = {
+        {{10, 10}, {10, 14}, {{10, 10}, {10, 11}, {10, 12}, {10, 13}}},
+        {{10, 10}, {6, 10}, {{10, 10}, {9, 10}, {8, 10}, {7, 10}}},
+        {{0, 0}, {3, 3}, {{0, 0}, {1, 1}, {2, 2}}},
+        {{5, 5}, {2, 6}, {{5, 5}, {4, 5}, {3, 6}}},
+        {{7, 7}, {7, 7}, {}},
+        {{7, 7}, {7, 7}, {}, 8},
+        // From far outside only the part on the sheet is walked, in the line's own phase.
+        {{INT_MIN, INT_MIN}, {INT_MAX, INT_MAX}, Along([](int x) { return x; })},
+        {{-30, 0}, {3000, 1010}, Along([](int x) { return (x + 31) / 3; })},
+    };
+    for (const auto& c : cases) {
+        Sheet s;
+        s.Line(c.from, c.to, c.width);
+        EXPECT_EQ(s.Where(kBlue), c.expected) << c.from.x() << "," << c.from.y();
+        EXPECT_EQ(s.canvas.PenPos(), c.to);
+    }
+}
+
+TEST(SheetCanvas, WidePenIsWidthAcrossAndCoversBothEndsRoundly)
+{
+    for (int w = 2; w <= SheetCanvas::kMaxPenWidth; ++w) {
+        Sheet v;
+        v.Line({100, 50}, {100, 150}, w);
+        EXPECT_EQ(v.Count(kBlue, QRect(0, 100, 256, 1)), w) << w;
+        EXPECT_EQ(v.Count(kBlue, QRect(100, 0, 1, 256)), 101 + w - 1) << w; // past both ends
+        if (w >= 4) // the cap's outermost row is narrower than the pen
+            EXPECT_LT(v.Count(kBlue, QRect(0, 150 + w / 2, 256, 1)), w) << w;
+        Sheet edge; // a line ending just off the sheet still leaves its cap on it
+        edge.Line({-1'000'000, 100}, {-(w / 2), 100}, w);
+        EXPECT_EQ(edge.Where(kBlue, QRect(0, 0, 2, 256)), (Pixels{{0, 100}})) << w;
+    }
+}
+
+TEST(SheetCanvas, FillRectIsClippedAndExcludesRightAndBottom)
+{
+    const std::pair<QRect, int> cases[] = {
+        {QRect(10, 10, 5, 3), 15},  {QRect(-5, -5, 10, 10), 25}, {QRect(250, 252, 100, 100), 24}, {kAll, 65536},
+        {QRect(300, 0, 5, 5), 0}, {QRect(20, 20, -5, 5), 0}, {QRect(QPoint(INT_MIN, INT_MIN), QPoint(INT_MAX - 1, 0)), 256},
+    };
+    for (const auto& [rect, count] : cases) {
+        Sheet s;
+        s.canvas.FillRect(rect);
+        EXPECT_EQ(s.Count(kRed), count) << rect.x() << "," << rect.y();
+    }
+}
+
+TEST(SheetCanvas, FloodFillTakesThe4ConnectedRegion)
+{
+    Sheet s;
+    s.canvas.MoveTo(10, 10);
+    for (const QPoint corner : {QPoint(30, 10), QPoint(30, 30), QPoint(10, 30), QPoint(10, 10)})
+        s.canvas.LineTo(corner.x(), corner.y());
+    s.canvas.FloodFillSurface(20, 20);
+    s.canvas.FloodFillSurface(25, 25); // the brush is now the region's own colour
+    EXPECT_EQ(s.Where(kRed), Sheet{}.canvas.FillRect(QRect(11, 11, 19, 19)), Pixels{}) ;
+}
+
+} // namespace

@@ -1,0 +1,163 @@
+#include "shell/MainForm.h"
+
+#include "assets/CharacterModels.h"
+#include "shell/Application.h"
+#include "shell/ProgressForm.h"
+#include "ui_MainForm.h"
+#include "win/MessageBox.h"
+#include "win/TickClock.h"
+
+#include <QCoreApplication>
+#include <QFile>
+
+namespace {
+
+constexpr int kProgressStep = 10;
+constexpr unsigned short kStartupMessageLanguage = 0x2415;
+constexpr double kHiddenCharacterHeight = 10000.0;
+constexpr std::int32_t kStartShape = 3;
+constexpr std::int32_t kWalkingAnimation = 2;
+
+// The texture pack is the one data file looked up beside the executable; the others are
+// opened by bare names from the working folder.
+QByteArray TexturePackPath()
+{
+    return QFile::encodeName(QCoreApplication::applicationDirPath() + QStringLiteral("/bmp.mte"));
+}
+
+} // namespace
+
+void TMainForm::StartTimerTimer()
+{
+    StartTimer.stop();
+    setEnabled(false);
+    QCoreApplication::processEvents();
+    if (!StartUp())
+        return;
+    RunMainLoop();
+    ShutDown();
+}
+
+void TMainForm::ShowStartupError(const char* text)
+{
+    setEnabled(true);
+    win::MessageBox({nullptr, QString::fromUtf8(text), QStringLiteral("Error"), win::MB_OK | win::MB_ICONSTOP,
+                     kStartupMessageLanguage});
+}
+
+void TMainForm::PlaceProgressWindow(TProgressForm& progress) const
+{
+    // Right under the 3D view, as wide as it.
+    const TDXViewport& view = *ui->DXViewport;
+    const QPoint underView = ClientArea()->mapToGlobal(QPoint(view.Left(), view.Top() + view.Height()));
+    progress.move(underView);
+    progress.resize(view.Width(), progress.height());
+}
+
+bool TMainForm::StartUp()
+{
+    progress_ = std::make_unique<TProgressForm>();
+    ProgressForm = progress_.get();
+    PlaceProgressWindow(*progress_);
+    progress_->show();
+    progress_->repaint();
+    QCoreApplication::processEvents();
+    progress_->AdvanceBy(kProgressStep);
+
+    const QByteArray packPath = TexturePackPath();
+    if (!DXCore.Create(QCoreApplication::instance(), packPath.constData())) {
+        ShowStartupError("Can't crete DirectX Core.");
+        return false;
+    }
+
+    progress_->AdvanceBy(kProgressStep);
+    FloorMesh = DXCore.AddMeshFromFile("00.x", 0.0f, 0.0f, 0.0f);
+    FloorTexture = DXCore.GetTexture();
+    // Every drawing step writes into the floor image: without one there is nothing to start.
+    if (!Sheet.AttachFloor(FloorTexture)) {
+        ShowStartupError("Can't find 00.x");
+        return false;
+    }
+
+    progress_->AdvanceBy(kProgressStep);
+    ResetWorkspace();
+    Sheet.FillFloorImage(static_cast<std::uint8_t>(Turtle.BGColor));
+
+    progress_->AdvanceBy(kProgressStep);
+    archive_ = std::make_unique<TJoinFile>("ANI");
+    if (!archive_->Open("AniMesh.jx")) {
+        ShowStartupError("Can't find AniMesh.jx");
+        return false;
+    }
+
+    progress_->AdvanceBy(kProgressStep);
+    Turtle.Shape = kStartShape;
+    if (!LoadCharacter(kWalkingAnimation)) {
+        ShowStartupError("Can't read the character from AniMesh.jx");
+        return false;
+    }
+
+    progress_->AdvanceBy(kProgressStep);
+    DXCore.Running = true;
+    progress_->hide();
+    QCoreApplication::processEvents();
+    setEnabled(true);
+    Sheet.UpdateFloor();
+    return true;
+}
+
+void TMainForm::ResetWorkspace()
+{
+    Sheet.ResetTurtle();
+    Camera.Reset(DXCamera.PosX, DXCamera.PosY, DXCamera.PosZ);
+    Pages.EmptySlots();
+    Pages.StartNotebook();
+}
+
+bool TMainForm::LoadCharacter(std::int32_t animation)
+{
+    CharacterAnimation = animation;
+    return LoadAnimationEntry(*archive_, CharacterEntryName(Turtle.Shape, animation), DXAnimation);
+}
+
+void TMainForm::RunMainLoop()
+{
+    loopRunning_ = true;
+    std::uint32_t dt = 0;
+    std::uint32_t statusTime = 0;
+    dinput::DIMOUSESTATE mouse;
+    const std::function<bool()> mouseInViewport = [this] { return MouseInViewport(); };
+    while (DXCore.Running) {
+        const std::uint32_t start = win::GetTickCount();
+        if (DXCore.GetMouseState(&mouse))
+            Camera.HandleMouse(mouse, dt, mouseInViewport);
+        Motion.StepCommand(dt);
+        DXCore.Step();
+        DXCore.RenderScene();
+        DXAnimation.Animate(dt);
+        Camera.PlaceCamera(Turtle, DXScene);
+        DXAnimation.SetPosition(kSceneUnitsPerSheetUnit * Turtle.X, Turtle.Hidden ? kHiddenCharacterHeight : 0.0,
+                                kSceneUnitsPerSheetUnit * Turtle.Y);
+        DXAnimation.SetOrientation(Turtle.Heading, 0.0);
+        dt = win::GetTickCount() - start;
+        statusTime += dt;
+        if (statusTime > kStatusRefreshMs) {
+            RefreshStatus();
+            statusTime = 0;
+        }
+    }
+    loopRunning_ = false;
+}
+
+void TMainForm::ShutDown()
+{
+    Pages.ReleaseNotebook();
+    FloorMesh.reset();
+    DXAnimation.Destroy();
+    Sheet.DetachFloor();
+    FloorTexture.reset();
+    DXCore.Destroy();
+    archive_.reset();
+    progress_.reset();
+    ProgressForm = nullptr;
+}

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <cstdint>
+
+class TurtleSheet;
+
+enum class CommandState : std::int32_t { Idle = 0, Move = 1, Circle = 2, Turn = 3 };
+
+// Who runs the turtle's commands: told when a command has ended, and when a line has been
+// drawn on the current page.
+class MotionHost {
+public:
+    virtual ~MotionHost() = default;
+    virtual void EndCommand() = 0;
+    virtual void MarkPageDrawn() = 0;
+};
+
+// The animated turtle commands. A command is started by one of the Start operations and then
+// advanced by StepCommand once per main-loop pass with the milliseconds of the previous pass:
+// moves at 30 sheet units a second, turns and circles at one radian a second.
+class TurtleMotion {
+public:
+    static constexpr double kMoveUnitsPerMs = 0.03;
+    static constexpr double kRadiansPerMs = 0.001;
+    static constexpr double kPi = 3.141592653589793;
+    static constexpr double kRightAngle = 1.5707963267948966;
+    static constexpr double kFullCircle = 6.283185307179586;
+
+    TurtleMotion(TurtleSheet& sheet, MotionHost& host);
+
+    void StartForward(int distance);
+    void StartBackward(int distance);
+    void StartRight(int degrees);
+    void StartLeft(int degrees);
+    void StartCircle(int radius);
+    void StartSquare(int side);
+
+    void StepCommand(std::uint32_t dt);
+
+    CommandState State = CommandState::Idle;
+    double CommandAmount = 0.0;
+    double CommandStep = 0.0;
+    double SquareSide = 0.0;
+    std::int32_t SquareRepeats = -1;
+
+private:
+    void StartMove(double amount);
+    void StartTurn(double amount);
+    void StepMove(std::uint32_t dt);
+    void StepTurn(std::uint32_t dt);
+    void StepCircle(std::uint32_t dt);
+    void Finish();
+
+    TurtleSheet& sheet_;
+    MotionHost& host_;
+};

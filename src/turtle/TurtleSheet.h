@@ -1,0 +1,73 @@
+#pragma once
+
+#include "rm/Texture.h"
+#include "turtle/SheetBitmap.h"
+#include "turtle/SheetCanvas.h"
+#include "turtle/TurtleState.h"
+
+#include <QImage>
+#include <QString>
+
+#include <array>
+#include <cstdint>
+
+class TurtlePanel;
+
+// The turtle's settings, its drawing sheet and the floor image the sheet is shown on.
+// Everything drawn on the sheet reaches the floor through UpdateFloor, byte for byte.
+class TurtleSheet {
+public:
+    TurtleSheet(TTurtleState& turtle, TurtlePanel& panel);
+    TurtleSheet(const TurtleSheet&) = delete;
+    TurtleSheet& operator=(const TurtleSheet&) = delete;
+
+    TTurtleState& Turtle() { return turtle_; }
+    const TTurtleState& Turtle() const { return turtle_; }
+    SheetBitmap& Sheet() { return sheet_; }
+    const SheetBitmap& Sheet() const { return sheet_; }
+    SheetCanvas& Canvas() { return canvas_; }
+
+    // The floor image: 256 rows of 256 bytes in the floor texture once one is attached, until then
+    // in a buffer of our own, so the sheet and the pages always have somewhere to exchange pictures.
+    // A texture of any other shape is not attached.
+    bool AttachFloor(rm::Ptr<rm::Texture> texture);
+    void DetachFloor();
+    std::uint8_t* FloorBits() { return floorBits_; }
+    const std::uint8_t* FloorBits() const { return floorBits_; }
+    // Tells the floor texture that its pixels changed.
+    void FloorChanged();
+
+    void ResetTurtle();
+    void SetPenColor(int n);
+    void SetPenWidth(int w);
+    void SetBGColor(int n);
+    void SetPenDown(bool down);
+    void ClearSheet();
+    void FillFloorImage(std::uint8_t value);
+    void UpdateFloor();
+    // Copies the floor image into the sheet, row by row; the texture is not told.
+    void UpdateSheetFromFloor();
+    // Centres a picture on the sheet, or its middle when larger. False, changing nothing,
+    // when the file cannot be read as a bitmap.
+    bool LoadBackground(const QString& fileName);
+
+    const QImage& ColorStrip() const { return colorStrip_; }
+    const QImage& WidthStrip() const { return widthStrip_; }
+
+private:
+    // The sheet colour an indicator shows: its pixel (2, 2).
+    static std::uint8_t IndicatorColor(const QImage& indicator);
+
+    TTurtleState& turtle_;
+    TurtlePanel& panel_;
+    SheetBitmap sheet_;
+    SheetCanvas canvas_;
+    QImage colorStrip_;
+    QImage widthStrip_;
+    QImage selColor_;
+    QImage selBGColor_;
+    QImage selWidth_;
+    rm::Ptr<rm::Texture> floorTexture_;
+    std::array<std::uint8_t, kSheetBytes> detachedFloor_{};
+    std::uint8_t* floorBits_ = detachedFloor_.data();
+};

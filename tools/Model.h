@@ -1,0 +1,34 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// Models are left-handed and y-up in scene units, as the program's scene is.
+struct Vec3 {
+    float x = 0.0f, y = 0.0f, z = 0.0f;
+};
+
+struct Color {
+    float r = 0.0f, g = 0.0f, b = 0.0f;
+    bool operator==(const Color&) const = default;
+};
+
+// Triangles seen from outside are wound clockwise, the front side of the model format;
+// each triangle has one of the mesh's materials.
+struct Mesh {
+    std::vector<Vec3> vertices;
+    std::vector<std::array<std::int32_t, 3>> triangles;
+    std::vector<std::int32_t> triangleMaterials;
+    std::vector<Color> materials;
+};
+
+// A named part of a model, placed at `origin` in its parent's space. Turning the frame turns its
+// mesh and its children about that point, so a leg's origin is its hip.
+struct Frame {
+    std::string name;
+    Vec3 origin;
+    Mesh mesh;
+    std::vector<Frame> children;
+};
