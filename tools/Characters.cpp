@@ -2,7 +2,6 @@
 
 #include "Shapes.h"
 
-#include <algorithm>
 #include <cmath>
 #include <numbers>
 #include <tuple>
@@ -39,11 +38,6 @@ std::vector<Frame> Legs(float x, float hipY, float z, float splay, Vec3 radii, C
     return legs;
 }
 
-float Distance(Vec3 a, Vec3 b)
-{
-    return std::hypot(a.x - b.x, a.y - b.y, a.z - b.z);
-}
-
 } // namespace
 
 Frame Turtle()
@@ -54,25 +48,21 @@ Frame Turtle()
 
     const Vec3 shellCenter{0.0f, 38.0f, -4.0f};
     const Vec3 shellRadii{58.0f, 28.0f, 74.0f};
-    Mesh shell = Ellipsoid(shellCenter, shellRadii, kShellBlue, 24, 14);
-    // Spots: one on top and a ring of six around the dome. They are laid out on the unit sphere
-    // that the shell is stretched from, so that they stay round on the flat shell.
-    const auto onUnitSphere = [&](Vec3 p) {
-        const Vec3 d{(p.x - shellCenter.x) / shellRadii.x, (p.y - shellCenter.y) / shellRadii.y,
-                     (p.z - shellCenter.z) / shellRadii.z};
-        const float length = std::hypot(d.x, d.y, d.z);
-        return Vec3{d.x / length, d.y / length, d.z / length};
-    };
-    std::vector<Vec3> spots{{0.0f, 1.0f, 0.0f}};
-    for (int i = 0; i < 6; ++i) {
-        const double azimuth = 2 * std::numbers::pi * (i + 0.5) / 6;
-        const double polar = 0.3 * std::numbers::pi;
-        spots.push_back({static_cast<float>(std::sin(polar) * std::sin(azimuth)), static_cast<float>(std::cos(polar)),
-                         static_cast<float>(std::sin(polar) * std::cos(azimuth))});
-    }
+    constexpr int kShellSegments = 24;
+    constexpr int kShellRings = 14;
+    Mesh shell = Ellipsoid(shellCenter, shellRadii, kShellBlue, kShellSegments, kShellRings);
+    // Spots are whole cells of the shell's grid, so their edges follow the mesh: a disc on top and
+    // two staggered rings of four 2 x 2 cells each around the dome.
     Paint(shell, [&](Vec3 p) {
-        const Vec3 u = onUnitSphere(p);
-        return std::ranges::any_of(spots, [u](Vec3 spot) { return Distance(u, spot) < 0.3f; });
+        const double x = (p.x - shellCenter.x) / shellRadii.x;
+        const double y = (p.y - shellCenter.y) / shellRadii.y;
+        const double z = (p.z - shellCenter.z) / shellRadii.z;
+        const double polar = std::atan2(std::hypot(x, z), y);
+        const double azimuth = std::atan2(x, z) + std::numbers::pi;
+        const int ring = static_cast<int>(polar / (std::numbers::pi / kShellRings));
+        const int segment = static_cast<int>(azimuth / (2 * std::numbers::pi / kShellSegments));
+        const int ringPair = (ring - 3) / 2;
+        return ring < 2 || (ring >= 3 && ring < 7 && (segment + 3 * ringPair) % 6 / 2 == 0);
     }, kSpotBlue);
 
     Frame cap = Part("Cap", {0.0f, 26.0f, 34.0f},

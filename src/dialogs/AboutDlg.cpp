@@ -1,14 +1,12 @@
 #include "dialogs/AboutDlg.h"
 
 #include "ui_AboutDlg.h"
+#include "win/WindowLook.h"
 
 TAboutDlg::TAboutDlg(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TAboutDlg>())
 {
     ui->setupUi(this);
-    QFont windowFont(QStringLiteral("MS Sans Serif"));
-    windowFont.setPixelSize(11);
-    setFont(windowFont);
-    setFixedSize(size());
+    win::UseWindowLook(*this);
 }
 
 TAboutDlg::~TAboutDlg() = default;

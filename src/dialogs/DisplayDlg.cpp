@@ -1,14 +1,12 @@
 #include "dialogs/DisplayDlg.h"
 
 #include "ui_DisplayDlg.h"
+#include "win/WindowLook.h"
 
 TDisplayDlg::TDisplayDlg(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TDisplayDlg>())
 {
     ui->setupUi(this);
-    QFont windowFont(QStringLiteral("MS Sans Serif"));
-    windowFont.setPixelSize(11);
-    setFont(windowFont);
-    setFixedSize(size());
+    win::UseWindowLook(*this);
 }
 
 TDisplayDlg::~TDisplayDlg() = default;

@@ -1,14 +1,12 @@
 #include "dialogs/PenDlg.h"
 
 #include "ui_PenDlg.h"
+#include "win/WindowLook.h"
 
 TPenDlg::TPenDlg(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TPenDlg>())
 {
     ui->setupUi(this);
-    QFont windowFont(QStringLiteral("MS Sans Serif"));
-    windowFont.setPixelSize(11);
-    setFont(windowFont);
-    setFixedSize(size());
+    win::UseWindowLook(*this);
 }
 
 TPenDlg::~TPenDlg() = default;

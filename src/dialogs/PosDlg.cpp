@@ -1,14 +1,12 @@
 #include "dialogs/PosDlg.h"
 
 #include "ui_PosDlg.h"
+#include "win/WindowLook.h"
 
 TPosDlg::TPosDlg(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TPosDlg>())
 {
     ui->setupUi(this);
-    QFont windowFont(QStringLiteral("MS Sans Serif"));
-    windowFont.setPixelSize(11);
-    setFont(windowFont);
-    setFixedSize(size());
+    win::UseWindowLook(*this);
 }
 
 TPosDlg::~TPosDlg() = default;

@@ -1,14 +1,12 @@
 #include "dialogs/ScreenDlg.h"
 
 #include "ui_ScreenDlg.h"
+#include "win/WindowLook.h"
 
 TScreenDlg::TScreenDlg(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TScreenDlg>())
 {
     ui->setupUi(this);
-    QFont windowFont(QStringLiteral("MS Sans Serif"));
-    windowFont.setPixelSize(11);
-    setFont(windowFont);
-    setFixedSize(size());
+    win::UseWindowLook(*this);
 }
 
 TScreenDlg::~TScreenDlg() = default;

@@ -1,14 +1,12 @@
 #include "notebook/OpenDlg.h"
 
 #include "ui_OpenDlg.h"
+#include "win/WindowLook.h"
 
 TOpenDlg::TOpenDlg(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TOpenDlg>())
 {
     ui->setupUi(this);
-    QFont windowFont(QStringLiteral("MS Sans Serif"));
-    windowFont.setPixelSize(11);
-    setFont(windowFont);
-    setFixedSize(size());
+    win::UseWindowLook(*this);
 }
 
 TOpenDlg::~TOpenDlg() = default;

@@ -1,14 +1,12 @@
 #include "notebook/SaveDlg.h"
 
 #include "ui_SaveDlg.h"
+#include "win/WindowLook.h"
 
 TSaveDlg::TSaveDlg(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TSaveDlg>())
 {
     ui->setupUi(this);
-    QFont windowFont(QStringLiteral("MS Sans Serif"));
-    windowFont.setPixelSize(11);
-    setFont(windowFont);
-    setFixedSize(size());
+    win::UseWindowLook(*this);
 }
 
 TSaveDlg::~TSaveDlg() = default;

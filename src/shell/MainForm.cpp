@@ -5,6 +5,7 @@
 #include "turtle/StatusTexts.h"
 #include "ui_MainForm.h"
 #include "win/MessagePump.h"
+#include "win/WindowLook.h"
 
 #include <QCloseEvent>
 #include <QCursor>
@@ -44,6 +45,7 @@ TMainForm::TMainForm(QWidget* parent)
 {
     InitShellResources();
     ui->setupUi(this);
+    win::UseWindowLook(*this);
     setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
                    | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     ui->ColorImage->setPixmap(QPixmap::fromImage(Sheet.ColorStrip()));

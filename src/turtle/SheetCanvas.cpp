@@ -229,8 +229,8 @@ void SheetCanvas::CopyRect(const QImage& picture, const QRect& source, QPoint ta
     const int width = static_cast<int>(targetRight - targetLeft);
     const int height = static_cast<int>(targetBottom - targetTop);
     // Only the part that lands on the sheet is converted, once, whatever the picture's depth.
-    const QImage part = picture.copy(static_cast<int>(targetLeft - shiftX), static_cast<int>(targetTop - shiftY), width, height)
-                            .convertToFormat(QImage::Format_RGB32);
+    const QRect used(static_cast<int>(targetLeft - shiftX), static_cast<int>(targetTop - shiftY), width, height);
+    const QImage part = picture.copy(used).convertToFormat(QImage::Format_RGB32);
 
     // Pictures are mostly runs of one colour, so the last lookup is remembered.
     QRgb lastColour = part.pixel(0, 0);

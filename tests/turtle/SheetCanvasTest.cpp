@@ -68,11 +68,11 @@ TEST(SheetCanvas, WidePenIsWidthAcrossAndCoversBothEndsRoundly)
         v.Line({100, 50}, {100, 150}, w);
         EXPECT_EQ(v.Count(kBlue, QRect(0, 100, 256, 1)), w) << w;
         EXPECT_EQ(v.Count(kBlue, QRect(100, 0, 1, 256)), 101 + w - 1) << w; // past both ends
-        if (w >= 4) // the cap's outermost row is narrower than the pen
-            EXPECT_LT(v.Count(kBlue, QRect(0, 150 + w / 2, 256, 1)), w) << w;
+        const int capRow = v.Count(kBlue, QRect(0, 150 + w / 2, 256, 1));
+        EXPECT_TRUE(w < 4 || capRow < w) << w; // round: the cap's last row is narrower
         Sheet edge; // a line ending just off the sheet still leaves its cap on it
         edge.Line({-1'000'000, 100}, {-(w / 2), 100}, w);
-        EXPECT_EQ(edge.Where(kBlue, QRect(0, 0, 2, 256)), (Pixels{{0, 100}})) << w;
+        EXPECT_EQ(edge.Where(kBlue, QRect(0, 100, 256, 1)), (Pixels{{0, 100}})) << w;
     }
 }
 
@@ -96,8 +96,49 @@ TEST(SheetCanvas, FloodFillTakesThe4ConnectedRegion)
     for (const QPoint corner : {QPoint(30, 10), QPoint(30, 30), QPoint(10, 30), QPoint(10, 10)})
         s.canvas.LineTo(corner.x(), corner.y());
     s.canvas.FloodFillSurface(20, 20);
-    s.canvas.FloodFillSurface(25, 25); // the brush is now the region's own colour
-    EXPECT_EQ(s.Where(kRed), Sheet{}.canvas.FillRect(QRect(11, 11, 19, 19)), Pixels{}) ;
+    s.canvas.FloodFillSurface(25, 25); // the brush is now the region's own colour: nothing to do
+    Sheet inside;
+    inside.canvas.FillRect(QRect(11, 11, 19, 19));
+    EXPECT_EQ(s.Where(kRed), inside.Where(kRed));
+    s.canvas.FloodFillSurface(10, 20); // the outline itself
+    EXPECT_EQ(s.Count(kRed), 19 * 19 + 80);
+    EXPECT_EQ(s.Count(kBlue), 0);
+
+    // A one-pixel diagonal walls off a 4-connected fill.
+    Sheet d;
+    d.Line({0, 0}, {256, 256});
+    d.canvas.FloodFillSurface(200, 10);
+    EXPECT_EQ(d.Count(kRed), 255 * 256 / 2);
+
+    Sheet whole;
+    whole.canvas.FloodFillSurface(255, 255);
+    EXPECT_EQ(whole.Count(kRed), 65536);
+}
+
+TEST(SheetCanvas, CopyRectMapsToNearestColourAndClips)
+{
+    // Picture pixel (x, y) is near palette colour x + 5y, so every copied pixel tells its origin.
+    QImage picture(5, 3, QImage::Format_Indexed8);
+    for (int i = 0; i < 15; ++i) {
+        picture.setColor(i, SheetPalette()[std::size_t(i)] ^ 0x101010); // every channel off by 16
+        picture.setPixel(i % 5, i / 5, uint(i));
+    }
+    const QRect all = picture.rect();
+    const std::pair<QRect, QPoint> cases[] = {
+        {all, {-2, 7}}, {all, {253, 7}}, {all, {7, -1}}, {all, {7, 254}}, {all, {300, 0}},
+        {QRect(-1, -1, 8, 8), {0, 0}}, {QRect(1, 1, 2, 2), {100, 100}},
+    };
+    for (const auto& [source, target] : cases) {
+        Sheet s;
+        s.canvas.CopyRect(picture, source, target);
+        for (int y = -1; y <= kSheetSize; ++y)
+            for (int x = -1; x <= kSheetSize; ++x) {
+                const QPoint from = QPoint(x, y) - target + source.topLeft();
+                const int expected = !SheetBitmap::Contains(x, y) ? -1
+                    : source.contains(from) && all.contains(from) ? from.x() + 5 * from.y() : kWhite;
+                ASSERT_EQ(s.canvas.Pixel(x, y), expected) << x << "," << y;
+            }
+    }
 }
 
 } // namespace
