@@ -62,6 +62,37 @@ bool ClipRange(std::int64_t& begin, std::int64_t& end, std::int64_t limit)
     return begin < end;
 }
 
+// Run scans for the flood fill, 32 bytes at a time: a whole-sheet fill is mostly scanning.
+constexpr int kBlock = 32;
+
+bool BlockIs(const std::uint8_t* bytes, std::uint8_t value)
+{
+    std::uint64_t words[kBlock / 8];
+    std::memcpy(words, bytes, kBlock);
+    const std::uint64_t pattern = 0x0101010101010101ull * value;
+    return ((words[0] ^ pattern) | (words[1] ^ pattern) | (words[2] ^ pattern) | (words[3] ^ pattern)) == 0;
+}
+
+// The first column in [from, end) whose byte is not `value`, or `end`.
+int RunEnd(const std::uint8_t* line, int from, int end, std::uint8_t value)
+{
+    while (from + kBlock <= end && BlockIs(line + from, value))
+        from += kBlock;
+    while (from < end && line[from] == value)
+        ++from;
+    return from;
+}
+
+// The leftmost column of the run of `value` that ends just before `end`.
+int RunStart(const std::uint8_t* line, int end, std::uint8_t value)
+{
+    while (end >= kBlock && BlockIs(line + end - kBlock, value))
+        end -= kBlock;
+    while (end > 0 && line[end - 1] == value)
+        --end;
+    return end;
+}
+
 } // namespace
 
 SheetCanvas::SheetCanvas(SheetBitmap& sheet) : sheet_(sheet) {}
@@ -178,24 +209,21 @@ void SheetCanvas::FloodFillSurface(int x, int y)
         std::uint8_t* line = sheet_.ScanLine(seed.y());
         if (line[seed.x()] != target)
             continue;
-        int left = seed.x();
-        while (left > 0 && line[left - 1] == target)
-            --left;
-        int right = seed.x();
-        while (right < kSheetSize - 1 && line[right + 1] == target)
-            ++right;
-        std::memset(line + left, fill, static_cast<std::size_t>(right - left + 1));
+        const int left = RunStart(line, seed.x(), target);
+        const int end = RunEnd(line, seed.x(), kSheetSize, target);
+        std::memset(line + left, fill, static_cast<std::size_t>(end - left));
 
         for (const int row : {seed.y() - 1, seed.y() + 1}) {
             if (row < 0 || row >= kSheetSize)
                 continue;
             const std::uint8_t* next = sheet_.ScanLine(row);
-            bool inRun = false;
-            for (int column = left; column <= right; ++column) {
-                const bool match = next[column] == target;
-                if (match && !inRun)
-                    fillStack_.emplace_back(column, row);
-                inRun = match;
+            for (int column = left; column < end;) {
+                const void* hit = std::memchr(next + column, target, static_cast<std::size_t>(end - column));
+                if (hit == nullptr)
+                    break;
+                column = static_cast<int>(static_cast<const std::uint8_t*>(hit) - next);
+                fillStack_.emplace_back(column, row);
+                column = RunEnd(next, column, end, target);
             }
         }
     }

@@ -1,10 +1,9 @@
 #include "turtle/TurtleSheet.h"
 
+#include "turtle/BitmapFile.h"
 #include "turtle/SheetColors.h"
 #include "turtle/ToolPictures.h"
 #include "turtle/TurtlePanel.h"
-
-#include <QImageReader>
 
 #include <cstring>
 
@@ -143,9 +142,7 @@ void TurtleSheet::UpdateSheetFromFloor()
 
 bool TurtleSheet::LoadBackground(const QString& fileName)
 {
-    QImageReader reader(fileName, "bmp");
-    reader.setDecideFormatFromContent(false);
-    const QImage picture = reader.read();
+    const QImage picture = ReadBitmapFile(fileName);
     if (picture.isNull())
         return false;
     int sourceLeft, targetLeft, width, sourceTop, targetTop, height;

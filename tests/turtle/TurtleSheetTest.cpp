@@ -1,0 +1,193 @@
+#include "fakes/RecordingPanel.h"
+#include "rm/ImageTexture.h"
+#include "turtle/TurtleSheet.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <cstring>
+
+namespace {
+
+constexpr std::uint8_t kBlue = 12;
+constexpr std::uint8_t kRed = 9;
+constexpr std::uint8_t kWhite = 15;
+
+class TurtleSheetTest : public ::testing::Test {
+protected:
+    TurtleSheetTest() { EXPECT_TRUE(sheet.AttachFloor(floor)); }
+
+    rm::ImageTexture& Floor() { return *static_cast<rm::ImageTexture*>(floor.get()); }
+    int SheetAt(int column, int row) const { return sheet.Sheet().At(column, row); }
+    bool FloorShowsSheet() const { return std::memcmp(sheet.FloorBits(), sheet.Sheet().Bits(), kSheetBytes) == 0; }
+
+    QString WriteBmp(QSize size, QRgb fill, QRgb corner)
+    {
+        QImage picture(size, QImage::Format_RGB32);
+        picture.fill(fill);
+        picture.setPixel(0, 0, corner);
+        const QString path = dir.filePath(QStringLiteral("picture.bmp"));
+        EXPECT_TRUE(picture.save(path, "BMP"));
+        return path;
+    }
+
+    TTurtleState turtle;
+    RecordingPanel panel;
+    TurtleSheet sheet{turtle, panel};
+    rm::Ptr<rm::Texture> floor = rm::MakePtr<rm::ImageTexture>(256, 256);
+    QTemporaryDir dir;
+};
+
+TEST_F(TurtleSheetTest, PenColourShowsItsCellAndDrawsInIt)
+{
+    sheet.SetPenColor(12);
+    EXPECT_EQ(turtle.PenColor, 12);
+    EXPECT_EQ(panel.penColorLabel, "4");
+    EXPECT_EQ(panel.penColor.pixel(2, 2), qRgb(0, 0, 255));
+    EXPECT_EQ(sheet.Canvas().PenColor(), kBlue);
+    EXPECT_EQ(sheet.Canvas().BrushColor(), kBlue);
+
+    for (int wrong : {16, -1}) {
+        sheet.SetPenColor(wrong);
+        EXPECT_EQ(turtle.PenColor, 12);
+        EXPECT_EQ(panel.penColorLabel, "4");
+        EXPECT_EQ(sheet.Canvas().PenColor(), kBlue);
+    }
+}
+
+TEST_F(TurtleSheetTest, BackgroundColourWaitsForClearAndClearKeepsItsBrush)
+{
+    sheet.SetPenColor(9);
+    sheet.SetBGColor(12);
+    EXPECT_EQ(panel.bgColorLabel, "4");
+    EXPECT_EQ(panel.bgColor.pixel(2, 2), qRgb(0, 0, 255));
+    EXPECT_EQ(SheetAt(10, 10), kWhite) << "the sheet waits for ClearSheet";
+
+    sheet.ClearSheet();
+    EXPECT_EQ(SheetAt(0, 0), kBlue);
+    EXPECT_EQ(SheetAt(255, 255), kBlue);
+    EXPECT_EQ(sheet.Canvas().BrushColor(), kBlue);
+    EXPECT_TRUE(FloorShowsSheet());
+
+    sheet.SetPenColor(9);
+    EXPECT_EQ(sheet.Canvas().BrushColor(), kRed);
+
+    sheet.SetBGColor(16);
+    EXPECT_EQ(turtle.BGColor, 12);
+}
+
+TEST_F(TurtleSheetTest, PenWidthShowsItsBarAndRefusesStrangers)
+{
+    sheet.SetPenWidth(8);
+    EXPECT_EQ(panel.penWidthLabel, "8");
+    EXPECT_EQ(sheet.Canvas().PenWidth(), 8);
+    int black = 0;
+    for (int x = 0; x < panel.penWidth.width(); ++x)
+        black += panel.penWidth.pixel(x, 12) == qRgb(0, 0, 0);
+    EXPECT_EQ(black, 8 + 2) << "the bar and the indicator's frame";
+
+    for (int wrong : {0, 9}) {
+        sheet.SetPenWidth(wrong);
+        EXPECT_EQ(turtle.PenWidth, 8);
+        EXPECT_EQ(panel.penWidthLabel, "8");
+    }
+}
+
+TEST_F(TurtleSheetTest, ResetGivesTheDefaultsButLeavesThePenButtonAlone)
+{
+    sheet.SetPenDown(false);
+    turtle.X = 40;
+    turtle.Heading = 3;
+    turtle.Shape = 1;
+    sheet.ResetTurtle();
+    EXPECT_TRUE(turtle.PenDown);
+    EXPECT_FALSE(panel.penDown) << "the pen button stays up";
+    EXPECT_EQ(turtle.X, 0.0);
+    EXPECT_EQ(turtle.Heading, 0.0);
+    EXPECT_EQ(turtle.Shape, 3);
+    EXPECT_EQ(panel.penColorLabel, "4");
+    EXPECT_EQ(panel.penWidthLabel, "2");
+    EXPECT_EQ(panel.bgColorLabel, "15");
+}
+
+TEST_F(TurtleSheetTest, FloorFollowsTheSheetAndTellsTheTexture)
+{
+    const std::uint32_t before = Floor().PixelChanges();
+    sheet.FillFloorImage(8);
+    EXPECT_EQ(sheet.FloorBits()[12345], 8);
+    EXPECT_EQ(sheet.Sheet().At(0, 0), kWhite) << "the sheet is not touched";
+    sheet.UpdateFloor();
+    EXPECT_TRUE(FloorShowsSheet());
+    EXPECT_EQ(Floor().PixelChanges(), before + 2);
+}
+
+TEST_F(TurtleSheetTest, OnlyAFloorOfTheSheetsShapeIsAttached)
+{
+    EXPECT_FALSE(sheet.AttachFloor(rm::MakePtr<rm::ImageTexture>(128, 256)));
+    EXPECT_FALSE(sheet.AttachFloor(nullptr));
+    // Without a floor texture the floor image is a buffer of our own and still works.
+    sheet.UpdateFloor();
+    EXPECT_TRUE(FloorShowsSheet());
+}
+
+struct Placement {
+    QSize size;
+    QRect expectedOnSheet; // where the picture lands
+    QPoint cornerPixel;    // where the picture's pixel (0, 0) lands, if on the sheet
+};
+
+class BackgroundTest : public TurtleSheetTest, public ::testing::WithParamInterface<Placement> {};
+
+TEST_P(BackgroundTest, PictureIsCentredOrCropped)
+{
+    const Placement p = GetParam();
+    sheet.SetBGColor(9);
+    ASSERT_TRUE(sheet.LoadBackground(WriteBmp(p.size, qRgb(0, 0, 250), qRgb(250, 0, 0))));
+    const QRect& r = p.expectedOnSheet;
+    for (int row = 0; row < kSheetSize; ++row) {
+        for (int column = 0; column < kSheetSize; ++column) {
+            const bool inside = r.contains(column, row);
+            const int expected = !inside ? kWhite : QPoint(column, row) == p.cornerPixel ? kRed : kBlue;
+            ASSERT_EQ(SheetAt(column, row), expected) << column << ", " << row;
+        }
+    }
+    EXPECT_TRUE(FloorShowsSheet());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Sizes, BackgroundTest,
+    ::testing::Values(Placement{{100, 50}, QRect(QPoint(78, 103), QPoint(177, 152)), {78, 103}},
+                      Placement{{300, 300}, QRect(0, 0, 256, 256), {-1, -1}},
+                      Placement{{256, 256}, QRect(0, 0, 256, 256), {0, 0}},
+                      Placement{{1, 400}, QRect(QPoint(127, 0), QPoint(127, 255)), {-1, -1}}));
+
+TEST_F(TurtleSheetTest, UnreadableBackgroundChangesNothing)
+{
+    const QString notBmp = dir.filePath(QStringLiteral("notes.bmp"));
+    QFile file(notBmp);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("BM this is not a bitmap");
+    file.close();
+
+    // A real bitmap cut short.
+    const QString whole = WriteBmp({64, 64}, qRgb(0, 0, 255), qRgb(0, 0, 255));
+    QFile full(whole);
+    ASSERT_TRUE(full.open(QIODevice::ReadOnly));
+    const QByteArray bytes = full.readAll();
+    full.close();
+    const QString cut = dir.filePath(QStringLiteral("cut.bmp"));
+    QFile shortFile(cut);
+    ASSERT_TRUE(shortFile.open(QIODevice::WriteOnly));
+    shortFile.write(bytes.left(60));
+    shortFile.close();
+
+    for (const QString& path : {notBmp, cut, dir.filePath(QStringLiteral("missing.bmp"))}) {
+        EXPECT_FALSE(sheet.LoadBackground(path)) << path.toStdString();
+        EXPECT_EQ(SheetAt(127, 127), kWhite);
+    }
+}
+
+} // namespace

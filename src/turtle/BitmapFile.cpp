@@ -1,0 +1,73 @@
+#include "turtle/BitmapFile.h"
+
+#include <QFile>
+#include <QtEndian>
+
+#include <cstdint>
+#include <cstdlib>
+
+namespace {
+
+// Anything larger is not a picture a child puts under a 256 × 256 sheet.
+constexpr qint64 kMaxFileBytes = 64LL * 1024 * 1024;
+constexpr int kFileHeaderBytes = 14;
+constexpr int kCoreHeaderBytes = 12;
+constexpr std::uint32_t kUncompressed = 0;
+constexpr std::uint32_t kBitFields = 3;
+
+template <class T>
+T Read(const QByteArray& bytes, int offset)
+{
+    return qFromLittleEndian<T>(bytes.constData() + offset);
+}
+
+// Whether the file holds the whole pixel array its headers describe.
+bool HoldsWholePicture(const QByteArray& bytes)
+{
+    if (bytes.size() < kFileHeaderBytes + kCoreHeaderBytes || !bytes.startsWith("BM"))
+        return false;
+    const auto pixelsAt = Read<std::uint32_t>(bytes, 10);
+    const auto headerBytes = Read<std::uint32_t>(bytes, kFileHeaderBytes);
+    if (headerBytes < kCoreHeaderBytes || kFileHeaderBytes + headerBytes > static_cast<std::uint64_t>(bytes.size()))
+        return false;
+
+    std::int64_t width, height;
+    std::uint32_t bitCount, compression = kUncompressed, imageBytes = 0;
+    if (headerBytes == kCoreHeaderBytes) {
+        width = Read<std::uint16_t>(bytes, 18);
+        height = Read<std::uint16_t>(bytes, 20);
+        bitCount = Read<std::uint16_t>(bytes, 24);
+    } else {
+        if (headerBytes < 40)
+            return false;
+        width = Read<std::int32_t>(bytes, 18);
+        height = std::llabs(Read<std::int32_t>(bytes, 22));
+        bitCount = Read<std::uint16_t>(bytes, 28);
+        compression = Read<std::uint32_t>(bytes, 30);
+        imageBytes = Read<std::uint32_t>(bytes, 34);
+    }
+    if (width <= 0 || height <= 0 || bitCount == 0 || bitCount > 32)
+        return false;
+    const std::uint64_t available = static_cast<std::uint64_t>(bytes.size());
+    if (pixelsAt > available)
+        return false;
+    std::uint64_t needed = imageBytes; // compressed pictures say how long they are
+    if (compression == kUncompressed || compression == kBitFields) {
+        const std::uint64_t rowBytes = (static_cast<std::uint64_t>(width) * bitCount + 31) / 32 * 4;
+        needed = rowBytes * static_cast<std::uint64_t>(height);
+    }
+    return needed <= available - pixelsAt;
+}
+
+} // namespace
+
+QImage ReadBitmapFile(const QString& fileName)
+{
+    QFile file(fileName);
+    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxFileBytes)
+        return {};
+    const QByteArray bytes = file.readAll();
+    if (!HoldsWholePicture(bytes))
+        return {};
+    return QImage::fromData(bytes, "BMP");
+}
