@@ -139,6 +139,11 @@ void TMainForm::RefreshStatus()
     statusPanels_[4]->setText(texts.heading);
 }
 
+QString TMainForm::StatusText(int panel) const
+{
+    return statusPanels_.at(static_cast<std::size_t>(panel))->text();
+}
+
 bool TMainForm::MouseInViewport() const
 {
     const QPoint p = ClientArea()->mapFromGlobal(QCursor::pos());

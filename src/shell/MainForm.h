@@ -68,6 +68,7 @@ public:
     void ResetWorkspace();
     bool LoadCharacter(std::int32_t animation);
     void RefreshStatus();
+    QString StatusText(int panel) const;
     bool MouseInViewport() const;
 
     void BeginCommand();

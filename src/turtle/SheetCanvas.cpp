@@ -117,7 +117,7 @@ void SheetCanvas::LineTo(int x, int y)
     const std::int64_t minorDelta = xMajor ? dy : dx;
     const int majorStep = majorDelta < 0 ? -1 : 1;
     const int minorStep = minorDelta < 0 ? -1 : 1;
-    // Magnitudes fit in 33 bits, so their product fits unsigned 64 bits.
+    // Differences of ints fit 32 unsigned bits, so step · rise below fits 64.
     const std::uint64_t length = static_cast<std::uint64_t>(majorDelta * majorStep);
     const std::uint64_t rise = static_cast<std::uint64_t>(minorDelta * minorStep);
     if (length == 0)

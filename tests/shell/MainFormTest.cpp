@@ -1,0 +1,237 @@
+#include "fakes/ManualClock.h"
+#include "fakes/ScriptedMessageBoxes.h"
+#include "shell/MainForm.h"
+#include "ui_MainForm.h"
+#include "win/MessagePump.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QMenu>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+namespace {
+
+constexpr std::uint8_t kBlue = 12;
+constexpr std::uint8_t kWhite = 15;
+
+// Runs the window's start-up and main loop in place. `driver` is called over and over from
+// inside the loop's message pump, as a user's actions would be, until it returns true; then the
+// window is closed. A safety limit of real time closes it too.
+void RunProgram(TMainForm& form, const std::function<bool()>& driver)
+{
+    QTimer tick;
+    QElapsedTimer realTime;
+    realTime.start();
+    bool finished = false;
+    QObject::connect(&tick, &QTimer::timeout, [&] {
+        if (finished)
+            return;
+        if (realTime.elapsed() > 30000) {
+            ADD_FAILURE() << "the program did not get there in 30 s";
+            finished = true;
+        } else {
+            finished = driver();
+        }
+        if (finished)
+            form.close();
+    });
+    tick.start(1);
+    form.StartTimerTimer();
+}
+
+class MainFormTest : public ::testing::Test {
+protected:
+    MainFormTest()
+    {
+        clock.StepEveryReading(5);
+        form.StartTimer.stop(); // the tests start it by hand
+        form.show();
+    }
+
+    Ui::TMainForm& ui() { return form.Controls(); }
+    int SheetAt(int column, int row) const { return form.Sheet.Sheet().At(column, row); }
+
+    ManualClock clock;
+    ScriptedMessageBoxes boxes;
+    TMainForm form;
+};
+
+TEST_F(MainFormTest, WindowIsLaidOutAsAChildExpectsIt)
+{
+    EXPECT_EQ(form.windowTitle(), "Qel 3D");
+    EXPECT_EQ(form.ClientArea()->size(), QSize(625, 426));
+    EXPECT_EQ(ui().DXViewport->geometry(), QRect(220, 48, 400, 300));
+    EXPECT_FALSE(ui().HideImage->isVisible());
+    EXPECT_EQ(ui().MainToolBar->geometry(), QRect(0, 0, 625, 40));
+    EXPECT_EQ(ui().MainStatusBar->geometry(), QRect(0, 407, 625, 19));
+
+    struct Row {
+        QToolButton* button;
+        QSlider* track;
+        QLabel* label;
+        const char* hint;
+        int maximum;
+        int position;
+    };
+    const Row rows[] = {
+        {ui().ForwardBtn, ui().ForwardTrack, ui().ForwardLabel, "Naprzód", 100, 100},
+        {ui().BackwardBtn, ui().BackwardTrack, ui().BackwardLabel, "Do tyłu", 100, 100},
+        {ui().RightBtn, ui().RightTrack, ui().RightLabel, "W prawo", 90, 90},
+        {ui().LeftBtn, ui().LeftTrack, ui().LeftLabel, "W lewo", 90, 90},
+        {ui().CircleBtn, ui().CircleTrack, ui().CircleLabel, "Okrąg", 100, 50},
+        {ui().SquareBtn, ui().SquareTrack, ui().SquareLabel, "Kwadrat", 100, 50},
+    };
+    for (int k = 0; k < 6; ++k) {
+        const Row& row = rows[k];
+        EXPECT_EQ(row.button->geometry(), QRect(8, 48 + 36 * k, 25, 25)) << k;
+        EXPECT_EQ(row.button->toolTip(), QString::fromUtf8(row.hint)) << k;
+        EXPECT_FALSE(row.button->icon().isNull()) << k;
+        EXPECT_EQ(row.track->geometry(), QRect(36, 48 + 36 * k, 157, 41)) << k;
+        EXPECT_EQ(row.track->maximum(), row.maximum) << k;
+        EXPECT_EQ(row.track->value(), row.position) << k;
+        EXPECT_EQ(row.label->text(), QString::number(row.position)) << k;
+        EXPECT_EQ(row.label->y(), 56 + 36 * k) << k;
+    }
+
+    ui().RightTrack->setValue(45);
+    EXPECT_EQ(ui().RightLabel->text(), "45");
+
+    EXPECT_FALSE(ui().UndoMenu->isEnabled());
+    EXPECT_FALSE(ui().DisplayMenu->isEnabled());
+    EXPECT_EQ(ui().ExitMenu->text(), "&Koniec");
+    EXPECT_EQ(ui().PosMenu->text(), QString::fromUtf8("Żół&w"));
+    EXPECT_EQ(ui().ToolButton7->toolTip(), "Koniec");
+    EXPECT_EQ(ui().Label1->text(), QString::fromUtf8("Lewy przycisk myszy w polu żółwia obraca kamerę."));
+
+    const char* startTexts[] = {"", "? / ?", "X = ??", "Y = ??", "K = ??"};
+    for (int panel = 0; panel < 5; ++panel)
+        EXPECT_EQ(form.StatusText(panel), startTexts[panel]);
+}
+
+TEST_F(MainFormTest, ForwardButtonDrawsTheLineWhileTheWindowIgnoresClicks)
+{
+    bool clicked = false;
+    bool sawDisabled = false;
+    bool lineDrawn = false;
+    RunProgram(form, [&] {
+        if (!form.LoopRunning())
+            return false;
+        if (!clicked) {
+            EXPECT_EQ(form.StatusText(1), "? / ?") << "no refresh before 700 ms of passes";
+            QTest::mouseClick(ui().ForwardBtn, Qt::LeftButton);
+            clicked = true;
+            return false;
+        }
+        if (form.Motion.State != CommandState::Idle) {
+            if (!sawDisabled) {
+                sawDisabled = true;
+                EXPECT_FALSE(form.isEnabled());
+                EXPECT_EQ(form.cursor().shape(), Qt::WaitCursor);
+                EXPECT_TRUE(form.DXAnimation.Play);
+                const double amountBefore = form.Motion.CommandAmount;
+                QTest::mouseClick(ui().BackwardBtn, Qt::LeftButton);
+                EXPECT_EQ(form.Motion.State, CommandState::Move);
+                EXPECT_LE(form.Motion.CommandAmount, amountBefore) << "the backward click was ignored";
+            }
+            return false;
+        }
+        if (!lineDrawn) {
+            EXPECT_TRUE(form.isEnabled());
+            EXPECT_EQ(form.cursor().shape(), Qt::ArrowCursor);
+            EXPECT_FALSE(form.DXAnimation.Play);
+            EXPECT_NEAR(form.Turtle.Y, 100.0, 1e-9);
+            lineDrawn = true;
+            for (int row = 28; row <= 127; ++row)
+                lineDrawn = lineDrawn && SheetAt(127, row) == kBlue;
+            EXPECT_EQ(SheetAt(127, 20), kWhite);
+            EXPECT_EQ(std::memcmp(form.Sheet.FloorBits(), form.Sheet.Sheet().Bits(), kSheetBytes), 0);
+            EXPECT_TRUE(form.Pages.Current()->Dirty);
+            return !lineDrawn;
+        }
+        // The pass after the command: the character stands at the end of the line; the status
+        // bar follows within 700 ms of passes.
+        EXPECT_FLOAT_EQ(form.DXAnimation.Z(), 1000.0f);
+        if (form.StatusText(3) == "Y = ??")
+            return false;
+        EXPECT_EQ(form.StatusText(3), QStringLiteral("Y = %1").arg(static_cast<long long>(form.Turtle.Y)));
+        EXPECT_EQ(form.StatusText(1), "1 / 1");
+        EXPECT_EQ(form.StatusText(2), "X = 0");
+        return true;
+    });
+    EXPECT_TRUE(sawDisabled);
+    EXPECT_TRUE(lineDrawn);
+    EXPECT_TRUE(boxes.Shown().empty());
+    EXPECT_FALSE(form.LoopRunning());
+    EXPECT_EQ(SheetAt(127, 50), kWhite) << "shutdown releases the notebook and clears the sheet";
+}
+
+TEST_F(MainFormTest, HiddenCharacterIsLiftedOutOfViewButFollowsTheTurtle)
+{
+    int passesSeen = 0;
+    RunProgram(form, [&] {
+        if (!form.LoopRunning())
+            return false;
+        if (++passesSeen == 1) {
+            form.Turtle.Hidden = true;
+            form.Turtle.X = 12.5;
+            form.Turtle.Heading = TurtleMotion::kPi / 2;
+            return false;
+        }
+        EXPECT_FLOAT_EQ(form.DXAnimation.Y(), 10000.0f);
+        EXPECT_FLOAT_EQ(form.DXAnimation.X(), 125.0f);
+        EXPECT_NEAR(form.DXAnimation.FacingX(), 1.0f, 1e-6);
+        // The camera stays behind the turtle: turned right, it stands to the turtle's left.
+        EXPECT_NEAR(form.DXScene.CameraPosition()[0], 125.0f - 2000.0f, 1e-2);
+        EXPECT_NEAR(form.DXScene.CameraPosition()[2], 0.0f, 1e-2);
+        return true;
+    });
+}
+
+TEST_F(MainFormTest, AQuitRequestEndsTheLoopLikeAClose)
+{
+    bool posted = false;
+    QTimer tick;
+    QObject::connect(&tick, &QTimer::timeout, [&] {
+        if (form.LoopRunning() && !posted) {
+            win::PostQuitMessage(0);
+            posted = true;
+        }
+    });
+    tick.start(1);
+    form.StartTimerTimer();
+    EXPECT_TRUE(posted);
+    EXPECT_FALSE(form.LoopRunning());
+    EXPECT_FALSE(form.DXCore.Ready) << "shutdown ran";
+}
+
+TEST_F(MainFormTest, MissingArchiveStopsStartUpAndLeavesCommandsInert)
+{
+    QTemporaryDir empty;
+    const QString programFolder = QDir::currentPath();
+    ASSERT_TRUE(QDir::setCurrent(empty.path()));
+    form.StartTimerTimer();
+    QDir::setCurrent(programFolder);
+
+    ASSERT_EQ(boxes.Shown().size(), 1u);
+    const win::MessageBoxRequest& box = boxes.Shown().front();
+    EXPECT_EQ(box.text, "Can't find AniMesh.jx");
+    EXPECT_EQ(box.caption, "Error");
+    EXPECT_EQ(box.style, win::MB_OK | win::MB_ICONSTOP);
+    EXPECT_EQ(box.language, 0x2415);
+    EXPECT_EQ(box.owner, nullptr);
+    EXPECT_TRUE(form.isEnabled());
+    EXPECT_TRUE(form.DXCore.Ready) << "the engine stays created";
+
+    // With no main loop a command could never end: the buttons do nothing.
+    QTest::mouseClick(ui().ForwardBtn, Qt::LeftButton);
+    EXPECT_EQ(form.Motion.State, CommandState::Idle);
+    EXPECT_TRUE(form.isEnabled());
+}
+
+} // namespace
