@@ -54,6 +54,10 @@ protected:
         form.show();
     }
 
+    // Closing the window asks the application to quit; take that request out of the queue so the
+    // next test's loop does not meet it.
+    ~MainFormTest() override { win::PumpMessages(); }
+
     Ui::TMainForm& ui() { return form.Controls(); }
     int SheetAt(int column, int row) const { return form.Sheet.Sheet().At(column, row); }
 

@@ -60,8 +60,8 @@ void PostQuitMessage(int exitCode)
 
 PumpResult PumpMessages()
 {
+    // A quit request taken by some other processing since the last pump counts too.
     QuitWatcher& watcher = Watcher();
-    watcher.seen = {};
     QCoreApplication::sendPostedEvents();
     QCoreApplication::processEvents(QEventLoop::AllEvents);
     const PumpResult result = watcher.seen;
