@@ -1,0 +1,81 @@
+#include "rm/ImageTexture.h"
+#include "turtle/TurtleMotion.h"
+#include "turtle/TurtlePanel.h"
+#include "turtle/TurtleSheet.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstring>
+#include <vector>
+
+namespace {
+
+struct SilentPanel final : TurtlePanel {
+    void ShowPenColor(const QImage&, const QString&) override {}
+    void ShowBGColor(const QImage&, const QString&) override {}
+    void ShowPenWidth(const QImage&, const QString&) override {}
+    void ShowPenDown(bool) override {}
+};
+
+struct SilentHost final : MotionHost {
+    void EndCommand() override {}
+    void MarkPageDrawn() override {}
+};
+
+struct Workspace {
+    Workspace()
+    {
+        sheet.AttachFloor(rm::MakePtr<rm::ImageTexture>(256, 256));
+        sheet.ResetTurtle();
+    }
+    TTurtleState turtle;
+    SilentPanel panel;
+    TurtleSheet sheet{turtle, panel};
+    SilentHost host;
+    TurtleMotion motion{sheet, host};
+};
+
+void Memcpy64K(benchmark::State& state)
+{
+    std::vector<std::uint8_t> from(kSheetBytes, 1), to(kSheetBytes);
+    for (auto _ : state) {
+        std::memcpy(to.data(), from.data(), kSheetBytes);
+        benchmark::DoNotOptimize(to.data());
+        benchmark::ClobberMemory();
+    }
+    state.SetBytesProcessed(state.iterations() * kSheetBytes);
+}
+BENCHMARK(Memcpy64K);
+
+void UpdateFloor(benchmark::State& state)
+{
+    Workspace w;
+    for (auto _ : state) {
+        w.sheet.UpdateFloor();
+        benchmark::DoNotOptimize(w.sheet.FloorBits());
+        benchmark::ClobberMemory();
+    }
+    state.SetBytesProcessed(state.iterations() * kSheetBytes);
+}
+BENCHMARK(UpdateFloor);
+
+// One main-loop pass of a forward move that draws: one unit of line with the default pen and
+// the sheet copied to the floor.
+void StepCommandDrawingPass(benchmark::State& state)
+{
+    Workspace w;
+    w.motion.StartForward(100);
+    for (auto _ : state) {
+        if (w.turtle.Y > 120.0 || w.motion.State == CommandState::Idle) {
+            w.turtle.Y = -120.0;
+            w.motion.StartForward(100);
+        }
+        w.motion.StepCommand(34);
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(StepCommandDrawingPass);
+
+} // namespace
+
+BENCHMARK_MAIN();
