@@ -1,8 +1,13 @@
 #include "DXScene.h"
 
+#include "win/Fpu.h"
+
 #include <cmath>
 
-TDXScene::TDXScene() : sceneFrame_(rm::MakePtr<rm::Frame>()) {}
+TDXScene::TDXScene() : sceneFrame_(rm::MakePtr<rm::Frame>())
+{
+    win::MaskFloatingPointExceptions();
+}
 
 void TDXScene::SetCamPosition(float x, float y, float z)
 {

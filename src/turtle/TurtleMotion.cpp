@@ -20,6 +20,20 @@ void LineTo(SheetCanvas& canvas, double x, double y)
     canvas.LineTo(p.column, p.row);
 }
 
+// Keeps a coordinate within the sheet; true when it had gone past the edge.
+bool HoldAtEdge(double& coordinate)
+{
+    if (coordinate > kSheetEdge) {
+        coordinate = kSheetEdge;
+        return true;
+    }
+    if (coordinate < -kSheetEdge) {
+        coordinate = -kSheetEdge;
+        return true;
+    }
+    return false;
+}
+
 } // namespace
 
 TurtleMotion::TurtleMotion(TurtleSheet& sheet, MotionHost& host) : sheet_(sheet), host_(host) {}
@@ -107,22 +121,10 @@ void TurtleMotion::StepMove(std::uint32_t dt)
     t.Y += std::cos(t.Heading) * step;
 
     // The turtle stops at the edge of the sheet; the rest of the move is dropped.
-    if (t.X > kSheetEdge) {
-        t.X = kSheetEdge;
+    if (HoldAtEdge(t.X))
         CommandAmount = 0.0;
-    }
-    if (t.X < -kSheetEdge) {
-        t.X = -kSheetEdge;
+    if (HoldAtEdge(t.Y))
         CommandAmount = 0.0;
-    }
-    if (t.Y > kSheetEdge) {
-        t.Y = kSheetEdge;
-        CommandAmount = 0.0;
-    }
-    if (t.Y < -kSheetEdge) {
-        t.Y = -kSheetEdge;
-        CommandAmount = 0.0;
-    }
     CommandStep = 0.0;
 
     if (t.PenDown) {

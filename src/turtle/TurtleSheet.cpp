@@ -81,9 +81,7 @@ void TurtleSheet::SetPenColor(int n)
     if (!IsColorNumber(n))
         return;
     turtle_.PenColor = n;
-    const int cell = ColorToCell(n);
-    ToolPictures::Copy(colorStrip_, ToolPictures::ColorCell(cell), selColor_, kColorIndicatorTarget);
-    panel_.ShowPenColor(selColor_, QString::number(cell));
+    panel_.ShowPenColor(selColor_, PaintColorIndicator(n, selColor_));
     canvas_.SetPenColor(IndicatorColor(selColor_));
     canvas_.SetBrushColor(canvas_.PenColor());
 }
@@ -103,9 +101,7 @@ void TurtleSheet::SetBGColor(int n)
     if (!IsColorNumber(n))
         return;
     turtle_.BGColor = n;
-    const int cell = ColorToCell(n);
-    ToolPictures::Copy(colorStrip_, ToolPictures::ColorCell(cell), selBGColor_, kColorIndicatorTarget);
-    panel_.ShowBGColor(selBGColor_, QString::number(cell));
+    panel_.ShowBGColor(selBGColor_, PaintColorIndicator(n, selBGColor_));
 }
 
 void TurtleSheet::SetPenDown(bool down)
@@ -151,6 +147,13 @@ bool TurtleSheet::LoadBackground(const QString& fileName)
     canvas_.CopyRect(picture, QRect(sourceLeft, sourceTop, width, height), QPoint(targetLeft, targetTop));
     UpdateFloor();
     return true;
+}
+
+QString TurtleSheet::PaintColorIndicator(int n, QImage& indicator) const
+{
+    const int cell = ColorToCell(n);
+    ToolPictures::Copy(colorStrip_, ToolPictures::ColorCell(cell), indicator, kColorIndicatorTarget);
+    return QString::number(cell);
 }
 
 std::uint8_t TurtleSheet::IndicatorColor(const QImage& indicator)

@@ -55,6 +55,8 @@ public:
     const QImage& WidthStrip() const { return widthStrip_; }
 
 private:
+    // Shows the palette cell of stored colour n in an indicator; the cell number for its label.
+    QString PaintColorIndicator(int n, QImage& indicator) const;
     // The sheet colour an indicator shows: its pixel (2, 2).
     static std::uint8_t IndicatorColor(const QImage& indicator);
 
