@@ -1,6 +1,6 @@
 #include "rm/ImageTexture.h"
 #include "turtle/TurtleMotion.h"
-#include "turtle/TurtlePanel.h"
+#include "SilentPanel.h"
 #include "turtle/TurtleSheet.h"
 
 #include <benchmark/benchmark.h>
@@ -9,13 +9,6 @@
 #include <vector>
 
 namespace {
-
-struct SilentPanel final : TurtlePanel {
-    void ShowPenColor(const QImage&, const QString&) override {}
-    void ShowBGColor(const QImage&, const QString&) override {}
-    void ShowPenWidth(const QImage&, const QString&) override {}
-    void ShowPenDown(bool) override {}
-};
 
 struct SilentHost final : MotionHost {
     void EndCommand() override {}

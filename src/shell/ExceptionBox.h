@@ -21,3 +21,10 @@ void RunGuarded(Handler&& handler)
         ShowUnknownExceptionBox();
     }
 }
+
+// The same, as a handler to connect to a signal.
+template <class Handler>
+auto Guarded(Handler handler)
+{
+    return [handler] { RunGuarded(handler); };
+}

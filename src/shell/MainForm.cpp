@@ -95,17 +95,16 @@ void TMainForm::ConfigureComponents()
 
 void TMainForm::ConnectHandlers()
 {
-    const auto guarded = [](auto handler) { return [handler] { RunGuarded(handler); }; };
-
-    connect(&StartTimer, &QTimer::timeout, this, guarded([this] { StartTimerTimer(); }));
-    connect(ui->ForwardBtn, &QAbstractButton::clicked, this, guarded([this] { ForwardBtnClick(); }));
-    connect(ui->BackwardBtn, &QAbstractButton::clicked, this, guarded([this] { BackwardBtnClick(); }));
-    connect(ui->RightBtn, &QAbstractButton::clicked, this, guarded([this] { RightBtnClick(); }));
-    connect(ui->LeftBtn, &QAbstractButton::clicked, this, guarded([this] { LeftBtnClick(); }));
-    connect(ui->CircleBtn, &QAbstractButton::clicked, this, guarded([this] { CircleBtnClick(); }));
-    connect(ui->SquareBtn, &QAbstractButton::clicked, this, guarded([this] { SquareBtnClick(); }));
-    connect(ui->ExitMenu, &QAction::triggered, this, guarded([this] { ExitMenuClick(); }));
-    connect(ui->ToolButton7, &QAction::triggered, this, guarded([this] { ExitMenuClick(); }));
+    connect(&StartTimer, &QTimer::timeout, this, Guarded([this] { StartTimerTimer(); }));
+    connect(ui->ForwardBtn, &QAbstractButton::clicked, this, Guarded([this] { ForwardBtnClick(); }));
+    connect(ui->BackwardBtn, &QAbstractButton::clicked, this, Guarded([this] { BackwardBtnClick(); }));
+    connect(ui->RightBtn, &QAbstractButton::clicked, this, Guarded([this] { RightBtnClick(); }));
+    connect(ui->LeftBtn, &QAbstractButton::clicked, this, Guarded([this] { LeftBtnClick(); }));
+    connect(ui->CircleBtn, &QAbstractButton::clicked, this, Guarded([this] { CircleBtnClick(); }));
+    connect(ui->SquareBtn, &QAbstractButton::clicked, this, Guarded([this] { SquareBtnClick(); }));
+    ConnectPanelHandlers();
+    connect(ui->ExitMenu, &QAction::triggered, this, Guarded([this] { ExitMenuClick(); }));
+    connect(ui->ToolButton7, &QAction::triggered, this, Guarded([this] { ExitMenuClick(); }));
 
     const std::array<std::pair<QSlider*, QLabel*>, 6> tracks = {{
         {ui->ForwardTrack, ui->ForwardLabel},
@@ -247,6 +246,11 @@ void TMainForm::ShowPenWidth(const QImage& indicator, const QString& label)
 void TMainForm::ShowPenDown(bool down)
 {
     ui->PenBtn->setChecked(down);
+}
+
+void TMainForm::ShowCharacterShown(bool shown)
+{
+    ui->ShowBtn->setChecked(shown);
 }
 
 void TMainForm::MarkPageDrawn()

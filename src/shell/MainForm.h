@@ -82,8 +82,24 @@ public:
     void SquareBtnClick();
     void ExitMenuClick();
 
+    // Tool panel: x and y are the cursor's place in the clicked picture.
+    void ColorImageMouseUp(Qt::KeyboardModifiers shift, int x, int y);
+    void WidthImageClick(int x);
+    void PenBtnClick();
+    void FillBtnClick();
+    void ShowBtnClick();
+    void ClearBtnClick();
+    void HomeBtnClick();
+    void ShapeBtnClick();
+
+    void NewPageBtnClick();
+    void DelPageBtnClick();
+    void PrevPageBtnClick();
+    void NextPageBtnClick();
+
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     void ConfigureComponents();
@@ -95,12 +111,16 @@ private:
     void ShutDown();
     void PlaceProgressWindow(TProgressForm& progress) const;
     void ShowStartupError(const char* text);
+    void ConnectPanelHandlers();
+    // Shows a page operation's refusal; true when it was done.
+    bool PageDone(PageResult result);
 
     // Tool panel, told by the turtle what to show.
     void ShowPenColor(const QImage& indicator, const QString& label) override;
     void ShowBGColor(const QImage& indicator, const QString& label) override;
     void ShowPenWidth(const QImage& indicator, const QString& label) override;
     void ShowPenDown(bool down) override;
+    void ShowCharacterShown(bool shown) override;
     void MarkPageDrawn() override;
 
     std::unique_ptr<Ui::TMainForm> ui;

@@ -12,4 +12,5 @@ public:
     virtual void ShowBGColor(const QImage& indicator, const QString& label) = 0;
     virtual void ShowPenWidth(const QImage& indicator, const QString& label) = 0;
     virtual void ShowPenDown(bool down) = 0;
+    virtual void ShowCharacterShown(bool shown) = 0;
 };

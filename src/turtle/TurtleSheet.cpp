@@ -110,9 +110,18 @@ void TurtleSheet::SetPenDown(bool down)
     turtle_.PenDown = down;
 }
 
+void TurtleSheet::ApplyTurtle()
+{
+    SetPenColor(turtle_.PenColor);
+    SetPenWidth(turtle_.PenWidth);
+    SetBGColor(turtle_.BGColor);
+    SetPenDown(turtle_.PenDown);
+    panel_.ShowCharacterShown(!turtle_.Hidden);
+}
+
 void TurtleSheet::ClearSheet()
 {
-    canvas_.SetBrushColor(IndicatorColor(selBGColor_));
+    canvas_.SetBrushColor(BackgroundIndex());
     canvas_.FillRect(QRect(0, 0, kSheetSize, kSheetSize));
     UpdateFloor();
 }

@@ -42,6 +42,10 @@ public:
     void SetPenWidth(int w);
     void SetBGColor(int n);
     void SetPenDown(bool down);
+    // Shows the whole record on the panel and in the sheet's pen again, as after a page change.
+    void ApplyTurtle();
+    // The sheet palette index of the background colour, the colour a clear sheet has.
+    std::uint8_t BackgroundIndex() const { return IndicatorColor(selBGColor_); }
     void ClearSheet();
     void FillFloorImage(std::uint8_t value);
     void UpdateFloor();

@@ -7,6 +7,7 @@ struct RecordingPanel final : TurtlePanel {
     QImage penColor, bgColor, penWidth;
     QString penColorLabel = "?", bgColorLabel = "?", penWidthLabel = "?";
     bool penDown = true;
+    bool characterShown = true;
 
     void ShowPenColor(const QImage& indicator, const QString& label) override
     {
@@ -24,4 +25,5 @@ struct RecordingPanel final : TurtlePanel {
         penWidthLabel = label;
     }
     void ShowPenDown(bool down) override { penDown = down; }
+    void ShowCharacterShown(bool shown) override { characterShown = shown; }
 };

@@ -56,6 +56,125 @@ TEST_F(NotebookTest, ReleasingDestroysThePagesAndClearsTheSheetToTheBackground)
     EXPECT_EQ(sheet.FloorBits()[0], 9) << "the floor follows";
 }
 
+class PagesTest : public NotebookTest {
+protected:
+    PagesTest()
+    {
+        notebook.EmptySlots();
+        notebook.StartNotebook();
+    }
+
+    // Draws a mark of its own on the current page, as a move would.
+    void Draw(std::uint8_t colourNumber, int row)
+    {
+        sheet.SetPenColor(colourNumber);
+        sheet.Canvas().MoveTo(10, row);
+        sheet.Canvas().LineTo(100, row);
+        sheet.UpdateFloor();
+        notebook.MarkCurrentDrawn();
+    }
+    TNotebookPage* At(int slot) { return notebook.Pages[static_cast<std::size_t>(slot)].get(); }
+};
+
+TEST_F(PagesTest, TheFourRefusalsChangeNothing)
+{
+    EXPECT_EQ(notebook.DeletePage(), PageResult::OnlyPage);
+    EXPECT_EQ(notebook.PrevPage(), PageResult::FirstPage);
+    EXPECT_EQ(notebook.NextPage(), PageResult::LastPage);
+    for (int i = 1; i < Notebook::kMaxPages; ++i)
+        ASSERT_EQ(notebook.NewPage(false), PageResult::Done);
+    EXPECT_EQ(notebook.NewPage(false), PageResult::NotebookFull);
+    EXPECT_EQ(notebook.PageCount, 8);
+    EXPECT_EQ(notebook.CurrentPage, 7);
+    EXPECT_STREQ(RefusalText(PageResult::NotebookFull), "Zeszyt może posiadać maksymalnie 8 stron.");
+    EXPECT_STREQ(RefusalText(PageResult::OnlyPage), "To jest ostatnia strona. Nie można usunąć wszystkich stron.");
+    EXPECT_STREQ(RefusalText(PageResult::FirstPage), "To jest pierwsza strona w zeszycie.");
+    EXPECT_STREQ(RefusalText(PageResult::LastPage), "To jest ostatnia strona w zeszycie.");
+}
+
+TEST_F(PagesTest, NewPageGoesBehindOrInFrontAndMarksThePagesThatMoved)
+{
+    TNotebookPage* first = At(0);
+    ASSERT_EQ(notebook.NewPage(true), PageResult::Done);
+    EXPECT_EQ(notebook.PageCount, 2);
+    EXPECT_EQ(notebook.CurrentPage, 0);
+    EXPECT_EQ(At(1), first);
+    EXPECT_TRUE(first->Dirty) << "it changed its slot";
+    EXPECT_FALSE(At(0)->Dirty);
+
+    ASSERT_EQ(notebook.NewPage(false), PageResult::Done);
+    EXPECT_EQ(notebook.CurrentPage, 1);
+    EXPECT_EQ(At(2), first);
+}
+
+TEST_F(PagesTest, ANewPageIsResetAndWhiteLikeAClearedOne)
+{
+    sheet.SetBGColor(8);
+    turtle.X = 30;
+    turtle.PenWidth = 5;
+    Draw(9, 40);
+    ASSERT_EQ(notebook.NewPage(false), PageResult::Done);
+    EXPECT_EQ(turtle.X, 0.0);
+    EXPECT_EQ(turtle.PenColor, 12);
+    EXPECT_EQ(turtle.PenWidth, 2);
+    for (int row = 0; row < kSheetSize; ++row)
+        for (int column = 0; column < kSheetSize; ++column)
+            ASSERT_EQ(sheet.Sheet().At(column, row), SheetBitmap::kWhite) << column << ", " << row;
+    EXPECT_EQ(sheet.FloorBits()[40 * 256 + 50], SheetBitmap::kWhite);
+    EXPECT_EQ(notebook.Current()->Image[0], SheetBitmap::kWhite);
+}
+
+TEST_F(PagesTest, GoingToAnotherPageAndBackRestoresDrawingTurtleAndPanel)
+{
+    sheet.SetPenWidth(6);
+    sheet.SetPenDown(false);
+    turtle.Hidden = true;
+    turtle.X = 11;
+    turtle.Heading = 0.5;
+    Draw(9, 40); // red, pen colour 9
+    ASSERT_EQ(notebook.NewPage(false), PageResult::Done);
+    sheet.SetPenDown(true);
+    Draw(12, 60);
+    EXPECT_EQ(panel.penColorLabel, "4");
+
+    ASSERT_EQ(notebook.PrevPage(), PageResult::Done);
+    EXPECT_EQ(sheet.Sheet().At(50, 40), 9);
+    EXPECT_EQ(sheet.Sheet().At(50, 60), SheetBitmap::kWhite);
+    EXPECT_EQ(sheet.FloorBits()[40 * 256 + 50], 9);
+    EXPECT_EQ(turtle.X, 11.0);
+    EXPECT_EQ(turtle.Heading, 0.5);
+    // The panel and the sheet's pen tell the page's own settings.
+    EXPECT_EQ(panel.penColorLabel, "1");
+    EXPECT_EQ(panel.penWidthLabel, "6");
+    EXPECT_FALSE(panel.penDown);
+    EXPECT_FALSE(panel.characterShown);
+    EXPECT_EQ(sheet.Canvas().PenColor(), 9);
+    EXPECT_EQ(sheet.Canvas().PenWidth(), 6);
+
+    ASSERT_EQ(notebook.NextPage(), PageResult::Done);
+    EXPECT_EQ(sheet.Sheet().At(50, 60), 12);
+    EXPECT_EQ(sheet.Sheet().At(50, 40), SheetBitmap::kWhite);
+}
+
+TEST_F(PagesTest, DeletingShowsTheFollowingPageOrTheNewLastOne)
+{
+    notebook.NewPage(false);
+    notebook.NewPage(false);
+    TNotebookPage* third = At(2);
+    notebook.PrevPage(); // page 2 of 3
+    ASSERT_EQ(notebook.DeletePage(), PageResult::Done);
+    EXPECT_EQ(notebook.PageCount, 2);
+    EXPECT_EQ(notebook.CurrentPage, 1);
+    EXPECT_EQ(At(1), third);
+    EXPECT_TRUE(third->Dirty);
+
+    TNotebookPage* first = At(0);
+    ASSERT_EQ(notebook.DeletePage(), PageResult::Done); // the last page
+    EXPECT_EQ(notebook.PageCount, 1);
+    EXPECT_EQ(notebook.CurrentPage, 0);
+    EXPECT_EQ(At(0), first);
+}
+
 TEST(NotebookPage, StoreAndRestoreCopyTheWholeRecordAndImage)
 {
     TNotebookPage page;

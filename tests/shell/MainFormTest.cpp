@@ -54,9 +54,14 @@ protected:
         form.show();
     }
 
-    // Closing the window asks the application to quit; take that request out of the queue so the
-    // next test's loop does not meet it.
-    ~MainFormTest() override { win::PumpMessages(); }
+    // Closing the window asks the application to quit: let the application's own loop take
+    // that request, as it does when the start timer's handler returns, so the next test starts
+    // with nothing pending.
+    ~MainFormTest() override
+    {
+        QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
+        QCoreApplication::exec();
+    }
 
     Ui::TMainForm& ui() { return form.Controls(); }
     int SheetAt(int column, int row) const { return form.Sheet.Sheet().At(column, row); }

@@ -6,6 +6,8 @@
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    // As in the program: closing a window never ends the application by itself.
+    QApplication::setQuitOnLastWindowClosed(false);
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

@@ -1,0 +1,12 @@
+#pragma once
+
+#include "turtle/TurtlePanel.h"
+
+// A tool panel that shows nothing, for measuring the turtle without a window.
+struct SilentPanel final : TurtlePanel {
+    void ShowPenColor(const QImage&, const QString&) override {}
+    void ShowBGColor(const QImage&, const QString&) override {}
+    void ShowPenWidth(const QImage&, const QString&) override {}
+    void ShowPenDown(bool) override {}
+    void ShowCharacterShown(bool) override {}
+};
