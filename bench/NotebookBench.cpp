@@ -1,5 +1,5 @@
 #include "notebook/Notebook.h"
-#include "rm/ImageTexture.h"
+#include "rm/Texture.h"
 #include "SilentPanel.h"
 #include "turtle/TurtleSheet.h"
 
@@ -29,7 +29,7 @@ void PageSwitch(benchmark::State& state)
     TTurtleState turtle;
     SilentPanel panel;
     TurtleSheet sheet(turtle, panel);
-    sheet.AttachFloor(rm::MakePtr<rm::ImageTexture>(256, 256));
+    sheet.AttachFloor(rm::MakePtr<rm::Texture3>(256, 256));
     TNotebookPage leaving;
     TNotebookPage entering;
     entering.Store(turtle, sheet.FloorBits());

@@ -1,4 +1,4 @@
-#include "rm/ImageTexture.h"
+#include "rm/Texture.h"
 #include "turtle/TurtleMotion.h"
 #include "SilentPanel.h"
 #include "turtle/TurtleSheet.h"
@@ -18,7 +18,7 @@ struct SilentHost final : MotionHost {
 struct Workspace {
     Workspace()
     {
-        sheet.AttachFloor(rm::MakePtr<rm::ImageTexture>(256, 256));
+        sheet.AttachFloor(rm::MakePtr<rm::Texture3>(256, 256));
         sheet.ResetTurtle();
     }
     TTurtleState turtle;

@@ -14,7 +14,8 @@ bool TDXAnimation::Create(const void* data, std::int32_t size)
 {
     if (!DXCore || !DXScene || !data || size < 0)
         return false;
-    characterFrame_ = rm::MakePtr<rm::Frame>(rm::Ptr<rm::Frame>::Share(DXScene->SceneFrame()));
+    characterFrame_ = rm::MakePtr<rm::Frame3>();
+    DXScene->SceneFrame()->AddChild(characterFrame_.get());
     SetPosition(PosX, PosY, PosZ);
     CurrentTime = StartTime;
     TimeFraction = 0.0;

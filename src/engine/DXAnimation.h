@@ -44,7 +44,7 @@ public:
     float FacingZ() const { return facingZ_; }
 
 private:
-    rm::Ptr<rm::Frame> characterFrame_;
+    rm::Ptr<rm::Frame3> characterFrame_;
     float x_ = 0.0f, y_ = 0.0f, z_ = 0.0f;
     float facingX_ = 0.0f, facingZ_ = 1.0f;
 };

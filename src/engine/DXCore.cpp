@@ -1,7 +1,7 @@
 #include "DXCore.h"
 
 #include "DXScene.h"
-#include "rm/ImageTexture.h"
+#include "rm/Texture.h"
 #include "win/Fpu.h"
 #include "win/MessagePump.h"
 #include "win/TickClock.h"
@@ -30,16 +30,18 @@ void TDXCore::Destroy()
     Ready = false;
 }
 
-rm::Ptr<rm::Frame> TDXCore::AddMeshFromFile(const char*, float, float, float)
+rm::Ptr<rm::Frame3> TDXCore::AddMeshFromFile(const char*, float, float, float)
 {
     if (!Ready || !DXScene)
         return nullptr;
     // The floor model carries one 256 × 256 paletted texture, the last one its load produces.
-    lastTexture_ = rm::MakePtr<rm::ImageTexture>(kFloorTextureSize, kFloorTextureSize);
-    return rm::MakePtr<rm::Frame>(rm::Ptr<rm::Frame>::Share(DXScene->SceneFrame()));
+    lastTexture_ = rm::MakePtr<rm::Texture3>(kFloorTextureSize, kFloorTextureSize);
+    auto frame = rm::MakePtr<rm::Frame3>();
+    DXScene->SceneFrame()->AddChild(frame.get());
+    return frame;
 }
 
-rm::Ptr<rm::Texture> TDXCore::GetTexture()
+rm::Ptr<rm::Texture3> TDXCore::GetTexture()
 {
     return lastTexture_;
 }

@@ -32,9 +32,9 @@ public:
     bool Create(void* instance, const char* texturePackPath);
     void Destroy();
 
-    rm::Ptr<rm::Frame> AddMeshFromFile(const char* fileName, float x, float y, float z);
+    rm::Ptr<rm::Frame3> AddMeshFromFile(const char* fileName, float x, float y, float z);
     // The texture that the last model load produced.
-    rm::Ptr<rm::Texture> GetTexture();
+    rm::Ptr<rm::Texture3> GetTexture();
 
     // Fills the 16-byte mouse record; false when no reading was taken this time.
     bool GetMouseState(void* state);
@@ -48,5 +48,5 @@ public:
 
 private:
     QWidget* owner_;
-    rm::Ptr<rm::Texture> lastTexture_;
+    rm::Ptr<rm::Texture3> lastTexture_;
 };

@@ -4,7 +4,7 @@
 
 #include <cmath>
 
-TDXScene::TDXScene() : sceneFrame_(rm::MakePtr<rm::Frame>())
+TDXScene::TDXScene() : sceneFrame_(rm::MakePtr<rm::Frame3>())
 {
     win::MaskFloatingPointExceptions();
 }

@@ -15,10 +15,10 @@ public:
 
     const std::array<float, 3>& CameraPosition() const { return cameraPosition_; }
     const std::array<float, 3>& CameraDirection() const { return cameraDirection_; }
-    rm::Frame* SceneFrame() const { return sceneFrame_.get(); }
+    rm::Frame3* SceneFrame() const { return sceneFrame_.get(); }
 
 private:
-    rm::Ptr<rm::Frame> sceneFrame_;
+    rm::Ptr<rm::Frame3> sceneFrame_;
     std::array<float, 3> cameraPosition_{0.0f, 0.0f, 0.0f};
     std::array<float, 3> cameraDirection_{0.0f, 0.0f, 1.0f};
 };

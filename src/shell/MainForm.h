@@ -57,8 +57,8 @@ public:
     Notebook Pages;
     std::int32_t CharacterAnimation = 0;
 
-    rm::Ptr<rm::Frame> FloorMesh;
-    rm::Ptr<rm::Texture> FloorTexture;
+    rm::Ptr<rm::Frame3> FloorMesh;
+    rm::Ptr<rm::Texture3> FloorTexture;
 
     // Start-up, main loop and shutdown; runs once.
     void StartTimerTimer();

@@ -43,7 +43,7 @@ TurtleSheet::TurtleSheet(TTurtleState& turtle, TurtlePanel& panel)
     detachedFloor_.fill(SheetBitmap::kWhite);
 }
 
-bool TurtleSheet::AttachFloor(rm::Ptr<rm::Texture> texture)
+bool TurtleSheet::AttachFloor(rm::Ptr<rm::Texture3> texture)
 {
     rm::Image* image = texture ? texture->GetImage() : nullptr;
     if (!image || image->width != kSheetSize || image->height != kSheetSize || image->depth != 8

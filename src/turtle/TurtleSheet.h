@@ -30,7 +30,7 @@ public:
     // The floor image: 256 rows of 256 bytes in the floor texture once one is attached, until then
     // in a buffer of our own, so the sheet and the pages always have somewhere to exchange pictures.
     // A texture of any other shape is not attached.
-    bool AttachFloor(rm::Ptr<rm::Texture> texture);
+    bool AttachFloor(rm::Ptr<rm::Texture3> texture);
     void DetachFloor();
     std::uint8_t* FloorBits() { return floorBits_; }
     const std::uint8_t* FloorBits() const { return floorBits_; }
@@ -73,7 +73,7 @@ private:
     QImage selColor_;
     QImage selBGColor_;
     QImage selWidth_;
-    rm::Ptr<rm::Texture> floorTexture_;
+    rm::Ptr<rm::Texture3> floorTexture_;
     std::array<std::uint8_t, kSheetBytes> detachedFloor_{};
     std::uint8_t* floorBits_ = detachedFloor_.data();
 };

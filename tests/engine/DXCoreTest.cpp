@@ -18,10 +18,10 @@ TEST(DXCore, TheFloorLoadGivesA256SquarePaletteTexture)
     EXPECT_FALSE(core.AddMeshFromFile("00.x", 0, 0, 0)) << "nothing loads before Create";
     ASSERT_TRUE(core.Create(nullptr, "bmp.mte"));
     EXPECT_TRUE(core.Ready);
-    rm::Ptr<rm::Frame> floor = core.AddMeshFromFile("00.x", 0, 0, 0);
+    rm::Ptr<rm::Frame3> floor = core.AddMeshFromFile("00.x", 0, 0, 0);
     ASSERT_TRUE(floor);
-    EXPECT_EQ(floor->GetParent(), scene.SceneFrame());
-    rm::Ptr<rm::Texture> texture = core.GetTexture();
+    EXPECT_EQ(floor->Parent(), scene.SceneFrame());
+    rm::Ptr<rm::Texture3> texture = core.GetTexture();
     ASSERT_TRUE(texture);
     EXPECT_EQ(texture->GetImage()->width, kFloorTextureSize);
     EXPECT_EQ(texture->GetImage()->height, kFloorTextureSize);

@@ -1,6 +1,6 @@
 #include "fakes/RecordingPanel.h"
 #include "notebook/Notebook.h"
-#include "rm/ImageTexture.h"
+#include "rm/Texture.h"
 #include "turtle/TurtleSheet.h"
 
 #include <gtest/gtest.h>
@@ -13,7 +13,7 @@ class NotebookTest : public ::testing::Test {
 protected:
     NotebookTest()
     {
-        sheet.AttachFloor(rm::MakePtr<rm::ImageTexture>(256, 256));
+        sheet.AttachFloor(rm::MakePtr<rm::Texture3>(256, 256));
         sheet.ResetTurtle();
     }
 

@@ -1,5 +1,5 @@
 #include "fakes/RecordingPanel.h"
-#include "rm/ImageTexture.h"
+#include "rm/Texture.h"
 #include "turtle/TurtleMotion.h"
 #include "turtle/TurtleSheet.h"
 
@@ -43,14 +43,14 @@ protected:
     }
 
     int SheetAt(int column, int row) const { return sheet.Sheet().At(column, row); }
-    std::uint32_t FloorChanges() const { return static_cast<rm::ImageTexture*>(floor.get())->PixelChanges(); }
+    std::uint32_t FloorChanges() const { return static_cast<rm::Texture3*>(floor.get())->PixelChanges(); }
 
     TTurtleState turtle;
     RecordingPanel panel;
     TurtleSheet sheet{turtle, panel};
     Host host;
     TurtleMotion motion{sheet, host};
-    rm::Ptr<rm::Texture> floor = rm::MakePtr<rm::ImageTexture>(256, 256);
+    rm::Ptr<rm::Texture3> floor = rm::MakePtr<rm::Texture3>(256, 256);
 };
 
 TEST_F(TurtleMotionTest, ForwardHundredDrawsUpFromTheCentreInAboutThreeSeconds)

@@ -1,5 +1,5 @@
 #include "fakes/RecordingPanel.h"
-#include "rm/ImageTexture.h"
+#include "rm/Texture.h"
 #include "turtle/TurtleSheet.h"
 
 #include <QImage>
@@ -20,7 +20,7 @@ class TurtleSheetTest : public ::testing::Test {
 protected:
     TurtleSheetTest() { EXPECT_TRUE(sheet.AttachFloor(floor)); }
 
-    rm::ImageTexture& Floor() { return *static_cast<rm::ImageTexture*>(floor.get()); }
+    rm::Texture3& Floor() { return *static_cast<rm::Texture3*>(floor.get()); }
     int SheetAt(int column, int row) const { return sheet.Sheet().At(column, row); }
     bool FloorShowsSheet() const { return std::memcmp(sheet.FloorBits(), sheet.Sheet().Bits(), kSheetBytes) == 0; }
 
@@ -37,7 +37,7 @@ protected:
     TTurtleState turtle;
     RecordingPanel panel;
     TurtleSheet sheet{turtle, panel};
-    rm::Ptr<rm::Texture> floor = rm::MakePtr<rm::ImageTexture>(256, 256);
+    rm::Ptr<rm::Texture3> floor = rm::MakePtr<rm::Texture3>(256, 256);
     QTemporaryDir dir;
 };
 
@@ -126,7 +126,7 @@ TEST_F(TurtleSheetTest, FloorFollowsTheSheetAndTellsTheTexture)
 
 TEST_F(TurtleSheetTest, OnlyAFloorOfTheSheetsShapeIsAttached)
 {
-    EXPECT_FALSE(sheet.AttachFloor(rm::MakePtr<rm::ImageTexture>(128, 256)));
+    EXPECT_FALSE(sheet.AttachFloor(rm::MakePtr<rm::Texture3>(128, 256)));
     EXPECT_FALSE(sheet.AttachFloor(nullptr));
     // Without a floor texture the floor image is a buffer of our own and still works.
     sheet.UpdateFloor();

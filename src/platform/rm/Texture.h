@@ -1,13 +1,13 @@
 #pragma once
 
+#include "rm/Types.h"
 #include "rm/Unknown.h"
 
+#include <array>
 #include <cstdint>
+#include <vector>
 
 namespace rm {
-
-inline constexpr std::uint32_t D3DRMTEXTURE_CHANGEDPIXELS = 0x40;
-inline constexpr std::uint32_t D3DRMTEXTURE_CHANGEDPALETTE = 0x80;
 
 struct PaletteEntry {
     std::uint8_t red = 0;
@@ -16,8 +16,8 @@ struct PaletteEntry {
     std::uint8_t flags = 0;
 };
 
-// A texture's image descriptor, laid out like the retained-mode one: for the 8-bit
-// paletted images this program uses, buffer1 holds height rows of bytes_per_line bytes.
+// A texture's image descriptor: for the 8-bit paletted images used here, buffer1 holds height
+// rows of bytes_per_line palette indices, top row first.
 struct Image {
     int width = 0;
     int height = 0;
@@ -43,12 +43,34 @@ struct Rect {
     int bottom = 0;
 };
 
-class Texture : public Unknown {
+// An 8-bit paletted texture kept in memory: 256 palette entries and width × height index
+// bytes that GetImage hands out for writing. A renderer takes the pixels again when their
+// change counter has moved since it last looked.
+class Texture3 : public Unknown {
 public:
-    // The texture's own image: writing into its buffer changes the texture once Changed is told.
-    virtual Image* GetImage() = 0;
-    // Marks the pixels (and/or the palette) as changed so the renderer takes them again.
-    virtual HRESULT Changed(std::uint32_t flags, std::uint32_t rectCount, const Rect* rects) = 0;
+    Texture3(int width, int height);
+
+    Image* GetImage() { return &image_; }
+    const Image* GetImage() const { return &image_; }
+
+    virtual HRESULT Changed(std::uint32_t flags, std::uint32_t rectCount, const Rect* rects);
+    // Decal transparency: texels of the transparent colour are not drawn.
+    virtual HRESULT SetDecalTransparency(bool on);
+    virtual HRESULT SetDecalTransparentColor(D3DCOLOR color);
+
+    bool DecalTransparency() const { return transparency_; }
+    D3DCOLOR DecalTransparentColor() const { return transparentColor_; }
+    std::uint32_t PixelChanges() const { return pixelChanges_; }
+    std::uint32_t PaletteChanges() const { return paletteChanges_; }
+
+private:
+    std::vector<std::uint8_t> pixels_;
+    std::array<PaletteEntry, 256> palette_{};
+    Image image_;
+    std::uint32_t pixelChanges_ = 0;
+    std::uint32_t paletteChanges_ = 0;
+    bool transparency_ = false;
+    D3DCOLOR transparentColor_ = 0xFF000000;
 };
 
 } // namespace rm

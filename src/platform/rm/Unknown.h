@@ -1,11 +1,13 @@
 #pragma once
 
+#include "win/Types.h"
+
 #include <cstdint>
 #include <utility>
 
 namespace rm {
 
-using HRESULT = std::int32_t;
+using win::HRESULT;
 inline constexpr HRESULT D3DRM_OK = 0;
 
 // Base of every retained-mode object: an intrusive reference count that starts at one for
@@ -50,6 +52,7 @@ public:
     T* operator->() const { return object_; }
     T& operator*() const { return *object_; }
     explicit operator bool() const { return object_ != nullptr; }
+    friend bool operator==(const Ptr& a, const Ptr& b) { return a.object_ == b.object_; }
 
 private:
     T* object_ = nullptr;

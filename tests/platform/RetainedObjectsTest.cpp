@@ -1,4 +1,4 @@
-#include "rm/ImageTexture.h"
+#include "rm/Texture.h"
 
 #include <gtest/gtest.h>
 
@@ -30,9 +30,9 @@ TEST(RetainedObjects, LastReleaseFreesTheObject)
     EXPECT_EQ(destroyed, 1);
 }
 
-TEST(ImageTexture, HandsOutItsOwnPaletteImageAndCountsChanges)
+TEST(Texture3, HandsOutItsOwnPaletteImageAndCountsChanges)
 {
-    auto texture = rm::MakePtr<rm::ImageTexture>(256, 256);
+    auto texture = rm::MakePtr<rm::Texture3>(256, 256);
     rm::Image* image = texture->GetImage();
     ASSERT_NE(image, nullptr);
     EXPECT_EQ(image->width, 256);

@@ -1,8 +1,8 @@
-#include "rm/ImageTexture.h"
+#include "rm/Texture.h"
 
 namespace rm {
 
-ImageTexture::ImageTexture(int width, int height)
+Texture3::Texture3(int width, int height)
     : pixels_(static_cast<std::size_t>(width) * static_cast<std::size_t>(height))
 {
     image_.width = width;
@@ -14,12 +14,24 @@ ImageTexture::ImageTexture(int width, int height)
     image_.palette = palette_.data();
 }
 
-HRESULT ImageTexture::Changed(std::uint32_t flags, std::uint32_t, const Rect*)
+HRESULT Texture3::Changed(std::uint32_t flags, std::uint32_t, const Rect*)
 {
     if (flags & D3DRMTEXTURE_CHANGEDPIXELS)
         ++pixelChanges_;
     if (flags & D3DRMTEXTURE_CHANGEDPALETTE)
         ++paletteChanges_;
+    return D3DRM_OK;
+}
+
+HRESULT Texture3::SetDecalTransparency(bool on)
+{
+    transparency_ = on;
+    return D3DRM_OK;
+}
+
+HRESULT Texture3::SetDecalTransparentColor(D3DCOLOR color)
+{
+    transparentColor_ = color;
     return D3DRM_OK;
 }
 
