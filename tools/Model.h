@@ -22,6 +22,10 @@ struct Mesh {
     std::vector<std::array<std::int32_t, 3>> triangles;
     std::vector<std::int32_t> triangleMaterials;
     std::vector<Color> materials;
+    // A textured mesh names its image, drawn on all its materials, and gives every vertex its
+    // place in it: u runs right across the image, v down from its top row.
+    std::string textureFile;
+    std::vector<std::array<float, 2>> textureCoords;
 };
 
 // A named part of a model, placed at `origin` in its parent's space. Turning the frame turns its

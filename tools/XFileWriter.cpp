@@ -48,7 +48,21 @@ private:
             Indent(depth + 1);
             out_ << "3;" << a << ',' << b << ',' << c << ';' << Separator(i, mesh.triangles.size()) << '\n';
         }
+        if (!mesh.textureCoords.empty())
+            WriteTextureCoords(mesh, depth + 1);
         WriteMaterialList(mesh, depth + 1);
+        Line(depth, "}");
+    }
+
+    void WriteTextureCoords(const Mesh& mesh, int depth)
+    {
+        Line(depth, "MeshTextureCoords {");
+        Line(depth + 1, std::to_string(mesh.textureCoords.size()) + ";");
+        for (std::size_t i = 0; i < mesh.textureCoords.size(); ++i) {
+            const auto& [u, v] = mesh.textureCoords[i];
+            Indent(depth + 1);
+            out_ << u << ';' << v << ';' << Separator(i, mesh.textureCoords.size()) << '\n';
+        }
         Line(depth, "}");
     }
 
@@ -68,6 +82,8 @@ private:
             Line(depth + 2, "0.0;");         // specular power
             Line(depth + 2, "0.0;0.0;0.0;;"); // specular colour
             Line(depth + 2, "0.0;0.0;0.0;;"); // emissive colour
+            if (!mesh.textureFile.empty())
+                Line(depth + 2, "TextureFilename { \"" + mesh.textureFile + "\"; }");
             Line(depth + 1, "}");
         }
         Line(depth, "}");

@@ -1,15 +1,25 @@
 // qel3d-assets FOLDER: writes the program's generated data files into FOLDER.
 
 #include "Characters.h"
+#include "Floor.h"
 #include "JoinFileWriter.h"
+#include "TexturePackWriter.h"
 #include "XFileWriter.h"
 
 #include <cstdio>
 #include <exception>
 #include <filesystem>
+#include <fstream>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace {
+
+std::vector<std::uint8_t> Bytes(const std::string& text)
+{
+    return {text.begin(), text.end()};
+}
 
 // Entries are named by character number and animation letter. The standing (A) and walking (B)
 // entries hold the same model until the characters get their animations.
@@ -19,8 +29,16 @@ void AddCharacter(JoinFileWriter& archive, int number, const Frame& model)
     for (char animation : {'A', 'B'}) {
         char name[8];
         std::snprintf(name, sizeof name, "%02d%c", number, animation);
-        archive.Add(name, {text.begin(), text.end()});
+        archive.Add(name, Bytes(text));
     }
+}
+
+bool WriteFile(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes)
+{
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    file.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    file.close();
+    return static_cast<bool>(file);
 }
 
 } // namespace
@@ -37,10 +55,22 @@ int main(int argc, char** argv)
         AddCharacter(archive, 1, Lizard());
         AddCharacter(archive, 2, Snail());
         AddCharacter(archive, 3, Turtle());
-        const std::filesystem::path path = folder / "AniMesh.jx";
-        if (!archive.Save(path.string())) {
-            std::fprintf(stderr, "qel3d-assets: cannot write %s\n", path.string().c_str());
-            return 1;
+
+        // The characters' textures will join the floor's here.
+        TexturePackWriter pack;
+        pack.Add(kFloorTextureName, FloorBitmap());
+
+        const std::pair<const char*, std::vector<std::uint8_t>> files[] = {
+            {"AniMesh.jx", archive.Bytes()},
+            {"bmp.mte", pack.Bytes()},
+            {"00.x", Bytes(XFileText(FloorModel()))},
+        };
+        for (const auto& [name, bytes] : files) {
+            const std::filesystem::path path = folder / name;
+            if (!WriteFile(path, bytes)) {
+                std::fprintf(stderr, "qel3d-assets: cannot write %s\n", path.string().c_str());
+                return 1;
+            }
         }
     } catch (const std::exception& error) {
         std::fprintf(stderr, "qel3d-assets: %s\n", error.what());

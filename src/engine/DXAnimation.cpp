@@ -12,10 +12,10 @@ TDXAnimation::TDXAnimation()
 
 bool TDXAnimation::Create(const void* data, std::int32_t size)
 {
-    if (!DXCore || !DXScene || !data || size < 0)
+    if (!DXCore || !DXScene || !DXScene->SceneFrame || !data || size < 0)
         return false;
     characterFrame_ = rm::MakePtr<rm::Frame3>();
-    DXScene->SceneFrame()->AddChild(characterFrame_.get());
+    DXScene->SceneFrame->AddChild(characterFrame_.get());
     SetPosition(PosX, PosY, PosZ);
     CurrentTime = StartTime;
     TimeFraction = 0.0;

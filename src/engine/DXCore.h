@@ -1,52 +1,88 @@
 #pragma once
 
-#include "rm/Frame.h"
-#include "rm/Texture.h"
+#include "DirectX3DRM.h"
 
 #include <cstdint>
+#include <memory>
 
 class QWidget;
+class TDXInput;
 class TDXScene;
+class TDXSound;
 class TDXViewport;
 
-// Side of the floor texture that the floor model carries: one texel per sheet pixel.
-inline constexpr int kFloorTextureSize = 256;
-
-// The engine core: owns the 3D output over its viewport rectangle, pumps the thread's
-// messages for the host's frame loop and renders one frame per call.
+// The engine core: owns the 3D output over its viewport rectangle. It makes the render window,
+// the device, the scene's objects and the viewport, renders one frame per call, and pumps the
+// thread's messages for the host's frame loop. Failures of the system calls are shown by
+// ComponentError and end the operation with its failure value.
 class TDXCore {
 public:
-    explicit TDXCore(QWidget* owner);
+    explicit TDXCore(QWidget* owner, EngineSystem& system = SystemEngine());
     ~TDXCore();
     TDXCore(const TDXCore&) = delete;
     TDXCore& operator=(const TDXCore&) = delete;
 
     TDXViewport* DXViewport = nullptr;
     TDXScene* DXScene = nullptr;
+    TDXInput* DXInput = nullptr;
+    TDXSound* DXSound = nullptr;
+    bool Ready = false;
+    std::unique_ptr<QWidget> RenderForm;
     float Front = 0.0f;
     float Back = 0.0f;
-
-    bool Ready = false;
+    bool Hardware = true;
+    std::unique_ptr<TDirectX3DRM> DirectX3DRM;
     bool Running = false; // the host's frame loop runs while this is set
 
     bool Create(void* instance, const char* texturePackPath);
     void Destroy();
+    void InitForm();
+    void ShowForm(bool show);
+    bool ActivateWindow(int active);
+    void PaintWindow();
+    void ResizeViewport(int width, int height);
 
-    rm::Ptr<rm::Frame3> AddMeshFromFile(const char* fileName, float x, float y, float z);
-    // The texture that the last model load produced.
-    rm::Ptr<rm::Texture3> GetTexture();
-
-    // Fills the 16-byte mouse record; false when no reading was taken this time.
-    bool GetMouseState(void* state);
-
+    bool RenderScene();
+    bool SceneRender();
+    bool DummyRenderScene();
+    bool SceneUpdate();
     // Dispatches every pending message of the thread; a quit request clears Running.
     void RunWindow();
     // RunWindow once; the milliseconds it took.
     int Step();
-    // Clears, renders and presents one frame; true also when there is nothing to render.
-    bool RenderScene();
+    void Step10();
+    void Run();
+
+    void SetQuality(rm::D3DRMRENDERQUALITY quality, bool rebuild);
+    void SetColorModel(std::uint32_t model, bool rebuild);
+    void SetRenderMode(rm::D3DRMRENDERMODE flags, bool rebuild);
+    bool SetTextureQuality(rm::D3DRMTEXTUREQUALITY quality, bool rebuild);
+    void SetDither(bool dither);
+    void SetHardware(bool hardware) { Hardware = hardware; }
+    bool IsHardwareDevice() const { return DirectX3DRM && DirectX3DRM->HardwareDevice; }
+
+    // Fills 256 key bytes / the 16-byte mouse record; false when no input is linked or read.
+    bool GetKBState(char* keys);
+    bool GetMouseState(void* state);
+
+    rm::Ptr<rm::Frame3> AddMeshFromFile(const char* fileName, float x, float y, float z);
+    rm::Ptr<rm::Frame3> AddMeshFromMem(const void* data, int size, float x, float y, float z);
+    // The texture that the last model load produced.
+    rm::Ptr<rm::Texture3> GetTexture();
+    TDirectX3DRM* GetD3DRM() { return DirectX3DRM.get(); }
+
+    bool CheckDXVersion();
+    void ComponentError(std::uint16_t code);
 
 private:
+    const win::GUID* FindDevice(std::uint32_t colorModel, bool software);
+    void CreateDevice(bool hardware, int width, int height);
+    void CreateViewport();
+    void RebuildDevice(bool hardware);
+    void ReleaseRecord();
+    template <class Operation>
+    bool ReportingErrors(Operation&& operation);
+
     QWidget* owner_;
-    rm::Ptr<rm::Texture3> lastTexture_;
+    EngineSystem& system_;
 };

@@ -56,7 +56,11 @@ TMainForm::TMainForm(QWidget* parent)
     StartTimer.start();
 }
 
-TMainForm::~TMainForm() = default;
+TMainForm::~TMainForm()
+{
+    // The engine goes while the components it links to still live.
+    DXCore.Destroy();
+}
 
 QWidget* TMainForm::ClientArea() const
 {
@@ -68,12 +72,42 @@ void TMainForm::ConfigureComponents()
     // The window's stored settings of its engine components.
     DXCore.DXViewport = ui->DXViewport;
     DXCore.DXScene = &DXScene;
+    DXCore.DXInput = &DXInput;
+    DXCore.DXSound = &DXSound;
     DXCore.Front = 1.0f;
     DXCore.Back = 8000.0f;
+
+    DXInput.Type = itMouse;
+    DXSound.Channels = 2;
+
+    DXScene.BlueBox = 0x7F7F7F;
+    DXScene.BGColor = 0xFFFFFF;
+    DXScene.Light1 = &DXLight1;
+    DXScene.Light2 = &DXLight2;
+    DXScene.LightPosX = 200.0f;
+    DXScene.LightPosY = 200.0f;
+    DXScene.LightPosZ = -100.0f;
+    DXScene.LightDirX = -1.0f;
+    DXScene.LightDirY = -1.0f;
+    DXScene.LightDirZ = 1.0f;
+    DXScene.LightUpX = 0.0f;
+    DXScene.LightUpY = 1.0f;
+    DXScene.LightUpZ = 0.0f;
+    DXScene.Camera = &DXCamera;
 
     DXCamera.PosX = 0.0f;
     DXCamera.PosY = 3000.0f;
     DXCamera.PosZ = -2000.0f;
+    DXCamera.ViewX = 0.0f;
+    DXCamera.ViewY = -3.0f;
+    DXCamera.ViewZ = 2.0f;
+
+    DXLight1.Color = 0xFFFFFF;
+    DXLight1.CFactor = 60;
+    DXLight1.Mode = lmDirectional;
+    DXLight2.Color = 0xFFFFFF;
+    DXLight2.CFactor = 70;
+    DXLight2.Mode = lmAmbient;
 
     DXAnimation.PosX = 0.0f;
     DXAnimation.PosY = 0.0f;

@@ -4,7 +4,10 @@
 #include "engine/DXAnimation.h"
 #include "engine/DXCamera.h"
 #include "engine/DXCore.h"
+#include "engine/DXInput.h"
+#include "engine/DXLight.h"
 #include "engine/DXScene.h"
+#include "engine/DXSound.h"
 #include "notebook/DiskFile.h"
 #include "notebook/Notebook.h"
 #include "turtle/CameraControl.h"
@@ -44,8 +47,12 @@ public:
 
     // Engine components, configured by the window's stored values.
     TDXCore DXCore;
+    TDXInput DXInput;
+    TDXSound DXSound;
     TDXScene DXScene;
     TDXCamera DXCamera;
+    TDXLight DXLight1;
+    TDXLight DXLight2;
     TDXAnimation DXAnimation;
     TDiskFile DiskFile;
     QTimer StartTimer;

@@ -1,6 +1,6 @@
 #include "turtle/TurtleSheet.h"
 
-#include "turtle/BitmapFile.h"
+#include "win/BitmapFile.h"
 #include "turtle/SheetColors.h"
 #include "turtle/ToolPictures.h"
 #include "turtle/TurtlePanel.h"
@@ -147,7 +147,7 @@ void TurtleSheet::UpdateSheetFromFloor()
 
 bool TurtleSheet::LoadBackground(const QString& fileName)
 {
-    const QImage picture = ReadBitmapFile(fileName);
+    const QImage picture = win::ReadBitmapFile(fileName);
     if (picture.isNull())
         return false;
     int sourceLeft, targetLeft, width, sourceTop, targetTop, height;

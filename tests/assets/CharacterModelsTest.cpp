@@ -42,6 +42,7 @@ protected:
         const std::string path = dir_.filePath("AniMesh.jx").toStdString();
         ASSERT_TRUE(writer.Save(path));
         ASSERT_TRUE(archive_.Open(path));
+        scene_.SceneFrame = rm::MakePtr<rm::Frame3>();
         animation_.DXScene = &scene_;
         animation_.DXCore = &core_;
     }

@@ -67,6 +67,7 @@ TEST(DXAnimation, CreateNeedsBothLinksAndStartsAtStartTime)
 {
     TDXCore core(nullptr);
     TDXScene scene;
+    scene.SceneFrame = rm::MakePtr<rm::Frame3>();
     TDXAnimation animation;
     animation.StartTime = 7;
     const char model[] = "xof 0302txt 0032\n";

@@ -1,65 +1,228 @@
+#include "engine/DXCamera.h"
 #include "engine/DXCore.h"
 #include "engine/DXScene.h"
+#include "engine/DXViewport.h"
+#include "engine/EngineError.h"
+#include "fakes/FakeEngineSystem.h"
 #include "fakes/ManualClock.h"
+#include "fakes/ScriptedMessageBoxes.h"
 #include "win/MessagePump.h"
 
 #include <QCoreApplication>
+#include <QPointer>
 #include <QTimer>
+#include <QWidget>
 
 #include <gtest/gtest.h>
 
 namespace {
 
-TEST(DXCore, TheFloorLoadGivesA256SquarePaletteTexture)
-{
+// A core with a viewport, a scene and a camera, over fakes of every system call.
+class DXCoreTest : public ::testing::Test {
+protected:
+    DXCoreTest()
+    {
+        viewport.setGeometry(220, 48, 400, 300);
+        scene.Camera = &camera;
+        scene.BGColor = 0xFFFFFF;
+        core.DXViewport = &viewport;
+        core.DXScene = &scene;
+        core.Front = 1.0f;
+        core.Back = 8000.0f;
+    }
+
+    bool Create() { return core.Create(nullptr, nullptr); }
+    int Devices() const { return system.Log.Count("CreateDeviceFromClipper"); }
+    QString ShownCaption() const { return boxes.Shown().empty() ? QString() : boxes.Shown().back().caption; }
+
+    ScriptedMessageBoxes boxes;
+    FakeEngineSystem system;
+    QWidget window;
+    TDXViewport viewport{&window};
     TDXScene scene;
-    TDXCore core(nullptr);
-    core.DXScene = &scene;
-    EXPECT_FALSE(core.AddMeshFromFile("00.x", 0, 0, 0)) << "nothing loads before Create";
-    ASSERT_TRUE(core.Create(nullptr, "bmp.mte"));
+    TDXCamera camera;
+    TDXCore core{&window, system};
+};
+
+TEST_F(DXCoreTest, CreateBuildsEverythingInOrderAndTheRenderWindowCoversTheView)
+{
+    ASSERT_TRUE(Create());
     EXPECT_TRUE(core.Ready);
-    rm::Ptr<rm::Frame3> floor = core.AddMeshFromFile("00.x", 0, 0, 0);
-    ASSERT_TRUE(floor);
-    EXPECT_EQ(floor->Parent(), scene.SceneFrame());
-    rm::Ptr<rm::Texture3> texture = core.GetTexture();
-    ASSERT_TRUE(texture);
-    EXPECT_EQ(texture->GetImage()->width, kFloorTextureSize);
-    EXPECT_EQ(texture->GetImage()->height, kFloorTextureSize);
-    EXPECT_TRUE(core.RenderScene());
-    core.Destroy();
-    EXPECT_FALSE(core.Ready);
-    EXPECT_FALSE(core.GetTexture());
-    EXPECT_TRUE(core.RenderScene()) << "nothing to render is no failure";
+    EXPECT_TRUE(boxes.Shown().empty());
+    ASSERT_TRUE(core.RenderForm);
+    EXPECT_EQ(core.RenderForm->geometry(), QRect(220, 48, 400, 300));
+    EXPECT_EQ(core.RenderForm->parentWidget(), &window);
+    EXPECT_EQ(core.RenderForm->cursor().shape(), Qt::BlankCursor);
+    TDirectX3DRM& r = *core.GetD3DRM();
+    EXPECT_EQ(r.Device->GetWidth(), 400);
+    EXPECT_EQ(r.Viewport->GetFront(), 1.0f);
+    EXPECT_EQ(r.Viewport->GetBack(), 8000.0f);
+    EXPECT_EQ(r.Viewport->Camera(), camera.CameraFrame.get());
+    EXPECT_EQ(system.DirectDraw.ClipperWindows.front(), core.RenderForm.get());
+
+    const std::vector<std::string>& calls = system.Log.Calls();
+    const auto at = [&](const char* call) { return std::find(calls.begin(), calls.end(), call) - calls.begin(); };
+    EXPECT_LT(at("Direct3DRMCreate"), at("QueryRM3"));
+    EXPECT_LT(at("QueryRM3"), at("DirectDrawCreateClipper"));
+    EXPECT_LT(at("SetHWnd"), at("CreateDeviceFromClipper"));
+    EXPECT_LT(at("SetDither"), at("CreateFrame"));
+    EXPECT_LT(at("CreateFrame"), at("CreateViewport"));
+    EXPECT_LT(at("SetBack"), at("SetFront"));
+    EXPECT_LT(at("SetFront"), at("HandleActivate"));
 }
 
-TEST(DXCore, StepPumpsMessagesAndAQuitClearsRunning)
+struct FailingCall {
+    const char* call;
+    int nth;
+    int code;
+};
+
+class CoreErrors : public DXCoreTest, public ::testing::WithParamInterface<FailingCall> {};
+
+TEST_P(CoreErrors, AFailingCallIsShownWithItsCodeAndCreateFails)
+{
+    system.Log.FailCall(GetParam().call, GetParam().nth, static_cast<win::HRESULT>(0x88760316));
+    EXPECT_FALSE(Create());
+    EXPECT_FALSE(core.Ready);
+    EXPECT_EQ(ShownCaption(), QStringLiteral("DirectX Component Error %1").arg(GetParam().code));
+    core.Destroy();
+    EXPECT_FALSE(core.RenderForm);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Create, CoreErrors,
+    ::testing::Values(FailingCall{"Direct3DRMCreate", 1, 100}, FailingCall{"QueryRM3", 1, 101},
+                      FailingCall{"QueryDevice", 1, 103}, FailingCall{"SetDither", 1, 107},
+                      FailingCall{"DirectDrawCreateClipper", 1, 108}, FailingCall{"SetHWnd", 1, 109},
+                      FailingCall{"CreateViewport", 1, 110}, FailingCall{"SetBack", 1, 111},
+                      FailingCall{"SetFront", 1, 114}, FailingCall{"CreateFrame", 1, 400}));
+
+TEST_F(DXCoreTest, DeviceFallsBackToSoftwareAndFailsOnlyWhenThatFailsToo)
+{
+    system.Log.FailCall("CreateDeviceFromClipper", 1, static_cast<win::HRESULT>(0x88760315));
+    ASSERT_TRUE(Create());
+    EXPECT_EQ(Devices(), 2);
+    EXPECT_FALSE(core.IsHardwareDevice());
+    core.Destroy();
+
+    system.Log.FailCall("CreateDeviceFromClipper", 3, static_cast<win::HRESULT>(0x88760315));
+    system.Log.FailCall("CreateDeviceFromClipper", 4, static_cast<win::HRESULT>(0x88760315));
+    EXPECT_FALSE(Create());
+    EXPECT_EQ(ShownCaption(), "DirectX Component Error 102");
+}
+
+TEST_F(DXCoreTest, ADesktopDepthWithoutARenderFlagCountsAsUnsupported)
+{
+    system.DirectDraw.Devices = FakeDirectDraw::SoftwareMachine();
+    system.DirectDraw.FailedHardwareSide = FakeDirectDraw::HardwareSide(ddraw::DDBD_16 | ddraw::DDBD_32);
+    system.DesktopBits = 15;
+    ASSERT_TRUE(Create());
+    ASSERT_EQ(system.DirectDraw.Searches.size(), 2u) << "the hardware search, then the software one";
+    EXPECT_EQ(system.DirectDraw.Searches[1].bHardware, 0);
+    EXPECT_FALSE(core.IsHardwareDevice());
+}
+
+TEST_F(DXCoreTest, RebuildsKeepTheDeviceSizeAndFollowTheSameValueRules)
+{
+    ASSERT_TRUE(Create());
+    const int devices = Devices();
+    EXPECT_FALSE(core.SetTextureQuality(rm::D3DRMTEXTURE_NEAREST, true));
+    EXPECT_EQ(Devices(), devices) << "the same value rebuilds nothing";
+    EXPECT_TRUE(core.SetTextureQuality(rm::D3DRMTEXTURE_LINEAR, true));
+    EXPECT_EQ(Devices(), devices + 1);
+
+    core.SetDither(true);
+    EXPECT_EQ(Devices(), devices + 2) << "a new dither always rebuilds";
+    EXPECT_TRUE(core.GetD3DRM()->Device->GetDither());
+
+    core.SetColorModel(2, false);
+    EXPECT_EQ(Devices(), devices + 2);
+
+    core.RenderForm->resize(200, 100);
+    core.SetQuality(rm::D3DRMSHADE_GOURAUD, true);
+    EXPECT_EQ(core.GetD3DRM()->Device->GetWidth(), 400) << "the size found at Create";
+    EXPECT_EQ(core.GetD3DRM()->Device->GetQuality(), rm::D3DRMSHADE_GOURAUD);
+}
+
+TEST_F(DXCoreTest, RebuildErrorsReachTheSettersCaller)
+{
+    ASSERT_TRUE(Create());
+    for (const auto& [call, code] : {std::pair{"SetShades", 104}, std::pair{"SetQuality", 112},
+                                      std::pair{"SetTextureQuality", 113}}) {
+        system.Log.FailCall(call, system.Log.Count(call) + 1, static_cast<win::HRESULT>(0x88760316));
+        try {
+            core.SetRenderMode(core.GetD3DRM()->RenderMode + 1, true);
+            ADD_FAILURE() << call << " did not fail the rebuild";
+        } catch (const EngineError& error) {
+            EXPECT_EQ(error.Code, code);
+        }
+        ASSERT_TRUE(Create());
+    }
+}
+
+TEST_F(DXCoreTest, FrameOperationsAreHarmlessWithoutAnEngine)
+{
+    for (int round = 0; round < 2; ++round) {
+        EXPECT_TRUE(core.RenderScene());
+        EXPECT_TRUE(core.SceneRender());
+        EXPECT_TRUE(core.SceneUpdate());
+        EXPECT_TRUE(core.DummyRenderScene());
+        EXPECT_EQ(system.Log.Count("Render"), 0);
+        ASSERT_TRUE(Create());
+        core.Destroy();
+    }
+    EXPECT_FALSE(core.Ready);
+}
+
+TEST_F(DXCoreTest, RenderingClearsRendersAndPresentsAndAFailureLosesOnlyTheFrame)
+{
+    ASSERT_TRUE(Create());
+    EXPECT_TRUE(core.RenderScene());
+    EXPECT_EQ(system.Log.Count("Clear"), 1);
+    EXPECT_EQ(system.Log.Count("Update"), 1);
+    system.Log.FailCall("Render", 2, static_cast<win::HRESULT>(0x88760316));
+    EXPECT_FALSE(core.RenderScene());
+    EXPECT_EQ(system.Log.Count("Update"), 1);
+    EXPECT_TRUE(boxes.Shown().empty()) << "a lost frame is not reported";
+}
+
+TEST_F(DXCoreTest, ASecondCreateDestroysTheFirstSet)
+{
+    ASSERT_TRUE(Create());
+    const QPointer<QWidget> first = core.RenderForm.get();
+    ASSERT_TRUE(Create());
+    EXPECT_TRUE(first.isNull()) << "the first render window is gone";
+    EXPECT_EQ(system.DirectDraw.LiveClippers, 1);
+    EXPECT_EQ(window.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly).size(), 2)
+        << "the viewport and one render window";
+}
+
+TEST_F(DXCoreTest, FloorMeshBringsItsTextureAsTheLastOne)
+{
+    ASSERT_TRUE(Create());
+    rm::Ptr<rm::Frame3> floor = core.AddMeshFromFile("00.x", 0, 0, 0);
+    ASSERT_TRUE(floor);
+    EXPECT_EQ(floor->Parent(), scene.SceneFrame.get());
+    ASSERT_TRUE(core.GetTexture());
+    EXPECT_EQ(core.GetTexture()->GetImage()->width, 256);
+}
+
+TEST_F(DXCoreTest, AQuitRequestInsideStepClearsRunning)
 {
     ManualClock clock;
-    clock.StepEveryReading(4);
-    TDXCore core(nullptr);
+    clock.StepEveryReading(3);
     core.Running = true;
     int handled = 0;
     QTimer::singleShot(0, [&] { ++handled; });
-    EXPECT_EQ(core.Step(), 4);
+    EXPECT_EQ(core.Step(), 3);
     EXPECT_EQ(handled, 1);
     EXPECT_TRUE(core.Running);
-
     win::PostQuitMessage(0);
     core.Step();
     EXPECT_FALSE(core.Running);
-}
-
-TEST(NormalizeVector, ScalesToUnitLengthAndMakesZeroPointAlongX)
-{
-    float x = 0, y = -3, z = 2;
-    NormalizeVector(x, y, z);
-    EXPECT_NEAR(y, -0.832f, 1e-3);
-    EXPECT_NEAR(z, 0.555f, 1e-3);
-    x = y = z = 0;
-    NormalizeVector(x, y, z);
-    EXPECT_EQ(x, 1.0f);
-    EXPECT_EQ(y, 0.0f);
-    EXPECT_EQ(z, 0.0f);
+    // Let the application's loop take the request, as it does when the frame loop returns.
+    QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
+    QCoreApplication::exec();
 }
 
 } // namespace

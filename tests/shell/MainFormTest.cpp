@@ -5,6 +5,7 @@
 #include "win/MessagePump.h"
 
 #include <QDir>
+#include <QFile>
 #include <QElapsedTimer>
 #include <QMenu>
 #include <QTemporaryDir>
@@ -166,9 +167,8 @@ TEST_F(MainFormTest, ForwardButtonDrawsTheLineWhileTheWindowIgnoresClicks)
         // The pass after the command: the character stands at the end of the line; the status
         // bar follows within 700 ms of passes.
         EXPECT_FLOAT_EQ(form.DXAnimation.Z(), 1000.0f);
-        if (form.StatusText(3) == "Y = ??")
+        if (form.StatusText(3) != QStringLiteral("Y = %1").arg(static_cast<long long>(form.Turtle.Y)))
             return false;
-        EXPECT_EQ(form.StatusText(3), QStringLiteral("Y = %1").arg(static_cast<long long>(form.Turtle.Y)));
         EXPECT_EQ(form.StatusText(1), "1 / 1");
         EXPECT_EQ(form.StatusText(2), "X = 0");
         return true;
@@ -196,8 +196,9 @@ TEST_F(MainFormTest, HiddenCharacterIsLiftedOutOfViewButFollowsTheTurtle)
         EXPECT_FLOAT_EQ(form.DXAnimation.X(), 125.0f);
         EXPECT_NEAR(form.DXAnimation.FacingX(), 1.0f, 1e-6);
         // The camera stays behind the turtle: turned right, it stands to the turtle's left.
-        EXPECT_NEAR(form.DXScene.CameraPosition()[0], 125.0f - 2000.0f, 1e-2);
-        EXPECT_NEAR(form.DXScene.CameraPosition()[2], 0.0f, 1e-2);
+        const rm::D3DVECTOR camera = form.DXCamera.CameraFrame->WorldTransform().Translation();
+        EXPECT_NEAR(camera.x, 125.0f - 2000.0f, 1e-2);
+        EXPECT_NEAR(camera.z, 0.0f, 1e-2);
         return true;
     });
 }
@@ -219,17 +220,26 @@ TEST_F(MainFormTest, AQuitRequestEndsTheLoopLikeAClose)
     EXPECT_FALSE(form.DXCore.Ready) << "shutdown ran";
 }
 
-TEST_F(MainFormTest, MissingArchiveStopsStartUpAndLeavesCommandsInert)
+struct MissingFile {
+    const char* present; // the data file copied into the working folder
+    const char* message;
+};
+
+class MissingDataFile : public MainFormTest, public ::testing::WithParamInterface<MissingFile> {};
+
+TEST_P(MissingDataFile, StopsStartUpWithItsMessageAndLeavesCommandsInert)
 {
-    QTemporaryDir empty;
+    QTemporaryDir folder;
     const QString programFolder = QDir::currentPath();
-    ASSERT_TRUE(QDir::setCurrent(empty.path()));
+    if (*GetParam().present)
+        ASSERT_TRUE(QFile::copy(GetParam().present, folder.filePath(GetParam().present)));
+    ASSERT_TRUE(QDir::setCurrent(folder.path()));
     form.StartTimerTimer();
     QDir::setCurrent(programFolder);
 
     ASSERT_EQ(boxes.Shown().size(), 1u);
     const win::MessageBoxRequest& box = boxes.Shown().front();
-    EXPECT_EQ(box.text, "Can't find AniMesh.jx");
+    EXPECT_EQ(box.text, GetParam().message);
     EXPECT_EQ(box.caption, "Error");
     EXPECT_EQ(box.style, win::MB_OK | win::MB_ICONSTOP);
     EXPECT_EQ(box.language, 0x2415);
@@ -242,5 +252,9 @@ TEST_F(MainFormTest, MissingArchiveStopsStartUpAndLeavesCommandsInert)
     EXPECT_EQ(form.Motion.State, CommandState::Idle);
     EXPECT_TRUE(form.isEnabled());
 }
+
+INSTANTIATE_TEST_SUITE_P(StartUp, MissingDataFile,
+                         ::testing::Values(MissingFile{"", "Can't find 00.x"},
+                                           MissingFile{"00.x", "Can't find AniMesh.jx"}));
 
 } // namespace

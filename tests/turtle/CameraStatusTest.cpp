@@ -1,3 +1,4 @@
+#include "engine/DXCamera.h"
 #include "engine/DXScene.h"
 #include "turtle/CameraControl.h"
 #include "turtle/StatusTexts.h"
@@ -12,19 +13,27 @@ TEST(CameraControl, StandsBehindAndAboveTheTurtleLookingAtItsFoot)
     CameraControl camera;
     camera.Reset(0, 3000, -2000);
     TDXScene scene;
+    TDXCamera sceneCamera;
+    scene.Camera = &sceneCamera;
+    scene.SceneFrame = rm::MakePtr<rm::Frame3>();
+    sceneCamera.CameraFrame = rm::MakePtr<rm::Frame3>();
+    scene.SceneFrame->AddChild(sceneCamera.CameraFrame.get());
+    const auto place = [&] { return sceneCamera.CameraFrame->WorldTransform().Translation(); };
+    const auto looking = [&] { return sceneCamera.CameraFrame->WorldTransform().Axis(2); };
+
     TTurtleState turtle;
     camera.PlaceCamera(turtle, scene);
-    EXPECT_FLOAT_EQ(scene.CameraPosition()[0], 0.0f);
-    EXPECT_FLOAT_EQ(scene.CameraPosition()[1], 3000.0f);
-    EXPECT_FLOAT_EQ(scene.CameraPosition()[2], -2000.0f);
-    EXPECT_NEAR(scene.CameraDirection()[1], -0.832f, 1e-3);
-    EXPECT_NEAR(scene.CameraDirection()[2], 0.555f, 1e-3);
+    EXPECT_FLOAT_EQ(place().x, 0.0f);
+    EXPECT_FLOAT_EQ(place().y, 3000.0f);
+    EXPECT_FLOAT_EQ(place().z, -2000.0f);
+    EXPECT_NEAR(looking().y, -0.832f, 1e-3);
+    EXPECT_NEAR(looking().z, 0.555f, 1e-3);
 
     turtle.Heading = TurtleMotion::kRightAngle;
     turtle.X = 10;
     camera.PlaceCamera(turtle, scene);
-    EXPECT_NEAR(scene.CameraPosition()[0], 100.0f - 2000.0f, 1e-2);
-    EXPECT_NEAR(scene.CameraPosition()[2], 0.0f, 1e-2);
+    EXPECT_NEAR(place().x, 100.0f - 2000.0f, 1e-2);
+    EXPECT_NEAR(place().z, 0.0f, 1e-2);
 }
 
 TEST(CameraControl, MouseOrbitsOnlyOverTheViewAndNeverSinksBelowTwoHundred)

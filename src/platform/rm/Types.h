@@ -9,12 +9,14 @@ namespace rm {
 using win::HRESULT;
 
 // Results.
-inline constexpr HRESULT D3DRMERR_BADOBJECT = static_cast<HRESULT>(0x88760312);
-inline constexpr HRESULT D3DRMERR_NOTFOUND = static_cast<HRESULT>(0x88760313);
+inline constexpr HRESULT D3DRMERR_BADOBJECT = static_cast<HRESULT>(0x8876030D);
+inline constexpr HRESULT D3DRMERR_BADTYPE = static_cast<HRESULT>(0x8876030E);
+inline constexpr HRESULT D3DRMERR_BADALLOC = static_cast<HRESULT>(0x8876030F);
+inline constexpr HRESULT D3DRMERR_NOTFOUND = static_cast<HRESULT>(0x88760311);
+inline constexpr HRESULT D3DRMERR_FILENOTFOUND = static_cast<HRESULT>(0x88760313);
 inline constexpr HRESULT D3DRMERR_BADFILE = static_cast<HRESULT>(0x88760314);
+inline constexpr HRESULT D3DRMERR_BADDEVICE = static_cast<HRESULT>(0x88760315);
 inline constexpr HRESULT D3DRMERR_BADVALUE = static_cast<HRESULT>(0x88760316);
-inline constexpr HRESULT D3DRMERR_BADDEVICE = static_cast<HRESULT>(0x8876031A);
-inline constexpr HRESULT D3DRMERR_NOTCREATEDFROMDDS = static_cast<HRESULT>(0x8876032C);
 
 // Render quality: shade mode | lighting | fill mode.
 using D3DRMRENDERQUALITY = std::uint32_t;

@@ -1,4 +1,4 @@
-#include "turtle/BitmapFile.h"
+#include "win/BitmapFile.h"
 
 #include <QFile>
 #include <QtEndian>
@@ -61,6 +61,8 @@ bool HoldsWholePicture(const QByteArray& bytes)
 
 } // namespace
 
+namespace win {
+
 QImage ReadBitmapFile(const QString& fileName)
 {
     QFile file(fileName);
@@ -71,3 +73,5 @@ QImage ReadBitmapFile(const QString& fileName)
         return {};
     return QImage::fromData(bytes, "BMP");
 }
+
+} // namespace win

@@ -1,0 +1,8 @@
+#include "DXFog.h"
+
+#include "win/Fpu.h"
+
+TDXFog::TDXFog()
+{
+    win::MaskFloatingPointExceptions();
+}

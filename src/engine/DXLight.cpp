@@ -1,0 +1,8 @@
+#include "DXLight.h"
+
+#include "win/Fpu.h"
+
+TDXLight::TDXLight()
+{
+    win::MaskFloatingPointExceptions();
+}

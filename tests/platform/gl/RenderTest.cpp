@@ -1,0 +1,358 @@
+#include "rm/Frame.h"
+#include "rm/Light.h"
+#include "rm/MeshBuilder.h"
+#include "rm/Texture.h"
+#include "rm/gl/GLDevice.h"
+
+#include <QImage>
+#include <QOpenGLWidget>
+#include <QPixmap>
+#include <QScreen>
+#include <QTest>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+using rm::D3DRM_OK;
+using rm::Ptr;
+
+constexpr int kWidth = 160;
+constexpr int kHeight = 120;
+constexpr QRgb kBackground = qRgb(51, 102, 153); // (0.2, 0.4, 0.6)
+
+class WindowClipper final : public ddraw::Clipper {
+public:
+    explicit WindowClipper(QWidget* window) : window_(window) {}
+    win::HRESULT SetHWnd(std::uint32_t, win::HWND window) override
+    {
+        window_ = window;
+        return ddraw::DD_OK;
+    }
+    win::HWND GetHWnd() const override { return window_; }
+
+private:
+    win::HWND window_;
+};
+
+QRgb PaletteColour(int index)
+{
+    return qRgb(index * 16, 255 - index * 16, (index * 37 + 20) & 0xFF);
+}
+
+// A 4 × 4 texture whose texel (c, r) holds index 4r + c, each index its own colour.
+Ptr<rm::Texture3> MakeTexture()
+{
+    auto texture = rm::MakePtr<rm::Texture3>(4, 4);
+    rm::Image* image = texture->GetImage();
+    for (int i = 0; i < 16; ++i) {
+        static_cast<std::uint8_t*>(image->buffer1)[i] = static_cast<std::uint8_t>(i);
+        const QRgb c = PaletteColour(i);
+        image->palette[i] = {static_cast<std::uint8_t>(qRed(c)), static_cast<std::uint8_t>(qGreen(c)),
+                             static_cast<std::uint8_t>(qBlue(c)), 0};
+    }
+    return texture;
+}
+
+// A square from (-half, -half) to (half, half) at depth z, facing the camera (−z), its texture's
+// top row at the top.
+Ptr<rm::MeshBuilder3> MakeSquare(float half, float z, Ptr<rm::Texture3> texture, float grey = 1.0f)
+{
+    auto mesh = rm::MakePtr<rm::MeshBuilder3>();
+    const rm::D3DVECTOR normal{0, 0, -1};
+    mesh->Vertices() = {{{-half, half, z}, normal, 0, 0},
+                        {{half, half, z}, normal, 1, 0},
+                        {{-half, -half, z}, normal, 0, 1},
+                        {{half, -half, z}, normal, 1, 1}};
+    mesh->Faces() = {{{0, 1, 2}, 0}, {{2, 1, 3}, 0}};
+    mesh->Materials() = {{grey, grey, grey, 1.0f, std::move(texture)}};
+    mesh->GeometryChanged();
+    return mesh;
+}
+
+// Where a scene point shows: the camera stands at (0, 0, −10) looking along +z, and the view is
+// 0.5 high at distance 1.
+QPoint Projected(float x, float y, float z)
+{
+    const float depth = z + 10.0f;
+    const float across = 0.5f * kWidth / kHeight;
+    return {static_cast<int>((x / depth / across + 1.0f) / 2.0f * kWidth),
+            static_cast<int>((1.0f - y / depth / 0.5f) / 2.0f * kHeight)};
+}
+
+// The centre of texel (c, r) of the 4 × 4 texture on the square of half side 4 at depth 0.
+QPoint TexelCentre(int c, int r)
+{
+    return Projected(2.0f * c - 3.0f, 3.0f - 2.0f * r, 0.0f);
+}
+
+class Render : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        window.resize(kWidth, kHeight);
+        window.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+        clipper = rm::MakePtr<WindowClipper>(&window);
+        ASSERT_EQ(rm::gl::CreateDevice(clipper.get(), nullptr, kWidth, kHeight, device), D3DRM_OK);
+
+        root = rm::MakePtr<rm::Frame3>();
+        root->SetSceneBackgroundRGB(0.2f, 0.4f, 0.6f);
+        camera = Child();
+        camera->SetPosition(nullptr, 0, 0, -10);
+        ASSERT_EQ(rm::gl::CreateViewport(device.get(), camera.get(), 0, 0, kWidth, kHeight, viewport), D3DRM_OK);
+        lights = Child();
+        SetLights(1.0f, 0.0f);
+        texture = MakeTexture();
+    }
+
+    Ptr<rm::Frame3> Child()
+    {
+        auto frame = rm::MakePtr<rm::Frame3>();
+        root->AddChild(frame.get());
+        return frame;
+    }
+
+    void Show(Ptr<rm::MeshBuilder3> mesh) { Child()->AddVisual(mesh.get()); }
+
+    // An ambient light and a directional one shining along the light frame's z axis.
+    void SetLights(float ambient, float directional)
+    {
+        lights = Child();
+        lights->AddLight(rm::MakePtr<rm::Light>(rm::D3DRMLIGHT_AMBIENT, ambient, ambient, ambient).get());
+        lights->AddLight(
+            rm::MakePtr<rm::Light>(rm::D3DRMLIGHT_DIRECTIONAL, directional, directional, directional).get());
+    }
+
+    void Frame()
+    {
+        ASSERT_EQ(viewport->Clear(rm::D3DRMCLEAR_ALL), D3DRM_OK);
+        ASSERT_EQ(viewport->Render(root.get()), D3DRM_OK);
+        ASSERT_EQ(device->Update(), D3DRM_OK);
+    }
+
+    // What the screen shows of the window once the window system has had its turn.
+    QImage Shown()
+    {
+        QCoreApplication::processEvents();
+        return window.screen()->grabWindow(window.winId()).toImage();
+    }
+
+    QWidget window;
+    Ptr<ddraw::Clipper> clipper;
+    Ptr<rm::Device3> device;
+    Ptr<rm::Viewport2> viewport;
+    Ptr<rm::Frame3> root, camera, lights;
+    Ptr<rm::Texture3> texture;
+};
+
+TEST_F(Render, BackgroundWhereNothingIsAndTexelsInTheirPaletteColours)
+{
+    Show(MakeSquare(4, 0, texture));
+    Frame();
+    const QImage shown = Shown();
+    EXPECT_EQ(shown.pixel(2, 2), kBackground);
+    EXPECT_EQ(shown.pixel(kWidth - 3, kHeight - 3), kBackground);
+    for (int r = 0; r < 4; ++r)
+        for (int c = 0; c < 4; ++c)
+            EXPECT_EQ(shown.pixel(TexelCentre(c, r)), PaletteColour(4 * r + c)) << "texel " << c << ", " << r;
+}
+
+TEST_F(Render, ChangedTexturesShowOnTheNextFrame)
+{
+    Show(MakeSquare(4, 0, texture));
+    Frame();
+    rm::Image* image = texture->GetImage();
+    static_cast<std::uint8_t*>(image->buffer1)[5] = 7; // texel (1, 1)
+    texture->Changed(rm::D3DRMTEXTURE_CHANGEDPIXELS, 0, nullptr);
+    image->palette[2] = {1, 2, 3, 0};
+    texture->Changed(rm::D3DRMTEXTURE_CHANGEDPALETTE, 0, nullptr);
+    Frame();
+    const QImage shown = Shown();
+    EXPECT_EQ(shown.pixel(TexelCentre(1, 1)), PaletteColour(7));
+    EXPECT_EQ(shown.pixel(TexelCentre(2, 0)), qRgb(1, 2, 3));
+    EXPECT_EQ(shown.pixel(TexelCentre(3, 3)), PaletteColour(15));
+}
+
+TEST_F(Render, DecalTransparentTexelsShowTheBackground)
+{
+    const QRgb key = PaletteColour(6);
+    texture->SetDecalTransparency(true);
+    texture->SetDecalTransparentColor(0xFF000000u | key);
+    Show(MakeSquare(4, 0, texture));
+    Frame();
+    QImage shown = Shown();
+    EXPECT_EQ(shown.pixel(TexelCentre(2, 1)), kBackground);
+    EXPECT_EQ(shown.pixel(TexelCentre(1, 1)), PaletteColour(5));
+
+    texture->SetDecalTransparency(false);
+    Frame();
+    shown = Shown();
+    EXPECT_EQ(shown.pixel(TexelCentre(2, 1)), key);
+}
+
+// Until Update the window keeps showing the frame before.
+TEST_F(Render, UpdateShowsWhatWasRendered)
+{
+    Frame();
+    ASSERT_EQ(Shown().pixel(5, 5), kBackground);
+    root->SetSceneBackgroundRGB(1.0f, 0.0f, 0.0f);
+    ASSERT_EQ(viewport->Clear(rm::D3DRMCLEAR_ALL), D3DRM_OK);
+    ASSERT_EQ(viewport->Render(root.get()), D3DRM_OK);
+    EXPECT_EQ(Shown().pixel(5, 5), kBackground);
+    ASSERT_EQ(device->Update(), D3DRM_OK);
+    EXPECT_EQ(Shown().pixel(5, 5), qRgb(255, 0, 0));
+}
+
+// The nearer square hides the farther one, whichever the tree draws first.
+TEST_F(Render, NearerFacesHideFartherOnes)
+{
+    for (const bool nearFirst : {true, false}) {
+        SCOPED_TRACE(nearFirst);
+        root->DeleteChild(lights.get());
+        SetLights(1.0f, 0.0f);
+        auto scene = rm::MakePtr<rm::Frame3>();
+        auto nearSquare = MakeSquare(1, 0, nullptr, 1.0f);
+        auto farSquare = MakeSquare(3, 5, nullptr, 0.4f);
+        scene->AddVisual(nearFirst ? nearSquare.get() : farSquare.get());
+        scene->AddVisual(nearFirst ? farSquare.get() : nearSquare.get());
+        root->AddChild(scene.get());
+        Frame();
+        const QImage shown = Shown();
+        EXPECT_EQ(shown.pixel(Projected(0, 0, 0)), qRgb(255, 255, 255));
+        EXPECT_EQ(shown.pixel(Projected(2, 2, 5)), qRgb(102, 102, 102));
+        root->DeleteChild(scene.get());
+    }
+}
+
+struct LightingCase {
+    const char* name;
+    rm::D3DVECTOR shining; // the directional light's direction
+    rm::D3DRMRENDERQUALITY quality;
+    int grey;              // of a white face: 255 × (0.25 ambient + 0.75 × cos)
+};
+
+class Lighting : public Render, public ::testing::WithParamInterface<LightingCase> {};
+
+TEST_P(Lighting, AFaceTakesTheLightThatFallsOnItsFront)
+{
+    const LightingCase& c = GetParam();
+    root->DeleteChild(lights.get());
+    SetLights(0.25f, 0.75f);
+    ASSERT_EQ(lights->SetOrientation(root.get(), c.shining.x, c.shining.y, c.shining.z, 0, 1, 0), D3DRM_OK);
+    device->SetQuality(c.quality);
+    Show(MakeSquare(4, 0, nullptr));
+    Frame();
+    const QRgb pixel = Shown().pixel(Projected(0, 0, 0));
+    EXPECT_NEAR(qRed(pixel), c.grey, 1);
+    EXPECT_EQ(qRed(pixel), qGreen(pixel));
+    EXPECT_EQ(qRed(pixel), qBlue(pixel));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Render, Lighting,
+    ::testing::Values(LightingCase{"FromTheFront", {0, 0, 1}, rm::D3DRMRENDER_FLAT, 255},
+                      LightingCase{"FromBehind", {0, 0, -1}, rm::D3DRMRENDER_FLAT, 64},
+                      LightingCase{"Grazing", {1, 0, 0}, rm::D3DRMRENDER_FLAT, 64},
+                      LightingCase{"AtSixtyDegrees", {0, -std::sqrt(3.0f) / 2, 0.5f}, rm::D3DRMRENDER_FLAT, 159},
+                      LightingCase{"LightingOff", {0, 0, -1}, rm::D3DRMSHADE_FLAT | rm::D3DRMFILL_SOLID, 255}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(Render, ADeviceMadeAgainOnItsWindowIsTheOnlyOneThere)
+{
+    for (int i = 0; i < 3; ++i) {
+        viewport.reset();
+        device.reset();
+        ASSERT_EQ(rm::gl::CreateDevice(clipper.get(), &ddraw::IID_SoftwareDevice, kWidth, kHeight, device), D3DRM_OK);
+        ASSERT_EQ(rm::gl::CreateViewport(device.get(), camera.get(), 0, 0, kWidth, kHeight, viewport), D3DRM_OK);
+        EXPECT_EQ(window.findChildren<QOpenGLWidget*>().size(), 1);
+        Frame();
+        EXPECT_EQ(Shown().pixel(5, 5), kBackground);
+    }
+}
+
+TEST_F(Render, TheWindowKeepsTheMouse)
+{
+    EXPECT_TRUE(window.findChild<QOpenGLWidget*>()->testAttribute(Qt::WA_TransparentForMouseEvents));
+}
+
+struct DeviceCase {
+    const char* name;
+    bool withWindow;
+    const win::GUID* guid;
+    int width;
+    win::HRESULT expected;
+};
+
+class DeviceCreation : public ::testing::TestWithParam<DeviceCase> {};
+
+TEST_P(DeviceCreation, AnswersForItsArguments)
+{
+    const DeviceCase& c = GetParam();
+    QWidget window;
+    auto clipper = rm::MakePtr<WindowClipper>(c.withWindow ? &window : nullptr);
+    Ptr<rm::Device3> device;
+    EXPECT_EQ(rm::gl::CreateDevice(clipper.get(), c.guid, c.width, 30, device), c.expected);
+    EXPECT_EQ(static_cast<bool>(device), c.expected == D3DRM_OK);
+}
+
+const win::GUID kOtherDevice{1, 2, 3, {4, 5, 6, 7, 8, 9, 10, 11}};
+
+INSTANTIATE_TEST_SUITE_P(
+    Render, DeviceCreation,
+    ::testing::Values(DeviceCase{"DefaultDevice", true, nullptr, 40, D3DRM_OK},
+                      DeviceCase{"HardwareDevice", true, &ddraw::IID_HardwareDevice, 40, D3DRM_OK},
+                      DeviceCase{"SoftwareDevice", true, &ddraw::IID_SoftwareDevice, 40, D3DRM_OK},
+                      DeviceCase{"UnknownDevice", true, &kOtherDevice, 40, rm::D3DRMERR_BADDEVICE},
+                      DeviceCase{"NoWindow", false, nullptr, 40, rm::D3DRMERR_BADOBJECT},
+                      DeviceCase{"NoWidth", true, nullptr, 0, rm::D3DRMERR_BADVALUE}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(RenderDevice, NoClipperIsABadObject)
+{
+    Ptr<rm::Device3> device;
+    EXPECT_EQ(rm::gl::CreateDevice(nullptr, nullptr, 40, 30, device), rm::D3DRMERR_BADOBJECT);
+}
+
+TEST_F(Render, ViewportsStayOnTheirDevice)
+{
+    Ptr<rm::Viewport2> other;
+    EXPECT_EQ(rm::gl::CreateViewport(device.get(), camera.get(), 10, 10, kWidth, kHeight, other),
+              rm::D3DRMERR_BADVALUE);
+    EXPECT_EQ(rm::gl::CreateViewport(device.get(), nullptr, 0, 0, kWidth, kHeight, other), rm::D3DRMERR_BADOBJECT);
+    EXPECT_EQ(rm::gl::CreateViewport(device.get(), camera.get(), 0, 0, 0, kHeight, other), rm::D3DRMERR_BADVALUE);
+    EXPECT_FALSE(other);
+}
+
+// Each step runs on a fresh viewport (front 1, back 100).
+struct PlaneCase {
+    bool front; // SetFront, else SetBack
+    float value;
+    win::HRESULT expected;
+};
+
+class Planes : public Render, public ::testing::WithParamInterface<PlaneCase> {};
+
+TEST_P(Planes, KeepFrontBeforeBack)
+{
+    const PlaneCase& c = GetParam();
+    const win::HRESULT result = c.front ? viewport->SetFront(c.value) : viewport->SetBack(c.value);
+    EXPECT_EQ(result, c.expected);
+    const float kept = c.front ? viewport->GetFront() : viewport->GetBack();
+    EXPECT_EQ(kept, c.expected == D3DRM_OK ? c.value : (c.front ? 1.0f : 100.0f));
+}
+
+INSTANTIATE_TEST_SUITE_P(Render, Planes,
+                         ::testing::Values(PlaneCase{true, 0.5f, D3DRM_OK}, PlaneCase{true, 0.0f, rm::D3DRMERR_BADVALUE},
+                                           PlaneCase{true, -1.0f, rm::D3DRMERR_BADVALUE},
+                                           PlaneCase{true, 100.0f, rm::D3DRMERR_BADVALUE},
+                                           PlaneCase{true, NAN, rm::D3DRMERR_BADVALUE},
+                                           PlaneCase{false, 8000.0f, D3DRM_OK},
+                                           PlaneCase{false, 1.0f, rm::D3DRMERR_BADVALUE},
+                                           PlaneCase{false, 0.0f, rm::D3DRMERR_BADVALUE},
+                                           PlaneCase{false, INFINITY, rm::D3DRMERR_BADVALUE}));
+
+} // namespace
