@@ -2,9 +2,16 @@
 
 #include "Model.h"
 
-// The three characters of the archive, each standing on y = 0 and facing +z, about 20 sheet
-// units (200 scene units) long. Legs, heads and caps are frames of their own so that a walk
-// can move them.
-Frame Lizard(); // character 1: a reptile with a propeller cap
-Frame Snail();  // character 2: a snail with a top hat
-Frame Turtle(); // character 3: the turtle with a red cap
+// A character of the archive: its model, standing on y = 0 and facing +z, about 20 sheet units
+// (200 scene units) long, with what it does while the turtle stands (entry A) and while it walks
+// (entry B). Legs, heads, caps and the part that carries them are frames of their own so that
+// the animations can move them.
+struct Character {
+    Frame model;
+    AnimationSet stand;
+    AnimationSet walk;
+};
+
+Character Lizard(); // character 1: a reptile with a propeller cap
+Character Snail();  // character 2: a snail with a top hat
+Character Turtle(); // character 3: the turtle with a red cap

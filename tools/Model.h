@@ -8,6 +8,7 @@
 // Models are left-handed and y-up in scene units, as the program's scene is.
 struct Vec3 {
     float x = 0.0f, y = 0.0f, z = 0.0f;
+    bool operator==(const Vec3&) const = default;
 };
 
 struct Color {
@@ -35,4 +36,31 @@ struct Frame {
     Vec3 origin;
     Mesh mesh;
     std::vector<Frame> children;
+};
+
+// A turn as the model format keeps it: cos(a/2), then the unit axis times sin(a/2).
+struct Quaternion {
+    float w = 1.0f, x = 0.0f, y = 0.0f, z = 0.0f;
+    bool operator==(const Quaternion&) const = default;
+};
+
+template <class Value>
+struct Key {
+    int time = 0;
+    Value value;
+};
+
+// One frame's keys, each kind in ascending time. A frame's keys replace its placement while the
+// animation plays, so `positions` include the frame's origin.
+struct FrameKeys {
+    std::string frame;
+    std::vector<Key<Quaternion>> rotations;
+    std::vector<Key<Vec3>> scales;
+    std::vector<Key<Vec3>> positions;
+};
+
+// A named animation of a model's frames; one without frames is no animation at all.
+struct AnimationSet {
+    std::string name;
+    std::vector<FrameKeys> frames;
 };

@@ -1,18 +1,37 @@
 #include "XFileWriter.h"
 
+#include <charconv>
+#include <cmath>
 #include <locale>
 #include <sstream>
+#include <stdexcept>
+#include <string_view>
 
 namespace {
 
+// Fixed-point with six decimals, never localised, trailing zeros dropped down to one and no sign
+// on a zero: the reader takes a number without a point in a list of floats for an integer, and
+// with thousands of keys short text counts.
+struct Decimal {
+    float value;
+};
+
+std::ostream& operator<<(std::ostream& out, Decimal number)
+{
+    if (!std::isfinite(number.value))
+        throw std::invalid_argument("a model number is not finite");
+    char text[64]; // the largest float takes 39 digits before the point
+    char* end = std::to_chars(text, text + sizeof text, number.value, std::chars_format::fixed, 6).ptr;
+    while (end[-1] == '0' && end[-2] != '.')
+        --end;
+    const std::string_view written(text, end);
+    return out << (written == "-0.0" ? written.substr(1) : written);
+}
+
 class XWriter {
 public:
-    XWriter()
-    {
-        out_.imbue(std::locale::classic());
-        out_.setf(std::ios::fixed);
-        out_.precision(6);
-    }
+    // Counts and indices too must not take a locale's digit grouping.
+    XWriter() { out_.imbue(std::locale::classic()); }
 
     void WriteFrame(const Frame& frame, int depth)
     {
@@ -20,8 +39,8 @@ public:
         // Row vectors: the translation is the last row.
         Line(depth + 1, "FrameTransformMatrix {");
         Indent(depth + 2);
-        out_ << "1.0,0.0,0.0,0.0,0.0,1.0,0.0,0.0,0.0,0.0,1.0,0.0," << frame.origin.x << ','
-             << frame.origin.y << ',' << frame.origin.z << ",1.0;;\n";
+        out_ << "1.0,0.0,0.0,0.0,0.0,1.0,0.0,0.0,0.0,0.0,1.0,0.0," << Decimal{frame.origin.x} << ','
+             << Decimal{frame.origin.y} << ',' << Decimal{frame.origin.z} << ",1.0;;\n";
         Line(depth + 1, "}");
         if (!frame.mesh.triangles.empty())
             WriteMesh(frame.name + "Mesh", frame.mesh, depth + 1);
@@ -30,9 +49,48 @@ public:
         Line(depth, "}");
     }
 
+    // Each animated frame's keys by kind: 0 rotations, 1 scales, 2 positions.
+    void WriteAnimationSet(const AnimationSet& animation)
+    {
+        Line(0, "AnimationSet " + animation.name + " {");
+        for (const FrameKeys& keys : animation.frames) {
+            Line(1, "Animation {");
+            Line(2, "{" + keys.frame + "}");
+            WriteKeys(0, keys.rotations, 2);
+            WriteKeys(1, keys.scales, 2);
+            WriteKeys(2, keys.positions, 2);
+            Line(1, "}");
+        }
+        Line(0, "}");
+    }
+
     std::string Text() const { return out_.str(); }
 
 private:
+    template <class Value>
+    void WriteKeys(int kind, const std::vector<Key<Value>>& keys, int depth)
+    {
+        if (keys.empty())
+            return;
+        Line(depth, "AnimationKey {");
+        Line(depth + 1, std::to_string(kind) + ";");
+        Line(depth + 1, std::to_string(keys.size()) + ";");
+        for (std::size_t i = 0; i < keys.size(); ++i) {
+            Indent(depth + 1);
+            out_ << keys[i].time << ';';
+            WriteValue(keys[i].value);
+            out_ << ";;" << Separator(i, keys.size()) << '\n';
+        }
+        Line(depth, "}");
+    }
+
+    void WriteValue(const Quaternion& q)
+    {
+        out_ << "4;" << Decimal{q.w} << ',' << Decimal{q.x} << ',' << Decimal{q.y} << ',' << Decimal{q.z};
+    }
+
+    void WriteValue(const Vec3& v) { out_ << "3;" << Decimal{v.x} << ',' << Decimal{v.y} << ',' << Decimal{v.z}; }
+
     void WriteMesh(const std::string& name, const Mesh& mesh, int depth)
     {
         Line(depth, "Mesh " + name + " {");
@@ -40,7 +98,8 @@ private:
         for (std::size_t i = 0; i < mesh.vertices.size(); ++i) {
             const Vec3& v = mesh.vertices[i];
             Indent(depth + 1);
-            out_ << v.x << ';' << v.y << ';' << v.z << ';' << Separator(i, mesh.vertices.size()) << '\n';
+            out_ << Decimal{v.x} << ';' << Decimal{v.y} << ';' << Decimal{v.z} << ';'
+                 << Separator(i, mesh.vertices.size()) << '\n';
         }
         Line(depth + 1, std::to_string(mesh.triangles.size()) + ";");
         for (std::size_t i = 0; i < mesh.triangles.size(); ++i) {
@@ -61,7 +120,7 @@ private:
         for (std::size_t i = 0; i < mesh.textureCoords.size(); ++i) {
             const auto& [u, v] = mesh.textureCoords[i];
             Indent(depth + 1);
-            out_ << u << ';' << v << ';' << Separator(i, mesh.textureCoords.size()) << '\n';
+            out_ << Decimal{u} << ';' << Decimal{v} << ';' << Separator(i, mesh.textureCoords.size()) << '\n';
         }
         Line(depth, "}");
     }
@@ -78,7 +137,7 @@ private:
         for (const Color& color : mesh.materials) {
             Line(depth + 1, "Material {");
             Indent(depth + 2);
-            out_ << color.r << ';' << color.g << ';' << color.b << ";1.0;;\n";
+            out_ << Decimal{color.r} << ';' << Decimal{color.g} << ';' << Decimal{color.b} << ";1.0;;\n";
             Line(depth + 2, "0.0;");         // specular power
             Line(depth + 2, "0.0;0.0;0.0;;"); // specular colour
             Line(depth + 2, "0.0;0.0;0.0;;"); // emissive colour
@@ -105,9 +164,11 @@ private:
 
 } // namespace
 
-std::string XFileText(const Frame& root)
+std::string XFileText(const Frame& root, const AnimationSet& animation)
 {
     XWriter writer;
     writer.WriteFrame(root, 0);
+    if (!animation.frames.empty())
+        writer.WriteAnimationSet(animation);
     return "xof 0302txt 0032\n\n" + writer.Text();
 }

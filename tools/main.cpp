@@ -21,15 +21,14 @@ std::vector<std::uint8_t> Bytes(const std::string& text)
     return {text.begin(), text.end()};
 }
 
-// Entries are named by character number and animation letter. The standing (A) and walking (B)
-// entries hold the same model until the characters get their animations.
-void AddCharacter(JoinFileWriter& archive, int number, const Frame& model)
+// Entries are named by character number and animation letter: the same model standing (A) and
+// walking (B).
+void AddCharacter(JoinFileWriter& archive, int number, const Character& character)
 {
-    const std::string text = XFileText(model);
-    for (char animation : {'A', 'B'}) {
+    for (const auto& [letter, animation] : {std::pair{'A', &character.stand}, std::pair{'B', &character.walk}}) {
         char name[8];
-        std::snprintf(name, sizeof name, "%02d%c", number, animation);
-        archive.Add(name, Bytes(text));
+        std::snprintf(name, sizeof name, "%02d%c", number, letter);
+        archive.Add(name, Bytes(XFileText(character.model, *animation)));
     }
 }
 

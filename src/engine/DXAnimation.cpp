@@ -1,9 +1,24 @@
 #include "DXAnimation.h"
 
+#include "DXCore.h"
 #include "DXScene.h"
+#include "EngineError.h"
+#include "TextureLoader.h"
 #include "win/Fpu.h"
 
 #include <cmath>
+
+namespace {
+
+bool Failed(win::HRESULT result)
+{
+    return result != 0;
+}
+
+// The animation set's key times run 0..1200 whatever the component's own time range.
+constexpr std::int32_t kLastKeyTime = 1200;
+
+} // namespace
 
 TDXAnimation::TDXAnimation()
 {
@@ -12,11 +27,29 @@ TDXAnimation::TDXAnimation()
 
 bool TDXAnimation::Create(const void* data, std::int32_t size)
 {
-    if (!DXCore || !DXScene || !DXScene->SceneFrame || !data || size < 0)
+    const rm::D3DRMLOADMEMORY memory{data, static_cast<std::uint32_t>(size < 0 ? 0 : size)};
+    return Load(&memory, rm::D3DRMLOAD_FROMMEMORY);
+}
+
+bool TDXAnimation::Create(const char* fileName)
+{
+    return Load(fileName, rm::D3DRMLOAD_FROMFILE);
+}
+
+bool TDXAnimation::Load(const void* source, std::uint32_t options)
+{
+    if (!DXCore || !DXScene || !DXCore->GetD3DRM())
         return false;
-    characterFrame_ = rm::MakePtr<rm::Frame3>();
-    DXScene->SceneFrame->AddChild(characterFrame_.get());
-    SetPosition(PosX, PosY, PosZ);
+    rm::Direct3DRM3& rm3 = *DXCore->GetD3DRM()->RM3;
+    rm::Frame3* sceneFrame = DXScene->SceneFrame.get();
+    if (Failed(rm3.CreateFrame(sceneFrame, CharacterFrame)))
+        throw EngineError(600);
+    if (Failed(rm3.CreateAnimationSet(AnimationSet)))
+        throw EngineError(601);
+    if (Failed(AnimationSet->Load(source, nullptr, options, &LoadTextureCallback, nullptr, CharacterFrame.get())))
+        throw EngineError(602);
+    CharacterFrame->SetPosition(sceneFrame, PosX, PosY, PosZ);
+    CharacterFrame->SetOrientation(sceneFrame, ViewX, ViewY, ViewZ, 0.0f, 1.0f, 0.0f);
     CurrentTime = StartTime;
     TimeFraction = 0.0;
     return true;
@@ -24,7 +57,19 @@ bool TDXAnimation::Create(const void* data, std::int32_t size)
 
 void TDXAnimation::Destroy()
 {
-    characterFrame_.reset();
+    if (!AnimationSet)
+        return;
+    AnimationSet.reset();
+    // The character leaves the scene, so that the next one is shown alone.
+    if (CharacterFrame && CharacterFrame->Parent())
+        CharacterFrame->Parent()->DeleteChild(CharacterFrame.get());
+    CharacterFrame.reset();
+}
+
+void TDXAnimation::ShowKeyTime()
+{
+    if (AnimationSet && EndTime > 0)
+        AnimationSet->SetTime(static_cast<float>(CurrentTime * kLastKeyTime / EndTime));
 }
 
 bool TDXAnimation::Animate(double elapsed)
@@ -45,18 +90,27 @@ bool TDXAnimation::Animate(double elapsed)
             Play = false;
         }
     }
+    ShowKeyTime();
     return true;
 }
 
 void TDXAnimation::SetPosition(double x, double y, double z)
 {
-    x_ = static_cast<float>(x);
-    y_ = static_cast<float>(y);
-    z_ = static_cast<float>(z);
+    if (CharacterFrame)
+        CharacterFrame->SetPosition(DXScene->SceneFrame.get(), static_cast<float>(x), static_cast<float>(y),
+                                    static_cast<float>(z));
 }
 
 void TDXAnimation::SetOrientation(double heading, double)
 {
-    facingX_ = static_cast<float>(std::sin(heading));
-    facingZ_ = static_cast<float>(std::cos(heading));
+    if (CharacterFrame)
+        CharacterFrame->SetOrientation(DXScene->SceneFrame.get(), static_cast<float>(std::sin(heading)), 0.0f,
+                                       static_cast<float>(std::cos(heading)), 0.0f, 1.0f, 0.0f);
+}
+
+void TDXAnimation::Reset()
+{
+    if (AnimationSet)
+        AnimationSet->SetTime(0.0f);
+    CurrentTime = 0;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "rm/AnimationSet.h"
 #include "rm/Frame.h"
 
 #include <cstdint>
@@ -7,8 +8,8 @@
 class TDXCore;
 class TDXScene;
 
-// The animated character: loaded into a frame under the scene's root, advanced by elapsed
-// time while Play is set, placed and turned where the turtle is.
+// The animated character: loaded into a frame of its own under the scene's root, advanced by
+// elapsed time while Play is set, placed and turned where the turtle is.
 class TDXAnimation {
 public:
     TDXAnimation();
@@ -25,26 +26,24 @@ public:
 
     std::int32_t CurrentTime = 0;
     double TimeFraction = 0.0;
+    rm::Ptr<rm::Frame3> CharacterFrame;
+    rm::Ptr<rm::AnimationSet2> AnimationSet;
 
-    // Loads a character model from memory. False, loading nothing, without both links.
+    // Loads a character model from memory or from a file. False, loading nothing, without both
+    // links; a failing system call throws 600 (frame), 601 (animation set) or 602 (load).
     bool Create(const void* data, std::int32_t size);
+    bool Create(const char* fileName);
     void Destroy();
-    bool Loaded() const { return static_cast<bool>(characterFrame_); }
+    // Whether a model is loaded: decided by the animation set alone.
+    bool Loaded() const { return static_cast<bool>(AnimationSet); }
 
     // Advances the animation by `elapsed` (scaled by SpeedFactor); false while Play is off.
     bool Animate(double elapsed);
     void SetPosition(double x, double y, double z);
     void SetOrientation(double heading, double unused);
-
-    // Where the character stands and which way it faces, as last set.
-    float X() const { return x_; }
-    float Y() const { return y_; }
-    float Z() const { return z_; }
-    float FacingX() const { return facingX_; }
-    float FacingZ() const { return facingZ_; }
+    void Reset();
 
 private:
-    rm::Ptr<rm::Frame3> characterFrame_;
-    float x_ = 0.0f, y_ = 0.0f, z_ = 0.0f;
-    float facingX_ = 0.0f, facingZ_ = 1.0f;
+    bool Load(const void* source, std::uint32_t options);
+    void ShowKeyTime();
 };

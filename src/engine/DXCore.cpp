@@ -5,6 +5,7 @@
 #include "DXInput.h"
 #include "DXScene.h"
 #include "DXSound.h"
+#include "DXVersion.h"
 #include "DXViewport.h"
 #include "EngineError.h"
 #include "TextureLoader.h"
@@ -446,9 +447,18 @@ rm::Ptr<rm::Texture3> TDXCore::GetTexture()
     return LastTexture();
 }
 
+void TDXCore::GetDXVersion(std::uint32_t* version, std::uint32_t* platform)
+{
+    const DXVersion found = ProbeDXVersion(system_);
+    if (version)
+        *version = found.Version;
+    if (platform)
+        *platform = found.Platform;
+}
+
 bool TDXCore::CheckDXVersion()
 {
-    return true; // every system this program runs on has what the engine needs
+    return ProbeDXVersion(system_).Version >= kDirectX5;
 }
 
 void TDXCore::ComponentError(std::uint16_t code)

@@ -71,6 +71,10 @@ public:
     rm::Ptr<rm::Texture3> GetTexture();
     TDirectX3DRM* GetD3DRM() { return DirectX3DRM.get(); }
 
+    // The DirectX release the system offers and its platform id (see DXVersion); either pointer
+    // may be null.
+    void GetDXVersion(std::uint32_t* version, std::uint32_t* platform);
+    // Whether the system offers DirectX 5 or later.
     bool CheckDXVersion();
     void ComponentError(std::uint16_t code);
 

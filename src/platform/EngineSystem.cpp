@@ -35,6 +35,16 @@ int EngineSystem::DesktopBitsPerPixel()
     return screen ? screen->depth() : 0;
 }
 
+bool EngineSystem::GetVersionEx(win::OSVERSIONINFO& info)
+{
+    return win::GetVersionEx(info);
+}
+
+bool EngineSystem::ModuleExports(const char* module, const char* entry)
+{
+    return win::ModuleExports(module, entry);
+}
+
 EngineSystem& SystemEngine()
 {
     static EngineSystem system;

@@ -4,6 +4,7 @@
 #include "dinput/DirectInput.h"
 #include "dsound/DirectSound.h"
 #include "rm/Direct3DRM.h"
+#include "win/SystemInfo.h"
 
 // The system calls with which the engine starts its objects. The engine asks them of the
 // system in use: the real one, or a test's stand-in that fails a chosen call.
@@ -18,6 +19,10 @@ public:
     virtual win::HRESULT DirectSoundCreate(const win::GUID* device, rm::Ptr<dsound::DirectSound>& directSound);
     // Bits per pixel of the desktop.
     virtual int DesktopBitsPerPixel();
+    // The operating system's version record; false when it cannot be read.
+    virtual bool GetVersionEx(win::OSVERSIONINFO& info);
+    // Whether a system module loads and exports the entry.
+    virtual bool ModuleExports(const char* module, const char* entry);
 };
 
 // The real system.

@@ -118,7 +118,8 @@ void TMainForm::ConfigureComponents()
     DXAnimation.SpeedFactor = 0.05;
     DXAnimation.StartTime = 0;
     DXAnimation.EndTime = 12000;
-    DXAnimation.AutoRepeat = false;
+    // Repeating, so that the character never freezes after its first full pass.
+    DXAnimation.AutoRepeat = true;
     DXAnimation.Play = false;
     DXAnimation.DXScene = &DXScene;
     DXAnimation.DXCore = &DXCore;

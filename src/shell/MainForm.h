@@ -74,6 +74,8 @@ public:
 
     void ResetWorkspace();
     bool LoadCharacter(std::int32_t animation);
+    // The same, with a failing engine call shown and answered false.
+    bool LoadCharacterReporting(std::int32_t animation);
     void RefreshStatus();
     QString StatusText(int panel) const;
     bool MouseInViewport() const;

@@ -114,7 +114,15 @@ void TMainForm::HomeBtnClick()
 void TMainForm::ShapeBtnClick()
 {
     ShapeDlg->SelectedShape = Turtle.Shape;
-    ShapeDlg->exec();
+    if (ShapeDlg->exec() != QDialog::Accepted || ShapeDlg->SelectedShape == Turtle.Shape)
+        return;
+    // The chosen character walks from now on; one that cannot be read leaves the current one.
+    const std::int32_t previous = Turtle.Shape;
+    Turtle.Shape = ShapeDlg->SelectedShape;
+    if (LoadCharacterReporting(CharacterAnimation))
+        return;
+    Turtle.Shape = previous;
+    LoadCharacterReporting(CharacterAnimation);
 }
 
 bool TMainForm::PageDone(PageResult result)

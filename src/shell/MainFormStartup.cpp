@@ -1,6 +1,7 @@
 #include "shell/MainForm.h"
 
 #include "assets/CharacterModels.h"
+#include "engine/EngineError.h"
 #include "shell/Application.h"
 #include "shell/ProgressForm.h"
 #include "ui_MainForm.h"
@@ -92,7 +93,7 @@ bool TMainForm::StartUp()
 
     progress_->AdvanceBy(kProgressStep);
     Turtle.Shape = kStartShape;
-    if (!LoadCharacter(kWalkingAnimation)) {
+    if (!LoadCharacterReporting(kWalkingAnimation)) {
         ShowStartupError("Can't read the character from AniMesh.jx");
         return false;
     }
@@ -117,7 +118,17 @@ void TMainForm::ResetWorkspace()
 bool TMainForm::LoadCharacter(std::int32_t animation)
 {
     CharacterAnimation = animation;
-    return LoadAnimationEntry(*archive_, CharacterEntryName(Turtle.Shape, animation), DXAnimation);
+    return archive_ && LoadAnimationEntry(*archive_, CharacterEntryName(Turtle.Shape, animation), DXAnimation);
+}
+
+bool TMainForm::LoadCharacterReporting(std::int32_t animation)
+{
+    try {
+        return LoadCharacter(animation);
+    } catch (const EngineError& error) {
+        DXCore.ComponentError(error.Code);
+        return false;
+    }
 }
 
 void TMainForm::RunMainLoop()

@@ -9,6 +9,8 @@
 
 #include <QTemporaryDir>
 
+#include "fakes/CharacterStage.h"
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -42,16 +44,13 @@ protected:
         const std::string path = dir_.filePath("AniMesh.jx").toStdString();
         ASSERT_TRUE(writer.Save(path));
         ASSERT_TRUE(archive_.Open(path));
-        scene_.SceneFrame = rm::MakePtr<rm::Frame3>();
-        animation_.DXScene = &scene_;
-        animation_.DXCore = &core_;
+
     }
 
     QTemporaryDir dir_;
     TJoinFile archive_{"ANI"};
-    TDXScene scene_;
-    TDXCore core_{nullptr};
-    TDXAnimation animation_;
+    CharacterStage stage_;
+    TDXAnimation& animation_ = stage_.animation;
 };
 
 TEST_F(LoadAnimationEntryTest, LoadsTheEntryWhateverTheCaseOfItsName)

@@ -1,6 +1,8 @@
 #include "engine/DXAnimation.h"
 #include "engine/DXCore.h"
 #include "engine/DXScene.h"
+#include "engine/EngineError.h"
+#include "fakes/CharacterStage.h"
 
 #include <gtest/gtest.h>
 
@@ -65,33 +67,80 @@ INSTANTIATE_TEST_SUITE_P(Cases, AnimationEnd,
 
 TEST(DXAnimation, CreateNeedsBothLinksAndStartsAtStartTime)
 {
-    TDXCore core(nullptr);
-    TDXScene scene;
-    scene.SceneFrame = rm::MakePtr<rm::Frame3>();
-    TDXAnimation animation;
+    CharacterStage stage;
+    TDXAnimation& animation = stage.animation;
     animation.StartTime = 7;
+    animation.PosX = 30;
     const char model[] = "xof 0302txt 0032\n";
-    EXPECT_FALSE(animation.Create(model, sizeof model));
-    animation.DXScene = &scene;
+    animation.DXCore = nullptr;
     EXPECT_FALSE(animation.Create(model, sizeof model));
     EXPECT_FALSE(animation.Loaded());
-    animation.DXCore = &core;
-    EXPECT_TRUE(animation.Create(model, sizeof model));
+    animation.DXCore = &stage.core;
+    ASSERT_TRUE(animation.Create(model, sizeof model));
     EXPECT_TRUE(animation.Loaded());
     EXPECT_EQ(animation.CurrentTime, 7);
+    EXPECT_EQ(animation.CharacterFrame->Parent(), stage.scene.SceneFrame.get());
+    EXPECT_FLOAT_EQ(animation.CharacterFrame->WorldTransform().Translation().x, 30.0f);
     animation.Destroy();
     animation.Destroy();
     EXPECT_FALSE(animation.Loaded());
+    EXPECT_TRUE(stage.scene.SceneFrame->Children().empty()) << "the character left the scene";
 }
 
-TEST(DXAnimation, OrientationFacesAlongTheHeading)
+struct FailingLoad {
+    const char* call;
+    int code;
+};
+
+class CharacterErrors : public ::testing::TestWithParam<FailingLoad> {};
+
+TEST_P(CharacterErrors, EachFailingCallThrowsItsCode)
 {
-    TDXAnimation animation;
-    animation.SetOrientation(0.0, 5.0);
-    EXPECT_FLOAT_EQ(animation.FacingZ(), 1.0f);
-    animation.SetOrientation(3.141592653589793, 0.0);
-    EXPECT_FLOAT_EQ(animation.FacingZ(), -1.0f);
-    EXPECT_NEAR(animation.FacingX(), 0.0f, 1e-6);
+    CharacterStage stage;
+    stage.log.FailCall(GetParam().call, 1, static_cast<win::HRESULT>(0x88760314));
+    const char model[] = "x";
+    try {
+        stage.animation.Create(model, sizeof model);
+        ADD_FAILURE() << "no error";
+    } catch (const EngineError& error) {
+        EXPECT_EQ(error.Code, GetParam().code);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(Create, CharacterErrors,
+                         ::testing::Values(FailingLoad{"CreateFrame", 600}, FailingLoad{"CreateAnimationSet", 601},
+                                           FailingLoad{"AnimationLoad", 602}));
+
+TEST(DXAnimation, TheCharacterStandsAndFacesWhereItIsTold)
+{
+    CharacterStage stage;
+    const char model[] = "x";
+    ASSERT_TRUE(stage.animation.Create(model, sizeof model));
+    stage.animation.SetPosition(125.0, 10000.0, -40.0);
+    stage.animation.SetOrientation(3.141592653589793, 5.0);
+    const rm::Matrix4 place = stage.animation.CharacterFrame->WorldTransform();
+    EXPECT_FLOAT_EQ(place.Translation().y, 10000.0f);
+    EXPECT_NEAR(place.Axis(2).z, -1.0f, 1e-6) << "heading pi faces -z";
+    stage.animation.SetOrientation(3.141592653589793 / 2, 0.0);
+    EXPECT_NEAR(stage.animation.CharacterFrame->WorldTransform().Axis(2).x, 1.0f, 1e-6);
+}
+
+TEST(DXAnimation, KeyTimeRunsOverTheWholeRangeWhateverTheTimes)
+{
+    CharacterStage stage;
+    const char model[] = "x";
+    stage.animation.SpeedFactor = 0.05;
+    stage.animation.EndTime = 12000;
+    ASSERT_TRUE(stage.animation.Create(model, sizeof model));
+    stage.animation.Play = true;
+    stage.animation.Animate(10);
+    EXPECT_EQ(stage.log.Count("SetTime"), 0) << "no whole unit yet";
+    stage.animation.Animate(10);
+    EXPECT_EQ(stage.log.Count("SetTime"), 1);
+    stage.animation.CurrentTime = 11990;
+    stage.animation.Animate(400);
+    EXPECT_FALSE(stage.animation.Play);
+    EXPECT_EQ(stage.animation.CurrentTime, 12000);
 }
 
 } // namespace

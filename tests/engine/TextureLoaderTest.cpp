@@ -27,6 +27,7 @@ struct RecordingRM final : rm::Direct3DRM3 {
         return win::E_FAIL;
     }
     rm::HRESULT CreateMeshBuilder(rm::Ptr<rm::MeshBuilder3>&) override { return win::E_FAIL; }
+    rm::HRESULT CreateAnimationSet(rm::Ptr<rm::AnimationSet2>&) override { return win::E_FAIL; }
     rm::HRESULT CreateDeviceFromClipper(ddraw::Clipper*, const win::GUID*, int, int, rm::Ptr<rm::Device3>&) override
     {
         return win::E_FAIL;

@@ -81,6 +81,35 @@ private:
     FakeDirectDraw& layer_;
 };
 
+// An interface object that only counts itself among the layer's live ones.
+template <class Interface>
+class Counted final : public Interface {
+public:
+    explicit Counted(int& live) : live_(live) { ++live_; }
+    ~Counted() override { --live_; }
+
+private:
+    int& live_;
+};
+
+class FakeSurface final : public ddraw::Surface {
+public:
+    explicit FakeSurface(FakeDirectDraw& layer) : layer_(layer) { ++layer_.LiveSurfaces; }
+    ~FakeSurface() override { --layer_.LiveSurfaces; }
+
+    HRESULT QuerySurface3(rm::Ptr<ddraw::Surface3>& surface3) override
+    {
+        surface3.reset();
+        const HRESULT result = layer_.Log.Enter("QuerySurface3");
+        if (result == win::S_OK)
+            surface3 = rm::MakePtr<Counted<ddraw::Surface3>>(layer_.LiveSurface3s);
+        return result;
+    }
+
+private:
+    FakeDirectDraw& layer_;
+};
+
 class FakeDirectDrawObject final : public ddraw::DirectDraw {
 public:
     explicit FakeDirectDrawObject(FakeDirectDraw& layer) : layer_(layer) { ++layer_.LiveDirectDraws; }
@@ -95,8 +124,40 @@ public:
         return result;
     }
 
+    HRESULT QueryDirectDraw2(rm::Ptr<ddraw::DirectDraw2>& directDraw2) override
+    {
+        directDraw2.reset();
+        const HRESULT result = layer_.Log.Enter("QueryDirectDraw2");
+        if (result == win::S_OK)
+            directDraw2 = rm::MakePtr<Counted<ddraw::DirectDraw2>>(layer_.LiveDirectDraw2s);
+        return result;
+    }
+
+    HRESULT SetCooperativeLevel(win::HWND window, std::uint32_t flags) override
+    {
+        layer_.CooperativeLevels.push_back({window, flags});
+        const HRESULT result = layer_.Log.Enter("SetCooperativeLevel");
+        levelSet_ = result == win::S_OK;
+        return result;
+    }
+
+    HRESULT CreateSurface(const ddraw::DDSURFACEDESC& description, rm::Ptr<ddraw::Surface>& surface) override
+    {
+        surface.reset();
+        layer_.SurfaceDescriptions.push_back(description);
+        if (const HRESULT scripted = layer_.Log.Enter("CreateSurface"); scripted != win::S_OK)
+            return scripted;
+        if (description.dwSize != sizeof(ddraw::DDSURFACEDESC))
+            return DDERR_INVALIDPARAMS;
+        if (!levelSet_)
+            return ddraw::DDERR_NOCOOPERATIVELEVELSET;
+        surface = rm::MakePtr<FakeSurface>(layer_);
+        return ddraw::DD_OK;
+    }
+
 private:
     FakeDirectDraw& layer_;
+    bool levelSet_ = false;
 };
 
 class FakeClipper final : public ddraw::Clipper {

@@ -21,7 +21,8 @@ struct FakeDevice {
 // of the layer and its objects is written to the log (which can fail any of them), and the
 // arguments that matter are kept here. It must outlive the objects it makes.
 //
-// Calls: DirectDrawCreate, QueryDirect3D, FindDevice, DirectDrawCreateClipper, SetHWnd.
+// Calls: DirectDrawCreate, QueryDirect3D, FindDevice, DirectDrawCreateClipper, SetHWnd,
+// QueryDirectDraw2, SetCooperativeLevel, CreateSurface, QuerySurface3.
 class FakeDirectDraw {
 public:
     explicit FakeDirectDraw(CallLog& log) : Log(log) {}
@@ -47,9 +48,18 @@ public:
     // What was asked.
     std::vector<ddraw::D3DFINDDEVICESEARCH> Searches;
     std::vector<win::HWND> ClipperWindows;
+    struct CooperativeLevel {
+        win::HWND window;
+        std::uint32_t flags;
+    };
+    std::vector<CooperativeLevel> CooperativeLevels;
+    std::vector<ddraw::DDSURFACEDESC> SurfaceDescriptions;
 
     // Objects made and not yet released.
     int LiveDirectDraws = 0;
     int LiveDirect3Ds = 0;
     int LiveClippers = 0;
+    int LiveDirectDraw2s = 0;
+    int LiveSurfaces = 0;
+    int LiveSurface3s = 0;
 };

@@ -6,6 +6,11 @@
 #include "fakes/FakeDirectSound.h"
 #include "fakes/FakeRetainedMode.h"
 
+#include <map>
+#include <set>
+#include <string>
+#include <vector>
+
 // The system calls of the engine answered by fakes that write to one log: a test fails any call
 // there and reads them all in order. Calls without a fake go to the real system. It must outlive
 // the components that use it.
@@ -16,6 +21,14 @@ public:
     FakeDirectSound DirectSound{Log};
     FakeRetainedMode RetainedMode{Log};
     int DesktopBits = 32;
+    // The system's version record (size field aside): by default an NT system new enough to
+    // need no probing.
+    win::OSVERSIONINFO OsVersion{0, 10, 0, 19045, win::VER_PLATFORM_WIN32_NT, {}};
+    // Module name → the entries it exports; a module not listed does not load.
+    std::map<std::string, std::set<std::string>> Modules{{"DDRAW.DLL", {"DirectDrawCreate"}},
+                                                         {"DINPUT.DLL", {"DirectInputCreateA"}}};
+    // The modules asked for, in order.
+    std::vector<std::string> ModulesAsked;
 
     win::HRESULT Direct3DRMCreate(rm::Ptr<rm::Direct3DRM>& rm) override
     {
@@ -38,4 +51,18 @@ public:
         return DirectSound.Create(device, directSound);
     }
     int DesktopBitsPerPixel() override { return DesktopBits; }
+    bool GetVersionEx(win::OSVERSIONINFO& info) override
+    {
+        if (Log.Enter("GetVersionEx") != 0 || info.dwOSVersionInfoSize != sizeof info)
+            return false;
+        info = OsVersion;
+        info.dwOSVersionInfoSize = sizeof info;
+        return true;
+    }
+    bool ModuleExports(const char* module, const char* entry) override
+    {
+        ModulesAsked.emplace_back(module);
+        const auto found = Modules.find(module);
+        return found != Modules.end() && found->second.contains(entry);
+    }
 };

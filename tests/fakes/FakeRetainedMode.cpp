@@ -121,6 +121,28 @@ private:
     int meshes_;
 };
 
+// Loads nothing but a frame of its own under the parent, and remembers the key time it is set to.
+class FakeAnimationSet final : public rm::AnimationSet2 {
+public:
+    explicit FakeAnimationSet(CallLog& log) : log_(log) {}
+    HRESULT Load(const void*, const void*, std::uint32_t, rm::LoadTextureCallback, void*, rm::Frame3* parent) override
+    {
+        const HRESULT result = log_.Enter("AnimationLoad");
+        if (result == 0 && parent)
+            parent->AddChild(rm::MakePtr<rm::Frame3>().get());
+        return result;
+    }
+    HRESULT SetTime(float time) override
+    {
+        Time = time;
+        return log_.Enter("SetTime");
+    }
+    float Time = -1.0f;
+
+private:
+    CallLog& log_;
+};
+
 class FakeRM3 final : public rm::Direct3DRM3 {
 public:
     FakeRM3(CallLog& log, const FakeRetainedMode& owner) : log_(log), owner_(owner) {}
@@ -145,6 +167,13 @@ public:
         const HRESULT result = log_.Enter("CreateMeshBuilder");
         if (result == 0)
             builder = rm::MakePtr<FakeMeshBuilder>(log_, owner_.meshesInSource);
+        return result;
+    }
+    HRESULT CreateAnimationSet(Ptr<rm::AnimationSet2>& animationSet) override
+    {
+        const HRESULT result = log_.Enter("CreateAnimationSet");
+        if (result == 0)
+            animationSet = rm::MakePtr<FakeAnimationSet>(log_);
         return result;
     }
     HRESULT CreateDeviceFromClipper(ddraw::Clipper*, const win::GUID*, int width, int height,

@@ -122,6 +122,19 @@ TEST_F(MainFormPanelTest, ClearHomeShowAndPenButtonsActAtOnce)
     EXPECT_FALSE(form.Turtle.Hidden);
 }
 
+TEST_F(MainFormPanelTest, TheViewCountsForTheMouseUpToAndIncludingItsEdges)
+{
+    const auto inViewAt = [&](int x, int y) {
+        QCursor::setPos(form.ClientArea()->mapToGlobal(QPoint(x, y)));
+        return form.MouseInViewport();
+    };
+    EXPECT_TRUE(inViewAt(220, 48));
+    EXPECT_TRUE(inViewAt(620, 348)) << "the right and bottom edges count";
+    EXPECT_FALSE(inViewAt(621, 200));
+    EXPECT_FALSE(inViewAt(300, 349));
+    EXPECT_FALSE(inViewAt(219, 100));
+}
+
 TEST_F(MainFormPanelTest, CharacterButtonOpensTheDialogOnTheTurtlesCharacter)
 {
     int shownWith = -1;

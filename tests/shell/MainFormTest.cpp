@@ -166,7 +166,7 @@ TEST_F(MainFormTest, ForwardButtonDrawsTheLineWhileTheWindowIgnoresClicks)
         }
         // The pass after the command: the character stands at the end of the line; the status
         // bar follows within 700 ms of passes.
-        EXPECT_FLOAT_EQ(form.DXAnimation.Z(), 1000.0f);
+        EXPECT_NEAR(form.DXAnimation.CharacterFrame->WorldTransform().Translation().z, 1000.0f, 1e-2);
         if (form.StatusText(3) != QStringLiteral("Y = %1").arg(static_cast<long long>(form.Turtle.Y)))
             return false;
         EXPECT_EQ(form.StatusText(1), "1 / 1");
@@ -192,9 +192,10 @@ TEST_F(MainFormTest, HiddenCharacterIsLiftedOutOfViewButFollowsTheTurtle)
             form.Turtle.Heading = TurtleMotion::kPi / 2;
             return false;
         }
-        EXPECT_FLOAT_EQ(form.DXAnimation.Y(), 10000.0f);
-        EXPECT_FLOAT_EQ(form.DXAnimation.X(), 125.0f);
-        EXPECT_NEAR(form.DXAnimation.FacingX(), 1.0f, 1e-6);
+        const rm::Matrix4 character = form.DXAnimation.CharacterFrame->WorldTransform();
+        EXPECT_FLOAT_EQ(character.Translation().y, 10000.0f);
+        EXPECT_FLOAT_EQ(character.Translation().x, 125.0f);
+        EXPECT_NEAR(character.Axis(2).x, 1.0f, 1e-6);
         // The camera stays behind the turtle: turned right, it stands to the turtle's left.
         const rm::D3DVECTOR camera = form.DXCamera.CameraFrame->WorldTransform().Translation();
         EXPECT_NEAR(camera.x, 125.0f - 2000.0f, 1e-2);
@@ -231,8 +232,9 @@ TEST_P(MissingDataFile, StopsStartUpWithItsMessageAndLeavesCommandsInert)
 {
     QTemporaryDir folder;
     const QString programFolder = QDir::currentPath();
-    if (*GetParam().present)
+    if (*GetParam().present) {
         ASSERT_TRUE(QFile::copy(GetParam().present, folder.filePath(GetParam().present)));
+    }
     ASSERT_TRUE(QDir::setCurrent(folder.path()));
     form.StartTimerTimer();
     QDir::setCurrent(programFolder);

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+
 namespace {
 
 TEST(CameraControl, StandsBehindAndAboveTheTurtleLookingAtItsFoot)
@@ -55,6 +57,45 @@ TEST(CameraControl, MouseOrbitsOnlyOverTheViewAndNeverSinksBelowTwoHundred)
     camera.HandleMouse(idle, 16, [&] { ADD_FAILURE() << "the cursor is read only while a button is down"; return true; });
 }
 
+TEST(CameraControl, AnOrbitStepTurnsByTheMouseTimesThePassTime)
+{
+    CameraControl camera;
+    camera.Reset(0, 3000, -2000);
+    dinput::DIMOUSESTATE state;
+    state.lX = 10;
+    state.lY = -4;
+    state.rgbButtons[0] = 0x80;
+    state.rgbButtons[1] = 0x80; // the left button wins
+    camera.HandleMouse(state, 20, [] { return true; });
+    const double a = -(-4 * 20 * 0.0015), b = -(10 * 20 * 0.002);
+    const Matrix4 expected = {std::cos(b), std::sin(b) * std::sin(a), std::sin(b) * std::cos(a), 0,
+                              0, std::cos(a), -std::sin(a), 0,
+                              -std::sin(b), std::cos(b) * std::sin(a), std::cos(b) * std::cos(a), 0,
+                              0, 0, 0, 1};
+    for (std::size_t i = 0; i < 16; ++i)
+        EXPECT_NEAR(camera.OrbitMatrix[i], expected[i], 1e-12) << i;
+    const Vector4 moved = Multiply(expected, {0, 3000, -2000, 1});
+    for (std::size_t i = 0; i < 4; ++i)
+        EXPECT_NEAR(camera.CameraPos[i], moved[i], 1e-9);
+}
+
+TEST(CameraControl, DistanceStaysWithinItsRangeButOneStepMayCrossIt)
+{
+    CameraControl camera;
+    camera.Reset(0, 0, -3990);
+    dinput::DIMOUSESTATE away;
+    away.lY = 5;
+    away.rgbButtons[1] = 0x80;
+    camera.HandleMouse(away, 16, [] { return true; }); // +32 units
+    EXPECT_NEAR(camera.CameraPos[2], -4022.0, 1e-9);
+    camera.HandleMouse(away, 16, [] { return true; });
+    EXPECT_NEAR(camera.CameraPos[2], -4022.0, 1e-9) << "further away is refused";
+    dinput::DIMOUSESTATE closer = away;
+    closer.lY = -5;
+    camera.HandleMouse(closer, 16, [] { return true; });
+    EXPECT_NEAR(camera.CameraPos[2], -3990.0, 1e-9);
+}
+
 TEST(StatusTexts, PositionsTruncateAndTheHeadingUsesTheLocalesSeparator)
 {
     TTurtleState turtle;
@@ -67,6 +108,8 @@ TEST(StatusTexts, PositionsTruncateAndTheHeadingUsesTheLocalesSeparator)
     EXPECT_EQ(english.y, "Y = 99");
     EXPECT_EQ(english.heading, "K = -90.0");
 
+    turtle.Heading = 2 * TurtleMotion::kPi;
+    EXPECT_EQ(MakeStatusTexts(0, 1, turtle, QLocale(QLocale::English)).heading, "K = 360.0");
     turtle.Heading = 4 * TurtleMotion::kPi * 10;
     EXPECT_EQ(MakeStatusTexts(2, 3, turtle, QLocale(QLocale::Polish)).heading, "K = 7200,0");
 }

@@ -18,6 +18,14 @@ inline constexpr HRESULT DDERR_GENERIC = static_cast<HRESULT>(0x80004005);
 inline constexpr HRESULT DDERR_NOTFOUND = static_cast<HRESULT>(0x887600FF);
 inline constexpr HRESULT DDERR_NODIRECTDRAWHW = static_cast<HRESULT>(0x88760233);
 inline constexpr HRESULT DDERR_INVALIDPARAMS = static_cast<HRESULT>(0x80070057);
+inline constexpr HRESULT DDERR_UNSUPPORTED = static_cast<HRESULT>(0x80004001);
+inline constexpr HRESULT DDERR_INVALIDCAPS = static_cast<HRESULT>(0x88760064);
+inline constexpr HRESULT DDERR_NOCOOPERATIVELEVELSET = static_cast<HRESULT>(0x887600D4);
+
+// Cooperative level, surface description fields and surface kinds.
+inline constexpr std::uint32_t DDSCL_NORMAL = 0x08;
+inline constexpr std::uint32_t DDSD_CAPS = 0x01;
+inline constexpr std::uint32_t DDSCAPS_PRIMARYSURFACE = 0x200;
 
 // Which fields of a device description are filled.
 inline constexpr std::uint32_t D3DDD_COLORMODEL = 0x01;
@@ -77,6 +85,31 @@ struct D3DFINDDEVICERESULT {
 };
 static_assert(sizeof(D3DFINDDEVICERESULT) == 524);
 
+struct DDCOLORKEY {
+    std::uint32_t dwColorSpaceLowValue, dwColorSpaceHighValue;
+};
+
+struct DDPIXELFORMAT {
+    std::uint32_t dwSize, dwFlags, dwFourCC, dwRGBBitCount, dwRBitMask, dwGBitMask, dwBBitMask, dwRGBAlphaBitMask;
+};
+static_assert(sizeof(DDPIXELFORMAT) == 32);
+
+struct DDSCAPS {
+    std::uint32_t dwCaps;
+};
+
+struct DDSURFACEDESC {
+    std::uint32_t dwSize, dwFlags, dwHeight, dwWidth;
+    std::int32_t lPitch;
+    std::uint32_t dwBackBufferCount, dwRefreshRate, dwAlphaBitDepth, dwReserved;
+    // The 32-bit address slot of the surface memory; this layer hands out none.
+    std::uint32_t lpSurface;
+    DDCOLORKEY ddckCKDestOverlay, ddckCKDestBlt, ddckCKSrcOverlay, ddckCKSrcBlt;
+    DDPIXELFORMAT ddpfPixelFormat;
+    DDSCAPS ddsCaps;
+};
+static_assert(sizeof(DDSURFACEDESC) == 108);
+
 // The devices this layer knows: the machine's OpenGL renderer, as a hardware device when it is
 // a graphics card's and as a software one when it is a software rasteriser.
 inline constexpr GUID IID_HardwareDevice{0x51A0E7F1, 0x1D4B, 0x4C3E, {0x9A, 0x10, 0x47, 0x4C, 0x33, 0x44, 0x48, 0x57}};
@@ -95,9 +128,23 @@ public:
     virtual HRESULT FindDevice(const D3DFINDDEVICESEARCH& search, D3DFINDDEVICERESULT& result) = 0;
 };
 
+// The surface interface of DirectX 5; that a surface offers it is what tells that release apart.
+class Surface3 : public Unknown {};
+
+class Surface : public Unknown {
+public:
+    virtual HRESULT QuerySurface3(Ptr<Surface3>& surface3) = 0;
+};
+
+// The second DirectDraw interface, which DirectX 2 brought; only its presence matters.
+class DirectDraw2 : public Unknown {};
+
 class DirectDraw : public Unknown {
 public:
     virtual HRESULT QueryDirect3D(Ptr<Direct3D>& direct3D) = 0;
+    virtual HRESULT QueryDirectDraw2(Ptr<DirectDraw2>& directDraw2) = 0;
+    virtual HRESULT SetCooperativeLevel(HWND window, std::uint32_t flags) = 0;
+    virtual HRESULT CreateSurface(const DDSURFACEDESC& description, Ptr<Surface>& surface) = 0;
 };
 
 // The real layer: devices found from the OpenGL renderer the window system offers.

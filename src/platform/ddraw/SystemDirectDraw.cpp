@@ -111,6 +111,17 @@ private:
     Renderer renderer_;
 };
 
+// The screen. Drawing reaches it through OpenGL, so the surface offers nothing but its
+// DirectX 5 interface.
+class SystemSurface final : public Surface {
+public:
+    HRESULT QuerySurface3(Ptr<Surface3>& surface3) override
+    {
+        surface3 = rm::MakePtr<Surface3>();
+        return DD_OK;
+    }
+};
+
 class SystemDirectDraw final : public DirectDraw {
 public:
     explicit SystemDirectDraw(Renderer renderer) : renderer_(renderer) {}
@@ -121,8 +132,37 @@ public:
         return DD_OK;
     }
 
+    HRESULT QueryDirectDraw2(Ptr<DirectDraw2>& directDraw2) override
+    {
+        directDraw2 = rm::MakePtr<DirectDraw2>();
+        return DD_OK;
+    }
+
+    // Drawing happens in windows only, so the normal level is the one there is.
+    HRESULT SetCooperativeLevel(HWND, std::uint32_t flags) override
+    {
+        if (flags != DDSCL_NORMAL)
+            return DDERR_UNSUPPORTED;
+        levelSet_ = true;
+        return DD_OK;
+    }
+
+    HRESULT CreateSurface(const DDSURFACEDESC& description, Ptr<Surface>& surface) override
+    {
+        surface.reset();
+        if (description.dwSize != sizeof(DDSURFACEDESC) || !(description.dwFlags & DDSD_CAPS))
+            return DDERR_INVALIDPARAMS;
+        if (!levelSet_)
+            return DDERR_NOCOOPERATIVELEVELSET;
+        if (description.ddsCaps.dwCaps != DDSCAPS_PRIMARYSURFACE)
+            return DDERR_UNSUPPORTED;
+        surface = rm::MakePtr<SystemSurface>();
+        return DD_OK;
+    }
+
 private:
     Renderer renderer_;
+    bool levelSet_ = false;
 };
 
 class SystemClipper final : public Clipper {

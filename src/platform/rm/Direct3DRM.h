@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ddraw/DirectDraw.h"
+#include "rm/AnimationSet.h"
 #include "rm/Device.h"
 #include "rm/Frame.h"
 #include "rm/Light.h"
@@ -25,6 +26,7 @@ public:
     virtual HRESULT CreateFrame(Frame3* parent, Ptr<Frame3>& frame) = 0;
     virtual HRESULT CreateLightRGB(D3DRMLIGHTTYPE type, float red, float green, float blue, Ptr<Light>& light) = 0;
     virtual HRESULT CreateMeshBuilder(Ptr<MeshBuilder3>& builder) = 0;
+    virtual HRESULT CreateAnimationSet(Ptr<AnimationSet2>& animationSet) = 0;
     // A device drawing into the clipper's window; `device` names the device the search found,
     // nullptr leaves the choice to the layer.
     virtual HRESULT CreateDeviceFromClipper(ddraw::Clipper* clipper, const win::GUID* device, int width,

@@ -40,6 +40,9 @@ public:
     // Turns the frame so that its z axis looks along (dx, dy, dz) and its y axis leans to
     // (ux, uy, uz), both given in `reference`'s coordinates (nullptr: the parent's).
     virtual HRESULT SetOrientation(Frame3* reference, float dx, float dy, float dz, float ux, float uy, float uz);
+    // Places the frame by a whole transform relative to its parent, which may also scale: how a
+    // loaded model's frames take their file transforms and their animated poses.
+    void SetLocalTransform(const Matrix4& transform) { local_ = transform; }
     virtual HRESULT SetSceneBackgroundRGB(float red, float green, float blue);
     virtual HRESULT SetSceneFogEnable(bool enable);
     virtual HRESULT SetSceneFogColor(D3DCOLOR color);

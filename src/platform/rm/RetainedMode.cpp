@@ -30,6 +30,12 @@ public:
         return D3DRM_OK;
     }
 
+    HRESULT CreateAnimationSet(Ptr<AnimationSet2>& animationSet) override
+    {
+        animationSet = MakePtr<AnimationSet2>();
+        return D3DRM_OK;
+    }
+
     HRESULT CreateDeviceFromClipper(ddraw::Clipper* clipper, const win::GUID* device, int width, int height,
                                     Ptr<Device3>& result) override
     {

@@ -112,6 +112,9 @@ public:
         return pieces;
     }
 
+    // After the walk: whether the importer's root node will be the file's one top-level frame.
+    bool RootIsFileFrame() const { return root_ && !standInRoot_; }
+
 private:
     // Tokens and numbers, read as the importer reads them.
 
@@ -668,12 +671,16 @@ HRESULT XFileReader::Import(const std::string& text)
     meshes_.clear();
     materials_.clear();
     transforms_.clear();
+    rootIsFileFrame_ = false;
     // Binary and compressed files are refused: their counts cannot be checked beforehand.
     if (!IsTextHeader(text))
         return D3DRMERR_BADFILE;
     std::vector<FileMeshPieces> fileMeshes;
+    bool rootIsFileFrame = false;
     try {
-        fileMeshes = XFileText(text).FileMeshes();
+        XFileText walk(text);
+        fileMeshes = walk.FileMeshes();
+        rootIsFileFrame = walk.RootIsFileFrame();
     } catch (const Refused&) {
         return D3DRMERR_BADFILE;
     }
@@ -710,6 +717,7 @@ HRESULT XFileReader::Import(const std::string& text)
     CollectTransforms(*scene, *scene->mRootNode, aiMatrix4x4(), transforms_);
     meshes_ = std::move(meshes);
     materials_ = std::move(materials);
+    rootIsFileFrame_ = rootIsFileFrame;
     scene_ = scene;
     return D3DRM_OK;
 }

@@ -47,6 +47,9 @@ public:
     const std::vector<FileMesh>& Meshes() const { return meshes_; }
     // From a scene mesh's coordinates to the file's: the transforms of the frames above it.
     const aiMatrix4x4& MeshTransform(std::uint32_t sceneMesh) const { return transforms_.at(sceneMesh); }
+    // Whether the scene's root node is a frame of the file; otherwise it is the importer's own,
+    // holding the file's top-level frames and the meshes outside any frame.
+    bool RootIsFileFrame() const { return rootIsFileFrame_; }
     // The material a scene mesh is drawn with; none for a file mesh without materials.
     const aiMaterial* MeshMaterial(std::uint32_t sceneMesh) const { return materials_.at(sceneMesh); }
 
@@ -58,6 +61,7 @@ private:
     std::vector<FileMesh> meshes_;
     std::vector<aiMatrix4x4> transforms_;
     std::vector<const aiMaterial*> materials_;
+    bool rootIsFileFrame_ = false;
 };
 
 } // namespace rm

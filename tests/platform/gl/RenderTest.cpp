@@ -261,6 +261,26 @@ INSTANTIATE_TEST_SUITE_P(
                       LightingCase{"LightingOff", {0, 0, -1}, rm::D3DRMSHADE_FLAT | rm::D3DRMFILL_SOLID, 255}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// A model frame that stretches its mesh turns the faces' normals the other way from the faces.
+TEST_F(Render, StretchedFacesAreLitByTheirOwnNormals)
+{
+    root->DeleteChild(lights.get());
+    SetLights(0.0f, 1.0f); // shining along +z, into the camera's view
+    auto mesh = rm::MakePtr<rm::MeshBuilder3>();
+    const rm::D3DVECTOR normal{0.0f, 0.7071f, -0.7071f};
+    mesh->Vertices() = {{{-1, -1, -1}, normal}, {{1, -1, -1}, normal}, {{-1, 1, 1}, normal}, {{1, 1, 1}, normal}};
+    mesh->Faces() = {{{0, 2, 1}, 0}, {{1, 2, 3}, 0}};
+    mesh->Materials() = {{1.0f, 1.0f, 1.0f, 1.0f, nullptr}};
+    auto model = Child();
+    rm::Matrix4 stretch;
+    stretch.At(1, 1) = 3.0f;
+    model->SetLocalTransform(stretch);
+    model->AddVisual(mesh.get());
+    Frame();
+    // The stretched face leans back at atan(1/3): cos = 3/√10 of the light falls on it.
+    EXPECT_NEAR(qRed(Shown().pixel(Projected(0, 0, 0))), 242, 1);
+}
+
 TEST_F(Render, ADeviceMadeAgainOnItsWindowIsTheOnlyOneThere)
 {
     for (int i = 0; i < 3; ++i) {

@@ -27,6 +27,8 @@ GLRenderWidget::GLRenderWidget(QWidget* window, int width, int height) : QOpenGL
 GLRenderWidget::~GLRenderWidget()
 {
     ReleaseGL();
+    // The base class ends the context after this part of the widget is gone.
+    disconnect(contextEnding_);
 }
 
 HRESULT GLRenderWidget::Record(DrawStep step)
@@ -81,7 +83,8 @@ HRESULT GLRenderWidget::Draw(const DrawStep& step)
 void GLRenderWidget::initializeGL()
 {
     // A widget moved to another window gets a new context: the old one takes its objects along.
-    connect(context(), &QOpenGLContext::aboutToBeDestroyed, this, &GLRenderWidget::ReleaseGL);
+    disconnect(contextEnding_);
+    contextEnding_ = connect(context(), &QOpenGLContext::aboutToBeDestroyed, this, &GLRenderWidget::ReleaseGL);
     renderer_ = std::make_unique<GLSceneRenderer>();
     failed_ = !renderer_->Initialize();
     shown_ = false;

@@ -37,6 +37,7 @@ private:
     // Frees the GL objects while their context still exists.
     void ReleaseGL();
 
+    QMetaObject::Connection contextEnding_;
     DrawStep heldClear_;
     std::unique_ptr<GLSceneRenderer> renderer_;
     std::unique_ptr<QOpenGLFramebufferObject> back_;

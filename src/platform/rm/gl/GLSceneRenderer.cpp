@@ -19,6 +19,7 @@ layout(location = 2) in vec2 texCoord;
 layout(location = 3) in vec3 faceCentre;
 
 uniform mat4 model;
+uniform mat3 normalModel; // the inverse transpose of model's turn and scale
 uniform mat4 viewProjection;
 uniform bool lighting;
 uniform vec3 ambient;
@@ -37,7 +38,7 @@ void main()
         light = vec3(1.0);
         return;
     }
-    vec3 normal = normalize(mat3(model) * faceNormal);
+    vec3 normal = normalize(normalModel * faceNormal);
     vec3 centre = (model * vec4(faceCentre, 1.0)).xyz;
     vec3 sum = ambient;
     for (int i = 0; i < lightCount; ++i) {
@@ -96,6 +97,40 @@ D3DVECTOR FaceNormal(const MeshBuilder3::Vertex& a, const MeshBuilder3::Vertex& 
     return n;
 }
 
+// The cofactors of the turn-and-scale part of `m`, row-major: its inverse transposed, times its
+// determinant.
+std::array<float, 9> Cofactors(const Matrix4& m)
+{
+    std::array<float, 9> c{};
+    for (int row = 0; row < 3; ++row)
+        for (int column = 0; column < 3; ++column) {
+            const int r0 = (row + 1) % 3, r1 = (row + 2) % 3, c0 = (column + 1) % 3, c1 = (column + 2) % 3;
+            c[static_cast<std::size_t>(row * 3 + column)] = m.At(r0, c0) * m.At(r1, c1) - m.At(r0, c1) * m.At(r1, c0);
+        }
+    return c;
+}
+
+float Determinant(const Matrix4& m, const std::array<float, 9>& cofactors)
+{
+    return m.At(0, 0) * cofactors[0] + m.At(0, 1) * cofactors[1] + m.At(0, 2) * cofactors[2];
+}
+
+// The inverse of a transform that turns, scales and moves; frames loaded from models scale.
+Matrix4 AffineInverse(const Matrix4& m)
+{
+    const std::array<float, 9> c = Cofactors(m);
+    const float det = Determinant(m, c);
+    Matrix4 r;
+    for (int row = 0; row < 3; ++row)
+        for (int column = 0; column < 3; ++column)
+            r.At(row, column) = c[static_cast<std::size_t>(column * 3 + row)] / det;
+    const D3DVECTOR t = r.TransformDirection(m.Translation());
+    r.At(0, 3) = -t.x;
+    r.At(1, 3) = -t.y;
+    r.At(2, 3) = -t.z;
+    return r;
+}
+
 bool ReadableIndices(const Image& image)
 {
     return image.width > 0 && image.height > 0 && image.depth == 8 && image.bytes_per_line >= image.width &&
@@ -123,6 +158,7 @@ bool GLSceneRenderer::Initialize()
         !program_->addShaderFromSourceCode(QOpenGLShader::Fragment, kFragmentShader) || !program_->link())
         return false;
     uniforms_.model = program_->uniformLocation("model");
+    uniforms_.normalModel = program_->uniformLocation("normalModel");
     uniforms_.viewProjection = program_->uniformLocation("viewProjection");
     uniforms_.lighting = program_->uniformLocation("lighting");
     uniforms_.ambient = program_->uniformLocation("ambient");
@@ -180,7 +216,10 @@ void GLSceneRenderer::Draw(const DrawStep& step, const D3DVECTOR& background, QS
                     0, 2.0f * shorter / h, 0, 0,
                     0, 0, (f + n) / (f - n), -2.0f * f * n / (f - n),
                     0, 0, 1, 0};
-    SetMatrix(uniforms_.viewProjection, projection * step.camera->WorldTransform().RigidInverse());
+    const Matrix4 camera = step.camera->WorldTransform();
+    if (Determinant(camera, Cofactors(camera)) == 0.0f) // a camera squashed flat sees nothing
+        return;
+    SetMatrix(uniforms_.viewProjection, projection * AffineInverse(camera));
 
     const Matrix4 sceneWorld = step.scene->WorldTransform();
     ambient_ = {};
@@ -266,6 +305,12 @@ void GLSceneRenderer::DrawMesh(MeshBuilder3& mesh, const Matrix4& world)
         return;
     glBindVertexArray(entry.vertexArray);
     SetMatrix(uniforms_.model, world);
+    // Scaled by its determinant, which only its sign survives the normalising in the shader.
+    std::array<float, 9> normalModel = Cofactors(world);
+    if (Determinant(world, normalModel) < 0.0f)
+        for (float& value : normalModel)
+            value = -value;
+    glUniformMatrix3fv(uniforms_.normalModel, 1, GL_TRUE, normalModel.data());
     const std::vector<MeshMaterial>& materials = mesh.Materials();
     for (const MaterialRun& run : entry.runs) {
         const MeshMaterial* material = run.material < materials.size() ? &materials[run.material] : nullptr;

@@ -66,7 +66,7 @@ private:
         std::uint64_t lastFrame = 0;
     };
     struct Uniforms {
-        GLint model = -1, viewProjection = -1, lighting = -1, ambient = -1, lightCount = -1,
+        GLint model = -1, normalModel = -1, viewProjection = -1, lighting = -1, ambient = -1, lightCount = -1,
               lightVectors = -1, lightColours = -1, materialColour = -1, textured = -1;
     };
     static constexpr int kMaxLights = 8;
