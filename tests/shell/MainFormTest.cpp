@@ -1,6 +1,7 @@
 #include "fakes/ManualClock.h"
 #include "fakes/ScriptedMessageBoxes.h"
 #include "shell/MainForm.h"
+#include "turtle/SheetColors.h"
 #include "ui_MainForm.h"
 #include "win/MessagePump.h"
 
@@ -8,6 +9,7 @@
 #include <QFile>
 #include <QElapsedTimer>
 #include <QMenu>
+#include <QScreen>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -200,6 +202,55 @@ TEST_F(MainFormTest, HiddenCharacterIsLiftedOutOfViewButFollowsTheTurtle)
         const rm::D3DVECTOR camera = form.DXCamera.CameraFrame->WorldTransform().Translation();
         EXPECT_NEAR(camera.x, 125.0f - 2000.0f, 1e-2);
         EXPECT_NEAR(camera.z, 0.0f, 1e-2);
+        return true;
+    });
+}
+
+// Where a scene point shows in the 3D view: the camera frame's place and axes, a view 0.5 high
+// at distance 1.
+QPoint ShownAt(const rm::Frame3& camera, const QSize& view, rm::D3DVECTOR point)
+{
+    const rm::Matrix4 eye = camera.WorldTransform();
+    const rm::D3DVECTOR d{point.x - eye.At(0, 3), point.y - eye.At(1, 3), point.z - eye.At(2, 3)};
+    const float x = rm::Dot(d, eye.Axis(0)), y = rm::Dot(d, eye.Axis(1)), z = rm::Dot(d, eye.Axis(2));
+    const float across = 0.5f * view.width() / view.height();
+    return {static_cast<int>((x / z / across + 1.0f) / 2.0f * view.width()),
+            static_cast<int>((1.0f - y / z / 0.5f) / 2.0f * view.height())};
+}
+
+TEST_F(MainFormTest, TheFloorShowsEachSheetPixelInItsOwnColourUnderItsTurtlePoint)
+{
+    struct Mark {
+        int column, row;
+        std::uint8_t colour;
+    };
+    const Mark marks[] = {{127, 127, 9}, {100, 100, 10}, {150, 110, 11}, {127, 160, 13}, {90, 140, 4}, {170, 150, 6}};
+    int passes = 0;
+    RunProgram(form, [&] {
+        if (!form.LoopRunning())
+            return false;
+        if (passes++ == 0) {
+            SheetCanvas& canvas = form.Sheet.Canvas();
+            for (const Mark& mark : marks) {
+                canvas.SetBrushColor(mark.colour);
+                canvas.FillRect(QRect(mark.column - 3, mark.row - 3, 7, 7));
+            }
+            form.Turtle.Hidden = true; // the character would stand on the middle mark
+            form.Sheet.UpdateFloor();
+            return false;
+        }
+        if (passes < 5)
+            return false;
+        QWidget* view = form.DXCore.RenderForm.get();
+        const QImage shown = form.screen()->grabWindow(form.winId()).toImage();
+        const QPoint corner = view->mapTo(&form, QPoint(0, 0));
+        for (const Mark& mark : marks) {
+            // The middle of the pixel's square on the floor: its turtle points scaled by ten.
+            const float x = 10.0f * (mark.column - 127 + 0.5f), z = 10.0f * (127 - mark.row - 0.5f);
+            const QPoint at = corner + ShownAt(*form.DXCamera.CameraFrame, view->size(), {x, 0.0f, z});
+            EXPECT_EQ(QColor(shown.pixel(at)), QColor(SheetPalette()[mark.colour]))
+                << "sheet pixel " << mark.column << ", " << mark.row;
+        }
         return true;
     });
 }

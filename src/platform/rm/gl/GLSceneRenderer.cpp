@@ -66,7 +66,9 @@ out vec4 fragColour;
 
 void main()
 {
-    vec3 colour = materialColour.rgb;
+    // The lit material colour saturates at white before the texture modulates it, so a fully
+    // lit texture shows its own colours, neither brighter nor darker.
+    vec3 colour = clamp(materialColour.rgb * light, 0.0, 1.0);
     if (textured) {
         int index = int(texture(indices, uv).r * 255.0 + 0.5);
         vec4 entry = texelFetch(palette, ivec2(index, 0), 0);
@@ -74,7 +76,7 @@ void main()
             discard;
         colour *= entry.rgb;
     }
-    fragColour = vec4(clamp(colour * light, 0.0, 1.0), 1.0);
+    fragColour = vec4(colour, 1.0);
 }
 )";
 
