@@ -174,14 +174,21 @@ const win::GUID* TDXCore::FindDevice(std::uint32_t colorModel, bool software)
     return Failed(found) ? nullptr : &r.FindResult.guid;
 }
 
-void TDXCore::CreateDevice(bool hardware, int width, int height)
+void TDXCore::MakeDevice(bool hardware, int width, int height)
 {
+    // A device of the kind asked for, else a software one.
     TDirectX3DRM& r = *DirectX3DRM;
     if (Failed(r.RM3->CreateDeviceFromClipper(r.Clipper.get(), FindDevice(r.ColorModel, !hardware), width, height,
                                               r.Device))
         && Failed(r.RM3->CreateDeviceFromClipper(r.Clipper.get(), FindDevice(r.ColorModel, true), width, height,
                                                  r.Device)))
         throw EngineError(102);
+}
+
+void TDXCore::CreateDevice(bool hardware, int width, int height)
+{
+    TDirectX3DRM& r = *DirectX3DRM;
+    MakeDevice(hardware, width, height);
     r.Device->SetRenderMode(r.RenderMode);
     r.Device->SetQuality(r.Quality);
     r.Device->SetTextureQuality(r.TextureQuality);
@@ -214,11 +221,7 @@ void TDXCore::RebuildDevice(bool hardware)
     r.Viewport.reset();
     r.Device.reset();
     r.Device1.reset();
-    if (Failed(r.RM3->CreateDeviceFromClipper(r.Clipper.get(), FindDevice(r.ColorModel, !hardware), width, height,
-                                              r.Device))
-        && Failed(r.RM3->CreateDeviceFromClipper(r.Clipper.get(), FindDevice(r.ColorModel, true), width, height,
-                                                 r.Device)))
-        throw EngineError(102);
+    MakeDevice(hardware, width, height);
     r.Device->SetRenderMode(r.RenderMode);
     if (Failed(r.Device->QueryDevice(r.Device1)))
         throw EngineError(103);

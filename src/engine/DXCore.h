@@ -80,6 +80,7 @@ public:
 
 private:
     const win::GUID* FindDevice(std::uint32_t colorModel, bool software);
+    void MakeDevice(bool hardware, int width, int height);
     void CreateDevice(bool hardware, int width, int height);
     void CreateViewport();
     void RebuildDevice(bool hardware);

@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <memory>
 
 namespace {
 
@@ -192,6 +193,39 @@ TEST_F(Render, DecalTransparentTexelsShowTheBackground)
     Frame();
     shown = Shown();
     EXPECT_EQ(shown.pixel(TexelCentre(2, 1)), key);
+}
+
+// What a model file or a careless caller may hand over draws what it can and nothing else.
+TEST_F(Render, BrokenMeshesAndTexturesDrawWhatTheyCan)
+{
+    auto mesh = MakeSquare(4, 0, rm::MakePtr<rm::Texture3>(0, 0), 0.4f); // an image with no pixels
+    mesh->Faces().push_back({{0, 1, 99}, 0});                          // a corner that is not there
+    auto other = MakeSquare(1, -1, nullptr);
+    other->Faces()[0].material = 7; // a material that is not there: plain white
+    other->Faces()[1].material = 7;
+    Show(mesh);
+    Show(other);
+    Frame();
+    const QImage shown = Shown();
+    EXPECT_EQ(shown.pixel(TexelCentre(0, 0)), qRgb(102, 102, 102));
+    EXPECT_EQ(shown.pixel(Projected(0, 0, -1)), qRgb(255, 255, 255));
+}
+
+TEST_F(Render, ADeviceWhoseWindowIsGoneFailsInsteadOfDrawing)
+{
+    auto owner = std::make_unique<QWidget>();
+    auto ownerClipper = rm::MakePtr<WindowClipper>(owner.get());
+    Ptr<rm::Device3> orphan;
+    Ptr<rm::Viewport2> view;
+    ASSERT_EQ(rm::gl::CreateDevice(ownerClipper.get(), nullptr, 40, 30, orphan), D3DRM_OK);
+    ASSERT_EQ(rm::gl::CreateViewport(orphan.get(), camera.get(), 0, 0, 40, 30, view), D3DRM_OK);
+    owner.reset();
+    EXPECT_EQ(view->Clear(rm::D3DRMCLEAR_ALL), rm::D3DRMERR_BADOBJECT);
+    EXPECT_EQ(view->Render(root.get()), rm::D3DRMERR_BADOBJECT);
+    EXPECT_EQ(orphan->Update(), rm::D3DRMERR_BADOBJECT);
+    Ptr<rm::WinDevice> windowSide;
+    ASSERT_EQ(orphan->QueryWinDevice(windowSide), D3DRM_OK);
+    EXPECT_EQ(windowSide->HandlePaint(nullptr), rm::D3DRMERR_BADOBJECT);
 }
 
 // Until Update the window keeps showing the frame before.
