@@ -1,50 +1,44 @@
 #pragma once
 
 #include "rm/Types.h"
-#include "rm/gl/DrawStep.h"
+#include "rm/gl/FrameRecord.h"
 
 #include <QOpenGLWidget>
 
 #include <memory>
 
-class QOpenGLFramebufferObject;
-
 namespace rm::gl {
 
 class GLSceneRenderer;
 
-// The device's drawing surface over its window. Renders draw at once into a back buffer;
-// Present copies that to the framebuffer the window system shows, where it stays: every later
-// paint (an expose, the window device's HandlePaint) shows the same frame until the next one.
+// The device's drawing surface over its window. Viewports record into the frame being built;
+// Present makes it the frame shown and paints it at once, and every later paint (an expose,
+// the window device's HandlePaint) paints that same frame until the next Present.
 class GLRenderWidget final : public QOpenGLWidget {
 public:
     GLRenderWidget(QWidget* window, int width, int height);
     ~GLRenderWidget() override;
 
-    // A clear alone is held for the render of the same viewport that follows it, which gives
-    // it its background; a render draws now. D3DRMERR_BADDEVICE when OpenGL could not be set
-    // up. Before the surface first shows there is nothing to draw into, and nothing is drawn.
-    HRESULT Record(DrawStep step);
+    FrameRecord& Building() { return building_; }
+    // OpenGL could not be set up for drawing.
+    bool Failed() const { return failed_; }
+    // D3DRMERR_BADDEVICE when it failed.
     HRESULT Present();
 
 protected:
     void initializeGL() override;
-    void resizeGL(int width, int height) override;
     void paintGL() override;
 
 private:
-    HRESULT Draw(const DrawStep& step);
     // Frees the GL objects while their context still exists.
     void ReleaseGL();
 
     QMetaObject::Connection contextEnding_;
-    DrawStep heldClear_;
+    FrameRecord building_;
+    FrameRecord shown_;
     std::unique_ptr<GLSceneRenderer> renderer_;
-    std::unique_ptr<QOpenGLFramebufferObject> back_;
     bool failed_ = false;
-    bool shown_ = false;       // the shown framebuffer holds a frame of ours
-    bool presentDue_ = false;
-    // A clear with no render after it takes the background last drawn.
+    // A clear with no render of its own takes the background painted last.
     D3DVECTOR background_{0.0f, 0.0f, 0.0f};
 };
 

@@ -19,7 +19,7 @@ layout(location = 2) in vec2 texCoord;
 layout(location = 3) in vec3 faceCentre;
 
 uniform mat4 model;
-uniform mat3 normalModel; // the inverse transpose of model's turn and scale
+uniform mat3 normalWorld; // the inverse transpose of model's turn and scale
 uniform mat4 viewProjection;
 uniform bool lighting;
 uniform vec3 ambient;
@@ -38,7 +38,7 @@ void main()
         light = vec3(1.0);
         return;
     }
-    vec3 normal = normalize(normalModel * faceNormal);
+    vec3 normal = normalize(normalWorld * faceNormal);
     vec3 centre = (model * vec4(faceCentre, 1.0)).xyz;
     vec3 sum = ambient;
     for (int i = 0; i < lightCount; ++i) {
@@ -99,40 +99,6 @@ D3DVECTOR FaceNormal(const MeshBuilder3::Vertex& a, const MeshBuilder3::Vertex& 
     return n;
 }
 
-// The cofactors of the turn-and-scale part of `m`, row-major: its inverse transposed, times its
-// determinant.
-std::array<float, 9> Cofactors(const Matrix4& m)
-{
-    std::array<float, 9> c{};
-    for (int row = 0; row < 3; ++row)
-        for (int column = 0; column < 3; ++column) {
-            const int r0 = (row + 1) % 3, r1 = (row + 2) % 3, c0 = (column + 1) % 3, c1 = (column + 2) % 3;
-            c[static_cast<std::size_t>(row * 3 + column)] = m.At(r0, c0) * m.At(r1, c1) - m.At(r0, c1) * m.At(r1, c0);
-        }
-    return c;
-}
-
-float Determinant(const Matrix4& m, const std::array<float, 9>& cofactors)
-{
-    return m.At(0, 0) * cofactors[0] + m.At(0, 1) * cofactors[1] + m.At(0, 2) * cofactors[2];
-}
-
-// The inverse of a transform that turns, scales and moves; frames loaded from models scale.
-Matrix4 AffineInverse(const Matrix4& m)
-{
-    const std::array<float, 9> c = Cofactors(m);
-    const float det = Determinant(m, c);
-    Matrix4 r;
-    for (int row = 0; row < 3; ++row)
-        for (int column = 0; column < 3; ++column)
-            r.At(row, column) = c[static_cast<std::size_t>(column * 3 + row)] / det;
-    const D3DVECTOR t = r.TransformDirection(m.Translation());
-    r.At(0, 3) = -t.x;
-    r.At(1, 3) = -t.y;
-    r.At(2, 3) = -t.z;
-    return r;
-}
-
 bool ReadableIndices(const Image& image)
 {
     return image.width > 0 && image.height > 0 && image.depth == 8 && image.bytes_per_line >= image.width &&
@@ -160,7 +126,7 @@ bool GLSceneRenderer::Initialize()
         !program_->addShaderFromSourceCode(QOpenGLShader::Fragment, kFragmentShader) || !program_->link())
         return false;
     uniforms_.model = program_->uniformLocation("model");
-    uniforms_.normalModel = program_->uniformLocation("normalModel");
+    uniforms_.normalWorld = program_->uniformLocation("normalWorld");
     uniforms_.viewProjection = program_->uniformLocation("viewProjection");
     uniforms_.lighting = program_->uniformLocation("lighting");
     uniforms_.ambient = program_->uniformLocation("ambient");
@@ -176,69 +142,50 @@ bool GLSceneRenderer::Initialize()
     return true;
 }
 
-void GLSceneRenderer::Draw(const DrawStep& step, const D3DVECTOR& background, QSize framebuffer, qreal scale)
+void GLSceneRenderer::Draw(const FrameRecord& frame, QSize framebuffer, qreal scale, D3DVECTOR& background)
 {
-    // To framebuffer pixels, counted from the bottom.
-    const int x = qRound(step.area.x() * scale);
-    const int width = qRound(step.area.width() * scale);
-    const int height = qRound(step.area.height() * scale);
-    const int y = framebuffer.height() - qRound(step.area.y() * scale) - height;
-    glViewport(x, y, width, height);
-    glDepthMask(GL_TRUE);
+    for (const FrameRecord::Step& step : frame.steps) {
+        // To framebuffer pixels, counted from the bottom.
+        const int x = qRound(step.area.x() * scale);
+        const int width = qRound(step.area.width() * scale);
+        const int height = qRound(step.area.height() * scale);
+        const int y = framebuffer.height() - qRound(step.area.y() * scale) - height;
+        glViewport(x, y, width, height);
+        if (step.rendered)
+            background = step.background;
 
-    GLbitfield clear = 0;
-    if (step.clearFlags & D3DRMCLEAR_TARGET) {
-        glClearColor(background.x, background.y, background.z, 1.0f);
-        clear |= GL_COLOR_BUFFER_BIT;
+        GLbitfield clear = 0;
+        if (step.clearFlags & D3DRMCLEAR_TARGET) {
+            glClearColor(background.x, background.y, background.z, 1.0f);
+            clear |= GL_COLOR_BUFFER_BIT;
+        }
+        if (step.clearFlags & D3DRMCLEAR_ZBUFFER) {
+            glDepthMask(GL_TRUE);
+            glClearDepth(1.0);
+            clear |= GL_DEPTH_BUFFER_BIT;
+        }
+        if (clear) {
+            glEnable(GL_SCISSOR_TEST);
+            glScissor(x, y, width, height);
+            glClear(clear);
+            glDisable(GL_SCISSOR_TEST);
+        }
+        if (step.meshCount == 0)
+            continue;
+
+        program_->bind();
+        glEnable(GL_DEPTH_TEST);
+        glDepthFunc(GL_LESS);
+        glDepthMask(GL_TRUE);
+        glDisable(GL_CULL_FACE); // models come wound either way
+        glDisable(GL_BLEND);
+        SetMatrix(uniforms_.viewProjection, step.viewProjection);
+        SetLights(step.lights);
+        for (std::size_t i = step.firstMesh; i < step.firstMesh + step.meshCount; ++i)
+            DrawMesh(frame.meshes[i]);
+        glBindVertexArray(0);
+        program_->release();
     }
-    if (step.clearFlags & D3DRMCLEAR_ZBUFFER) {
-        glClearDepth(1.0);
-        clear |= GL_DEPTH_BUFFER_BIT;
-    }
-    if (clear) {
-        glEnable(GL_SCISSOR_TEST);
-        glScissor(x, y, width, height);
-        glClear(clear);
-        glDisable(GL_SCISSOR_TEST);
-    }
-    if (!step.scene || !step.camera)
-        return;
-
-    program_->bind();
-
-    // Looking along the camera's z axis; at distance 1 the view reaches 0.5 from its centre
-    // across the viewport's shorter side.
-    const float w = static_cast<float>(step.area.width());
-    const float h = static_cast<float>(step.area.height());
-    const float shorter = std::min(w, h);
-    const float n = step.front;
-    const float f = step.back;
-    Matrix4 projection;
-    projection.m = {2.0f * shorter / w, 0, 0, 0,
-                    0, 2.0f * shorter / h, 0, 0,
-                    0, 0, (f + n) / (f - n), -2.0f * f * n / (f - n),
-                    0, 0, 1, 0};
-    const Matrix4 camera = step.camera->WorldTransform();
-    if (Determinant(camera, Cofactors(camera)) == 0.0f) // a camera squashed flat sees nothing
-        return;
-    SetMatrix(uniforms_.viewProjection, projection * AffineInverse(camera));
-
-    const Matrix4 sceneWorld = step.scene->WorldTransform();
-    ambient_ = {};
-    lightCount_ = 0;
-    CollectLights(*step.scene, sceneWorld);
-    glUniform3f(uniforms_.ambient, ambient_.x, ambient_.y, ambient_.z);
-    glUniform1i(uniforms_.lightCount, lightCount_);
-    glUniform4fv(uniforms_.lightVectors, kMaxLights, lightVectors_.data());
-    glUniform3fv(uniforms_.lightColours, kMaxLights, lightColours_.data());
-
-    glEnable(GL_DEPTH_TEST);
-    glDepthFunc(GL_LESS);
-    glDisable(GL_CULL_FACE); // models come wound either way
-    glDisable(GL_BLEND);
-    DrawFrame(*step.scene, sceneWorld, (step.quality & D3DRMLIGHT_ON) != 0);
-    glBindVertexArray(0);
-    program_->release();
 }
 
 void GLSceneRenderer::Sweep()
@@ -262,57 +209,24 @@ void GLSceneRenderer::Sweep()
     ++frame_;
 }
 
-void GLSceneRenderer::CollectLights(const Frame3& frame, const Matrix4& world)
+void GLSceneRenderer::SetLights(const FrameRecord::Lights& lights)
 {
-    for (const Ptr<Light>& light : frame.Lights()) {
-        if (light->Type() == D3DRMLIGHT_AMBIENT) {
-            ambient_ = ambient_ + D3DVECTOR{light->Red(), light->Green(), light->Blue()};
-            continue;
-        }
-        if (lightCount_ == kMaxLights)
-            continue;
-        const bool directional = light->Type() == D3DRMLIGHT_DIRECTIONAL;
-        const D3DVECTOR v = directional ? Normalized(world.Axis(2)) : world.Translation();
-        float* vector = &lightVectors_[static_cast<std::size_t>(lightCount_) * 4];
-        vector[0] = v.x;
-        vector[1] = v.y;
-        vector[2] = v.z;
-        vector[3] = directional ? 0.0f : 1.0f;
-        float* colour = &lightColours_[static_cast<std::size_t>(lightCount_) * 3];
-        colour[0] = light->Red();
-        colour[1] = light->Green();
-        colour[2] = light->Blue();
-        ++lightCount_;
-    }
-    for (const Ptr<Frame3>& child : frame.Children())
-        CollectLights(*child, world * child->LocalTransform());
+    glUniform3f(uniforms_.ambient, lights.ambient.x, lights.ambient.y, lights.ambient.z);
+    glUniform1i(uniforms_.lightCount, lights.count);
+    glUniform4fv(uniforms_.lightVectors, FrameRecord::kMaxLights, lights.vectors.data());
+    glUniform3fv(uniforms_.lightColours, FrameRecord::kMaxLights, lights.colours.data());
 }
 
-void GLSceneRenderer::DrawFrame(const Frame3& frame, const Matrix4& world, bool lighting)
+void GLSceneRenderer::DrawMesh(const FrameRecord::Mesh& drawn)
 {
-    for (const Ptr<Visual>& visual : frame.Visuals()) {
-        if (auto* mesh = dynamic_cast<MeshBuilder3*>(visual.get())) {
-            glUniform1i(uniforms_.lighting, lighting && (mesh->Quality() & D3DRMLIGHT_ON));
-            DrawMesh(*mesh, world);
-        }
-    }
-    for (const Ptr<Frame3>& child : frame.Children())
-        DrawFrame(*child, world * child->LocalTransform(), lighting);
-}
-
-void GLSceneRenderer::DrawMesh(MeshBuilder3& mesh, const Matrix4& world)
-{
+    MeshBuilder3& mesh = *drawn.mesh;
     const MeshEntry& entry = CachedMesh(mesh);
     if (entry.runs.empty())
         return;
     glBindVertexArray(entry.vertexArray);
-    SetMatrix(uniforms_.model, world);
-    // Scaled by its determinant, which only its sign survives the normalising in the shader.
-    std::array<float, 9> normalModel = Cofactors(world);
-    if (Determinant(world, normalModel) < 0.0f)
-        for (float& value : normalModel)
-            value = -value;
-    glUniformMatrix3fv(uniforms_.normalModel, 1, GL_TRUE, normalModel.data());
+    SetMatrix(uniforms_.model, drawn.world);
+    glUniformMatrix3fv(uniforms_.normalWorld, 1, GL_TRUE, drawn.normalWorld.data());
+    glUniform1i(uniforms_.lighting, drawn.lighting);
     const std::vector<MeshMaterial>& materials = mesh.Materials();
     for (const MaterialRun& run : entry.runs) {
         const MeshMaterial* material = run.material < materials.size() ? &materials[run.material] : nullptr;

@@ -3,7 +3,7 @@
 #include "rm/Matrix.h"
 #include "rm/MeshBuilder.h"
 #include "rm/Texture.h"
-#include "rm/gl/DrawStep.h"
+#include "rm/gl/FrameRecord.h"
 
 #include <QOpenGLFunctions_3_3_Core>
 #include <QSize>
@@ -18,9 +18,10 @@ class QOpenGLShaderProgram;
 
 namespace rm::gl {
 
-// Draws frame trees with OpenGL into the current framebuffer. Mesh geometry and textures stay
-// on the GPU between frames and are taken again only when their change counters move; what
-// a frame did not draw is let go at its end. Every call needs the context it was set up in.
+// Paints recorded frames with OpenGL into the current framebuffer. Mesh geometry and textures
+// stay on the GPU between frames and are taken again only when their change counters move;
+// what no paint used since the last sweep is let go. Every call needs the context it was set
+// up in.
 class GLSceneRenderer final : protected QOpenGLFunctions_3_3_Core {
 public:
     GLSceneRenderer();
@@ -31,9 +32,10 @@ public:
     // False when the context lacks OpenGL 3.3 or the shaders do not build.
     bool Initialize();
 
-    // Clears the step's area to `background` as its flags ask, then draws its scene, into the
-    // framebuffer bound now: `framebuffer` pixels, `scale` of them to a device pixel.
-    void Draw(const DrawStep& step, const D3DVECTOR& background, QSize framebuffer, qreal scale);
+    // Each step: its area cleared as its flags ask, to its scene's background or else to
+    // `background` (the one painted last, which the call keeps up to date), then its meshes,
+    // into the framebuffer bound now: `framebuffer` pixels, `scale` of them to a device pixel.
+    void Draw(const FrameRecord& frame, QSize framebuffer, qreal scale, D3DVECTOR& background);
     // Lets go of the meshes and textures that no draw used since the last sweep.
     void Sweep();
 
@@ -66,14 +68,11 @@ private:
         std::uint64_t lastFrame = 0;
     };
     struct Uniforms {
-        GLint model = -1, normalModel = -1, viewProjection = -1, lighting = -1, ambient = -1, lightCount = -1,
+        GLint model = -1, normalWorld = -1, viewProjection = -1, lighting = -1, ambient = -1, lightCount = -1,
               lightVectors = -1, lightColours = -1, materialColour = -1, textured = -1;
     };
-    static constexpr int kMaxLights = 8;
-
-    void CollectLights(const Frame3& frame, const Matrix4& world);
-    void DrawFrame(const Frame3& frame, const Matrix4& world, bool lighting);
-    void DrawMesh(MeshBuilder3& mesh, const Matrix4& world);
+    void SetLights(const FrameRecord::Lights& lights);
+    void DrawMesh(const FrameRecord::Mesh& mesh);
     MeshEntry& CachedMesh(MeshBuilder3& mesh);
     void UploadMesh(MeshEntry& entry);
     // The texture ready to draw with, or none when its image cannot be read.
@@ -90,11 +89,7 @@ private:
     std::unordered_map<const MeshBuilder3*, MeshEntry> meshes_;
     std::unordered_map<const Texture3*, TextureEntry> textures_;
 
-    // Per-frame working space, kept to spare allocations.
-    D3DVECTOR ambient_{};
-    int lightCount_ = 0;
-    std::array<float, 4 * kMaxLights> lightVectors_{};
-    std::array<float, 3 * kMaxLights> lightColours_{};
+    // Working space, kept to spare allocations.
     std::vector<float> vertexData_;
     std::vector<std::uint32_t> runStarts_;
     std::array<std::uint8_t, 256 * 4> paletteData_{};

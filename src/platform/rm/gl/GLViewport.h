@@ -2,12 +2,14 @@
 
 #include "rm/Viewport.h"
 #include "rm/gl/GLDevice.h"
-#include "rm/gl/DrawStep.h"
+
+#include <QRect>
 
 namespace rm::gl {
 
-// A viewport of a GLDevice: Clear and Render record what the next frame shows, and the
-// device's Update shows it.
+// A viewport of a GLDevice. Clear and Render record into the frame the device is building:
+// Render takes the scene as it stands (its background, the camera's view, the lights, every
+// mesh with its place), and the device's Update shows that frame.
 class GLViewport final : public Viewport2 {
 public:
     GLViewport(GLDevice* device, Frame3* camera, const QRect& area);
@@ -21,8 +23,6 @@ public:
     Frame3* Camera() const override { return camera_.get(); }
 
 private:
-    HRESULT Record(std::uint32_t clearFlags, Frame3* scene);
-
     Ptr<GLDevice> device_;
     Ptr<Frame3> camera_;
     QRect area_;

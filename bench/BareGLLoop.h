@@ -1,0 +1,80 @@
+#pragma once
+
+#include <QApplication>
+#include <QDeadlineTimer>
+#include <QOpenGLFunctions>
+#include <QOpenGLWidget>
+#include <QWidget>
+#include <QWindow>
+
+#include <benchmark/benchmark.h>
+
+// What the render benchmarks share: the application they need, a shown window, and the least a
+// frame can cost on it — a surface that only clears, repainted and presented.
+namespace bench {
+
+inline constexpr int kWidth = 400;
+inline constexpr int kHeight = 300;
+
+// OpenGL needs a window system; without one the benchmarks say so and stop.
+inline bool HaveDisplay()
+{
+    return !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
+inline QApplication& Application()
+{
+    static int argc = 1;
+    static char name[] = "bench";
+    static char* argv[] = {name, nullptr};
+    static QApplication application(argc, argv);
+    return application;
+}
+
+inline void ShowWindow(QWidget& window)
+{
+    window.resize(kWidth, kHeight);
+    window.show();
+    const QDeadlineTimer deadline(2000);
+    while (!(window.windowHandle() && window.windowHandle()->isExposed()) && !deadline.hasExpired())
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+}
+
+class ClearingWidget final : public QOpenGLWidget {
+public:
+    explicit ClearingWidget(QWidget* parent) : QOpenGLWidget(parent) {}
+
+protected:
+    void paintGL() override
+    {
+        QOpenGLFunctions* gl = context()->functions();
+        gl->glClearColor(1.0f, 1.0f, 1.0f, 1.0f);
+        gl->glClear(GL_COLOR_BUFFER_BIT | GL_DEPTH_BUFFER_BIT);
+    }
+};
+
+inline void CountPasses(benchmark::State& state)
+{
+    state.counters["passes"] = benchmark::Counter(static_cast<double>(state.iterations()), benchmark::Counter::kIsRate);
+}
+
+// The bare loop: clear and present the same 400 × 300 window, and pump.
+inline void BareClearPass(benchmark::State& state)
+{
+    if (!HaveDisplay()) {
+        state.SkipWithError("needs a display");
+        return;
+    }
+    Application();
+    QWidget window;
+    auto* surface = new ClearingWidget(&window); // the window owns it
+    surface->setGeometry(0, 0, kWidth, kHeight);
+    ShowWindow(window);
+    for (auto _ : state) {
+        surface->repaint();
+        QCoreApplication::processEvents();
+    }
+    CountPasses(state);
+}
+
+} // namespace bench
