@@ -52,6 +52,7 @@ TMainForm::TMainForm(QWidget* parent)
     ui->WidthImage->setPixmap(QPixmap::fromImage(Sheet.WidthStrip()));
     CreateStatusPanels();
     ConfigureComponents();
+    AssignNotebookCallbacks();
     ConnectHandlers();
     StartTimer.start();
 }

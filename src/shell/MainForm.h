@@ -64,6 +64,8 @@ public:
     Notebook Pages;
     std::int32_t CharacterAnimation = 0;
 
+    QString NotebookName;
+
     rm::Ptr<rm::Frame3> FloorMesh;
     rm::Ptr<rm::Texture3> FloorTexture;
 
@@ -101,6 +103,11 @@ public:
     void HomeBtnClick();
     void ShapeBtnClick();
 
+    // The notebook as a document; no control is bound to these three.
+    void NewBtnClick();
+    void LoadBtnClick();
+    void SaveBtnClick();
+
     void NewPageBtnClick();
     void DelPageBtnClick();
     void PrevPageBtnClick();
@@ -121,6 +128,12 @@ private:
     void PlaceProgressWindow(TProgressForm& progress) const;
     void ShowStartupError(const char* text);
     void ConnectPanelHandlers();
+    void AssignNotebookCallbacks();
+    int QuerySave();
+    int QueryReplace();
+    template <class NameDialog>
+    int GetNotebookName(NameDialog& dialog);
+    void StartNewNotebook();
     // Shows a page operation's refusal; true when it was done.
     bool PageDone(PageResult result);
 
