@@ -1,3 +1,4 @@
+#include "fakes/TextureLoads.h"
 #include "rm/AnimationSet.h"
 #include "rm/Matrix.h"
 
@@ -58,20 +59,6 @@ const std::string kWalker = XFile(
       "  Animation { { Body } AnimationKey { 2; 2; 0;3;100.0,0.0,0.0;;, 10;3;100.0,0.0,50.0;;; } }\n"
       "  Animation { { Nowhere } AnimationKey { 2; 1; 0;3;1.0,2.0,3.0;;; } }\n"
       "}\n");
-
-struct TextureLoads {
-    std::vector<std::string> names;
-    rm::HRESULT answer = D3DRM_OK;
-
-    static rm::HRESULT Callback(const char* name, void* argument, rm::Ptr<rm::Texture3>& texture)
-    {
-        auto& loads = *static_cast<TextureLoads*>(argument);
-        loads.names.emplace_back(name);
-        if (loads.answer == D3DRM_OK)
-            texture = rm::MakePtr<rm::Texture3>(4, 4);
-        return loads.answer;
-    }
-};
 
 rm::HRESULT Load(rm::AnimationSet2& set, const std::string& text, rm::Frame3* parent, TextureLoads* loads = nullptr)
 {

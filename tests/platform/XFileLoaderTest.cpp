@@ -1,3 +1,4 @@
+#include "fakes/TextureLoads.h"
 #include "rm/Matrix.h"
 #include "rm/MeshBuilder.h"
 
@@ -208,20 +209,6 @@ TEST(XFileLoader, MaterialsKeepTheirColours)
     EXPECT_EQ(mesh->Materials()[0].green, 1.0f);
     EXPECT_FALSE(mesh->Materials()[0].texture);
 }
-
-struct TextureLoads {
-    std::vector<std::string> names;
-    rm::HRESULT answer = D3DRM_OK;
-
-    static rm::HRESULT Callback(const char* name, void* argument, rm::Ptr<rm::Texture3>& texture)
-    {
-        auto& loads = *static_cast<TextureLoads*>(argument);
-        loads.names.emplace_back(name);
-        if (loads.answer == D3DRM_OK)
-            texture = rm::MakePtr<rm::Texture3>(4, 4);
-        return loads.answer;
-    }
-};
 
 TEST(XFileLoader, TexturesComeFromTheCallbackOncePerName)
 {
