@@ -11,7 +11,7 @@ packages=(
   libassimp-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth x11-utils imagemagick
-  fonts-dejavu-core
+  fonts-dejavu-core qt6-translations-l10n
 )
 
 missing=()

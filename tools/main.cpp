@@ -2,6 +2,7 @@
 
 #include "Characters.h"
 #include "Floor.h"
+#include "HelpFiles.h"
 #include "JoinFileWriter.h"
 #include "TexturePackWriter.h"
 #include "XFileWriter.h"
@@ -63,6 +64,8 @@ int main(int argc, char** argv)
             {"AniMesh.jx", archive.Bytes()},
             {"bmp.mte", pack.Bytes()},
             {"00.x", Bytes(XFileText(FloorModel()))},
+            {"Qel.hlp", Bytes(IntroHelpText())},
+            {"QelLess.hlp", Bytes(TutorHelpText())},
         };
         for (const auto& [name, bytes] : files) {
             const std::filesystem::path path = folder / name;

@@ -7,6 +7,13 @@ TDisplayDlg::TDisplayDlg(QWidget* parent) : QDialog(parent), ui(std::make_unique
 {
     ui->setupUi(this);
     win::UseWindowLook(*this);
+    connect(ui->OkBtn, &QPushButton::clicked, this, &QDialog::accept);
+    connect(ui->CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 TDisplayDlg::~TDisplayDlg() = default;
+
+void RunDisplayDialog(TDisplayDlg& dialog)
+{
+    dialog.exec();
+}

@@ -139,6 +139,7 @@ void TMainForm::ConnectHandlers()
     connect(ui->CircleBtn, &QAbstractButton::clicked, this, Guarded([this] { CircleBtnClick(); }));
     connect(ui->SquareBtn, &QAbstractButton::clicked, this, Guarded([this] { SquareBtnClick(); }));
     ConnectPanelHandlers();
+    ConnectSettingsHandlers();
     connect(ui->ExitMenu, &QAction::triggered, this, Guarded([this] { ExitMenuClick(); }));
     connect(ui->ToolButton7, &QAction::triggered, this, Guarded([this] { ExitMenuClick(); }));
 

@@ -108,6 +108,17 @@ public:
     void LoadBtnClick();
     void SaveBtnClick();
 
+    // Settings dialogs.
+    void PenMenuClick();
+    void PosMenuClick();
+    void ScreenMenuClick();
+    void SetBGMenuClick();
+    void DisplayMenuClick();
+    // Help, tutor and about.
+    void ContHelpMenuClick();
+    void TutorBtnClick();
+    void AboutMenuClick();
+
     void NewPageBtnClick();
     void DelPageBtnClick();
     void PrevPageBtnClick();
@@ -128,6 +139,7 @@ private:
     void PlaceProgressWindow(TProgressForm& progress) const;
     void ShowStartupError(const char* text);
     void ConnectPanelHandlers();
+    void ConnectSettingsHandlers();
     void AssignNotebookCallbacks();
     int QuerySave();
     int QueryReplace();

@@ -3,6 +3,8 @@
 #include "win/Fpu.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QTranslator>
 
 #include <cstdio>
 #include <cstdlib>
@@ -33,6 +35,10 @@ int main(int argc, char** argv)
     }
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Qel 3D"));
+    // The system's own dialogs (the picture chooser) speak Polish like the rest of the program.
+    QTranslator systemTexts;
+    if (systemTexts.load(QStringLiteral("qtbase_pl"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&systemTexts);
     // Closing the main window ends the program, whatever other windows are still shown.
     QApplication::setQuitOnLastWindowClosed(false);
     RunGuarded([] {

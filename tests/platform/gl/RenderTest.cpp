@@ -105,7 +105,6 @@ protected:
         camera = Child();
         camera->SetPosition(nullptr, 0, 0, -10);
         ASSERT_EQ(rm::gl::CreateViewport(device.get(), camera.get(), 0, 0, kWidth, kHeight, viewport), D3DRM_OK);
-        lights = Child();
         SetLights(1.0f, 0.0f);
         texture = MakeTexture();
     }
@@ -119,9 +118,12 @@ protected:
 
     void Show(Ptr<rm::MeshBuilder3> mesh) { Child()->AddVisual(mesh.get()); }
 
-    // An ambient light and a directional one shining along the light frame's z axis.
+    // An ambient light and a directional one shining along the light frame's z axis, in place of
+    // those before.
     void SetLights(float ambient, float directional)
     {
+        if (lights)
+            root->DeleteChild(lights.get());
         lights = Child();
         lights->AddLight(rm::MakePtr<rm::Light>(rm::D3DRMLIGHT_AMBIENT, ambient, ambient, ambient).get());
         lights->AddLight(
@@ -228,17 +230,29 @@ TEST_F(Render, ADeviceWhoseWindowIsGoneFailsInsteadOfDrawing)
     EXPECT_EQ(windowSide->HandlePaint(nullptr), rm::D3DRMERR_BADOBJECT);
 }
 
-// Until Update the window keeps showing the frame before.
+// Until Update the window keeps showing the frame before; a repaint shows the scene as it was
+// rendered, not as it has moved since.
 TEST_F(Render, UpdateShowsWhatWasRendered)
 {
     Frame();
     ASSERT_EQ(Shown().pixel(5, 5), kBackground);
     root->SetSceneBackgroundRGB(1.0f, 0.0f, 0.0f);
+    auto square = Child();
+    square->AddVisual(MakeSquare(1, 0, nullptr).get());
     ASSERT_EQ(viewport->Clear(rm::D3DRMCLEAR_ALL), D3DRM_OK);
     ASSERT_EQ(viewport->Render(root.get()), D3DRM_OK);
     EXPECT_EQ(Shown().pixel(5, 5), kBackground);
     ASSERT_EQ(device->Update(), D3DRM_OK);
     EXPECT_EQ(Shown().pixel(5, 5), qRgb(255, 0, 0));
+
+    root->SetSceneBackgroundRGB(0.0f, 1.0f, 0.0f);
+    square->SetPosition(nullptr, 100, 0, 0);
+    Ptr<rm::WinDevice> windowSide;
+    ASSERT_EQ(device->QueryWinDevice(windowSide), D3DRM_OK);
+    ASSERT_EQ(windowSide->HandlePaint(nullptr), D3DRM_OK);
+    const QImage shown = Shown();
+    EXPECT_EQ(shown.pixel(5, 5), qRgb(255, 0, 0));
+    EXPECT_EQ(shown.pixel(Projected(0, 0, 0)), qRgb(255, 255, 255));
 }
 
 // The nearer square hides the farther one, whichever the tree draws first.
@@ -246,8 +260,6 @@ TEST_F(Render, NearerFacesHideFartherOnes)
 {
     for (const bool nearFirst : {true, false}) {
         SCOPED_TRACE(nearFirst);
-        root->DeleteChild(lights.get());
-        SetLights(1.0f, 0.0f);
         auto scene = rm::MakePtr<rm::Frame3>();
         auto nearSquare = MakeSquare(1, 0, nullptr, 1.0f);
         auto farSquare = MakeSquare(3, 5, nullptr, 0.4f);
@@ -274,7 +286,6 @@ class Lighting : public Render, public ::testing::WithParamInterface<LightingCas
 TEST_P(Lighting, AFaceTakesTheLightThatFallsOnItsFront)
 {
     const LightingCase& c = GetParam();
-    root->DeleteChild(lights.get());
     SetLights(0.25f, 0.75f);
     ASSERT_EQ(lights->SetOrientation(root.get(), c.shining.x, c.shining.y, c.shining.z, 0, 1, 0), D3DRM_OK);
     device->SetQuality(c.quality);
@@ -298,7 +309,6 @@ INSTANTIATE_TEST_SUITE_P(
 // A model frame that stretches its mesh turns the faces' normals the other way from the faces.
 TEST_F(Render, StretchedFacesAreLitByTheirOwnNormals)
 {
-    root->DeleteChild(lights.get());
     SetLights(0.0f, 1.0f); // shining along +z, into the camera's view
     auto mesh = rm::MakePtr<rm::MeshBuilder3>();
     const rm::D3DVECTOR normal{0.0f, 0.7071f, -0.7071f};
@@ -381,7 +391,7 @@ TEST_F(Render, ViewportsStayOnTheirDevice)
     EXPECT_FALSE(other);
 }
 
-// Each step runs on a fresh viewport (front 1, back 100).
+// Each case starts from a new viewport: front 1, back 100.
 struct PlaneCase {
     bool front; // SetFront, else SetBack
     float value;

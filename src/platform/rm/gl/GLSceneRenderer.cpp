@@ -80,6 +80,8 @@ void main()
 }
 )";
 
+static_assert(FrameRecord::kMaxLights == 8, "the vertex shader's light arrays");
+
 // position, face normal, texture coordinates, face centre
 constexpr int kFloatsPerVertex = 11;
 

@@ -1,0 +1,73 @@
+#include "dialogs/BackgroundPicture.h"
+
+#include "turtle/TurtleSheet.h"
+#include "win/MessageBox.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QLabel>
+#include <QPixmap>
+
+namespace {
+
+const QString kCaption = QStringLiteral("Umieść tło");
+constexpr QSize kPreviewSize(160, 160);
+
+// The non-native dialog lays itself out in a grid; the preview takes a column of its own at the
+// right, beside the file list.
+void AddPreview(QFileDialog& dialog)
+{
+    auto* grid = qobject_cast<QGridLayout*>(dialog.layout());
+    if (grid == nullptr)
+        return;
+    auto* preview = new QLabel(&dialog); // owned by the dialog
+    preview->setFixedSize(kPreviewSize);
+    preview->setAlignment(Qt::AlignCenter);
+    preview->setFrameShape(QFrame::StyledPanel);
+    grid->addWidget(preview, 1, grid->columnCount(), 1, 1);
+    QObject::connect(&dialog, &QFileDialog::currentChanged, preview, [preview](const QString& path) {
+        const QPixmap picture(path);
+        if (picture.isNull())
+            preview->clear();
+        else
+            preview->setPixmap(picture.scaled(kPreviewSize, Qt::KeepAspectRatio, Qt::SmoothTransformation));
+    });
+}
+
+} // namespace
+
+QString ChooseBackgroundFile(QWidget* owner)
+{
+    QFileDialog dialog(owner, kCaption);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setNameFilter(QStringLiteral("Bitmaps (*.bmp)"));
+    dialog.setDefaultSuffix(QStringLiteral("bmp"));
+    AddPreview(dialog);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
+bool PlaceBackground(QWidget* owner, TurtleSheet& sheet, const std::function<QString()>& chooseFile)
+{
+    const QString fileName = chooseFile();
+    if (fileName.isEmpty())
+        return false;
+    if (sheet.LoadBackground(fileName))
+        return true;
+    win::MessageBox({.owner = owner,
+                     .text = QStringLiteral("Nie można wczytać tła z pliku \u201E%1\u201D.\n"
+                                            "Plik nie istnieje albo nie jest poprawną bitmapą.")
+                                 .arg(QDir::toNativeSeparators(fileName)),
+                     .caption = kCaption,
+                     .style = win::MB_OK | win::MB_ICONSTOP});
+    return false;
+}
+
+void RunBackgroundChoice(QWidget* owner, TurtleSheet& sheet)
+{
+    PlaceBackground(owner, sheet, [owner] { return ChooseBackgroundFile(owner); });
+}

@@ -1,0 +1,115 @@
+#include "HelpFiles.h"
+
+namespace {
+
+// Both files share one look: big, friendly letters and a coloured heading.
+std::string Page(const std::string& title, const std::string& body)
+{
+    return R"(<!DOCTYPE html>
+<html lang="pl">
+<head>
+<meta charset="utf-8">
+<title>)" + title + R"(</title>
+<style>
+body { background-color: #fffbea; color: #222222; }
+h1 { color: #2f7d1f; }
+h2 { color: #1f5fa8; margin-top: 18px; }
+td { padding: 2px 8px; }
+.tip { background-color: #e8f6d8; }
+</style>
+</head>
+<body>
+<h1>)" + title + "</h1>\n" + body + "</body>\n</html>\n";
+}
+
+} // namespace
+
+std::string IntroHelpText()
+{
+    return Page("Qel 3D – wprowadzenie", R"(
+<p>Qel 3D to program do rysowania żółwiem. Żółw chodzi po dużej kwadratowej kartce, a za nim
+zostaje ślad pisaka. Ty mówisz żółwiowi, co ma zrobić, a on rysuje.</p>
+
+<h2>Jak sterować żółwiem</h2>
+<p>Po lewej stronie okna jest sześć przycisków. Suwak obok przycisku mówi, ile żółw ma przejść
+albo o ile ma się obrócić. Liczba przy suwaku pokazuje jego ustawienie.</p>
+<table>
+<tr><td><b>Naprzód</b></td><td>żółw idzie do przodu o tyle kroków, ile pokazuje suwak (do 100)</td></tr>
+<tr><td><b>Do tyłu</b></td><td>żółw cofa się o tyle kroków, ile pokazuje suwak</td></tr>
+<tr><td><b>W prawo</b></td><td>żółw obraca się w prawo o tyle stopni, ile pokazuje suwak (do 90)</td></tr>
+<tr><td><b>W lewo</b></td><td>żółw obraca się w lewo</td></tr>
+<tr><td><b>Okrąg</b></td><td>żółw rysuje wokół siebie okrąg; suwak to promień, a żółw stoi w środku</td></tr>
+<tr><td><b>Kwadrat</b></td><td>żółw rysuje kwadrat; suwak to długość boku</td></tr>
+</table>
+<p class="tip">Kiedy żółw idzie, trzeba chwilę poczekać. Następny przycisk zadziała, gdy żółw skończy.</p>
+
+<h2>Pisak i kolory</h2>
+<p>Pod przyciskami jest pasek kolorów. Kliknij kolor, a żółw będzie nim rysował.
+Jeśli przy kliknięciu trzymasz klawisz <b>Shift</b>, kolor stanie się kolorem tła i kartka
+zostanie wyczyszczona na ten kolor. Niżej jest pasek grubości: kliknij, jak gruba ma być linia.</p>
+
+<h2>Małe przyciski</h2>
+<table>
+<tr><td><b>Podnieś/Opuść</b></td><td>podnosi pisak (żółw chodzi bez rysowania) albo go opuszcza</td></tr>
+<tr><td><b>Wypełnij</b></td><td>zamalowuje kolorem pisaka miejsce, na którym stoi żółw</td></tr>
+<tr><td><b>Postać</b> (pierwszy)</td><td>chowa albo pokazuje postać żółwia</td></tr>
+<tr><td><b>Wyczyść</b></td><td>czyści kartkę; żółw zostaje tam, gdzie był</td></tr>
+<tr><td><b>Wróć</b></td><td>żółw wraca na środek kartki i patrzy w górę</td></tr>
+<tr><td><b>Postać</b> (drugi)</td><td>okno z postaciami do wyboru</td></tr>
+</table>
+
+<h2>Kamera</h2>
+<p>Lewy przycisk myszy w polu żółwia obraca kamerę. Prawy przycisk myszy odsuwa ją albo
+przysuwa. Tak możesz obejrzeć rysunek z każdej strony.</p>
+
+<h2>Menu i pasek narzędzi</h2>
+<p>W menu są strony zeszytu, ustawienia pisaka, żółwia i ekranu. Przycisk <b>Co to jest?</b>
+otwiera tę pomoc, przycisk <b>Nauczyciel</b> – przykładowe lekcje, a <b>Koniec</b> zamyka program.</p>
+)");
+}
+
+std::string TutorHelpText()
+{
+    return Page("Qel 3D – Nauczyciel", R"(
+<p>Oto kilka lekcji. Rób po kolei to, co jest napisane. Najpierw ustaw suwak na podaną liczbę,
+potem kliknij przycisk. Na początku każdej lekcji kliknij <b>Wyczyść</b> i <b>Wróć</b>.</p>
+
+<h2>Lekcja 1. Pierwsza linia</h2>
+<ol>
+<li>Ustaw suwak przy <b>Naprzód</b> na 100 i kliknij <b>Naprzód</b>. Żółw narysuje linię w górę.</li>
+<li>Kliknij <b>W prawo</b> z suwakiem na 90, a potem znowu <b>Naprzód</b>. Powstał kąt prosty.</li>
+</ol>
+
+<h2>Lekcja 2. Kwadrat krok po kroku</h2>
+<ol>
+<li>Ustaw <b>Naprzód</b> na 50 i <b>W prawo</b> na 90.</li>
+<li>Kliknij cztery razy: <b>Naprzód</b>, <b>W prawo</b>. Żółw wrócił tam, skąd wyszedł!</li>
+<li>To samo zrobi jeden przycisk: ustaw <b>Kwadrat</b> na 50 i kliknij go.</li>
+</ol>
+
+<h2>Lekcja 3. Domek</h2>
+<ol>
+<li><b>Kwadrat</b> 50 – to ściany domku.</li>
+<li>Dach: <b>Naprzód</b> 50, <b>W prawo</b> 30, <b>Naprzód</b> 50,
+<b>W prawo</b> 90 i jeszcze <b>W prawo</b> 30, <b>Naprzód</b> 50.</li>
+<li>Drzwi: kliknij <b>Wróć</b> i podnieś pisak (<b>Podnieś/Opuść</b>).
+<b>W prawo</b> 90, <b>Naprzód</b> 20, <b>W lewo</b> 90, opuść pisak i kliknij <b>Kwadrat</b> 15.</li>
+<li>Kolor ścian: podnieś pisak, <b>Naprzód</b> 30, wybierz kolor i kliknij <b>Wypełnij</b>.</li>
+</ol>
+<p class="tip">Dach ma trzy równe boki, dlatego żółw skręca najpierw o 30, a potem o 120 stopni.</p>
+
+<h2>Lekcja 4. Kwiatek z kółek</h2>
+<ol>
+<li>Podnieś pisak. Okrąg rysuje się zawsze, a żółw nie zostawi innych śladów.</li>
+<li>Płatek: <b>Naprzód</b> 25, <b>Okrąg</b> 15, <b>Do tyłu</b> 25, <b>W prawo</b> 60.</li>
+<li>Powtórz płatek sześć razy – płatki ułożą się dookoła.</li>
+<li>Środek: <b>Okrąg</b> 10. Kliknij żółty kolor i <b>Wypełnij</b>.</li>
+<li>Łodyga: kliknij dwa razy <b>W prawo</b> 90 i <b>Naprzód</b> 40. Teraz wybierz zielony kolor,
+opuść pisak i kliknij <b>Naprzód</b> 50.</li>
+</ol>
+
+<h2>Lekcja 5. Twoja kolej</h2>
+<p>Narysuj bałwana z trzech okręgów albo ulicę pełną domków. Zmieniaj kolory i grubość pisaka.
+Kamerą obejrzyj swój rysunek z boku!</p>
+)");
+}
