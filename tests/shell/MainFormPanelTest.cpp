@@ -1,3 +1,6 @@
+#include "dialogs/PenDlg.h"
+#include "dialogs/PosDlg.h"
+#include "dialogs/ScreenDlg.h"
 #include "dialogs/ShapeDlg.h"
 #include "notebook/SaveDlg.h"
 #include "fakes/ScriptedMessageBoxes.h"
@@ -7,6 +10,7 @@
 #include "win/KeyState.h"
 
 #include <QApplication>
+#include <functional>
 #include <QDir>
 #include <QTemporaryDir>
 #include <QTest>
@@ -262,6 +266,61 @@ TEST_F(MainFormPanelTest, ClosingAfterAddingAPageAsksToSaveAndCancelKeepsTheProg
     EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"ZESZYT1"}) << "nothing is written";
     QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
     QCoreApplication::exec(); // the application takes the quit request of the close
+}
+
+// Answers whichever modal dialog shows next by calling `answer` on it once.
+class NextDialog {
+public:
+    explicit NextDialog(std::function<void(QDialog&)> answer) : answer_(std::move(answer))
+    {
+        QObject::connect(&poll_, &QTimer::timeout, [this] {
+            auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget());
+            if (!dialog || !dialog->isVisible() || answered)
+                return;
+            answered = true;
+            answer_(*dialog);
+        });
+        poll_.start(1);
+    }
+    bool answered = false;
+
+private:
+    std::function<void(QDialog&)> answer_;
+    QTimer poll_;
+};
+
+TEST_F(MainFormPanelTest, TheOptionsMenuOpensTheSettingsDialogsOnTheLiveTurtle)
+{
+    {
+        NextDialog ok([](QDialog& dialog) {
+            auto* pen = qobject_cast<TPenDlg*>(&dialog);
+            ASSERT_NE(pen, nullptr);
+            EXPECT_EQ(pen->WidthText(), "2");
+            pen->SetWidthText(QStringLiteral("6"));
+            dialog.accept();
+        });
+        ui().PenMenu->trigger();
+        EXPECT_TRUE(ok.answered);
+    }
+    EXPECT_EQ(form.Turtle.PenWidth, 6);
+    EXPECT_EQ(ui().SelWidthLabel->text(), "6");
+
+    {
+        NextDialog cancel([](QDialog& dialog) {
+            EXPECT_NE(qobject_cast<TPosDlg*>(&dialog), nullptr);
+            dialog.reject();
+        });
+        ui().PosMenu->trigger();
+        EXPECT_TRUE(cancel.answered);
+    }
+    {
+        NextDialog cancel([](QDialog& dialog) {
+            EXPECT_NE(qobject_cast<TScreenDlg*>(&dialog), nullptr);
+            dialog.reject();
+        });
+        ui().ScreenMenu->trigger();
+        EXPECT_TRUE(cancel.answered);
+    }
 }
 
 } // namespace
