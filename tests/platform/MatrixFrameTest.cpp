@@ -45,6 +45,19 @@ TEST(Frames, PlacesAreRelativeToTheReferenceFrame)
     EXPECT_EQ(turned->DeleteChild(child.get()), rm::D3DRMERR_BADOBJECT);
 }
 
+TEST(Frames, AFrameCannotHangBelowItself)
+{
+    auto root = rm::MakePtr<rm::Frame3>();
+    auto child = rm::MakePtr<rm::Frame3>();
+    auto grandchild = rm::MakePtr<rm::Frame3>();
+    root->AddChild(child.get());
+    child->AddChild(grandchild.get());
+    EXPECT_EQ(grandchild->AddChild(root.get()), rm::D3DRMERR_BADOBJECT);
+    EXPECT_EQ(child->AddChild(child.get()), rm::D3DRMERR_BADOBJECT);
+    EXPECT_EQ(root->Parent(), nullptr);
+    EXPECT_EQ(grandchild->Parent(), child.get());
+}
+
 TEST(Frames, AParentKeepsItsChildrenAlive)
 {
     auto root = rm::MakePtr<rm::Frame3>();

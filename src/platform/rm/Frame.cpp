@@ -12,7 +12,12 @@ Frame3::~Frame3()
 
 HRESULT Frame3::AddChild(Frame3* child)
 {
-    if (!child || child == this)
+    // A frame cannot hang below itself, however deep: the tree would have no root.
+    for (const Frame3* above = this; above; above = above->parent_) {
+        if (above == child)
+            return D3DRMERR_BADOBJECT;
+    }
+    if (!child)
         return D3DRMERR_BADOBJECT;
     const Matrix4 world = child->WorldTransform();
     Ptr<Frame3> keep = Ptr<Frame3>::Share(child);
