@@ -1,5 +1,6 @@
 #include "dialogs/AboutDlg.h"
 
+#include "dialogs/CharacterPictures.h"
 #include "ui_AboutDlg.h"
 #include "win/WindowLook.h"
 
@@ -8,11 +9,6 @@
 #include <QPixmap>
 
 #include <utility>
-
-static void InitDialogResources()
-{
-    Q_INIT_RESOURCE(dialogs);
-}
 
 namespace {
 

@@ -1,39 +1,15 @@
 #include "dialogs/PosDlg.h"
 
+#include "dialogs/CharacterPictures.h"
 #include "ui_PosDlg.h"
 #include "win/WindowLook.h"
 
-#include <QIcon>
-#include <QMouseEvent>
-
-// The pictures live in this library's resources, which a static link would drop unless they are
-// named once.
-static void InitDialogResources()
-{
-    Q_INIT_RESOURCE(dialogs);
-}
-
-namespace {
-
-void ShowPicture(QLabel& label, const QString& resource)
-{
-    label.setPixmap(QIcon(resource).pixmap(label.size()));
-}
-
-} // namespace
-
 TPosDlg::TPosDlg(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TPosDlg>())
 {
-    InitDialogResources();
     ui->setupUi(this);
     win::UseWindowLook(*this);
 
-    // The disabled characters are drawn greyed by their labels.
-    ShowPicture(*ui->Image1, QStringLiteral(":/dialogs/lizard.svg"));
-    ShowPicture(*ui->Image2, QStringLiteral(":/dialogs/snail.svg"));
-    ShowPicture(*ui->Image3, QStringLiteral(":/dialogs/turtle.svg"));
-    ShowPicture(*ui->SelImage, QStringLiteral(":/dialogs/selection.svg"));
-    ui->SelImage->setAttribute(Qt::WA_TransparentForMouseEvents);
+    ShowCharacterPictures(*ui->Image1, *ui->Image2, *ui->Image3, *ui->SelImage);
 
     for (QLabel* picture : {ui->Image1, ui->Image2, ui->Image3})
         picture->installEventFilter(this);
@@ -81,15 +57,9 @@ void TPosDlg::ImageClick(QLabel* sender)
 
 bool TPosDlg::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::MouseButtonRelease) {
-        auto* picture = qobject_cast<QLabel*>(watched);
-        const auto* mouse = static_cast<QMouseEvent*>(event);
-        // Filters see clicks on disabled pictures too; those are no choice.
-        if (picture != nullptr && picture->isEnabled() && mouse->button() == Qt::LeftButton
-            && picture->rect().contains(mouse->position().toPoint())) {
-            ImageClick(picture);
-            return true;
-        }
+    if (QLabel* picture = ClickedPicture(watched, event)) {
+        ImageClick(picture);
+        return true;
     }
     return QDialog::eventFilter(watched, event);
 }
