@@ -2,6 +2,7 @@
 
 #include "JoinFile.h"
 #include "engine/DXAnimation.h"
+#include "rm/Types.h"
 
 #include <cstdio>
 #include <memory>
@@ -19,7 +20,7 @@ bool LoadAnimationEntry(TJoinFile& archive, const std::string& name, TDXAnimatio
 {
     std::unique_ptr<std::uint8_t[]> data;
     std::int32_t size = 0;
-    if (!archive.ReadEntry(name, data, size))
+    if (!archive.ReadEntry(name, data, size, static_cast<std::int32_t>(rm::kMaxModelBytes)))
         return false;
     animation.Destroy();
     animation.Create(data.get(), size);

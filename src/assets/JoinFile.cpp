@@ -1,8 +1,9 @@
 #include "JoinFile.h"
 
+#include "win/RegularFile.h"
+
 #include <algorithm>
 #include <cstring>
-#include <fstream>
 #include <new>
 #include <string_view>
 
@@ -10,6 +11,8 @@ namespace {
 
 constexpr std::int64_t kHeaderSize = 8;
 constexpr std::int64_t kEntrySize = 24;
+// A sparse file may be as long as any count claims; no archive needs a table this long.
+constexpr std::int32_t kMaxCount = 65536;
 
 std::int32_t Int32At(const char* bytes)
 {
@@ -27,13 +30,9 @@ bool EqualIgnoringAsciiCase(std::string_view a, std::string_view b)
     return std::ranges::equal(a, b, {}, AsciiLower, AsciiLower);
 }
 
-// The length of an open file; -1 when it cannot be told. Leaves the read position at the start.
-std::int64_t FileLength(std::ifstream& in)
+bool OpenArchive(const std::string& fileName, QFile& file)
 {
-    in.seekg(0, std::ios::end);
-    const std::int64_t length = in.tellg();
-    in.seekg(0, std::ios::beg);
-    return in ? length : -1;
+    return win::OpenRegularFile(QFile::decodeName(fileName.c_str()), file);
 }
 
 } // namespace
@@ -48,17 +47,19 @@ bool TJoinFile::Open(const std::string& fileName)
 {
     Close();
     FileName = fileName;
-    std::ifstream in(FileName, std::ios::binary);
-    const std::int64_t length = FileLength(in);
+    QFile in;
+    if (!OpenArchive(FileName, in))
+        return false;
+    const std::int64_t length = in.size();
 
     char header[kHeaderSize];
-    if (length < kHeaderSize || !in.read(header, kHeaderSize))
+    if (length < kHeaderSize || in.read(header, kHeaderSize) != kHeaderSize)
         return false;
     if (std::strncmp(header, Signature, 3) != 0)
         return false;
     const std::int32_t count = Int32At(header + 4);
     // A count that the file cannot hold is a corrupt file, not a reason to allocate.
-    if (count < 0 || count * kEntrySize > length - kHeaderSize)
+    if (count < 0 || count > kMaxCount || count * kEntrySize > length - kHeaderSize)
         return false;
 
     std::unique_ptr<TJoinEntry[]> entries;
@@ -69,7 +70,7 @@ bool TJoinFile::Open(const std::string& fileName)
     }
     for (std::int32_t i = 0; i < count; ++i) {
         char row[kEntrySize];
-        if (!in.read(row, kEntrySize))
+        if (in.read(row, kEntrySize) != kEntrySize)
             return false;
         std::memcpy(entries[i].Name, row, sizeof entries[i].Name);
         entries[i].Offset = Int32At(row + 16);
@@ -94,16 +95,18 @@ const TJoinEntry* TJoinFile::FindEntry(const std::string& name) const
     return nullptr;
 }
 
-bool TJoinFile::ReadEntry(const std::string& name, std::unique_ptr<std::uint8_t[]>& data,
-                          std::int32_t& size)
+bool TJoinFile::ReadEntry(const std::string& name, std::unique_ptr<std::uint8_t[]>& data, std::int32_t& size,
+                          std::int32_t maxSize)
 {
     const TJoinEntry* entry = FindEntry(name);
-    if (!entry || entry->Offset < 0 || entry->Size < 0)
+    if (!entry || entry->Offset < 0 || entry->Size < 0 || entry->Size > maxSize)
         return false;
-    std::ifstream in(FileName, std::ios::binary);
-    const std::int64_t length = FileLength(in);
+    QFile in;
+    if (!OpenArchive(FileName, in))
+        return false;
+    const std::int64_t length = in.size();
     // The file may have changed since Open: the data must lie within it as it is now.
-    if (length < 0 || entry->Offset > length || entry->Size > length - entry->Offset)
+    if (entry->Offset > length || entry->Size > length - entry->Offset)
         return false;
 
     std::unique_ptr<std::uint8_t[]> buffer;
@@ -112,7 +115,7 @@ bool TJoinFile::ReadEntry(const std::string& name, std::unique_ptr<std::uint8_t[
     } catch (const std::bad_alloc&) {
         return false;
     }
-    if (!in.seekg(entry->Offset) || !in.read(reinterpret_cast<char*>(buffer.get()), entry->Size))
+    if (!in.seek(entry->Offset) || in.read(reinterpret_cast<char*>(buffer.get()), entry->Size) != entry->Size)
         return false;
     data = std::move(buffer);
     size = entry->Size;

@@ -1,6 +1,7 @@
 #include "dialogs/BackgroundPicture.h"
 
 #include "turtle/TurtleSheet.h"
+#include "win/BitmapFile.h"
 #include "win/MessageBox.h"
 
 #include <QDir>
@@ -27,7 +28,8 @@ void AddPreview(QFileDialog& dialog)
     preview->setFrameShape(QFrame::StyledPanel);
     grid->addWidget(preview, 1, grid->columnCount(), 1, 1);
     QObject::connect(&dialog, &QFileDialog::currentChanged, preview, [preview](const QString& path) {
-        const QPixmap picture(path);
+        // Read as the sheet will read it: a pipe or device picked in the list must not hold the dialog.
+        const QPixmap picture = QPixmap::fromImage(win::ReadBitmapFile(path));
         if (picture.isNull())
             preview->clear();
         else

@@ -1,5 +1,7 @@
 #include "TextureLoader.h"
 
+#include "win/RegularFile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryFile>
@@ -21,6 +23,8 @@ constexpr int kTableEntryBytes = kTexturePackNameBytes + 4;
 constexpr rm::D3DCOLOR kTransparentColor = 0xFF7F7F7F;
 // Longest file name the texture path and a texture name may make together.
 constexpr std::size_t kMaxJoinedNameChars = 255;
+// A sparse file may be as long as any count claims; no pack needs a table this long.
+constexpr std::int32_t kMaxPackEntries = 65536;
 
 struct PackEntry {
     char name[kTexturePackNameBytes]; // NUL-terminated
@@ -64,8 +68,7 @@ QByteArray MakeTransferName()
 std::unique_ptr<TexturePack> OpenPack(const char* path)
 {
     auto pack = std::make_unique<TexturePack>();
-    pack->file.setFileName(QFile::decodeName(path));
-    if (!pack->file.open(QIODevice::ReadOnly))
+    if (!win::OpenRegularFile(QFile::decodeName(path), pack->file))
         return nullptr;
     char countBytes[4];
     if (pack->file.read(countBytes, sizeof countBytes) != sizeof countBytes)
@@ -73,7 +76,7 @@ std::unique_ptr<TexturePack> OpenPack(const char* path)
     // A damaged count never sizes an allocation: the table must fit in what the file holds.
     const auto count = qFromLittleEndian<std::int32_t>(countBytes);
     const qint64 tableBytes = static_cast<qint64>(count) * kTableEntryBytes;
-    if (count < 0 || tableBytes > pack->file.size() - pack->file.pos())
+    if (count < 0 || count > kMaxPackEntries || tableBytes > pack->file.size() - pack->file.pos())
         return nullptr;
     const QByteArray table = pack->file.read(tableBytes);
     if (table.size() != tableBytes)

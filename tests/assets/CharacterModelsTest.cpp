@@ -10,6 +10,8 @@
 #include <QTemporaryDir>
 
 #include "fakes/CharacterStage.h"
+#include "rm/Types.h"
+#include "support/HostileFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -71,6 +73,29 @@ TEST_F(LoadAnimationEntryTest, ClosedArchiveKeepsTheCharacterShown)
     ASSERT_TRUE(LoadAnimationEntry(archive_, "03B", animation_));
     archive_.Close();
     EXPECT_FALSE(LoadAnimationEntry(archive_, "03B", animation_));
+    EXPECT_TRUE(animation_.Loaded());
+}
+
+// A 4 KB sparse archive whose 03B claims 2 GiB: refused before a byte of it is allocated.
+TEST_F(LoadAnimationEntryTest, AnEntryLongerThanAnyModelKeepsTheCharacterShown)
+{
+    ASSERT_TRUE(LoadAnimationEntry(archive_, "03B", animation_));
+    JoinFileWriter writer("ANI");
+    writer.Add("03B", std::vector<std::uint8_t>(4096));
+    std::vector<std::uint8_t> bytes = writer.Bytes();
+    constexpr std::size_t kSizeAt = 8 + 20;  // of the first table row
+    constexpr std::int64_t kDataAt = 8 + 24; // right after the table
+    constexpr std::int32_t kClaimed = 0x7FFFFF00;
+    for (std::size_t i = 0; i < 4; ++i)
+        bytes[kSizeAt + i] = static_cast<std::uint8_t>(static_cast<std::uint32_t>(kClaimed) >> (8 * i));
+    const QByteArray head(reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size()));
+    static_assert(kClaimed > rm::kMaxModelBytes);
+    const QString path = dir_.filePath(QStringLiteral("sparse.jx"));
+    ASSERT_TRUE(WriteSparseFile(path, head, kDataAt + kClaimed));
+    TJoinFile sparse("ANI");
+    ASSERT_TRUE(sparse.Open(path.toStdString()));
+
+    EXPECT_FALSE(LoadAnimationEntry(sparse, "03B", animation_));
     EXPECT_TRUE(animation_.Loaded());
 }
 

@@ -1,6 +1,7 @@
 #include "assets/JoinFile.h"
 
 #include "JoinFileWriter.h"
+#include "support/HostileFiles.h"
 
 #include <QTemporaryDir>
 
@@ -267,6 +268,74 @@ TEST(JoinFileWriterTest, RefusesNamesThatDoNotFit)
     JoinFileWriter writer("ANI");
     EXPECT_THROW(writer.Add("sixteen_chars_xx", {}), std::invalid_argument);
     EXPECT_THROW(JoinFileWriter("ANIM"), std::invalid_argument);
+}
+
+} // namespace
+
+namespace {
+
+// An archive whose one entry, 03B, claims `entrySize` bytes that a sparse file of that length
+// seems to hold.
+QByteArray SparseArchiveHead(std::int32_t count, std::int32_t entrySize)
+{
+    Bytes head = JoinFileWriter("ANI").Bytes();
+    PutInt32(head, 4, count);
+    head.resize(NameAt(1));
+    std::memcpy(head.data() + NameAt(0), "03B", 4);
+    PutInt32(head, OffsetAt(0), static_cast<std::int32_t>(NameAt(1)));
+    PutInt32(head, SizeAt(0), entrySize);
+    return QByteArray(reinterpret_cast<const char*>(head.data()), static_cast<qsizetype>(head.size()));
+}
+
+TEST_F(JoinFileTest, AnEntryLongerThanTheCallerTakesIsRefusedUnread)
+{
+    constexpr std::int32_t kClaimed = 0x7FFFFF00; // 2 GiB, and the file seems to hold it
+    const QString path = dir_.filePath(QStringLiteral("sparse.jx"));
+    ASSERT_TRUE(WriteSparseFile(path, SparseArchiveHead(1, kClaimed), NameAt(1) + std::int64_t{kClaimed}));
+    TJoinFile archive("ANI");
+    ASSERT_TRUE(archive.Open(path.toStdString()));
+    std::unique_ptr<std::uint8_t[]> data;
+    std::int32_t size = -1;
+    EXPECT_FALSE(archive.ReadEntry("03B", data, size, 1 << 20));
+    EXPECT_EQ(data, nullptr);
+    EXPECT_EQ(size, -1);
+
+    ASSERT_TRUE(archive.Open(WriteFile(TwoEntries())));
+    EXPECT_TRUE(archive.ReadEntry("03B", data, size, 12));
+    EXPECT_EQ(size, 12);
+    EXPECT_FALSE(archive.ReadEntry("03B", data, size, 11));
+}
+
+TEST_F(JoinFileTest, AHugeTableIsRefusedEvenWhenASparseFileSeemsToHoldIt)
+{
+    constexpr std::int32_t kCount = 80'000'000; // a table of 1.9 GB
+    const QString path = dir_.filePath(QStringLiteral("sparse.jx"));
+    ASSERT_TRUE(WriteSparseFile(path, SparseArchiveHead(kCount, 1), NameAt(kCount) + 1));
+    TJoinFile archive("ANI");
+    EXPECT_FALSE(archive.Open(path.toStdString()));
+    ExpectNoTable(archive);
+}
+
+TEST_F(JoinFileTest, APipeOrADeviceIsNoArchive)
+{
+    const QString pipe = dir_.filePath(QStringLiteral("AniMesh.jx"));
+    ASSERT_TRUE(MakePipe(pipe));
+    TJoinFile archive("ANI");
+    bool opened = true;
+    EXPECT_TRUE(ReturnsInTime([&] { opened = archive.Open(pipe.toStdString()); }, pipe));
+    EXPECT_FALSE(opened);
+
+    const QString device = dir_.filePath(QStringLiteral("zero.jx"));
+    ASSERT_TRUE(LinkToZeroDevice(device));
+    EXPECT_FALSE(archive.Open(device.toStdString()));
+
+    // The archive swapped for a pipe after Open: reading an entry must not wait either.
+    const std::string path = WriteFile(TwoEntries(), "swapped.jx");
+    ASSERT_TRUE(archive.Open(path));
+    std::filesystem::remove(path);
+    ASSERT_TRUE(MakePipe(QString::fromStdString(path)));
+    EXPECT_TRUE(ReturnsInTime([&] { opened = Read(archive, "03B") != "<failed>"; }, QString::fromStdString(path)));
+    EXPECT_FALSE(opened);
 }
 
 } // namespace

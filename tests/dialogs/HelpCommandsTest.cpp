@@ -129,6 +129,18 @@ TEST_F(RealHelpViewer, ShowsTheFileInOneWindowThatFollowsTheRequests)
     EXPECT_TRUE(boxes.Shown().empty());
 }
 
+TEST_F(RealHelpViewer, EscClosesTheHelpWindow)
+{
+    Write("a.hlp", "<p>Żółw idzie.</p>");
+    ASSERT_TRUE(win::WinHelpA(&mainWindow, "a.hlp", win::HELP_CONTENTS, 0));
+    QTextBrowser* browser = Browser();
+    ASSERT_NE(browser, nullptr);
+    QTest::keyClick(browser, Qt::Key_Down);
+    EXPECT_TRUE(browser->window()->isVisible());
+    QTest::keyClick(browser, Qt::Key_Escape);
+    EXPECT_FALSE(browser->window()->isVisible());
+}
+
 TEST_F(RealHelpViewer, GeneratedHelpFilesOpenAsPolishPages)
 {
     struct Case {

@@ -1,5 +1,6 @@
 #include "engine/TextureLoader.h"
 #include "rm/TextureFile.h"
+#include "support/HostileFiles.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -328,6 +329,31 @@ TEST_F(TextureLoader, AMissingPackLeavesTexturesToTheFiles)
 {
     Write("floor.bmp", Bitmap(kFileMark));
     LoadTextureHeader("no-such.mte");
+    ASSERT_EQ(Load("floor.bmp"), rm::D3DRM_OK);
+    EXPECT_EQ(Mark(texture_), kFileMark);
+}
+
+} // namespace
+
+namespace {
+
+// Packs that are no packs at all: each leaves the textures to the files, without waiting or
+// allocating for what it claims.
+TEST_F(TextureLoader, APipeADeviceOrAHugeSparseTableIsNoPack)
+{
+    Write("floor.bmp", Bitmap(kFileMark));
+    ASSERT_TRUE(MakePipe(QStringLiteral("pipe.mte")));
+    EXPECT_TRUE(ReturnsInTime([] { LoadTextureHeader("pipe.mte"); }, QStringLiteral("pipe.mte")));
+    ASSERT_EQ(Load("floor.bmp"), rm::D3DRM_OK);
+
+    ASSERT_TRUE(LinkToZeroDevice(QStringLiteral("zero.mte")));
+    LoadTextureHeader("zero.mte");
+    ASSERT_EQ(Load("floor.bmp"), rm::D3DRM_OK);
+
+    constexpr std::int32_t kCount = 100'000'000; // a table of 2 GB
+    ASSERT_TRUE(WriteSparseFile(QStringLiteral("sparse.mte"), Patched<std::int32_t>(FloorPack(), 0, kCount),
+                                4 + std::int64_t{20} * kCount + kTexturePackEntryBytes));
+    LoadTextureHeader("sparse.mte");
     ASSERT_EQ(Load("floor.bmp"), rm::D3DRM_OK);
     EXPECT_EQ(Mark(texture_), kFileMark);
 }

@@ -227,6 +227,24 @@ struct BadSource {
     std::string text;
 };
 
+// `sets` animation sets of `animations` one-key animations each, all moving Head.
+std::string ManyAnimations(int sets, int animations)
+{
+    std::string text = XFile("Frame Head {}\n");
+    for (int s = 0; s < sets; ++s) {
+        text += "AnimationSet {\n";
+        for (int a = 0; a < animations; ++a)
+            text += "  Animation { { Head } AnimationKey { 2; 1; 0;3;1.0,2.0,3.0;;; } }\n";
+        text += "}\n";
+    }
+    return text;
+}
+
+TEST_F(AnimationSetTest, AThousandAnimatedFramesStillLoad)
+{
+    EXPECT_EQ(Load(*set, ManyAnimations(16, 64), parent.get()), D3DRM_OK);
+}
+
 class AnimationSetBadSources : public AnimationSetTest, public testing::WithParamInterface<BadSource> {};
 
 TEST_P(AnimationSetBadSources, FailAsABadFileAndLeaveTheParentAsItWas)
@@ -241,6 +259,8 @@ INSTANTIATE_TEST_SUITE_P(
                     BadSource{"rotation_of_three_values",
                               XFile("Frame Head {}\nAnimationSet { Animation { { Head }\n"
                                     "  AnimationKey { 0; 1; 0;3;1.0,0.0,0.0;;; } } }\n")},
+                    BadSource{"too_many_animations", ManyAnimations(1, 1025)},
+                    BadSource{"too_many_animation_sets", ManyAnimations(65, 0)},
                     BadSource{"unknown_key_kind", XFile("Frame Head {}\nAnimationSet { Animation { { Head }\n"
                                                         "  AnimationKey { 7; 1; 0;3;1.0,0.0,0.0;;; } } }\n")}),
     [](const testing::TestParamInfo<BadSource>& info) { return std::string(info.param.what); });

@@ -157,6 +157,7 @@ const BadFile kBadFiles[] = {
     {"cut inside the header", [] { return Good().left(30); }},
     {"header size past the end", [] { return With<std::uint32_t>(14, 0x7FFFFFF0); }},
     {"header size too small", [] { return With<std::uint32_t>(14, 4); }},
+    {"header size that wraps round past 4 GiB", [] { return With<std::uint32_t>(14, 0xFFFFFFF2).left(26); }},
     {"pixels past the end", [] { return With<std::uint32_t>(10, 0xFFFFFFF0); }},
     {"zero width", [] { return With<std::int32_t>(18, 0); }},
     {"negative width", [] { return With<std::int32_t>(18, -3); }},

@@ -240,6 +240,19 @@ TEST(XFileLoader, AFailingTextureFailsTheLoadAndLeavesTheMeshAsItWas)
     ExpectVector(mesh->Vertices()[mesh->Faces()[0].vertex[0]].position, 7, 0, 0);
 }
 
+TEST(XFileLoader, TextureNamesThatAreNoPlainFileNamesFailTheLoadUnasked)
+{
+    for (const char* name : {"../skin.bmp", "/dev/zero", "paint/skin.bmp", "paint\\skin.bmp", ".."}) {
+        const std::string text = XFile("Mesh { " + kTriangle + " MeshMaterialList { 1; 1; 0;; "
+                                       + Material("1.0;1.0;1.0;1.0", name) + " } }\n");
+        auto mesh = rm::MakePtr<rm::MeshBuilder3>();
+        TextureLoads loads;
+        EXPECT_EQ(Load(*mesh, text, 0, &TextureLoads::Callback, &loads), D3DRMERR_BADFILE) << name;
+        EXPECT_TRUE(loads.names.empty()) << name;
+        EXPECT_EQ(mesh->Generation(), 0u) << name;
+    }
+}
+
 TEST(XFileLoader, ReadsAFileNamedRelativeToTheCurrentFolder)
 {
     QTemporaryDir folder;

@@ -1,5 +1,6 @@
 #include "fakes/RecordingPanel.h"
 #include "rm/Texture.h"
+#include "support/HostileFiles.h"
 #include "turtle/TurtleSheet.h"
 
 #include <QImage>
@@ -188,6 +189,24 @@ TEST_F(TurtleSheetTest, UnreadableBackgroundChangesNothing)
         EXPECT_FALSE(sheet.LoadBackground(path)) << path.toStdString();
         EXPECT_EQ(SheetAt(127, 127), kWhite);
     }
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(TurtleSheetTest, APipeOrADevicePickedAsBackgroundChangesNothingAndDoesNotWait)
+{
+    const QString pipe = dir.filePath(QStringLiteral("pipe.bmp"));
+    ASSERT_TRUE(MakePipe(pipe));
+    bool loaded = true;
+    EXPECT_TRUE(ReturnsInTime([&] { loaded = sheet.LoadBackground(pipe); }, pipe));
+    EXPECT_FALSE(loaded);
+
+    const QString device = dir.filePath(QStringLiteral("zero.bmp"));
+    ASSERT_TRUE(LinkToZeroDevice(device));
+    EXPECT_FALSE(sheet.LoadBackground(device));
+    EXPECT_EQ(SheetAt(127, 127), kWhite);
 }
 
 } // namespace

@@ -56,6 +56,10 @@ struct D3DRMLOADMEMORY {
     std::uint32_t dSize = 0;
 };
 
+// The longest model a load takes, from a file or from memory: far beyond ours, and small enough
+// that a hostile file cannot make the importer eat the machine.
+inline constexpr std::uint32_t kMaxModelBytes = 64u << 20;
+
 // Viewport clearing.
 inline constexpr std::uint32_t D3DRMCLEAR_TARGET = 0x01;
 inline constexpr std::uint32_t D3DRMCLEAR_ZBUFFER = 0x02;

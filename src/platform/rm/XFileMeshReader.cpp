@@ -5,6 +5,7 @@
 
 #include <assimp/scene.h>
 
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -82,6 +83,13 @@ HRESULT AddPiece(const aiMesh& piece, MeshMaterial material, const aiMatrix4x4& 
     return D3DRM_OK;
 }
 
+// A model names its textures by bare file names, found where the model itself is; a path could
+// reach any file on the machine.
+bool IsBareName(std::string_view name)
+{
+    return !name.empty() && name != "." && name != ".." && name.find_first_of("/\\") == std::string_view::npos;
+}
+
 } // namespace
 
 XFileMeshReader::XFileMeshReader(const XFileReader& file, LoadTextureCallback loadTexture, void* argument)
@@ -131,6 +139,8 @@ HRESULT XFileMeshReader::ReadMaterial(const aiMaterial* source, MeshMaterial& ma
         || textureName.length == 0)
         return D3DRM_OK;
     const std::string key(textureName.C_Str());
+    if (!IsBareName(key))
+        return D3DRMERR_BADFILE;
     auto known = textures_.find(key);
     if (known == textures_.end()) {
         Ptr<Texture3> texture;

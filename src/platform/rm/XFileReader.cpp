@@ -1,6 +1,7 @@
 #include "rm/XFileReader.h"
 
 #include "rm/Unknown.h"
+#include "win/RegularFile.h"
 
 #include <assimp/Importer.hpp>
 #include <assimp/fast_atof.h>
@@ -10,7 +11,6 @@
 #include <algorithm>
 #include <cctype>
 #include <cstring>
-#include <fstream>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -27,7 +27,10 @@ constexpr std::uint32_t kMaxMeshes = 4096;        // the importer regrows its me
 constexpr std::uint32_t kMaxMaterials = 256;      // the importer sorts faces once per material
 constexpr std::uint32_t kMaxFrames = 65536;
 constexpr int kMaxFrameDepth = 64;                // the importer walks frames recursively
-constexpr std::size_t kMaxSourceSize = 64u << 20;
+// Every animated frame is posed on every pass of the main loop; ours have a few dozen at most.
+constexpr std::uint32_t kMaxAnimationSets = 64;
+constexpr std::uint32_t kMaxAnimations = 1024;    // animated frames in all sets together
+constexpr std::uint64_t kMaxKeys = 1'000'000;     // keys in all animations together
 
 constexpr unsigned kImportSteps = aiProcess_ConvertToLeftHanded | aiProcess_Triangulate;
 
@@ -525,6 +528,8 @@ private:
 
     void AnimationSet()
     {
+        if (++animationSets_ > kMaxAnimationSets)
+            throw Refused{};
         Head();
         for (std::string t = Token(); t != "}"; t = Token()) {
             if (t.empty())
@@ -538,6 +543,8 @@ private:
 
     void Animation()
     {
+        if (++animations_ > kMaxAnimations)
+            throw Refused{};
         Head();
         for (std::string t = Token(); t != "}"; t = Token()) {
             if (t.empty())
@@ -557,6 +564,9 @@ private:
         Head();
         const std::uint32_t type = Int();
         const std::uint32_t keys = Count();
+        keys_ += keys;
+        if (keys_ > kMaxKeys)
+            throw Refused{};
         for (std::uint32_t i = 0; i < keys; ++i) {
             Int(); // time
             switch (type) {
@@ -596,6 +606,9 @@ private:
     std::uint32_t meshes_ = 0;
     std::uint32_t materials_ = 0;
     std::uint32_t frames_ = 0;
+    std::uint32_t animationSets_ = 0;
+    std::uint32_t animations_ = 0;
+    std::uint64_t keys_ = 0;
 };
 
 void CollectTransforms(const aiScene& scene, const aiNode& node, const aiMatrix4x4& parent,
@@ -644,19 +657,15 @@ HRESULT XFileReader::Read(const void* source, std::uint32_t options)
         return D3DRMERR_BADVALUE;
     switch (options & D3DRMLOAD_SOURCEMASK) {
     case D3DRMLOAD_FROMFILE: {
-        std::ifstream file(static_cast<const char*>(source), std::ios::binary | std::ios::ate);
-        const std::streamoff size = file ? static_cast<std::streamoff>(file.tellg()) : -1;
-        if (size < 0 || static_cast<std::uint64_t>(size) > kMaxSourceSize)
+        const std::optional<QByteArray> text =
+            win::ReadRegularFile(QFile::decodeName(static_cast<const char*>(source)), kMaxModelBytes);
+        if (!text)
             return D3DRMERR_BADFILE;
-        std::string text(static_cast<std::size_t>(size), '\0');
-        file.seekg(0);
-        if (!file.read(text.data(), size))
-            return D3DRMERR_BADFILE;
-        return Import(text);
+        return Import(text->toStdString());
     }
     case D3DRMLOAD_FROMMEMORY: {
         const auto& memory = *static_cast<const D3DRMLOADMEMORY*>(source);
-        if (!memory.lpMemory || memory.dSize > kMaxSourceSize)
+        if (!memory.lpMemory || memory.dSize > kMaxModelBytes)
             return D3DRMERR_BADFILE;
         return Import(std::string(static_cast<const char*>(memory.lpMemory), memory.dSize));
     }

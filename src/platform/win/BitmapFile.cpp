@@ -1,6 +1,7 @@
 #include "win/BitmapFile.h"
 
-#include <QFile>
+#include "win/RegularFile.h"
+
 #include <QtEndian>
 
 #include <cstdint>
@@ -10,13 +11,13 @@ namespace {
 
 // Anything larger is not a picture a child puts under a 256 × 256 sheet.
 constexpr qint64 kMaxFileBytes = 64LL * 1024 * 1024;
-constexpr int kFileHeaderBytes = 14;
-constexpr int kCoreHeaderBytes = 12;
+constexpr std::uint64_t kFileHeaderBytes = 14;
+constexpr std::uint32_t kCoreHeaderBytes = 12;
 constexpr std::uint32_t kUncompressed = 0;
 constexpr std::uint32_t kBitFields = 3;
 
 template <class T>
-T Read(const QByteArray& bytes, int offset)
+T Read(const QByteArray& bytes, std::uint64_t offset)
 {
     return qFromLittleEndian<T>(bytes.constData() + offset);
 }
@@ -24,11 +25,13 @@ T Read(const QByteArray& bytes, int offset)
 // Whether the file holds the whole pixel array its headers describe.
 bool HoldsWholePicture(const QByteArray& bytes)
 {
-    if (bytes.size() < kFileHeaderBytes + kCoreHeaderBytes || !bytes.startsWith("BM"))
+    const auto available = static_cast<std::uint64_t>(bytes.size());
+    if (available < kFileHeaderBytes + kCoreHeaderBytes || !bytes.startsWith("BM"))
         return false;
     const auto pixelsAt = Read<std::uint32_t>(bytes, 10);
-    const auto headerBytes = Read<std::uint32_t>(bytes, kFileHeaderBytes);
-    if (headerBytes < kCoreHeaderBytes || kFileHeaderBytes + headerBytes > static_cast<std::uint64_t>(bytes.size()))
+    // In 64 bits: a header size near 4 GiB must not wrap round to a small sum.
+    const std::uint64_t headerBytes = Read<std::uint32_t>(bytes, kFileHeaderBytes);
+    if (headerBytes < kCoreHeaderBytes || kFileHeaderBytes + headerBytes > available)
         return false;
 
     std::int64_t width, height;
@@ -48,7 +51,6 @@ bool HoldsWholePicture(const QByteArray& bytes)
     }
     if (width <= 0 || height <= 0 || bitCount == 0 || bitCount > 32)
         return false;
-    const std::uint64_t available = static_cast<std::uint64_t>(bytes.size());
     if (pixelsAt > available)
         return false;
     std::uint64_t needed = imageBytes; // compressed pictures say how long they are
@@ -65,13 +67,10 @@ namespace win {
 
 QImage ReadBitmapFile(const QString& fileName)
 {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly) || file.size() > kMaxFileBytes)
+    const std::optional<QByteArray> bytes = ReadRegularFile(fileName, kMaxFileBytes);
+    if (!bytes || !HoldsWholePicture(*bytes))
         return {};
-    const QByteArray bytes = file.readAll();
-    if (!HoldsWholePicture(bytes))
-        return {};
-    return QImage::fromData(bytes, "BMP");
+    return QImage::fromData(*bytes, "BMP");
 }
 
 } // namespace win

@@ -1,11 +1,12 @@
 #include "win/HelpViewer.h"
 
 #include "win/MessageBox.h"
+#include "win/RegularFile.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
+#include <QKeyEvent>
 #include <QPointer>
 #include <QTextBrowser>
 #include <QTextDocument>
@@ -15,6 +16,9 @@
 namespace win {
 
 namespace {
+
+// Our help pages are a few kilobytes; a text widget holding more than this is no help to anyone.
+constexpr qint64 kMaxHelpBytes = 4 << 20;
 
 // A relative name is looked up in the current folder first, then in the program's own folder.
 QString FindHelpFile(const QString& name)
@@ -43,6 +47,21 @@ void ReportMissing(const HelpRequest& request)
     MessageBox(box);
 }
 
+// Esc closes the help window, as it closes the program's dialogs.
+class HelpWindow final : public QWidget {
+public:
+    explicit HelpWindow(QWidget* owner) : QWidget(owner, Qt::Window) {}
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override
+    {
+        if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier)
+            close();
+        else
+            QWidget::keyPressEvent(event);
+    }
+};
+
 // One help window, reused for every file as the system's viewer does. It belongs to the window
 // that asked for it, so it goes away with the program's main window.
 class WindowHelpViewer final : public HelpViewer {
@@ -57,14 +76,13 @@ public:
         if (request.command != HELP_CONTENTS)
             return false;
 
-        const QString path = FindHelpFile(request.file);
-        QFile file(path);
-        if (path.isEmpty() || !file.open(QIODevice::ReadOnly)) {
+        const std::optional<QByteArray> text = ReadRegularFile(FindHelpFile(request.file), kMaxHelpBytes);
+        if (!text) {
             ReportMissing(request);
             return false;
         }
         QWidget& window = WindowFor(request.owner);
-        browser_->setHtml(QString::fromUtf8(file.readAll()));
+        browser_->setHtml(QString::fromUtf8(*text));
         const QString title = browser_->documentTitle();
         window.setWindowTitle(title.isEmpty() ? QStringLiteral("Pomoc – %1").arg(request.file) : title);
         window.show();
@@ -79,7 +97,7 @@ private:
         if (window_ && window_->parentWidget() != owner)
             delete window_.data();
         if (!window_) {
-            window_ = new QWidget(owner, Qt::Window);
+            window_ = new HelpWindow(owner);
             if (owner == nullptr)
                 window_->setAttribute(Qt::WA_DeleteOnClose);
             window_->setObjectName(QStringLiteral("HelpWindow"));
