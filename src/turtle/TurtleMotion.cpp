@@ -100,6 +100,12 @@ void TurtleMotion::StepCommand(std::uint32_t dt)
     }
 }
 
+void TurtleMotion::Stop()
+{
+    if (State != CommandState::Idle)
+        Finish();
+}
+
 void TurtleMotion::Finish()
 {
     host_.EndCommand();

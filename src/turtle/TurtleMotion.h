@@ -36,6 +36,8 @@ public:
     void StartSquare(int side);
 
     void StepCommand(std::uint32_t dt);
+    // Ends a running command where the turtle got to, as if it had finished there.
+    void Stop();
 
     CommandState State = CommandState::Idle;
     double CommandAmount = 0.0;

@@ -15,6 +15,8 @@ struct TTurtleState {
     double X = 0.0;
     double Y = 0.0;
     double Heading = 0.0; // radians, 0 towards +Y, right turns add, never wrapped
+
+    friend bool operator==(const TTurtleState&, const TTurtleState&) = default;
 };
 
 // Sheet geometry: the sheet is 256 × 256 pixels and one sheet unit is one pixel.
