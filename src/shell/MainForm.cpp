@@ -41,6 +41,7 @@ void ShowTrackValue(QLabel* label, int value)
 
 TMainForm::TMainForm(QWidget* parent)
     : QMainWindow(parent), DXCore(this), Sheet(Turtle, *this), Motion(Sheet, *this), Pages(Sheet),
+      History(Pages, Sheet),
       ui(std::make_unique<Ui::TMainForm>())
 {
     InitShellResources();
@@ -79,6 +80,7 @@ void TMainForm::ConfigureComponents()
     DXCore.Back = 8000.0f;
 
     DXInput.Type = itMouse;
+    DXKeyboard.Type = itKeyboard;
     DXSound.Channels = 2;
 
     DXScene.BlueBox = 0x7F7F7F;
@@ -140,6 +142,7 @@ void TMainForm::ConnectHandlers()
     connect(ui->SquareBtn, &QAbstractButton::clicked, this, Guarded([this] { SquareBtnClick(); }));
     ConnectPanelHandlers();
     ConnectSettingsHandlers();
+    ConnectUndoHandlers();
     connect(ui->ExitMenu, &QAction::triggered, this, Guarded([this] { ExitMenuClick(); }));
     connect(ui->ToolButton7, &QAction::triggered, this, Guarded([this] { ExitMenuClick(); }));
 
@@ -190,6 +193,8 @@ bool TMainForm::MouseInViewport() const
 
 void TMainForm::BeginCommand()
 {
+    commandRunning_ = true;
+    UpdateUndoActions();
     setCursor(Qt::WaitCursor);
     QCoreApplication::processEvents();
     setEnabled(false);
@@ -201,6 +206,8 @@ void TMainForm::EndCommand()
     DXAnimation.Play = false;
     setEnabled(true);
     unsetCursor();
+    commandRunning_ = false;
+    UpdateUndoActions();
     QCoreApplication::processEvents();
 }
 
@@ -210,6 +217,7 @@ void TMainForm::StartCommand(void (TurtleMotion::*start)(int), const QSlider* tr
     // disabled for good.
     if (!loopRunning_ || Motion.State != CommandState::Idle)
         return;
+    RecordStep();
     BeginCommand();
     (Motion.*start)(track->value());
 }

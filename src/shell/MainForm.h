@@ -10,6 +10,7 @@
 #include "engine/DXSound.h"
 #include "notebook/DiskFile.h"
 #include "notebook/Notebook.h"
+#include "notebook/UndoHistory.h"
 #include "turtle/CameraControl.h"
 #include "turtle/TurtleMotion.h"
 #include "turtle/TurtlePanel.h"
@@ -48,6 +49,8 @@ public:
     // Engine components, configured by the window's stored values.
     TDXCore DXCore;
     TDXInput DXInput;
+    // Read in the main loop, so that Esc reaches a running command, when the window takes no input.
+    TDXInput DXKeyboard;
     TDXSound DXSound;
     TDXScene DXScene;
     TDXCamera DXCamera;
@@ -62,6 +65,7 @@ public:
     TurtleMotion Motion;
     CameraControl Camera;
     Notebook Pages;
+    UndoHistory History;
     std::int32_t CharacterAnimation = 0;
 
     QString NotebookName;
@@ -92,6 +96,8 @@ public:
     void CircleBtnClick();
     void SquareBtnClick();
     void ExitMenuClick();
+    // Esc ends a running command where the turtle got to; once per main-loop pass.
+    void StopCommandOnEscape();
 
     // Tool panel: x and y are the cursor's place in the clicked picture.
     void ColorImageMouseUp(Qt::KeyboardModifiers shift, int x, int y);
@@ -114,6 +120,9 @@ public:
     void ScreenMenuClick();
     void SetBGMenuClick();
     void DisplayMenuClick();
+    // Taking steps back and doing them again.
+    void UndoBtnClick();
+    void RedoBtnClick();
     // Help, tutor and about.
     void ContHelpMenuClick();
     void TutorBtnClick();
@@ -140,6 +149,13 @@ private:
     void ShowStartupError(const char* text);
     void ConnectPanelHandlers();
     void ConnectSettingsHandlers();
+    void ConnectUndoHandlers();
+    // Every action that may change the drawing, the turtle or the pages calls this as it starts.
+    void RecordStep();
+    void ClearHistory();
+    void UpdateUndoActions();
+    void ShowHistoryStep(std::int32_t shapeBefore);
+    void CreateKeyboard();
     void AssignNotebookCallbacks();
     int QuerySave();
     int QueryReplace();
@@ -162,6 +178,7 @@ private:
     std::unique_ptr<TProgressForm> progress_;
     std::unique_ptr<TJoinFile> archive_;
     bool loopRunning_ = false;
+    bool commandRunning_ = false;
 };
 
 // Shows a turtle command's amount in its label.

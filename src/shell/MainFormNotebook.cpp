@@ -62,6 +62,7 @@ void TMainForm::StartNewNotebook()
     Pages.ReleaseNotebook();
     Pages.StartNotebook();
     Sheet.ResetTurtle();
+    ClearHistory();
 }
 
 void TMainForm::NewBtnClick()

@@ -66,6 +66,7 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event)
 
 void TMainForm::ColorImageMouseUp(Qt::KeyboardModifiers shift, int x, int y)
 {
+    RecordStep();
     const int cell = (x - 1) / kStripCellWidth + (y > kColorRowHeight ? 8 : 0);
     const int n = CellToColor(cell);
     if (shift.testFlag(Qt::ShiftModifier)) {
@@ -79,21 +80,25 @@ void TMainForm::ColorImageMouseUp(Qt::KeyboardModifiers shift, int x, int y)
 
 void TMainForm::WidthImageClick(int x)
 {
+    RecordStep();
     Sheet.SetPenWidth((x - 1) / kStripCellWidth + 1);
 }
 
 void TMainForm::PenBtnClick()
 {
+    RecordStep();
     Turtle.PenDown = ui->PenBtn->isChecked();
 }
 
 void TMainForm::ShowBtnClick()
 {
+    RecordStep();
     Turtle.Hidden = !ui->ShowBtn->isChecked();
 }
 
 void TMainForm::FillBtnClick()
 {
+    RecordStep();
     const SheetPixel p = PixelOf(Turtle.X, Turtle.Y);
     Sheet.Canvas().FloodFillSurface(p.column, p.row);
     Sheet.UpdateFloor();
@@ -101,11 +106,13 @@ void TMainForm::FillBtnClick()
 
 void TMainForm::ClearBtnClick()
 {
+    RecordStep();
     Sheet.ClearSheet();
 }
 
 void TMainForm::HomeBtnClick()
 {
+    RecordStep();
     Turtle.X = 0.0;
     Turtle.Y = 0.0;
     Turtle.Heading = 0.0;
@@ -113,6 +120,7 @@ void TMainForm::HomeBtnClick()
 
 void TMainForm::ShapeBtnClick()
 {
+    RecordStep();
     ShapeDlg->SelectedShape = Turtle.Shape;
     if (ShapeDlg->exec() != QDialog::Accepted || ShapeDlg->SelectedShape == Turtle.Shape)
         return;
@@ -137,6 +145,7 @@ bool TMainForm::PageDone(PageResult result)
 
 void TMainForm::NewPageBtnClick()
 {
+    RecordStep();
     // Shift puts the new page in front of the current one.
     if (PageDone(Pages.NewPage(ShiftHeld())))
         DiskFile.Modified = true;
@@ -144,6 +153,7 @@ void TMainForm::NewPageBtnClick()
 
 void TMainForm::DelPageBtnClick()
 {
+    RecordStep();
     PageDone(Pages.DeletePage());
 }
 

@@ -30,21 +30,25 @@ void TMainForm::ConnectSettingsHandlers()
 
 void TMainForm::PenMenuClick()
 {
+    RecordStep();
     RunPenDialog(*PenDlg, Sheet);
 }
 
 void TMainForm::PosMenuClick()
 {
+    RecordStep();
     RunTurtleDialog(*PosDlg, Sheet);
 }
 
 void TMainForm::ScreenMenuClick()
 {
+    RecordStep();
     RunScreenDialog(*ScreenDlg, Sheet);
 }
 
 void TMainForm::SetBGMenuClick()
 {
+    RecordStep();
     RunBackgroundChoice(this, Sheet);
 }
 

@@ -70,6 +70,7 @@ bool TMainForm::StartUp()
         ShowStartupError("Can't crete DirectX Core.");
         return false;
     }
+    CreateKeyboard();
 
     progress_->AdvanceBy(kProgressStep);
     FloorMesh = DXCore.AddMeshFromFile("00.x", 0.0f, 0.0f, 0.0f);
@@ -113,6 +114,7 @@ void TMainForm::ResetWorkspace()
     Camera.Reset(DXCamera.PosX, DXCamera.PosY, DXCamera.PosZ);
     Pages.EmptySlots();
     Pages.StartNotebook();
+    ClearHistory();
 }
 
 bool TMainForm::LoadCharacter(std::int32_t animation)
@@ -142,6 +144,7 @@ void TMainForm::RunMainLoop()
         const std::uint32_t start = win::GetTickCount();
         if (DXCore.GetMouseState(&mouse))
             Camera.HandleMouse(mouse, dt, mouseInViewport);
+        StopCommandOnEscape();
         Motion.StepCommand(dt);
         DXCore.Step();
         DXCore.RenderScene();
@@ -165,6 +168,7 @@ void TMainForm::ShutDown()
     Pages.ReleaseNotebook();
     FloorMesh.reset();
     DXAnimation.Destroy();
+    DXKeyboard.Destroy();
     Sheet.DetachFloor();
     FloorTexture.reset();
     DXCore.Destroy();
