@@ -46,7 +46,7 @@ protected:
             form.activateWindow();
         return form.isActiveWindow();
     }
-    void Press(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
         QTest::keyClick(form.windowHandle(), key, modifiers);
     }
