@@ -4,7 +4,8 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
-bash scripts/build.sh
+# The suite builds with compiler warnings as errors.
+bash scripts/build.sh -DQEL_WERROR=ON
 cd build
 # One private X server for the whole run; -a picks a free display number.
 exec xvfb-run -a -s "-screen 0 1280x1024x24" ctest --output-on-failure --timeout 300 "$@"

@@ -282,6 +282,6 @@ Character Lizard()
 
     std::vector<FrameMotion> walk = Trot(kLegs, 3.0f);
     walk.push_back({"Tail", [](int time) { return Turn(kUp, 15.0f * Sine(time, kStride)); }});
-    walk.push_back({"Propeller", [](int time) { return Turn(kUp, kPropellerStep * time); }});
+    walk.push_back({"Propeller", [](int time) { return Turn(kUp, kPropellerStep * static_cast<float>(time)); }});
     return Animated(Part("Lizard", {}, {}, {std::move(body)}), walk);
 }

@@ -55,8 +55,9 @@ bool TDXScene::Create(TDirectX3DRM& directX3DRM)
     if (Failed(rm3.CreateFrame(nullptr, SceneFrame)))
         throw EngineError(400);
     const ColorBytes background = BytesOf(BGColor);
-    if (Failed(SceneFrame->SetSceneBackgroundRGB(background.red / 255.0f, background.green / 255.0f,
-                                                 background.blue / 255.0f)))
+    if (Failed(SceneFrame->SetSceneBackgroundRGB(static_cast<float>(background.red) / 255.0f,
+                                                 static_cast<float>(background.green) / 255.0f,
+                                                 static_cast<float>(background.blue) / 255.0f)))
         throw EngineError(411);
     SceneFrame->SetSceneFogEnable(false);
     if (Fog && Fog->FogEnable) {
@@ -75,8 +76,8 @@ bool TDXScene::Create(TDirectX3DRM& directX3DRM)
         const auto k = static_cast<float>(static_cast<long double>(setting->CFactor) * 0.01L * (1.0L / 255.0L));
         const ColorBytes c = BytesOf(setting->Color);
         rm::Ptr<rm::Light> light;
-        if (Failed(rm3.CreateLightRGB(static_cast<rm::D3DRMLIGHTTYPE>(setting->Mode), c.red * k, c.green * k,
-                                      c.blue * k, light)))
+        if (Failed(rm3.CreateLightRGB(static_cast<rm::D3DRMLIGHTTYPE>(setting->Mode), static_cast<float>(c.red) * k,
+                                      static_cast<float>(c.green) * k, static_cast<float>(c.blue) * k, light)))
             throw EngineError(401);
         lights.push_back(std::move(light));
     }

@@ -250,7 +250,7 @@ INSTANTIATE_TEST_SUITE_P(
                        PutInt32(b, SizeAt(0), 0x7FFFFFF0);
                    },
                    true}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 TEST_F(JoinFileTest, UnterminatedNameNeverMatchesTheBytesBehindIt)
 {

@@ -170,7 +170,7 @@ TEST_P(DXInputKindTest, CreatingAgainReplacesTheDevice)
 }
 
 INSTANTIATE_TEST_SUITE_P(Kinds, DXInputKindTest, ::testing::ValuesIn(kKinds),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& test) { return std::string(test.param.name); });
 
 TEST_F(DXInputTest, AJoystickBuildsNothingAndNoReadSucceeds)
 {
@@ -208,8 +208,8 @@ const Failure kFailures[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Steps, DXInputFailureTest, ::testing::ValuesIn(kFailures),
-                         [](const auto& info) {
-                             return std::string(info.param.type == itKeyboard ? "Keyboard" : "Mouse") + info.param.call;
+                         [](const auto& test) {
+                             return std::string(test.param.type == itKeyboard ? "Keyboard" : "Mouse") + test.param.call;
                          });
 
 TEST_F(DXInputTest, AMouseReadThatCannotSetItsFormatAgainRaises302)

@@ -93,7 +93,7 @@ INSTANTIATE_TEST_SUITE_P(
         ProbeCase{"PrimarySurfaceFails", kOld95, nullptr, false, "CreateSurface", 0, 1},
         ProbeCase{"NoSurface3", kOld95, nullptr, false, "QuerySurface3", 0x300, 1},
         ProbeCase{"DirectX5", kOld95, nullptr, false, nullptr, 0x500, 1}),
-    [](const ::testing::TestParamInfo<ProbeCase>& info) { return std::string(info.param.name); });
+    [](const ::testing::TestParamInfo<ProbeCase>& test) { return std::string(test.param.name); });
 
 TEST(DXVersion, ANewSystemIsJudgedByItsVersionAlone)
 {

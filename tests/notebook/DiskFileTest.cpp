@@ -149,7 +149,7 @@ TEST_P(DiskFileCloseTest, AsksWhatTheUserMeets)
 }
 
 INSTANTIATE_TEST_SUITE_P(Close, DiskFileCloseTest, ::testing::ValuesIn(kCloseCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& test) { return std::string(test.param.name); });
 
 TEST_F(DiskFileTest, CancelledCloseAsksAgainNextTime)
 {
@@ -224,7 +224,7 @@ TEST_P(DiskFileOperationTest, SetsTheFlags)
 }
 
 INSTANTIATE_TEST_SUITE_P(Operations, DiskFileOperationTest, ::testing::ValuesIn(kOperationCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& test) { return std::string(test.param.name); });
 
 // --- Empty slots ---------------------------------------------------------------------------------
 

@@ -158,7 +158,7 @@ INSTANTIATE_TEST_SUITE_P(
                     PoseCase{"a_quarter", 2.5f, {2.5f, 5, -7.5f}, kPi / 8, {1.5f, 2, 2.5f}},
                     PoseCase{"before_the_first_key", -5.0f, {0, 0, 0}, 0.0f, {1, 1, 1}},
                     PoseCase{"after_the_last_key", 1200.0f, {10, 20, -30}, kPi / 2, {3, 5, 7}}),
-    [](const testing::TestParamInfo<PoseCase>& info) { return std::string(info.param.what); });
+    [](const testing::TestParamInfo<PoseCase>& test) { return std::string(test.param.what); });
 
 TEST_F(AnimationSetTest, AFrameKeyedOnlyInPositionKeepsItsFileTurn)
 {
@@ -263,7 +263,7 @@ INSTANTIATE_TEST_SUITE_P(
                     BadSource{"too_many_animation_sets", ManyAnimations(65, 0)},
                     BadSource{"unknown_key_kind", XFile("Frame Head {}\nAnimationSet { Animation { { Head }\n"
                                                         "  AnimationKey { 7; 1; 0;3;1.0,0.0,0.0;;; } } }\n")}),
-    [](const testing::TestParamInfo<BadSource>& info) { return std::string(info.param.what); });
+    [](const testing::TestParamInfo<BadSource>& test) { return std::string(test.param.what); });
 
 TEST_F(AnimationSetTest, AMissingFileIsABadFile)
 {

@@ -47,7 +47,7 @@ protected:
     }
 
     HRESULT ReadMouse(DIMOUSESTATE& state) { return mouse->GetDeviceState(sizeof state, &state); }
-    HRESULT ReadKeys() { return keyboard->GetDeviceState(keys.size(), keys.data()); }
+    HRESULT ReadKeys() { return keyboard->GetDeviceState(static_cast<std::uint32_t>(keys.size()), keys.data()); }
 
     Ptr<DirectInput> directInput;
     QWidget window;

@@ -348,9 +348,9 @@ INSTANTIATE_TEST_SUITE_P(
         BadText{"frames nested too deep", Nested(100)},
         BadText{"mesh beside a lone frame", XFile("Frame Alone { Mesh { " + kTriangle + " } }\nMesh { " + kTriangle + " }\n")},
         BadText{"nothing but a template", XFile("template Empty { <3D82AB43-62DA-11cf-AB39-0020AF71E433> }\n")}),
-    [](const testing::TestParamInfo<BadText>& info) {
+    [](const testing::TestParamInfo<BadText>& test) {
         std::string name;
-        for (const char c : std::string(info.param.what))
+        for (const char c : std::string(test.param.what))
             name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
         return name;
     });

@@ -10,7 +10,7 @@
 #include <QFile>
 #include <QElapsedTimer>
 #include <QMenu>
-#include <QScreen>
+#include <QOpenGLWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
@@ -189,9 +189,10 @@ QPoint ShownAt(const rm::Frame3& camera, const QSize& view, rm::D3DVECTOR point)
     const rm::Matrix4 eye = camera.WorldTransform();
     const rm::D3DVECTOR d{point.x - eye.At(0, 3), point.y - eye.At(1, 3), point.z - eye.At(2, 3)};
     const float x = rm::Dot(d, eye.Axis(0)), y = rm::Dot(d, eye.Axis(1)), z = rm::Dot(d, eye.Axis(2));
-    const float across = 0.5f * view.width() / view.height();
-    return {static_cast<int>((x / z / across + 1.0f) / 2.0f * view.width()),
-            static_cast<int>((1.0f - y / z / 0.5f) / 2.0f * view.height())};
+    const auto width = static_cast<float>(view.width()), height = static_cast<float>(view.height());
+    const float across = 0.5f * width / height;
+    return {static_cast<int>((x / z / across + 1.0f) / 2.0f * width),
+            static_cast<int>((1.0f - y / z / 0.5f) / 2.0f * height)};
 }
 
 TEST_F(MainFormTest, TheFloorShowsEachSheetPixelInItsOwnColourUnderItsTurtlePoint)
@@ -217,13 +218,18 @@ TEST_F(MainFormTest, TheFloorShowsEachSheetPixelInItsOwnColourUnderItsTurtlePoin
         }
         if (passes < 5)
             return false;
-        QWidget* view = form.DXCore.RenderForm.get();
-        const QImage shown = form.screen()->grabWindow(form.winId()).toImage();
-        const QPoint corner = view->mapTo(&form, QPoint(0, 0));
+        // What the 3D view drew itself, whatever covers the window on the display.
+        auto* view = form.DXCore.RenderForm->findChild<QOpenGLWidget*>();
+        if (!view) {
+            ADD_FAILURE() << "no 3D view";
+            return true;
+        }
+        const QImage shown = view->grabFramebuffer();
         for (const Mark& mark : marks) {
             // The middle of the pixel's square on the floor: its turtle points scaled by ten.
-            const float x = 10.0f * (mark.column - 127 + 0.5f), z = 10.0f * (127 - mark.row - 0.5f);
-            const QPoint at = corner + ShownAt(*form.DXCamera.CameraFrame, view->size(), {x, 0.0f, z});
+            const float x = 10.0f * (static_cast<float>(mark.column - 127) + 0.5f),
+                        z = 10.0f * (static_cast<float>(127 - mark.row) - 0.5f);
+            const QPoint at = ShownAt(*form.DXCamera.CameraFrame, view->size(), {x, 0.0f, z});
             EXPECT_EQ(QColor(shown.pixel(at)), QColor(SheetPalette()[mark.colour]))
                 << "sheet pixel " << mark.column << ", " << mark.row;
         }

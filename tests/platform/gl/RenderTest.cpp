@@ -6,8 +6,6 @@
 
 #include <QImage>
 #include <QOpenGLWidget>
-#include <QPixmap>
-#include <QScreen>
 #include <QTest>
 #include <QWidget>
 
@@ -87,7 +85,7 @@ QPoint Projected(float x, float y, float z)
 // The centre of texel (c, r) of the 4 × 4 texture on the square of half side 4 at depth 0.
 QPoint TexelCentre(int c, int r)
 {
-    return Projected(2.0f * c - 3.0f, 3.0f - 2.0f * r, 0.0f);
+    return Projected(2.0f * static_cast<float>(c) - 3.0f, 3.0f - 2.0f * static_cast<float>(r), 0.0f);
 }
 
 class Render : public ::testing::Test {
@@ -137,11 +135,12 @@ protected:
         ASSERT_EQ(device->Update(), D3DRM_OK);
     }
 
-    // What the screen shows of the window once the window system has had its turn.
+    // What the device drew, read from its own framebuffer: other windows on the display cannot
+    // cover it.
     QImage Shown()
     {
-        QCoreApplication::processEvents();
-        return window.screen()->grabWindow(window.winId()).toImage();
+        auto* view = window.findChild<QOpenGLWidget*>();
+        return view ? view->grabFramebuffer() : QImage();
     }
 
     QWidget window;
@@ -304,7 +303,7 @@ INSTANTIATE_TEST_SUITE_P(
                       LightingCase{"Grazing", {1, 0, 0}, rm::D3DRMRENDER_FLAT, 64},
                       LightingCase{"AtSixtyDegrees", {0, -std::sqrt(3.0f) / 2, 0.5f}, rm::D3DRMRENDER_FLAT, 159},
                       LightingCase{"LightingOff", {0, 0, -1}, rm::D3DRMSHADE_FLAT | rm::D3DRMFILL_SOLID, 255}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 // A model frame that stretches its mesh turns the faces' normals the other way from the faces.
 TEST_F(Render, StretchedFacesAreLitByTheirOwnNormals)
@@ -373,7 +372,7 @@ INSTANTIATE_TEST_SUITE_P(
                       DeviceCase{"UnknownDevice", true, &kOtherDevice, 40, rm::D3DRMERR_BADDEVICE},
                       DeviceCase{"NoWindow", false, nullptr, 40, rm::D3DRMERR_BADOBJECT},
                       DeviceCase{"NoWidth", true, nullptr, 0, rm::D3DRMERR_BADVALUE}),
-    [](const auto& info) { return std::string(info.param.name); });
+    [](const auto& test) { return std::string(test.param.name); });
 
 TEST(RenderDevice, NoClipperIsABadObject)
 {
