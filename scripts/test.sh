@@ -7,5 +7,6 @@ bash scripts/setup.sh
 # The suite builds with compiler warnings as errors.
 bash scripts/build.sh -DQEL_WERROR=ON
 cd build
-# One private X server for the whole run; -a picks a free display number.
-exec xvfb-run -a -s "-screen 0 1280x1024x24" ctest --output-on-failure --timeout 300 "$@"
+# One private X server for the whole run (-a picks a free display number); the tests run in
+# parallel on it.
+exec xvfb-run -a -s "-screen 0 1280x1024x24" ctest --output-on-failure --timeout 300 -j"$(nproc)" "$@"

@@ -142,7 +142,8 @@ protected:
     int Answer(const QString& typed, Qt::Key key)
     {
         dialog.open();
-        EXPECT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+        // Typing goes to the edit once the dialog has the focus, as it does for the child.
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog));
         QTest::keyClicks(edit, typed);
         QTest::keyClick(edit, key);
         EXPECT_FALSE(dialog.isVisible());

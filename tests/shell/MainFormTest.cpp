@@ -40,6 +40,8 @@ protected:
     {
         QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
         QCoreApplication::exec();
+        // The pump still holds that request for its next caller: the next test's main loop.
+        win::PumpMessages();
     }
 
     Ui::TMainForm& ui() { return form.Controls(); }
