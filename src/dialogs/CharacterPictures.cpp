@@ -18,7 +18,7 @@ void ShowPicture(QLabel& label, const QString& resource)
 
 } // namespace
 
-void ShowCharacterPictures(QLabel& lizard, QLabel& snail, QLabel& turtle, QLabel& selection)
+void ShowCharacterPictures(QObject& dialog, QLabel& lizard, QLabel& snail, QLabel& turtle, QLabel& selection)
 {
     InitDialogResources();
     // Disabled characters are drawn greyed by their labels.
@@ -27,6 +27,8 @@ void ShowCharacterPictures(QLabel& lizard, QLabel& snail, QLabel& turtle, QLabel
     ShowPicture(turtle, QStringLiteral(":/dialogs/turtle.svg"));
     ShowPicture(selection, QStringLiteral(":/dialogs/selection.svg"));
     selection.setAttribute(Qt::WA_TransparentForMouseEvents);
+    for (QLabel* picture : {&lizard, &snail, &turtle})
+        picture->installEventFilter(&dialog);
 }
 
 QLabel* ClickedPicture(QObject* watched, QEvent* event)

@@ -9,8 +9,9 @@ class QObject;
 void InitDialogResources();
 
 // The three character pictures and the selection frame over them, as the character and turtle
-// dialogs show them. The frame lets clicks through to the picture beneath it.
-void ShowCharacterPictures(QLabel& lizard, QLabel& snail, QLabel& turtle, QLabel& selection);
+// dialogs show them. The frame lets clicks through to the picture beneath it; the dialog watches
+// the pictures for clicks (see ClickedPicture).
+void ShowCharacterPictures(QObject& dialog, QLabel& lizard, QLabel& snail, QLabel& turtle, QLabel& selection);
 
 // The picture a click landed on: a left press and release inside an enabled picture (filters see
 // clicks on disabled pictures too; those are no choice). nullptr for any other event.

@@ -9,10 +9,7 @@ TPosDlg::TPosDlg(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TPo
     ui->setupUi(this);
     win::UseWindowLook(*this);
 
-    ShowCharacterPictures(*ui->Image1, *ui->Image2, *ui->Image3, *ui->SelImage);
-
-    for (QLabel* picture : {ui->Image1, ui->Image2, ui->Image3})
-        picture->installEventFilter(this);
+    ShowCharacterPictures(*this, *ui->Image1, *ui->Image2, *ui->Image3, *ui->SelImage);
     connect(ui->OkBtn, &QPushButton::clicked, this, &QDialog::accept);
     connect(ui->CancelBtn, &QPushButton::clicked, this, &QDialog::reject);
 }

@@ -43,11 +43,11 @@ bool TDXAnimation::Load(const void* source, std::uint32_t options)
     rm::Direct3DRM3& rm3 = *DXCore->GetD3DRM()->RM3;
     rm::Frame3* sceneFrame = DXScene->SceneFrame.get();
     if (Failed(rm3.CreateFrame(sceneFrame, CharacterFrame)))
-        throw EngineError(600);
+        throw EngineError(EngineErrorCode::CreateCharacterFrame);
     if (Failed(rm3.CreateAnimationSet(AnimationSet)))
-        throw EngineError(601);
+        throw EngineError(EngineErrorCode::CreateAnimationSet);
     if (Failed(AnimationSet->Load(source, nullptr, options, &LoadTextureCallback, nullptr, CharacterFrame.get())))
-        throw EngineError(602);
+        throw EngineError(EngineErrorCode::LoadAnimation);
     CharacterFrame->SetPosition(sceneFrame, PosX, PosY, PosZ);
     CharacterFrame->SetOrientation(sceneFrame, ViewX, ViewY, ViewZ, 0.0f, 1.0f, 0.0f);
     CurrentTime = StartTime;

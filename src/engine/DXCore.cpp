@@ -90,19 +90,19 @@ bool TDXCore::Create(void* instance, const char* texturePackPath)
         DirectX3DRM = std::make_unique<TDirectX3DRM>();
         TDirectX3DRM& r = *DirectX3DRM;
         if (Failed(system_.Direct3DRMCreate(r.RM)))
-            throw EngineError(100);
+            throw EngineError(EngineErrorCode::CreateRetainedMode);
         r.Window = RenderForm.get();
         r.Core = this;
         if (Failed(r.RM->QueryRM3(r.RM3)))
-            throw EngineError(101);
+            throw EngineError(EngineErrorCode::QueryRetainedMode3);
         UseTextureRM(r.RM3.get());
         if (Failed(system_.DirectDrawCreateClipper(0, r.Clipper)))
-            throw EngineError(108);
+            throw EngineError(EngineErrorCode::CreateClipper);
         if (Failed(r.Clipper->SetHWnd(0, r.Window)))
-            throw EngineError(109);
+            throw EngineError(EngineErrorCode::SetClipperWindow);
         CreateDevice(Hardware, r.Window->width(), r.Window->height());
         if (!DXScene)
-            throw EngineError(400);
+            throw EngineError(EngineErrorCode::CreateFrame);
         DXScene->Create(r);
         CreateViewport();
         RenderForm->repaint();
@@ -182,7 +182,7 @@ void TDXCore::MakeDevice(bool hardware, int width, int height)
                                               r.Device))
         && Failed(r.RM3->CreateDeviceFromClipper(r.Clipper.get(), FindDevice(r.ColorModel, true), width, height,
                                                  r.Device)))
-        throw EngineError(102);
+        throw EngineError(EngineErrorCode::CreateDevice);
 }
 
 void TDXCore::CreateDevice(bool hardware, int width, int height)
@@ -193,9 +193,9 @@ void TDXCore::CreateDevice(bool hardware, int width, int height)
     r.Device->SetQuality(r.Quality);
     r.Device->SetTextureQuality(r.TextureQuality);
     if (Failed(r.Device->QueryDevice(r.Device1)))
-        throw EngineError(103);
+        throw EngineError(EngineErrorCode::QueryDevice);
     if (Failed(r.Device->SetDither(r.Dither)))
-        throw EngineError(107);
+        throw EngineError(EngineErrorCode::SetDither);
 }
 
 void TDXCore::CreateViewport()
@@ -203,11 +203,11 @@ void TDXCore::CreateViewport()
     TDirectX3DRM& r = *DirectX3DRM;
     if (Failed(r.RM3->CreateViewport(r.Device.get(), DXScene->Camera->CameraFrame.get(), 0, 0, r.Device->GetWidth(),
                                      r.Device->GetHeight(), r.Viewport)))
-        throw EngineError(110);
+        throw EngineError(EngineErrorCode::CreateViewport);
     if (Failed(r.Viewport->SetBack(Back)))
-        throw EngineError(111);
+        throw EngineError(EngineErrorCode::SetBackClipping);
     if (Failed(r.Viewport->SetFront(Front)))
-        throw EngineError(114);
+        throw EngineError(EngineErrorCode::SetFrontClipping);
 }
 
 void TDXCore::RebuildDevice(bool hardware)
@@ -224,15 +224,15 @@ void TDXCore::RebuildDevice(bool hardware)
     MakeDevice(hardware, width, height);
     r.Device->SetRenderMode(r.RenderMode);
     if (Failed(r.Device->QueryDevice(r.Device1)))
-        throw EngineError(103);
+        throw EngineError(EngineErrorCode::QueryDevice);
     if (Failed(r.Device->SetDither(dither)))
-        throw EngineError(107);
+        throw EngineError(EngineErrorCode::SetDither);
     if (Failed(r.Device->SetQuality(quality)))
-        throw EngineError(112);
+        throw EngineError(EngineErrorCode::SetQuality);
     if (Failed(r.Device->SetTextureQuality(r.TextureQuality)))
-        throw EngineError(113);
+        throw EngineError(EngineErrorCode::SetTextureQuality);
     if (Failed(r.Device->SetShades(shades)))
-        throw EngineError(104);
+        throw EngineError(EngineErrorCode::SetShades);
     CreateViewport();
 }
 

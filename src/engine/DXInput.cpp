@@ -5,7 +5,7 @@
 
 namespace {
 
-void Require(win::HRESULT result, std::uint16_t code)
+void Require(win::HRESULT result, EngineErrorCode code)
 {
     if (result != 0)
         throw EngineError(code);
@@ -16,11 +16,11 @@ void Require(win::HRESULT result, std::uint16_t code)
 TDXInputDevice::TDXInputDevice(EngineSystem& system, void* instance, win::HWND window, const win::GUID& device,
                                const dinput::DIDATAFORMAT& format)
 {
-    Require(system.DirectInputCreate(instance, dinput::DIRECTINPUT_VERSION, DirectInput), 300);
-    Require(DirectInput->CreateDevice(device, Device), 301);
-    Require(Device->SetEventNotification(nullptr), 308);
-    Require(Device->SetDataFormat(&format), 302);
-    Require(Device->SetCooperativeLevel(window, dinput::DISCL_NONEXCLUSIVE | dinput::DISCL_FOREGROUND), 303);
+    Require(system.DirectInputCreate(instance, dinput::DIRECTINPUT_VERSION, DirectInput), EngineErrorCode::CreateInput);
+    Require(DirectInput->CreateDevice(device, Device), EngineErrorCode::CreateInputDevice);
+    Require(Device->SetEventNotification(nullptr), EngineErrorCode::SetEventNotification);
+    Require(Device->SetDataFormat(&format), EngineErrorCode::SetDataFormat);
+    Require(Device->SetCooperativeLevel(window, dinput::DISCL_NONEXCLUSIVE | dinput::DISCL_FOREGROUND), EngineErrorCode::SetInputCooperativeLevel);
 }
 
 TDXInputDevice::~TDXInputDevice()
@@ -50,7 +50,7 @@ bool TDXMouseDevice::GetState(void* buffer)
 {
     if (Device->GetDeviceState(dinput::c_dfDIMouse.dwDataSize, buffer) == 0)
         return true;
-    Require(Device->SetDataFormat(&dinput::c_dfDIMouse), 302);
+    Require(Device->SetDataFormat(&dinput::c_dfDIMouse), EngineErrorCode::SetDataFormat);
     Device->Acquire();
     return false;
 }

@@ -53,12 +53,12 @@ bool TDXScene::Create(TDirectX3DRM& directX3DRM)
     DirectX3DRM = &directX3DRM;
     rm::Direct3DRM3& rm3 = *directX3DRM.RM3;
     if (Failed(rm3.CreateFrame(nullptr, SceneFrame)))
-        throw EngineError(400);
+        throw EngineError(EngineErrorCode::CreateFrame);
     const ColorBytes background = BytesOf(BGColor);
     if (Failed(SceneFrame->SetSceneBackgroundRGB(static_cast<float>(background.red) / 255.0f,
                                                  static_cast<float>(background.green) / 255.0f,
                                                  static_cast<float>(background.blue) / 255.0f)))
-        throw EngineError(411);
+        throw EngineError(EngineErrorCode::SetSceneBackground);
     SceneFrame->SetSceneFogEnable(false);
     if (Fog && Fog->FogEnable) {
         const ColorBytes fog = BytesOf(Fog->FogColor);
@@ -78,27 +78,27 @@ bool TDXScene::Create(TDirectX3DRM& directX3DRM)
         rm::Ptr<rm::Light> light;
         if (Failed(rm3.CreateLightRGB(static_cast<rm::D3DRMLIGHTTYPE>(setting->Mode), static_cast<float>(c.red) * k,
                                       static_cast<float>(c.green) * k, static_cast<float>(c.blue) * k, light)))
-            throw EngineError(401);
+            throw EngineError(EngineErrorCode::CreateLight);
         lights.push_back(std::move(light));
     }
 
     rm::Ptr<rm::Frame3> lightFrame;
     if (Failed(rm3.CreateFrame(SceneFrame.get(), lightFrame)))
-        throw EngineError(400);
+        throw EngineError(EngineErrorCode::CreateFrame);
     if (Failed(lightFrame->SetPosition(SceneFrame.get(), LightPosX, LightPosY, LightPosZ)))
-        throw EngineError(402);
+        throw EngineError(EngineErrorCode::SetFramePosition);
     NormalizeVector(LightDirX, LightDirY, LightDirZ);
     NormalizeVector(LightUpX, LightUpY, LightUpZ);
     if (Failed(lightFrame->SetOrientation(SceneFrame.get(), LightDirX, LightDirY, LightDirZ, LightUpX, LightUpY,
                                           LightUpZ)))
-        throw EngineError(403);
+        throw EngineError(EngineErrorCode::SetLightOrientation);
     for (const rm::Ptr<rm::Light>& light : lights) {
         if (Failed(lightFrame->AddLight(light.get())))
-            throw EngineError(404);
+            throw EngineError(EngineErrorCode::AddLight);
     }
 
     if (!Camera)
-        throw EngineError(400);
+        throw EngineError(EngineErrorCode::CreateFrame);
     Camera->Create(directX3DRM, SceneFrame.get());
     return true;
 }
@@ -117,14 +117,14 @@ void TDXScene::LoadMeshes(rm::Frame3& frame, const void* source, std::uint32_t o
     for (std::uint32_t position = 0;; ++position) {
         rm::Ptr<rm::MeshBuilder3> builder;
         if (Failed(rm3.CreateMeshBuilder(builder)))
-            throw EngineError(405);
+            throw EngineError(EngineErrorCode::CreateMeshBuilder);
         builder->SetPerspective(true);
         builder->SetQuality(DirectX3DRM->Quality);
         if (Failed(builder->Load(source, &position, options | rm::D3DRMLOAD_BYPOSITION, &LoadTextureCallback,
                                  nullptr)))
             return;
         if (Failed(frame.AddVisual(builder.get())))
-            throw EngineError(410);
+            throw EngineError(EngineErrorCode::AddVisual);
     }
 }
 
@@ -137,10 +137,10 @@ rm::Ptr<rm::Frame3> TDXScene::AddMesh(rm::Ptr<rm::Frame3> frame, const void* sou
                                       float x, float y, float z)
 {
     if (!frame && Failed(DirectX3DRM->RM3->CreateFrame(SceneFrame.get(), frame)))
-        throw EngineError(400);
+        throw EngineError(EngineErrorCode::CreateFrame);
     LoadMeshes(*frame, source, options);
     if (Failed(frame->SetPosition(SceneFrame.get(), x, y, z)))
-        throw EngineError(402);
+        throw EngineError(EngineErrorCode::SetFramePosition);
     return frame;
 }
 

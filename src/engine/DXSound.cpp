@@ -34,9 +34,9 @@ win::HRESULT TDXSound::Create(win::HWND window)
         return result;
     }
     if (DirectSound->SetCooperativeLevel(window, dsound::DSSCL_PRIORITY) != 0)
-        throw EngineError(501);
+        throw EngineError(EngineErrorCode::SetSoundCooperativeLevel);
     if (DirectSound->SetSpeakerConfig(dsound::DSSPEAKER_COMBINED(dsound::DSSPEAKER_STEREO, SpeakerAngle(Geometry))) != 0)
-        throw EngineError(504);
+        throw EngineError(EngineErrorCode::SetSpeakerConfig);
     return 0;
 }
 
@@ -51,7 +51,7 @@ rm::Ptr<dsound::SoundBuffer> TDXSound::CreateBuffer(const dsound::WAVEFORMATEX* 
     description.lpwfxFormat = format;
     rm::Ptr<dsound::SoundBuffer> buffer;
     if (DirectSound->CreateSoundBuffer(description, buffer) != 0)
-        throw EngineError(502);
+        throw EngineError(EngineErrorCode::CreateSoundBuffer);
     return buffer;
 }
 

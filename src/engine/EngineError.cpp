@@ -1,6 +1,6 @@
 #include "EngineError.h"
 
-EngineError::EngineError(std::uint16_t code) : Code(code) {}
+EngineError::EngineError(EngineErrorCode code) : Code(static_cast<std::uint16_t>(code)) {}
 
 const char* EngineError::what() const noexcept
 {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <numbers>
 
 class TurtleSheet;
 
@@ -22,7 +23,7 @@ class TurtleMotion {
 public:
     static constexpr double kMoveUnitsPerMs = 0.03;
     static constexpr double kRadiansPerMs = 0.001;
-    static constexpr double kPi = 3.141592653589793;
+    static constexpr double kPi = std::numbers::pi;
     static constexpr double kRightAngle = 1.5707963267948966;
     static constexpr double kFullCircle = 6.283185307179586;
 

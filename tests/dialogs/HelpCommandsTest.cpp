@@ -2,6 +2,7 @@
 #include "dialogs/HelpCommands.h"
 #include "fakes/ScriptedMessageBoxes.h"
 #include "win/HelpViewer.h"
+#include "support/CurrentFolder.h"
 
 #include <QDir>
 #include <QFile>
@@ -67,7 +68,7 @@ TEST(HelpCommands, EachHandlerAsksForItsFilesContents)
 class RealHelpViewer : public testing::Test {
 protected:
     QTemporaryDir folder;
-    QString previous = QDir::currentPath();
+    CurrentFolderGuard keep;
     QWidget mainWindow;
     ScriptedMessageBoxes boxes;
 
@@ -76,7 +77,6 @@ protected:
         ASSERT_TRUE(folder.isValid());
         ASSERT_TRUE(QDir::setCurrent(folder.path()));
     }
-    void TearDown() override { QDir::setCurrent(previous); }
 
     void Write(const QString& name, const QByteArray& text)
     {

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <numbers>
 
 namespace {
 
@@ -117,11 +118,11 @@ TEST(DXAnimation, TheCharacterStandsAndFacesWhereItIsTold)
     const char model[] = "x";
     ASSERT_TRUE(stage.animation.Create(model, sizeof model));
     stage.animation.SetPosition(125.0, 10000.0, -40.0);
-    stage.animation.SetOrientation(3.141592653589793, 5.0);
+    stage.animation.SetOrientation(std::numbers::pi, 5.0);
     const rm::Matrix4 place = stage.animation.CharacterFrame->WorldTransform();
     EXPECT_FLOAT_EQ(place.Translation().y, 10000.0f);
     EXPECT_NEAR(place.Axis(2).z, -1.0f, 1e-6) << "heading pi faces -z";
-    stage.animation.SetOrientation(3.141592653589793 / 2, 0.0);
+    stage.animation.SetOrientation(std::numbers::pi / 2, 0.0);
     EXPECT_NEAR(stage.animation.CharacterFrame->WorldTransform().Axis(2).x, 1.0f, 1e-6);
 }
 

@@ -1,6 +1,7 @@
 #include "engine/TextureLoader.h"
 #include "rm/TextureFile.h"
 #include "support/HostileFiles.h"
+#include "support/CurrentFolder.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -110,7 +111,6 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(dir_.isValid());
-        previous_ = QDir::currentPath();
         QDir::setCurrent(dir_.path());
         UseTextureRM(&rm_);
     }
@@ -119,7 +119,6 @@ protected:
     {
         FreeTextureLoader();
         UseTextureRM(nullptr);
-        QDir::setCurrent(previous_);
     }
 
     static void Write(const QString& name, const QByteArray& bytes)
@@ -142,7 +141,7 @@ protected:
     }
 
     QTemporaryDir dir_;
-    QString previous_;
+    CurrentFolderGuard keep_;
     RecordingRM rm_;
     rm::Ptr<rm::Texture3> texture_;
 };

@@ -1,12 +1,14 @@
 #include "notebook/DiskFile.h"
 
 #include "win/MessageBox.h"
+#include "support/CurrentFolder.h"
 
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <deque>
@@ -315,22 +317,52 @@ TEST_F(DiskFileTest, CheckExistFindsOnlyReadableFiles)
 
 TEST_F(DiskFileTest, CheckExistTakesRelativeNamesFromTheCurrentDirectory)
 {
-    const fs::path before = fs::current_path();
+    CurrentFolderGuard keep;
     fs::current_path(owner_.folder);
-    const bool found = TDiskFile::CheckExist("zeszyt");
-    const bool foundWithSuffix = TDiskFile::CheckExist("zeszyt.txt");
-    fs::current_path(before);
-    EXPECT_TRUE(found);
-    EXPECT_FALSE(foundWithSuffix);
+    EXPECT_TRUE(TDiskFile::CheckExist("zeszyt"));
+    EXPECT_FALSE(TDiskFile::CheckExist("zeszyt.txt"));
+}
+
+// What CheckExist says of each file to a user without root's right to read anything: run in a
+// child process that gives that right up when the tests run as root. -1: it could not.
+std::vector<int> CheckedWithoutRoot(const std::vector<fs::path>& files)
+{
+    const auto check = [&] {
+        std::vector<int> found;
+        for (const fs::path& file : files)
+            found.push_back(TDiskFile::CheckExist(file) ? 1 : 0);
+        return found;
+    };
+    if (geteuid() != 0)
+        return check();
+    const pid_t child = fork();
+    if (child == 0) {
+        constexpr uid_t kNobody = 65534;
+        if (setgid(kNobody) != 0 || setuid(kNobody) != 0)
+            _exit(255);
+        int bits = 0;
+        for (const int found : check())
+            bits = bits << 1 | found;
+        _exit(bits);
+    }
+    int status = 0;
+    if (child < 0 || waitpid(child, &status, 0) != child || !WIFEXITED(status) || WEXITSTATUS(status) == 255)
+        return std::vector<int>(files.size(), -1);
+    std::vector<int> found(files.size());
+    for (std::size_t i = files.size(); i-- > 0;)
+        found[i] = (WEXITSTATUS(status) >> (files.size() - 1 - i)) & 1;
+    return found;
 }
 
 TEST_F(DiskFileTest, CheckExistTreatsUnreadableFilesAsAbsent)
 {
-    if (geteuid() == 0)
-        GTEST_SKIP() << "root reads any file";
+    const fs::path readable = Touch(owner_.folder / "otwarty");
     const fs::path locked = Touch(owner_.folder / "zamkniety");
+    fs::permissions(readable, fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read);
     fs::permissions(locked, fs::perms::none);
-    EXPECT_FALSE(TDiskFile::CheckExist(locked));
+    // Any user may look into the folder; only the locked file keeps them out.
+    fs::permissions(owner_.folder, fs::perms::owner_all | fs::perms::group_exec | fs::perms::others_exec);
+    EXPECT_EQ(CheckedWithoutRoot({readable, locked}), (std::vector<int>{1, 0}));
     fs::permissions(locked, fs::perms::owner_all);
 }
 

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <string>
 #include <vector>
+#include <numbers>
 
 namespace {
 
@@ -15,7 +16,7 @@ using rm::D3DRM_OK;
 using rm::D3DRMERR_BADFILE;
 using rm::Matrix4;
 
-constexpr float kPi = 3.14159265f;
+constexpr float kPi = std::numbers::pi_v<float>;
 
 std::string XFile(const std::string& body)
 {

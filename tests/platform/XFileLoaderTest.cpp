@@ -1,6 +1,7 @@
 #include "fakes/TextureLoads.h"
 #include "rm/Matrix.h"
 #include "rm/MeshBuilder.h"
+#include "support/CurrentFolder.h"
 
 #include <QDir>
 #include <QFile>
@@ -261,7 +262,7 @@ TEST(XFileLoader, ReadsAFileNamedRelativeToTheCurrentFolder)
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
     file.write(kCreature.data(), static_cast<qint64>(kCreature.size()));
     file.close();
-    const QString previous = QDir::currentPath();
+    CurrentFolderGuard keep;
     ASSERT_TRUE(QDir::setCurrent(folder.path()));
 
     auto mesh = rm::MakePtr<rm::MeshBuilder3>();
@@ -272,7 +273,6 @@ TEST(XFileLoader, ReadsAFileNamedRelativeToTheCurrentFolder)
     EXPECT_EQ(mesh->Load("missing.x", &position, rm::D3DRMLOAD_FROMFILE | rm::D3DRMLOAD_BYPOSITION, nullptr, nullptr),
               D3DRMERR_BADFILE);
     EXPECT_EQ(mesh->Load(".", nullptr, rm::D3DRMLOAD_FROMFILE, nullptr, nullptr), D3DRMERR_BADFILE);
-    QDir::setCurrent(previous);
 }
 
 TEST(XFileLoader, RefusesSourcesItCannotTake)

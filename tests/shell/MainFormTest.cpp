@@ -5,6 +5,7 @@
 #include "turtle/SheetColors.h"
 #include "ui_MainForm.h"
 #include "win/MessagePump.h"
+#include "support/CurrentFolder.h"
 
 #include <QDir>
 #include <QFile>
@@ -266,13 +267,14 @@ class MissingDataFile : public MainFormTest, public ::testing::WithParamInterfac
 TEST_P(MissingDataFile, StopsStartUpWithItsMessageAndLeavesCommandsInert)
 {
     QTemporaryDir folder;
-    const QString programFolder = QDir::currentPath();
     if (*GetParam().present) {
         ASSERT_TRUE(QFile::copy(GetParam().present, folder.filePath(GetParam().present)));
     }
-    ASSERT_TRUE(QDir::setCurrent(folder.path()));
-    form.StartTimerTimer();
-    QDir::setCurrent(programFolder);
+    {
+        CurrentFolderGuard keep;
+        ASSERT_TRUE(QDir::setCurrent(folder.path()));
+        form.StartTimerTimer();
+    }
 
     ASSERT_EQ(boxes.Shown().size(), 1u);
     const win::MessageBoxRequest& box = boxes.Shown().front();
