@@ -12,6 +12,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth x11-utils imagemagick
   fonts-dejavu-core qt6-translations-l10n
+  desktop-file-utils appstream dpkg-dev
 )
 
 missing=()

@@ -3,13 +3,16 @@
 #include "assets/CharacterModels.h"
 #include "engine/EngineError.h"
 #include "shell/Application.h"
+#include "shell/DataFolder.h"
 #include "shell/ProgressForm.h"
 #include "ui_MainForm.h"
 #include "win/MessageBox.h"
 #include "win/TickClock.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 
 namespace {
 
@@ -19,11 +22,15 @@ constexpr double kHiddenCharacterHeight = 10000.0;
 constexpr std::int32_t kStartShape = 3;
 constexpr std::int32_t kWalkingAnimation = 2;
 
-// The texture pack is the one data file looked up beside the executable; the others are
-// opened by bare names from the working folder.
+// The texture pack is the one data file looked up beside the executable (or in the data folder
+// installed beside it); the others are opened by bare names from the working folder.
 QByteArray TexturePackPath()
 {
-    return QFile::encodeName(QCoreApplication::applicationDirPath() + QStringLiteral("/bmp.mte"));
+    const QString program = QCoreApplication::applicationDirPath();
+    QString pack = QDir(program).filePath(QStringLiteral("bmp.mte"));
+    if (!QFileInfo::exists(pack))
+        pack = QDir(InstalledDataFolder(program)).filePath(QStringLiteral("bmp.mte"));
+    return QFile::encodeName(pack);
 }
 
 } // namespace

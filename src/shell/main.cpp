@@ -1,4 +1,5 @@
 #include "shell/Application.h"
+#include "shell/DataFolder.h"
 #include "shell/ExceptionBox.h"
 #include "win/Fpu.h"
 
@@ -35,6 +36,8 @@ int main(int argc, char** argv)
     }
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Qel 3D"));
+    // Without its data start-up says which file it cannot find.
+    EnterDataFolder(QApplication::applicationDirPath());
     // The system's own dialogs (the picture chooser) speak Polish like the rest of the program.
     QTranslator systemTexts;
     if (systemTexts.load(QStringLiteral("qtbase_pl"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
