@@ -1,10 +1,15 @@
 #include "BareGLLoop.h"
 #include "SilentPanel.h"
+#include "engine/DXAnimation.h"
 #include "engine/DXCamera.h"
 #include "engine/DXCore.h"
+#include "engine/DXInput.h"
 #include "engine/DXLight.h"
 #include "engine/DXScene.h"
 #include "engine/DXViewport.h"
+#include "shell/MainLoopPass.h"
+#include "shell/SceneSetup.h"
+#include "turtle/CameraControl.h"
 #include "turtle/TurtleMotion.h"
 #include "turtle/TurtleSheet.h"
 
@@ -17,35 +22,28 @@ struct NoHost final : MotionHost {
     void MarkPageDrawn() override {}
 };
 
-// The engine as the main window sets it up: a white scene, the two lights, the camera behind and
-// above the origin, a 400 × 300 view.
+struct NoWindow final : LoopWindow {
+    bool MouseInViewport() const override { return false; }
+    void RefreshStatus() override {}
+};
+
+// The engine as the main window sets it up, a 400 × 300 view, and the program's own main-loop
+// pass over it.
 struct Engine {
     Engine()
     {
         window.resize(620, 360);
         viewport.setGeometry(0, 0, bench::kWidth, bench::kHeight);
-        scene.BGColor = 0xFFFFFF;
-        scene.Camera = &camera;
-        scene.Light1 = &directional;
-        scene.Light2 = &ambient;
-        scene.LightDirX = -1;
-        scene.LightDirY = -1;
-        scene.LightDirZ = 1;
-        scene.LightUpY = 1;
-        directional.Color = ambient.Color = 0xFFFFFF;
-        directional.CFactor = 60;
-        directional.Mode = lmDirectional;
-        ambient.CFactor = 70;
-        camera.PosY = 3000;
-        camera.PosZ = -2000;
-        camera.ViewY = -3;
-        camera.ViewZ = 2;
+        SetUpScene(scene, camera, directional, ambient);
         core.DXViewport = &viewport;
         core.DXScene = &scene;
         core.Front = 1;
         core.Back = 8000;
+        character.DXScene = &scene;
+        character.DXCore = &core;
         bench::ShowWindow(window);
         created = core.Create(nullptr, QFile::encodeName(QStringLiteral(QEL_DATA_DIR "/bmp.mte")).constData());
+        cameraControl.Reset(camera.PosX, camera.PosY, camera.PosZ);
     }
 
     QWidget window;
@@ -54,11 +52,21 @@ struct Engine {
     TDXCamera camera;
     TDXLight directional, ambient;
     TDXCore core{&window};
+    TDXAnimation character;
+    TDXInput keyboard;
+    TTurtleState turtle;
+    SilentPanel panel;
+    TurtleSheet sheet{turtle, panel};
+    NoHost host;
+    TurtleMotion motion{sheet, host};
+    CameraControl cameraControl;
+    NoWindow loopWindow;
+    MainLoopPass pass{{core, scene, character, keyboard, turtle, motion, cameraControl, loopWindow}};
     bool created = false;
 };
 
-// One pass of the main loop's engine part with an empty scene: pump, clear, render, present.
-void CorePassEmptyScene(benchmark::State& state)
+// Main-loop passes with an empty scene: nothing moves, and every pass pumps and renders.
+void MainLoopPassEmptyScene(benchmark::State& state)
 {
     if (!bench::HaveDisplay()) {
         state.SkipWithError("needs a display");
@@ -70,16 +78,14 @@ void CorePassEmptyScene(benchmark::State& state)
         state.SkipWithError("no engine");
         return;
     }
-    for (auto _ : state) {
-        engine.core.Step();
-        engine.core.RenderScene();
-    }
+    for (auto _ : state)
+        engine.pass.Run();
     bench::CountPasses(state);
 }
-BENCHMARK(CorePassEmptyScene)->Unit(benchmark::kMicrosecond)->UseRealTime();
+BENCHMARK(MainLoopPassEmptyScene)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
-// The same with the floor while a move draws on the sheet every pass.
-void CorePassFloorWhileDrawing(benchmark::State& state)
+// Main-loop passes with the floor while a move draws on the sheet.
+void MainLoopPassWhileDrawing(benchmark::State& state)
 {
     if (!bench::HaveDisplay()) {
         state.SkipWithError("needs a display");
@@ -89,28 +95,21 @@ void CorePassFloorWhileDrawing(benchmark::State& state)
     Engine engine;
     QDir::setCurrent(QStringLiteral(QEL_DATA_DIR));
     const rm::Ptr<rm::Frame3> floor = engine.core.AddMeshFromFile("00.x", 0, 0, 0);
-    TTurtleState turtle;
-    SilentPanel panel;
-    TurtleSheet sheet(turtle, panel);
-    NoHost host;
-    TurtleMotion motion(sheet, host);
-    if (!engine.created || !floor || !sheet.AttachFloor(engine.core.GetTexture())) {
+    if (!engine.created || !floor || !engine.sheet.AttachFloor(engine.core.GetTexture())) {
         state.SkipWithError("no floor");
         return;
     }
-    sheet.ResetTurtle();
+    engine.sheet.ResetTurtle();
     for (auto _ : state) {
-        if (motion.State == CommandState::Idle || turtle.Y > 120.0) {
-            turtle.Y = -120.0;
-            motion.StartForward(100);
+        if (engine.motion.State == CommandState::Idle || engine.turtle.Y > 120.0) {
+            engine.turtle.Y = -120.0;
+            engine.motion.StartForward(100);
         }
-        motion.StepCommand(34); // a step of about one unit draws and refreshes the floor
-        engine.core.Step();
-        engine.core.RenderScene();
+        engine.pass.Run();
     }
     bench::CountPasses(state);
 }
-BENCHMARK(CorePassFloorWhileDrawing)->Unit(benchmark::kMicrosecond)->UseRealTime();
+BENCHMARK(MainLoopPassWhileDrawing)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
 BENCHMARK(bench::BareClearPass)->Unit(benchmark::kMicrosecond)->UseRealTime();
 

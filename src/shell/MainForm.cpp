@@ -2,6 +2,7 @@
 
 #include "shell/ExceptionBox.h"
 #include "shell/ProgressForm.h"
+#include "shell/SceneSetup.h"
 #include "turtle/StatusTexts.h"
 #include "ui_MainForm.h"
 #include "win/MessagePump.h"
@@ -42,6 +43,7 @@ void ShowTrackValue(QLabel* label, int value)
 TMainForm::TMainForm(QWidget* parent)
     : QMainWindow(parent), DXCore(this), Sheet(Turtle, *this), Motion(Sheet, *this), Pages(Sheet),
       History(Pages, Sheet),
+      Loop({DXCore, DXScene, DXAnimation, DXKeyboard, Turtle, Motion, Camera, *this}),
       ui(std::make_unique<Ui::TMainForm>())
 {
     InitShellResources();
@@ -83,34 +85,7 @@ void TMainForm::ConfigureComponents()
     DXKeyboard.Type = itKeyboard;
     DXSound.Channels = 2;
 
-    DXScene.BlueBox = 0x7F7F7F;
-    DXScene.BGColor = 0xFFFFFF;
-    DXScene.Light1 = &DXLight1;
-    DXScene.Light2 = &DXLight2;
-    DXScene.LightPosX = 200.0f;
-    DXScene.LightPosY = 200.0f;
-    DXScene.LightPosZ = -100.0f;
-    DXScene.LightDirX = -1.0f;
-    DXScene.LightDirY = -1.0f;
-    DXScene.LightDirZ = 1.0f;
-    DXScene.LightUpX = 0.0f;
-    DXScene.LightUpY = 1.0f;
-    DXScene.LightUpZ = 0.0f;
-    DXScene.Camera = &DXCamera;
-
-    DXCamera.PosX = 0.0f;
-    DXCamera.PosY = 3000.0f;
-    DXCamera.PosZ = -2000.0f;
-    DXCamera.ViewX = 0.0f;
-    DXCamera.ViewY = -3.0f;
-    DXCamera.ViewZ = 2.0f;
-
-    DXLight1.Color = 0xFFFFFF;
-    DXLight1.CFactor = 60;
-    DXLight1.Mode = lmDirectional;
-    DXLight2.Color = 0xFFFFFF;
-    DXLight2.CFactor = 70;
-    DXLight2.Mode = lmAmbient;
+    SetUpScene(DXScene, DXCamera, DXLight1, DXLight2);
 
     DXAnimation.PosX = 0.0f;
     DXAnimation.PosY = 0.0f;

@@ -11,6 +11,7 @@
 #include "notebook/DiskFile.h"
 #include "notebook/Notebook.h"
 #include "notebook/UndoHistory.h"
+#include "shell/MainLoopPass.h"
 #include "turtle/CameraControl.h"
 #include "turtle/TurtleMotion.h"
 #include "turtle/TurtlePanel.h"
@@ -34,11 +35,10 @@ class TMainForm;
 
 // The main window: the tool panel, the 3D view and the status bar. Its start timer runs the
 // whole start-up and then the program's main loop in place, until the window may close.
-class TMainForm : public QMainWindow, private TurtlePanel, private MotionHost {
+class TMainForm : public QMainWindow, private TurtlePanel, private MotionHost, private LoopWindow {
     Q_OBJECT
 public:
     static constexpr int kStartDelayMs = 400;
-    static constexpr std::uint32_t kStatusRefreshMs = 700;
 
     explicit TMainForm(QWidget* parent = nullptr);
     ~TMainForm() override;
@@ -66,6 +66,7 @@ public:
     CameraControl Camera;
     Notebook Pages;
     UndoHistory History;
+    MainLoopPass Loop;
     std::int32_t CharacterAnimation = 0;
 
     QString NotebookName;
@@ -82,9 +83,9 @@ public:
     bool LoadCharacter(std::int32_t animation);
     // The same, with a failing engine call shown and answered false.
     bool LoadCharacterReporting(std::int32_t animation);
-    void RefreshStatus();
+    void RefreshStatus() override;
     QString StatusText(int panel) const;
-    bool MouseInViewport() const;
+    bool MouseInViewport() const override;
 
     void BeginCommand();
     void EndCommand() override;
@@ -96,8 +97,6 @@ public:
     void CircleBtnClick();
     void SquareBtnClick();
     void ExitMenuClick();
-    // Esc ends a running command where the turtle got to; once per main-loop pass.
-    void StopCommandOnEscape();
 
     // Tool panel: x and y are the cursor's place in the clicked picture.
     void ColorImageMouseUp(Qt::KeyboardModifiers shift, int x, int y);

@@ -7,7 +7,6 @@
 #include "shell/ProgressForm.h"
 #include "ui_MainForm.h"
 #include "win/MessageBox.h"
-#include "win/TickClock.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -18,7 +17,6 @@ namespace {
 
 constexpr int kProgressStep = 10;
 constexpr unsigned short kStartupMessageLanguage = 0x2415;
-constexpr double kHiddenCharacterHeight = 10000.0;
 constexpr std::int32_t kStartShape = 3;
 constexpr std::int32_t kWalkingAnimation = 2;
 
@@ -143,30 +141,7 @@ bool TMainForm::LoadCharacterReporting(std::int32_t animation)
 void TMainForm::RunMainLoop()
 {
     loopRunning_ = true;
-    std::uint32_t dt = 0;
-    std::uint32_t statusTime = 0;
-    dinput::DIMOUSESTATE mouse;
-    const std::function<bool()> mouseInViewport = [this] { return MouseInViewport(); };
-    while (DXCore.Running) {
-        const std::uint32_t start = win::GetTickCount();
-        if (DXCore.GetMouseState(&mouse))
-            Camera.HandleMouse(mouse, dt, mouseInViewport);
-        StopCommandOnEscape();
-        Motion.StepCommand(dt);
-        DXCore.Step();
-        DXCore.RenderScene();
-        DXAnimation.Animate(dt);
-        Camera.PlaceCamera(Turtle, DXScene);
-        DXAnimation.SetPosition(kSceneUnitsPerSheetUnit * Turtle.X, Turtle.Hidden ? kHiddenCharacterHeight : 0.0,
-                                kSceneUnitsPerSheetUnit * Turtle.Y);
-        DXAnimation.SetOrientation(Turtle.Heading, 0.0);
-        dt = win::GetTickCount() - start;
-        statusTime += dt;
-        if (statusTime > kStatusRefreshMs) {
-            RefreshStatus();
-            statusTime = 0;
-        }
-    }
+    Loop.RunWhileRunning();
     loopRunning_ = false;
 }
 

@@ -7,12 +7,6 @@
 #include <QKeySequence>
 #include <QTimer>
 
-namespace {
-
-constexpr std::uint8_t kKeyDown = 0x80;
-
-} // namespace
-
 void TMainForm::ConnectUndoHandlers()
 {
     ui->UndoMenu->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
@@ -83,13 +77,4 @@ void TMainForm::CreateKeyboard()
         // Drawing goes on without Esc.
         DXCore.ComponentError(error.Code);
     }
-}
-
-void TMainForm::StopCommandOnEscape()
-{
-    if (Motion.State == CommandState::Idle)
-        return;
-    std::array<char, 256> keys;
-    if (DXKeyboard.GetKBState(keys.data()) && (static_cast<std::uint8_t>(keys[dinput::DIK_ESCAPE]) & kKeyDown))
-        Motion.Stop();
 }

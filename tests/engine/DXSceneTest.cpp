@@ -7,6 +7,7 @@
 #include "engine/TextureLoader.h"
 #include "fakes/FakeRetainedMode.h"
 #include "fakes/ScriptedMessageBoxes.h"
+#include "shell/SceneSetup.h"
 
 #include <gtest/gtest.h>
 
@@ -19,26 +20,7 @@ protected:
     {
         rm.QueryRM3(record.RM3);
         UseTextureRM(record.RM3.get());
-        scene.BGColor = 0xFFFFFF;
-        scene.Light1 = &light1;
-        scene.Light2 = &light2;
-        scene.LightPosX = 200;
-        scene.LightPosY = 200;
-        scene.LightPosZ = -100;
-        scene.LightDirX = -1;
-        scene.LightDirY = -1;
-        scene.LightDirZ = 1;
-        scene.LightUpY = 1;
-        scene.Camera = &camera;
-        camera.PosY = 3000;
-        camera.PosZ = -2000;
-        camera.ViewY = -3;
-        camera.ViewZ = 2;
-        light1.Color = 0xFFFFFF;
-        light1.CFactor = 60;
-        light1.Mode = lmDirectional;
-        light2.Color = 0xFFFFFF;
-        light2.CFactor = 70;
+        SetUpScene(scene, camera, light1, light2);
     }
 
     ~DXSceneTest() override { UseTextureRM(nullptr); }
