@@ -9,6 +9,7 @@
 #include "engine/DXViewport.h"
 #include "shell/MainLoopPass.h"
 #include "shell/SceneSetup.h"
+#include "shell/TextureFloor.h"
 #include "turtle/CameraControl.h"
 #include "turtle/TurtleMotion.h"
 #include "turtle/TurtleSheet.h"
@@ -95,10 +96,12 @@ void MainLoopPassWhileDrawing(benchmark::State& state)
     Engine engine;
     QDir::setCurrent(QStringLiteral(QEL_DATA_DIR));
     const rm::Ptr<rm::Frame3> floor = engine.core.AddMeshFromFile("00.x", 0, 0, 0);
-    if (!engine.created || !floor || !engine.sheet.AttachFloor(engine.core.GetTexture())) {
+    TextureFloor floorImage;
+    if (!engine.created || !floor || !floorImage.Attach(engine.core.GetTexture())) {
         state.SkipWithError("no floor");
         return;
     }
+    engine.sheet.AttachFloor(floorImage);
     engine.sheet.ResetTurtle();
     for (auto _ : state) {
         if (engine.motion.State == CommandState::Idle || engine.turtle.Y > 120.0) {

@@ -1,5 +1,4 @@
 #include "notebook/Notebook.h"
-#include "rm/Texture.h"
 #include "SilentPanel.h"
 #include "turtle/TurtleSheet.h"
 
@@ -29,7 +28,6 @@ void PageSwitch(benchmark::State& state)
     TTurtleState turtle;
     SilentPanel panel;
     TurtleSheet sheet(turtle, panel);
-    sheet.AttachFloor(rm::MakePtr<rm::Texture3>(256, 256));
     TNotebookPage leaving;
     TNotebookPage entering;
     entering.Store(turtle, sheet.FloorBits());

@@ -1,4 +1,3 @@
-#include "rm/Texture.h"
 #include "turtle/TurtleMotion.h"
 #include "SilentPanel.h"
 #include "turtle/TurtleSheet.h"
@@ -16,11 +15,7 @@ struct SilentHost final : MotionHost {
 };
 
 struct Workspace {
-    Workspace()
-    {
-        sheet.AttachFloor(rm::MakePtr<rm::Texture3>(256, 256));
-        sheet.ResetTurtle();
-    }
+    Workspace() { sheet.ResetTurtle(); }
     TTurtleState turtle;
     SilentPanel panel;
     TurtleSheet sheet{turtle, panel};

@@ -12,6 +12,7 @@
 #include "notebook/Notebook.h"
 #include "notebook/UndoHistory.h"
 #include "shell/MainLoopPass.h"
+#include "shell/TextureFloor.h"
 #include "turtle/CameraControl.h"
 #include "turtle/TurtleMotion.h"
 #include "turtle/TurtlePanel.h"
@@ -61,6 +62,8 @@ public:
     QTimer StartTimer;
 
     TTurtleState Turtle;
+    // The floor texture the sheet draws on; it outlives the sheet.
+    TextureFloor FloorImage;
     TurtleSheet Sheet;
     TurtleMotion Motion;
     CameraControl Camera;

@@ -81,10 +81,12 @@ bool TMainForm::StartUp()
     FloorMesh = DXCore.AddMeshFromFile("00.x", 0.0f, 0.0f, 0.0f);
     FloorTexture = DXCore.GetTexture();
     // Every drawing step writes into the floor image: without one there is nothing to start.
-    if (!Sheet.AttachFloor(FloorTexture)) {
+    if (!FloorImage.Attach(FloorTexture)) {
         ShowStartupError("Can't find 00.x");
         return false;
     }
+
+    Sheet.AttachFloor(FloorImage);
 
     progress_->AdvanceBy(kProgressStep);
     ResetWorkspace();
@@ -152,6 +154,7 @@ void TMainForm::ShutDown()
     DXAnimation.Destroy();
     DXKeyboard.Destroy();
     Sheet.DetachFloor();
+    FloorImage.Detach();
     FloorTexture.reset();
     DXCore.Destroy();
     archive_.reset();

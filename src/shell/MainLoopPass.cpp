@@ -3,6 +3,7 @@
 #include "engine/DXAnimation.h"
 #include "engine/DXCore.h"
 #include "engine/DXInput.h"
+#include "engine/DXScene.h"
 #include "turtle/CameraControl.h"
 #include "turtle/TurtleMotion.h"
 #include "turtle/TurtleState.h"
@@ -35,7 +36,7 @@ void MainLoopPass::Run()
     parts_.core.Step();
     parts_.core.RenderScene();
     parts_.character.Animate(dt_);
-    parts_.camera.PlaceCamera(parts_.turtle, parts_.scene);
+    PlaceCamera();
     PlaceCharacter();
     dt_ = win::GetTickCount() - start;
     statusTime_ += dt_;
@@ -52,6 +53,13 @@ void MainLoopPass::StopCommandOnEscape()
         return;
     if (parts_.keyboard.GetKBState(keys_.data()) && (static_cast<std::uint8_t>(keys_[dinput::DIK_ESCAPE]) & kKeyDown))
         parts_.motion.Stop();
+}
+
+void MainLoopPass::PlaceCamera()
+{
+    const CameraPose pose = parts_.camera.PlaceCamera(parts_.turtle);
+    parts_.scene.SetCamPosition(pose.x, pose.y, pose.z);
+    parts_.scene.SetCamOrientation(pose.viewX, pose.viewY, pose.viewZ);
 }
 
 void MainLoopPass::PlaceCharacter()

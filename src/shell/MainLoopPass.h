@@ -54,6 +54,7 @@ public:
 
 private:
     void StopCommandOnEscape();
+    void PlaceCamera();
     void PlaceCharacter();
 
     LoopParts parts_;

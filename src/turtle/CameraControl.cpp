@@ -1,17 +1,15 @@
 #include "turtle/CameraControl.h"
 
-#include "engine/DXScene.h"
-
 #include <cmath>
 
-Matrix4 IdentityMatrix()
+CameraControl::Matrix CameraControl::Identity()
 {
     return {1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1, 0, 0, 0, 0, 1};
 }
 
-Vector4 Multiply(const Matrix4& m, const Vector4& v)
+CameraControl::Vector CameraControl::Multiply(const Matrix& m, const Vector& v)
 {
-    Vector4 result{};
+    Vector result{};
     for (int row = 0; row < 4; ++row) {
         double sum = 0.0;
         for (int column = 0; column < 4; ++column)
@@ -21,12 +19,12 @@ Vector4 Multiply(const Matrix4& m, const Vector4& v)
     return result;
 }
 
-CameraControl::CameraControl() : OrbitMatrix(IdentityMatrix()), TurtleMatrix(IdentityMatrix()) {}
+CameraControl::CameraControl() : OrbitMatrix(Identity()), TurtleMatrix(Identity()) {}
 
 void CameraControl::Reset(double x, double y, double z)
 {
     CameraPos = {x, y, z, 1.0};
-    OrbitMatrix = IdentityMatrix();
+    OrbitMatrix = Identity();
     TurtleMatrix = OrbitMatrix;
 }
 
@@ -69,7 +67,7 @@ void CameraControl::MoveAway(double d)
         CameraPos[static_cast<std::size_t>(i)] *= scale;
 }
 
-void CameraControl::PlaceCamera(const TTurtleState& turtle, TDXScene& scene)
+CameraPose CameraControl::PlaceCamera(const TTurtleState& turtle)
 {
     const double h = turtle.Heading;
     const double footX = kSceneUnitsPerSheetUnit * turtle.X;
@@ -78,9 +76,9 @@ void CameraControl::PlaceCamera(const TTurtleState& turtle, TDXScene& scene)
                     0, 1, 0, 0,
                     -std::sin(h), 0, std::cos(h), footZ,
                     0, 0, 0, 1};
-    const Vector4 p = Multiply(TurtleMatrix, CameraPos);
-    scene.SetCamPosition(static_cast<float>(p[0]), static_cast<float>(p[1]), static_cast<float>(p[2]));
+    const Vector p = Multiply(TurtleMatrix, CameraPos);
     const double vx = footX - p[0], vy = -p[1], vz = footZ - p[2];
     const double n = 1.0 / std::sqrt(vx * vx + vy * vy + vz * vz);
-    scene.SetCamOrientation(static_cast<float>(vx * n), static_cast<float>(vy * n), static_cast<float>(vz * n));
+    return {static_cast<float>(p[0]), static_cast<float>(p[1]), static_cast<float>(p[2]),
+            static_cast<float>(vx * n), static_cast<float>(vy * n), static_cast<float>(vz * n)};
 }

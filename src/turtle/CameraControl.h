@@ -6,14 +6,11 @@
 #include <array>
 #include <functional>
 
-class TDXScene;
-
-// 4 × 4, row-major, multiplying column vectors.
-using Matrix4 = std::array<double, 16>;
-using Vector4 = std::array<double, 4>;
-
-Matrix4 IdentityMatrix();
-Vector4 Multiply(const Matrix4& m, const Vector4& v);
+// Where the camera stands in the scene and the unit direction it looks along.
+struct CameraPose {
+    float x = 0.0f, y = 0.0f, z = 0.0f;
+    float viewX = 0.0f, viewY = 0.0f, viewZ = 1.0f;
+};
 
 // The camera that follows the turtle: it keeps its place relative to the turtle's position and
 // heading and always looks at the turtle's foot on the floor. The mouse orbits it (left button)
@@ -24,17 +21,24 @@ public:
     static constexpr double kMinDistance = 800.0;
     static constexpr double kMaxDistance = 4000.0;
 
+    // 4 × 4, row-major, multiplying column vectors.
+    using Matrix = std::array<double, 16>;
+    using Vector = std::array<double, 4>;
+    static Matrix Identity();
+    static Vector Multiply(const Matrix& m, const Vector& v);
+
     CameraControl();
 
     // The start place, in the turtle's frame.
     void Reset(double x, double y, double z);
     // mouseInViewport is asked only while a button is pressed: the cursor is not read otherwise.
     void HandleMouse(const dinput::DIMOUSESTATE& state, double dt, const std::function<bool()>& mouseInViewport);
-    void PlaceCamera(const TTurtleState& turtle, TDXScene& scene);
+    // The camera's place in the scene, behind the turtle as it now stands.
+    CameraPose PlaceCamera(const TTurtleState& turtle);
 
-    Vector4 CameraPos{};
-    Matrix4 OrbitMatrix;
-    Matrix4 TurtleMatrix;
+    Vector CameraPos{};
+    Matrix OrbitMatrix;
+    Matrix TurtleMatrix;
 
 private:
     void Orbit(double p, double q);

@@ -43,29 +43,22 @@ TurtleSheet::TurtleSheet(TTurtleState& turtle, TurtlePanel& panel)
     detachedFloor_.fill(SheetBitmap::kWhite);
 }
 
-bool TurtleSheet::AttachFloor(rm::Ptr<rm::Texture3> texture)
+void TurtleSheet::AttachFloor(Floor& floor)
 {
-    rm::Image* image = texture ? texture->GetImage() : nullptr;
-    if (!image || image->width != kSheetSize || image->height != kSheetSize || image->depth != 8
-        || image->bytes_per_line != kSheetSize || !image->buffer1) {
-        DetachFloor();
-        return false;
-    }
-    floorTexture_ = std::move(texture);
-    floorBits_ = static_cast<std::uint8_t*>(image->buffer1);
-    return true;
+    floor_ = &floor;
+    floorBits_ = floor.Pixels();
 }
 
 void TurtleSheet::DetachFloor()
 {
-    floorTexture_.reset();
+    floor_ = nullptr;
     floorBits_ = detachedFloor_.data();
 }
 
 void TurtleSheet::FloorChanged()
 {
-    if (floorTexture_)
-        floorTexture_->Changed(rm::D3DRMTEXTURE_CHANGEDPIXELS, 0, nullptr);
+    if (floor_)
+        floor_->PixelsChanged();
 }
 
 void TurtleSheet::ResetTurtle()

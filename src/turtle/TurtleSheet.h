@@ -1,6 +1,6 @@
 #pragma once
 
-#include "rm/Texture.h"
+#include "turtle/Floor.h"
 #include "turtle/SheetBitmap.h"
 #include "turtle/SheetCanvas.h"
 #include "turtle/TurtleState.h"
@@ -27,14 +27,14 @@ public:
     const SheetBitmap& Sheet() const { return sheet_; }
     SheetCanvas& Canvas() { return canvas_; }
 
-    // The floor image: 256 rows of 256 bytes in the floor texture once one is attached, until then
-    // in a buffer of our own, so the sheet and the pages always have somewhere to exchange pictures.
-    // A texture of any other shape is not attached.
-    bool AttachFloor(rm::Ptr<rm::Texture3> texture);
+    // The floor image: 256 rows of 256 bytes on the floor once one is attached, until then in a
+    // buffer of our own, so the sheet and the pages always have somewhere to exchange pictures.
+    // The floor must stay until it is detached.
+    void AttachFloor(Floor& floor);
     void DetachFloor();
     std::uint8_t* FloorBits() { return floorBits_; }
     const std::uint8_t* FloorBits() const { return floorBits_; }
-    // Tells the floor texture that its pixels changed.
+    // Tells the floor that its pixels changed.
     void FloorChanged();
 
     void ResetTurtle();
@@ -73,7 +73,7 @@ private:
     QImage selColor_;
     QImage selBGColor_;
     QImage selWidth_;
-    rm::Ptr<rm::Texture3> floorTexture_;
+    Floor* floor_ = nullptr;
     std::array<std::uint8_t, kSheetBytes> detachedFloor_{};
     std::uint8_t* floorBits_ = detachedFloor_.data();
 };

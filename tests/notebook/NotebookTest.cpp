@@ -1,6 +1,6 @@
+#include "fakes/MemoryFloor.h"
 #include "fakes/RecordingPanel.h"
 #include "notebook/Notebook.h"
-#include "rm/Texture.h"
 #include "turtle/TurtleSheet.h"
 
 #include <gtest/gtest.h>
@@ -13,10 +13,11 @@ class NotebookTest : public ::testing::Test {
 protected:
     NotebookTest()
     {
-        sheet.AttachFloor(rm::MakePtr<rm::Texture3>(256, 256));
+        sheet.AttachFloor(floor);
         sheet.ResetTurtle();
     }
 
+    MemoryFloor floor;
     TTurtleState turtle;
     RecordingPanel panel;
     TurtleSheet sheet{turtle, panel};

@@ -1,5 +1,3 @@
-#include "engine/DXCamera.h"
-#include "engine/DXScene.h"
 #include "turtle/CameraControl.h"
 #include "turtle/StatusTexts.h"
 #include "turtle/TurtleMotion.h"
@@ -14,28 +12,23 @@ TEST(CameraControl, StandsBehindAndAboveTheTurtleLookingAtItsFoot)
 {
     CameraControl camera;
     camera.Reset(0, 3000, -2000);
-    TDXScene scene;
-    TDXCamera sceneCamera;
-    scene.Camera = &sceneCamera;
-    scene.SceneFrame = rm::MakePtr<rm::Frame3>();
-    sceneCamera.CameraFrame = rm::MakePtr<rm::Frame3>();
-    scene.SceneFrame->AddChild(sceneCamera.CameraFrame.get());
-    const auto place = [&] { return sceneCamera.CameraFrame->WorldTransform().Translation(); };
-    const auto looking = [&] { return sceneCamera.CameraFrame->WorldTransform().Axis(2); };
 
     TTurtleState turtle;
-    camera.PlaceCamera(turtle, scene);
-    EXPECT_FLOAT_EQ(place().x, 0.0f);
-    EXPECT_FLOAT_EQ(place().y, 3000.0f);
-    EXPECT_FLOAT_EQ(place().z, -2000.0f);
-    EXPECT_NEAR(looking().y, -0.832f, 1e-3);
-    EXPECT_NEAR(looking().z, 0.555f, 1e-3);
+    CameraPose pose = camera.PlaceCamera(turtle);
+    EXPECT_FLOAT_EQ(pose.x, 0.0f);
+    EXPECT_FLOAT_EQ(pose.y, 3000.0f);
+    EXPECT_FLOAT_EQ(pose.z, -2000.0f);
+    EXPECT_FLOAT_EQ(pose.viewX, 0.0f);
+    EXPECT_NEAR(pose.viewY, -0.832f, 1e-3);
+    EXPECT_NEAR(pose.viewZ, 0.555f, 1e-3);
 
     turtle.Heading = TurtleMotion::kRightAngle;
     turtle.X = 10;
-    camera.PlaceCamera(turtle, scene);
-    EXPECT_NEAR(place().x, 100.0f - 2000.0f, 1e-2);
-    EXPECT_NEAR(place().z, 0.0f, 1e-2);
+    pose = camera.PlaceCamera(turtle);
+    EXPECT_NEAR(pose.x, 100.0f - 2000.0f, 1e-2);
+    EXPECT_NEAR(pose.z, 0.0f, 1e-2);
+    EXPECT_NEAR(pose.viewX, 2000.0f / std::sqrt(2000.0f * 2000.0f + 3000.0f * 3000.0f), 1e-4)
+        << "looking back at the foot";
 }
 
 TEST(CameraControl, MouseOrbitsOnlyOverTheViewAndNeverSinksBelowTwoHundred)
@@ -68,13 +61,13 @@ TEST(CameraControl, AnOrbitStepTurnsByTheMouseTimesThePassTime)
     state.rgbButtons[1] = 0x80; // the left button wins
     camera.HandleMouse(state, 20, [] { return true; });
     const double a = -(-4 * 20 * 0.0015), b = -(10 * 20 * 0.002);
-    const Matrix4 expected = {std::cos(b), std::sin(b) * std::sin(a), std::sin(b) * std::cos(a), 0,
+    const CameraControl::Matrix expected = {std::cos(b), std::sin(b) * std::sin(a), std::sin(b) * std::cos(a), 0,
                               0, std::cos(a), -std::sin(a), 0,
                               -std::sin(b), std::cos(b) * std::sin(a), std::cos(b) * std::cos(a), 0,
                               0, 0, 0, 1};
     for (std::size_t i = 0; i < 16; ++i)
         EXPECT_NEAR(camera.OrbitMatrix[i], expected[i], 1e-12) << i;
-    const Vector4 moved = Multiply(expected, {0, 3000, -2000, 1});
+    const CameraControl::Vector moved = CameraControl::Multiply(expected, {0, 3000, -2000, 1});
     for (std::size_t i = 0; i < 4; ++i)
         EXPECT_NEAR(camera.CameraPos[i], moved[i], 1e-9);
 }

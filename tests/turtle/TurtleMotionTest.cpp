@@ -1,5 +1,5 @@
+#include "fakes/MemoryFloor.h"
 #include "fakes/RecordingPanel.h"
-#include "rm/Texture.h"
 #include "turtle/TurtleMotion.h"
 #include "turtle/TurtleSheet.h"
 
@@ -43,14 +43,14 @@ protected:
     }
 
     int SheetAt(int column, int row) const { return sheet.Sheet().At(column, row); }
-    std::uint32_t FloorChanges() const { return static_cast<rm::Texture3*>(floor.get())->PixelChanges(); }
+    int FloorChanges() const { return floor.changes; }
 
     TTurtleState turtle;
     RecordingPanel panel;
     TurtleSheet sheet{turtle, panel};
     Host host;
     TurtleMotion motion{sheet, host};
-    rm::Ptr<rm::Texture3> floor = rm::MakePtr<rm::Texture3>(256, 256);
+    MemoryFloor floor;
 };
 
 TEST_F(TurtleMotionTest, ForwardHundredDrawsUpFromTheCentreInAboutThreeSeconds)
@@ -189,7 +189,7 @@ TEST_F(TurtleMotionTest, OneLongPassMakesOneStraightStep)
 TEST_F(TurtleMotionTest, PenUpMovesWithoutDrawingOrTouchingTheFloor)
 {
     turtle.PenDown = false;
-    const std::uint32_t changesBefore = FloorChanges();
+    const int changesBefore = FloorChanges();
     motion.StartForward(100);
     RunToEnd(16);
     EXPECT_NEAR(turtle.Y, 100.0, 1e-9);

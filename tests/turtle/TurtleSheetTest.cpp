@@ -1,5 +1,5 @@
+#include "fakes/MemoryFloor.h"
 #include "fakes/RecordingPanel.h"
-#include "rm/Texture.h"
 #include "support/HostileFiles.h"
 #include "turtle/TurtleSheet.h"
 
@@ -19,9 +19,8 @@ constexpr std::uint8_t kWhite = 15;
 
 class TurtleSheetTest : public ::testing::Test {
 protected:
-    TurtleSheetTest() { EXPECT_TRUE(sheet.AttachFloor(floor)); }
+    TurtleSheetTest() { sheet.AttachFloor(floor); }
 
-    rm::Texture3& Floor() { return *static_cast<rm::Texture3*>(floor.get()); }
     int SheetAt(int column, int row) const { return sheet.Sheet().At(column, row); }
     bool FloorShowsSheet() const { return std::memcmp(sheet.FloorBits(), sheet.Sheet().Bits(), kSheetBytes) == 0; }
 
@@ -38,7 +37,7 @@ protected:
     TTurtleState turtle;
     RecordingPanel panel;
     TurtleSheet sheet{turtle, panel};
-    rm::Ptr<rm::Texture3> floor = rm::MakePtr<rm::Texture3>(256, 256);
+    MemoryFloor floor;
     QTemporaryDir dir;
 };
 
@@ -116,22 +115,24 @@ TEST_F(TurtleSheetTest, ResetGivesTheDefaultsButLeavesThePenButtonAlone)
 
 TEST_F(TurtleSheetTest, FloorFollowsTheSheetAndTellsTheTexture)
 {
-    const std::uint32_t before = Floor().PixelChanges();
+    const int before = floor.changes;
     sheet.FillFloorImage(8);
     EXPECT_EQ(sheet.FloorBits()[12345], 8);
     EXPECT_EQ(sheet.Sheet().At(0, 0), kWhite) << "the sheet is not touched";
     sheet.UpdateFloor();
     EXPECT_TRUE(FloorShowsSheet());
-    EXPECT_EQ(Floor().PixelChanges(), before + 2);
+    EXPECT_EQ(floor.changes, before + 2);
 }
 
-TEST_F(TurtleSheetTest, OnlyAFloorOfTheSheetsShapeIsAttached)
+TEST_F(TurtleSheetTest, ADetachedFloorIsABufferOfTheSheetsOwn)
 {
-    EXPECT_FALSE(sheet.AttachFloor(rm::MakePtr<rm::Texture3>(128, 256)));
-    EXPECT_FALSE(sheet.AttachFloor(nullptr));
-    // Without a floor texture the floor image is a buffer of our own and still works.
-    sheet.UpdateFloor();
+    sheet.DetachFloor();
+    const int changes = floor.changes;
+    sheet.SetBGColor(3);
+    sheet.ClearSheet();
     EXPECT_TRUE(FloorShowsSheet());
+    EXPECT_NE(sheet.FloorBits(), floor.pixels.data());
+    EXPECT_EQ(floor.changes, changes) << "a floor once detached is told nothing";
 }
 
 struct Placement {

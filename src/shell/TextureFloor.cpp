@@ -1,0 +1,31 @@
+#include "shell/TextureFloor.h"
+
+#include "turtle/TurtleState.h"
+
+bool TextureFloor::Attach(rm::Ptr<rm::Texture3> texture)
+{
+    const rm::Image* image = texture ? texture->GetImage() : nullptr;
+    if (!image || image->width != kSheetSize || image->height != kSheetSize || image->depth != 8
+        || image->bytes_per_line != kSheetSize || !image->buffer1) {
+        Detach();
+        return false;
+    }
+    texture_ = std::move(texture);
+    return true;
+}
+
+void TextureFloor::Detach()
+{
+    texture_.reset();
+}
+
+std::uint8_t* TextureFloor::Pixels()
+{
+    return texture_ ? static_cast<std::uint8_t*>(texture_->GetImage()->buffer1) : nullptr;
+}
+
+void TextureFloor::PixelsChanged()
+{
+    if (texture_)
+        texture_->Changed(rm::D3DRMTEXTURE_CHANGEDPIXELS, 0, nullptr);
+}
