@@ -15,34 +15,20 @@ private:
     CallLog& log_;
 };
 
+// Every setting and query goes through the log, where a test can fail it.
 class FakeDevice final : public rm::Device3 {
 public:
-    FakeDevice(CallLog& log, int width, int height) : log_(log), width_(width), height_(height) {}
+    FakeDevice(CallLog& log, int width, int height) : Device3(width, height), log_(log) {}
 
-    HRESULT SetRenderMode(rm::D3DRMRENDERMODE mode) override { return Keep("SetRenderMode", renderMode_, mode); }
-    HRESULT SetQuality(rm::D3DRMRENDERQUALITY quality) override { return Keep("SetQuality", quality_, quality); }
-    HRESULT SetTextureQuality(rm::D3DRMTEXTUREQUALITY quality) override
-    {
-        return Keep("SetTextureQuality", textureQuality_, quality);
-    }
-    HRESULT SetDither(bool dither) override { return Keep("SetDither", dither_, dither); }
-    HRESULT SetShades(std::uint32_t shades) override { return Keep("SetShades", shades_, shades); }
-    int GetWidth() const override { return width_; }
-    int GetHeight() const override { return height_; }
-    bool GetDither() const override { return dither_; }
-    rm::D3DRMRENDERQUALITY GetQuality() const override { return quality_; }
-    std::uint32_t GetShades() const override { return shades_; }
-    rm::D3DRMRENDERMODE GetRenderMode() const override { return renderMode_; }
-    rm::D3DRMTEXTUREQUALITY GetTextureQuality() const override { return textureQuality_; }
-    HRESULT Update() override { return log_.Enter("Update"); }
-    HRESULT QueryDevice(Ptr<rm::Device>& device) override
-    {
-        const HRESULT result = log_.Enter("QueryDevice");
-        if (result == 0)
-            device = rm::MakePtr<rm::Device>();
-        return result;
-    }
-    HRESULT QueryWinDevice(Ptr<rm::WinDevice>& device) override
+private:
+    HRESULT DoSetRenderMode(rm::D3DRMRENDERMODE) override { return log_.Enter("SetRenderMode"); }
+    HRESULT DoSetQuality(rm::D3DRMRENDERQUALITY) override { return log_.Enter("SetQuality"); }
+    HRESULT DoSetTextureQuality(rm::D3DRMTEXTUREQUALITY) override { return log_.Enter("SetTextureQuality"); }
+    HRESULT DoSetDither(bool) override { return log_.Enter("SetDither"); }
+    HRESULT DoSetShades(std::uint32_t) override { return log_.Enter("SetShades"); }
+    HRESULT DoUpdate() override { return log_.Enter("Update"); }
+    HRESULT DoQueryDevice() override { return log_.Enter("QueryDevice"); }
+    HRESULT DoQueryWinDevice(Ptr<rm::WinDevice>& device) override
     {
         const HRESULT result = log_.Enter("QueryWinDevice");
         if (result == 0)
@@ -50,48 +36,20 @@ public:
         return result;
     }
 
-private:
-    template <class T, class U>
-    HRESULT Keep(const char* call, T& field, U value)
-    {
-        const HRESULT result = log_.Enter(call);
-        if (result == 0)
-            field = static_cast<T>(value);
-        return result;
-    }
-
     CallLog& log_;
-    int width_, height_;
-    rm::D3DRMRENDERMODE renderMode_ = 0;
-    rm::D3DRMRENDERQUALITY quality_ = 0;
-    rm::D3DRMTEXTUREQUALITY textureQuality_ = 0;
-    bool dither_ = false;
-    std::uint32_t shades_ = 32;
 };
 
 class FakeViewport final : public rm::Viewport2 {
 public:
-    FakeViewport(CallLog& log, rm::Frame3* camera) : log_(log), camera_(camera) {}
-    HRESULT Clear(std::uint32_t) override { return log_.Enter("Clear"); }
-    HRESULT Render(rm::Frame3*) override { return log_.Enter("Render"); }
-    HRESULT SetFront(float front) override { return Keep("SetFront", front_, front); }
-    HRESULT SetBack(float back) override { return Keep("SetBack", back_, back); }
-    float GetFront() const override { return front_; }
-    float GetBack() const override { return back_; }
-    rm::Frame3* Camera() const override { return camera_; }
+    FakeViewport(CallLog& log, rm::Frame3* camera) : Viewport2(camera), log_(log) {}
 
 private:
-    HRESULT Keep(const char* call, float& field, float value)
-    {
-        const HRESULT result = log_.Enter(call);
-        if (result == 0)
-            field = value;
-        return result;
-    }
+    HRESULT DoClear(std::uint32_t) override { return log_.Enter("Clear"); }
+    HRESULT DoRender(rm::Frame3*) override { return log_.Enter("Render"); }
+    HRESULT DoSetFront(float) override { return log_.Enter("SetFront"); }
+    HRESULT DoSetBack(float) override { return log_.Enter("SetBack"); }
 
     CallLog& log_;
-    rm::Frame3* camera_;
-    float front_ = 1.0f, back_ = 100.0f;
 };
 
 // Every mesh of the source names one texture, "floor.bmp", which goes through the loader.
@@ -99,8 +57,9 @@ class FakeMeshBuilder final : public rm::MeshBuilder3 {
 public:
     FakeMeshBuilder(CallLog& log, int meshes) : log_(log), meshes_(meshes) {}
 
-    HRESULT Load(const void*, const void* objectId, std::uint32_t, rm::LoadTextureCallback loadTexture,
-                 void* argument) override
+private:
+    HRESULT DoLoad(const void*, const void* objectId, std::uint32_t, rm::LoadTextureCallback loadTexture,
+                   void* argument) override
     {
         const HRESULT result = log_.Enter("Load");
         const auto position = *static_cast<const std::uint32_t*>(objectId);
@@ -116,7 +75,6 @@ public:
         return rm::D3DRM_OK;
     }
 
-private:
     CallLog& log_;
     int meshes_;
 };

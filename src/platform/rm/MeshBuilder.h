@@ -24,7 +24,8 @@ struct MeshFace {
 };
 
 // A mesh: triangles over positions, each with a normal and texture coordinates, coloured and
-// textured by material. Models are loaded into it from DirectX .x files or memory.
+// textured by material. Models are loaded into it from DirectX .x files or memory; a test's
+// builder may load otherwise.
 class MeshBuilder3 : public Visual {
 public:
     struct Vertex {
@@ -33,13 +34,24 @@ public:
         float u = 0.0f, v = 0.0f;
     };
 
-    virtual HRESULT SetPerspective(bool correct);
-    virtual HRESULT SetQuality(D3DRMRENDERQUALITY quality);
+    HRESULT SetPerspective(bool correct)
+    {
+        perspective_ = correct;
+        return D3DRM_OK;
+    }
+    HRESULT SetQuality(D3DRMRENDERQUALITY quality)
+    {
+        quality_ = quality;
+        return D3DRM_OK;
+    }
     // Loads the mesh `objectId` names: with D3DRMLOAD_BYPOSITION it points to the mesh's
     // position (std::uint32_t) in the source. `source` is a file name (D3DRMLOAD_FROMFILE) or
     // a D3DRMLOADMEMORY record (D3DRMLOAD_FROMMEMORY).
-    virtual HRESULT Load(const void* source, const void* objectId, std::uint32_t options,
-                         LoadTextureCallback loadTexture, void* argument);
+    HRESULT Load(const void* source, const void* objectId, std::uint32_t options, LoadTextureCallback loadTexture,
+                 void* argument)
+    {
+        return DoLoad(source, objectId, options, loadTexture, argument);
+    }
 
     bool PerspectiveCorrect() const { return perspective_; }
     D3DRMRENDERQUALITY Quality() const { return quality_; }
@@ -54,6 +66,9 @@ public:
     void GeometryChanged() { ++generation_; }
 
 private:
+    virtual HRESULT DoLoad(const void* source, const void* objectId, std::uint32_t options,
+                           LoadTextureCallback loadTexture, void* argument);
+
     bool perspective_ = false;
     D3DRMRENDERQUALITY quality_ = D3DRMRENDER_FLAT;
     std::vector<Vertex> vertices_;

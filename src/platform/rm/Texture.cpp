@@ -23,16 +23,4 @@ HRESULT Texture3::Changed(std::uint32_t flags, std::uint32_t, const Rect*)
     return D3DRM_OK;
 }
 
-HRESULT Texture3::SetDecalTransparency(bool on)
-{
-    transparency_ = on;
-    return D3DRM_OK;
-}
-
-HRESULT Texture3::SetDecalTransparentColor(D3DCOLOR color)
-{
-    transparentColor_ = color;
-    return D3DRM_OK;
-}
-
 } // namespace rm

@@ -53,10 +53,18 @@ public:
     Image* GetImage() { return &image_; }
     const Image* GetImage() const { return &image_; }
 
-    virtual HRESULT Changed(std::uint32_t flags, std::uint32_t rectCount, const Rect* rects);
+    HRESULT Changed(std::uint32_t flags, std::uint32_t rectCount, const Rect* rects);
     // Decal transparency: texels of the transparent colour are not drawn.
-    virtual HRESULT SetDecalTransparency(bool on);
-    virtual HRESULT SetDecalTransparentColor(D3DCOLOR color);
+    HRESULT SetDecalTransparency(bool on)
+    {
+        transparency_ = on;
+        return D3DRM_OK;
+    }
+    HRESULT SetDecalTransparentColor(D3DCOLOR color)
+    {
+        transparentColor_ = color;
+        return D3DRM_OK;
+    }
 
     bool DecalTransparency() const { return transparency_; }
     D3DCOLOR DecalTransparentColor() const { return transparentColor_; }

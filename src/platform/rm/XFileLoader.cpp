@@ -4,8 +4,8 @@
 
 namespace rm {
 
-HRESULT MeshBuilder3::Load(const void* source, const void* objectId, std::uint32_t options,
-                           LoadTextureCallback loadTexture, void* argument)
+HRESULT MeshBuilder3::DoLoad(const void* source, const void* objectId, std::uint32_t options,
+                             LoadTextureCallback loadTexture, void* argument)
 {
     std::uint32_t position = 0;
     if (options & D3DRMLOAD_BYPOSITION) {

@@ -41,10 +41,8 @@ HRESULT CreateDevice(ddraw::Clipper* clipper, const win::GUID* device, int width
 }
 
 GLDevice::GLDevice(QWidget* window, int width, int height)
-    : surface_(new GLRenderWidget(window, width, height)), // the window owns it until we let it go
-      width_(width),
-      height_(height),
-      device_(MakePtr<Device>()),
+    : Device3(width, height),
+      surface_(new GLRenderWidget(window, width, height)), // the window owns it until we let it go
       winDevice_(MakePtr<GLWinDevice>(surface_.data()))
 {
 }
@@ -55,53 +53,17 @@ GLDevice::~GLDevice()
     delete surface_.data();
 }
 
-HRESULT GLDevice::SetRenderMode(D3DRMRENDERMODE mode)
-{
-    renderMode_ = mode;
-    return D3DRM_OK;
-}
-
-HRESULT GLDevice::SetQuality(D3DRMRENDERQUALITY quality)
-{
-    quality_ = quality;
-    return D3DRM_OK;
-}
-
-HRESULT GLDevice::SetTextureQuality(D3DRMTEXTUREQUALITY quality)
-{
-    textureQuality_ = quality;
-    return D3DRM_OK;
-}
-
-HRESULT GLDevice::SetDither(bool dither)
-{
-    dither_ = dither;
-    return D3DRM_OK;
-}
-
-HRESULT GLDevice::SetShades(std::uint32_t shades)
-{
-    shades_ = shades;
-    return D3DRM_OK;
-}
-
 GLRenderWidget* GLDevice::Surface() const
 {
     return surface_.data();
 }
 
-HRESULT GLDevice::Update()
+HRESULT GLDevice::DoUpdate()
 {
     return surface_ ? surface_->Present() : D3DRMERR_BADOBJECT;
 }
 
-HRESULT GLDevice::QueryDevice(Ptr<Device>& device)
-{
-    device = device_;
-    return D3DRM_OK;
-}
-
-HRESULT GLDevice::QueryWinDevice(Ptr<WinDevice>& device)
+HRESULT GLDevice::DoQueryWinDevice(Ptr<WinDevice>& device)
 {
     device = winDevice_;
     return D3DRM_OK;

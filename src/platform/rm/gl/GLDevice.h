@@ -18,27 +18,11 @@ HRESULT CreateDevice(ddraw::Clipper* clipper, const win::GUID* device, int width
 // A viewport of `device` (made by CreateDevice) showing what `camera` sees.
 HRESULT CreateViewport(Device3* device, Frame3* camera, int x, int y, int width, int height, Ptr<Viewport2>& result);
 
-// The OpenGL device: the render settings, kept for whoever asks, and a drawing surface (a
-// child widget over the window) that shows what the device's viewports recorded.
+// The OpenGL device: a drawing surface (a child widget over the window) that shows what the
+// device's viewports recorded. The render settings change nothing in how it draws.
 class GLDevice final : public Device3 {
 public:
     GLDevice(QWidget* window, int width, int height);
-
-    HRESULT SetRenderMode(D3DRMRENDERMODE mode) override;
-    HRESULT SetQuality(D3DRMRENDERQUALITY quality) override;
-    HRESULT SetTextureQuality(D3DRMTEXTUREQUALITY quality) override;
-    HRESULT SetDither(bool dither) override;
-    HRESULT SetShades(std::uint32_t shades) override;
-    int GetWidth() const override { return width_; }
-    int GetHeight() const override { return height_; }
-    bool GetDither() const override { return dither_; }
-    D3DRMRENDERQUALITY GetQuality() const override { return quality_; }
-    std::uint32_t GetShades() const override { return shades_; }
-    D3DRMRENDERMODE GetRenderMode() const override { return renderMode_; }
-    D3DRMTEXTUREQUALITY GetTextureQuality() const override { return textureQuality_; }
-    HRESULT Update() override;
-    HRESULT QueryDevice(Ptr<Device>& device) override;
-    HRESULT QueryWinDevice(Ptr<WinDevice>& device) override;
 
     // The drawing surface; none once its window is gone.
     GLRenderWidget* Surface() const;
@@ -46,15 +30,10 @@ public:
 private:
     ~GLDevice() override;
 
+    HRESULT DoUpdate() override;
+    HRESULT DoQueryWinDevice(Ptr<WinDevice>& device) override;
+
     QPointer<GLRenderWidget> surface_;
-    int width_;
-    int height_;
-    D3DRMRENDERMODE renderMode_ = 0;
-    D3DRMRENDERQUALITY quality_ = D3DRMRENDER_FLAT;
-    D3DRMTEXTUREQUALITY textureQuality_ = D3DRMTEXTURE_NEAREST;
-    bool dither_ = true;
-    std::uint32_t shades_ = 32;
-    Ptr<Device> device_;
     Ptr<WinDevice> winDevice_;
 };
 

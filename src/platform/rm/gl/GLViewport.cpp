@@ -114,11 +114,11 @@ HRESULT CreateViewport(Device3* device, Frame3* camera, int x, int y, int width,
 }
 
 GLViewport::GLViewport(GLDevice* device, Frame3* camera, const QRect& area)
-    : device_(Ptr<GLDevice>::Share(device)), camera_(Ptr<Frame3>::Share(camera)), area_(area)
+    : Viewport2(camera), device_(Ptr<GLDevice>::Share(device)), area_(area)
 {
 }
 
-HRESULT GLViewport::Clear(std::uint32_t flags)
+HRESULT GLViewport::DoClear(std::uint32_t flags)
 {
     GLRenderWidget* surface = device_->Surface();
     if (!surface)
@@ -129,7 +129,7 @@ HRESULT GLViewport::Clear(std::uint32_t flags)
     return surface->Failed() ? D3DRMERR_BADDEVICE : D3DRM_OK;
 }
 
-HRESULT GLViewport::Render(Frame3* scene)
+HRESULT GLViewport::DoRender(Frame3* scene)
 {
     if (!scene)
         return D3DRMERR_BADOBJECT;
@@ -143,12 +143,12 @@ HRESULT GLViewport::Render(Frame3* scene)
     step.lights = {};
     step.firstMesh = frame.meshes.size();
     step.meshCount = 0;
-    const Matrix4 eye = camera_->WorldTransform();
+    const Matrix4 eye = Camera()->WorldTransform();
     const std::array<float, 9> eyeCofactors = Cofactors(eye);
     const float eyeDeterminant = Determinant(eye, eyeCofactors);
     if (eyeDeterminant == 0.0f) // a camera squashed flat sees nothing
         return surface->Failed() ? D3DRMERR_BADDEVICE : D3DRM_OK;
-    step.viewProjection = Projection(area_, front_, back_) * AffineInverse(eye, eyeCofactors, eyeDeterminant);
+    step.viewProjection = Projection(area_, GetFront(), GetBack()) * AffineInverse(eye, eyeCofactors, eyeDeterminant);
     const Matrix4 world = scene->WorldTransform();
     CollectLights(*scene, world, step.lights);
     CollectMeshes(*scene, world, (device_->GetQuality() & D3DRMLIGHT_ON) != 0, frame.meshes);
@@ -156,20 +156,14 @@ HRESULT GLViewport::Render(Frame3* scene)
     return surface->Failed() ? D3DRMERR_BADDEVICE : D3DRM_OK;
 }
 
-HRESULT GLViewport::SetFront(float front)
+HRESULT GLViewport::DoSetFront(float front)
 {
-    if (!(std::isfinite(front) && front > 0.0f && front < back_))
-        return D3DRMERR_BADVALUE;
-    front_ = front;
-    return D3DRM_OK;
+    return std::isfinite(front) && front > 0.0f && front < GetBack() ? D3DRM_OK : D3DRMERR_BADVALUE;
 }
 
-HRESULT GLViewport::SetBack(float back)
+HRESULT GLViewport::DoSetBack(float back)
 {
-    if (!(std::isfinite(back) && back > front_))
-        return D3DRMERR_BADVALUE;
-    back_ = back;
-    return D3DRM_OK;
+    return std::isfinite(back) && back > GetFront() ? D3DRM_OK : D3DRMERR_BADVALUE;
 }
 
 } // namespace rm::gl

@@ -14,20 +14,15 @@ class GLViewport final : public Viewport2 {
 public:
     GLViewport(GLDevice* device, Frame3* camera, const QRect& area);
 
-    HRESULT Clear(std::uint32_t flags) override;
-    HRESULT Render(Frame3* scene) override;
-    HRESULT SetFront(float front) override;
-    HRESULT SetBack(float back) override;
-    float GetFront() const override { return front_; }
-    float GetBack() const override { return back_; }
-    Frame3* Camera() const override { return camera_.get(); }
-
 private:
+    HRESULT DoClear(std::uint32_t flags) override;
+    HRESULT DoRender(Frame3* scene) override;
+    // Both planes lie in front of the camera, the front one nearer.
+    HRESULT DoSetFront(float front) override;
+    HRESULT DoSetBack(float back) override;
+
     Ptr<GLDevice> device_;
-    Ptr<Frame3> camera_;
     QRect area_;
-    float front_ = 1.0f;
-    float back_ = 100.0f;
 };
 
 } // namespace rm::gl
