@@ -36,10 +36,7 @@ struct Engine {
         window.resize(620, 360);
         viewport.setGeometry(0, 0, bench::kWidth, bench::kHeight);
         SetUpScene(scene, camera, directional, ambient);
-        core.DXViewport = &viewport;
-        core.DXScene = &scene;
-        core.Front = 1;
-        core.Back = 8000;
+        SetUpCore(core, viewport, scene);
         character.DXScene = &scene;
         character.DXCore = &core;
         bench::ShowWindow(window);

@@ -341,8 +341,15 @@ bool TDXCore::RenderScene()
 
 void TDXCore::RunWindow()
 {
-    if (win::PumpMessages().quit)
+    Pump(false);
+}
+
+std::uint32_t TDXCore::Pump(bool waitForMessage)
+{
+    const win::PumpResult result = win::PumpMessages(waitForMessage);
+    if (result.quit)
         Running = false;
+    return result.waited;
 }
 
 int TDXCore::Step()
@@ -350,6 +357,11 @@ int TDXCore::Step()
     const std::uint32_t start = win::GetTickCount();
     RunWindow();
     return static_cast<int>(win::GetTickCount() - start);
+}
+
+std::uint32_t TDXCore::WaitAndStep()
+{
+    return Pump(true);
 }
 
 void TDXCore::Step10()

@@ -50,6 +50,9 @@ public:
     void RunWindow();
     // RunWindow once; the milliseconds it took.
     int Step();
+    // RunWindow once, but with nothing pending, first sleeps until a message comes; the
+    // milliseconds it slept.
+    std::uint32_t WaitAndStep();
     void Step10();
     void Run();
 
@@ -85,6 +88,8 @@ private:
     void CreateViewport();
     void RebuildDevice(bool hardware);
     void ReleaseRecord();
+    // Dispatches the pending messages, first waiting for one if asked; the milliseconds waited.
+    std::uint32_t Pump(bool waitForMessage);
     template <class Operation>
     bool ReportingErrors(Operation&& operation);
 

@@ -74,12 +74,9 @@ QWidget* TMainForm::ClientArea() const
 void TMainForm::ConfigureComponents()
 {
     // The window's stored settings of its engine components.
-    DXCore.DXViewport = ui->DXViewport;
-    DXCore.DXScene = &DXScene;
+    SetUpCore(DXCore, *ui->DXViewport, DXScene);
     DXCore.DXInput = &DXInput;
     DXCore.DXSound = &DXSound;
-    DXCore.Front = 1.0f;
-    DXCore.Back = 8000.0f;
 
     DXInput.Type = itMouse;
     DXKeyboard.Type = itKeyboard;

@@ -29,21 +29,51 @@ void MainLoopPass::RunWhileRunning()
 void MainLoopPass::Run()
 {
     const std::uint32_t start = win::GetTickCount();
-    if (parts_.core.GetMouseState(&mouse_))
+    buttonHeld_ = false;
+    if (parts_.core.GetMouseState(&mouse_)) {
+        buttonHeld_ = dinput::IsPressed(mouse_.rgbButtons[0]) || dinput::IsPressed(mouse_.rgbButtons[1]);
         parts_.camera.HandleMouse(mouse_, dt_, mouseInViewport_);
+    }
     StopCommandOnEscape();
     parts_.motion.StepCommand(dt_);
-    parts_.core.Step();
-    parts_.core.RenderScene();
+    std::uint32_t waited = 0;
+    if (NothingCanChange())
+        waited = parts_.core.WaitAndStep();
+    else
+        parts_.core.Step();
+    rendered_ = parts_.core.RenderScene() ? placed_ : std::nullopt;
     parts_.character.Animate(dt_);
     PlaceCamera();
     PlaceCharacter();
-    dt_ = win::GetTickCount() - start;
+    placed_ = Now();
+    dt_ = win::GetTickCount() - start - waited;
     statusTime_ += dt_;
     if (statusTime_ > kStatusRefreshMs) {
         parts_.window.RefreshStatus();
+        status_ = StatusNow();
         statusTime_ = 0;
     }
+}
+
+bool MainLoopPass::NothingCanChange() const
+{
+    // Up to here a pass in which nothing runs has changed nothing, so the last frame and the
+    // last status refresh tell whether the window shows what is.
+    return parts_.core.Running && parts_.motion.State == CommandState::Idle && !parts_.character.Play
+           && !buttonHeld_ && rendered_ && *rendered_ == Now() && status_ == StatusNow();
+}
+
+MainLoopPass::Shown MainLoopPass::Now() const
+{
+    const TTurtleState& turtle = parts_.turtle;
+    const auto& camera = parts_.camera.CameraPos;
+    return {turtle.X, turtle.Y, turtle.Heading, turtle.Hidden, {camera[0], camera[1], camera[2]},
+            parts_.character.CharacterFrame.get(), parts_.character.CurrentTime};
+}
+
+MainLoopPass::StatusShown MainLoopPass::StatusNow() const
+{
+    return {parts_.turtle.X, parts_.turtle.Y, parts_.turtle.Heading};
 }
 
 void MainLoopPass::StopCommandOnEscape()

@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 class CameraControl;
 class TDXAnimation;
@@ -38,6 +39,9 @@ struct LoopParts {
 // on, the window's events are handled, a frame is rendered, the character walks and is placed
 // where the turtle is, and the status bar is refreshed now and then. All motion is scaled by the
 // milliseconds the previous pass took; the first pass moves nothing.
+// When nothing can change (no command, no animation, no button held, the picture and the status
+// bar showing what is) a pass sleeps until the next event instead of spinning; the time asleep is
+// not pass time.
 class MainLoopPass {
 public:
     static constexpr std::uint32_t kStatusRefreshMs = 700;
@@ -53,6 +57,23 @@ public:
     std::uint32_t Dt() const { return dt_; }
 
 private:
+    // What a frame shows of the turtle, the camera and the character; what the status bar shows.
+    struct Shown {
+        double x, y, heading;
+        bool hidden;
+        std::array<double, 3> camera;
+        const void* character;
+        std::int32_t characterTime;
+        bool operator==(const Shown&) const = default;
+    };
+    struct StatusShown {
+        double x, y, heading;
+        bool operator==(const StatusShown&) const = default;
+    };
+
+    bool NothingCanChange() const;
+    Shown Now() const;
+    StatusShown StatusNow() const;
     void StopCommandOnEscape();
     void PlaceCamera();
     void PlaceCharacter();
@@ -61,6 +82,12 @@ private:
     const std::function<bool()> mouseInViewport_;
     dinput::DIMOUSESTATE mouse_;
     std::array<char, 256> keys_{};
+    bool buttonHeld_ = false;
     std::uint32_t dt_ = 0;
     std::uint32_t statusTime_ = 0;
+    // The placing of the last pass, and what the last frame rendered showed: a frame shows what
+    // the pass before it placed.
+    std::optional<Shown> placed_;
+    std::optional<Shown> rendered_;
+    std::optional<StatusShown> status_;
 };

@@ -1,6 +1,7 @@
 #include "shell/SceneSetup.h"
 
 #include "engine/DXCamera.h"
+#include "engine/DXCore.h"
 #include "engine/DXLight.h"
 #include "engine/DXScene.h"
 
@@ -34,4 +35,12 @@ void SetUpScene(TDXScene& scene, TDXCamera& camera, TDXLight& directional, TDXLi
     ambient.Color = 0xFFFFFF;
     ambient.CFactor = 70;
     ambient.Mode = lmAmbient;
+}
+
+void SetUpCore(TDXCore& core, TDXViewport& viewport, TDXScene& scene)
+{
+    core.DXViewport = &viewport;
+    core.DXScene = &scene;
+    core.Front = 1.0f;
+    core.Back = 8000.0f;
 }

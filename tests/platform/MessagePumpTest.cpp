@@ -1,5 +1,7 @@
+#include "fakes/ManualClock.h"
 #include "win/MessagePump.h"
 
+#include <QAbstractEventDispatcher>
 #include <QCoreApplication>
 #include <QTimer>
 
@@ -43,6 +45,32 @@ TEST(MessagePump, TheApplicationsOwnLoopEndsOnAQuitRequest)
     EXPECT_EQ(QCoreApplication::exec(), 5);
     // The pump reports the request to its next caller too; a later test must not take it for its own.
     EXPECT_TRUE(win::PumpMessages().quit);
+}
+
+TEST(MessagePump, AWaitingPumpSleepsUntilAMessageAndReportsTheSleepAlone)
+{
+    ManualClock clock;
+    QObject receiver;
+    int delivered = 0;
+    bool sleepTakesTime = true;
+    // Time passes while the pump sleeps, until a message comes whose handling takes time too.
+    QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, &receiver, [&] {
+        if (!sleepTakesTime)
+            return;
+        clock.Advance(250);
+        QMetaObject::invokeMethod(&receiver, [&] {
+            ++delivered;
+            clock.Advance(40);
+        }, Qt::QueuedConnection);
+    });
+    EXPECT_EQ(win::PumpMessages(true).waited, 250u);
+    EXPECT_EQ(delivered, 1);
+
+    sleepTakesTime = false;
+    QMetaObject::invokeMethod(&receiver, [&] { ++delivered; }, Qt::QueuedConnection);
+    EXPECT_EQ(win::PumpMessages(true).waited, 0u) << "a pending message ends the wait at once";
+    EXPECT_EQ(delivered, 2);
+    EXPECT_EQ(win::PumpMessages().waited, 0u);
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "win/MessagePump.h"
 
+#include "win/TickClock.h"
+
 #include <QCoreApplication>
 #include <QEvent>
 #include <QObject>
@@ -16,15 +18,33 @@ public:
     const int exitCode;
 };
 
-// Watches the application object for quit requests: our own queued ones, and Qt's own
-// (the session ending, QCoreApplication::quit).
+// Watches the application for quit requests: our own queued ones, and Qt's own (the session
+// ending, QCoreApplication::quit). While a pump waits, it also notes when the first message
+// comes, which ends the wait.
 class QuitWatcher final : public QObject {
 public:
     PumpResult seen;
 
+    void BeginWait()
+    {
+        waiting_ = true;
+        woke_ = false;
+    }
+    // The tick at which the first message came, or now when none went through the application.
+    std::uint32_t EndWait()
+    {
+        waiting_ = false;
+        return woke_ ? wokeAt_ : GetTickCount();
+    }
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
+        if (waiting_) {
+            waiting_ = false;
+            woke_ = true;
+            wokeAt_ = GetTickCount();
+        }
         if (watched != QCoreApplication::instance())
             return false;
         if (event->type() == kQuitMessage) {
@@ -37,6 +57,11 @@ protected:
             seen = {true, 0};
         return false;
     }
+
+private:
+    bool waiting_ = false;
+    bool woke_ = false;
+    std::uint32_t wokeAt_ = 0;
 };
 
 QuitWatcher& Watcher()
@@ -58,13 +83,23 @@ void PostQuitMessage(int exitCode)
     QCoreApplication::postEvent(QCoreApplication::instance(), new QuitMessageEvent(exitCode));
 }
 
-PumpResult PumpMessages()
+PumpResult PumpMessages(bool waitForMessage)
 {
     // A quit request taken by some other processing since the last pump counts too.
     QuitWatcher& watcher = Watcher();
+    std::uint32_t waited = 0;
+    if (waitForMessage) {
+        // Returns at once when something is pending; otherwise sleeps until a message comes
+        // and handles it.
+        const std::uint32_t start = GetTickCount();
+        watcher.BeginWait();
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+        waited = watcher.EndWait() - start;
+    }
     QCoreApplication::sendPostedEvents();
     QCoreApplication::processEvents(QEventLoop::AllEvents);
-    const PumpResult result = watcher.seen;
+    PumpResult result = watcher.seen;
+    result.waited = waited;
     watcher.seen = {};
     return result;
 }
