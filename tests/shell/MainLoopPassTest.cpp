@@ -71,6 +71,9 @@ public:
         input.Type = itMouse;
         character.DXScene = &scene;
         character.DXCore = &core;
+        character.SpeedFactor = 0.05;
+        character.EndTime = 12000;
+        character.AutoRepeat = true;
         EXPECT_TRUE(core.Create(nullptr, nullptr));
         core.Running = true;
         cameraControl.Reset(camera.PosX, camera.PosY, camera.PosZ);
@@ -136,6 +139,17 @@ TEST_F(MainLoopPassTest, OneEventDuringASleepRendersExactlyOneFrame)
         ASSERT_TRUE(RunUntilAWait());
     for (std::size_t i = 1; i < framesAtWait.size(); ++i)
         EXPECT_EQ(framesAtWait[i] - framesAtWait[i - 1], 1) << "between sleeps " << i - 1 << " and " << i;
+}
+
+TEST_F(MainLoopPassTest, AnEventThatHidesTheCharacterRendersOnceMoreToShowIt)
+{
+    ASSERT_TRUE(RunUntilAWait());
+    onWake = [this] { turtle.Hidden = true; };
+    ASSERT_TRUE(RunUntilAWait());
+    onWake = nullptr;
+    ASSERT_TRUE(RunUntilAWait());
+    // The frame of the event's own pass was rendered before the character was lifted away.
+    EXPECT_EQ(framesAtWait[2] - framesAtWait[1], 2);
 }
 
 TEST_F(MainLoopPassTest, ACommandStartedByTheEventThatEndsASleepMovesByPassTimeOnly)
