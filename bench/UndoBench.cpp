@@ -1,6 +1,5 @@
 #include "notebook/Notebook.h"
 #include "notebook/UndoHistory.h"
-#include "rm/Texture.h"
 #include "SilentPanel.h"
 #include "turtle/TurtleMotion.h"
 #include "turtle/TurtleSheet.h"
@@ -23,7 +22,6 @@ struct NoHost final : MotionHost {
 struct Workspace {
     Workspace()
     {
-        sheet.AttachFloor(rm::MakePtr<rm::Texture3>(256, 256));
         sheet.ResetTurtle();
         sheet.FillFloorImage(SheetBitmap::kWhite);
         sheet.UpdateSheetFromFloor();

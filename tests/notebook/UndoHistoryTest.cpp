@@ -1,7 +1,7 @@
+#include "fakes/MemoryFloor.h"
 #include "fakes/RecordingPanel.h"
 #include "notebook/ImageDelta.h"
 #include "notebook/UndoHistory.h"
-#include "rm/Texture.h"
 #include "turtle/TurtleMotion.h"
 #include "turtle/TurtleSheet.h"
 
@@ -111,7 +111,7 @@ public:
     UndoHistoryTest()
     {
         host.notebook = &notebook;
-        sheet.AttachFloor(rm::MakePtr<rm::Texture3>(256, 256));
+        sheet.AttachFloor(floor);
         sheet.ResetTurtle();
         sheet.FillFloorImage(SheetBitmap::kWhite);
         sheet.UpdateSheetFromFloor();
@@ -165,6 +165,7 @@ public:
         return shot;
     }
 
+    MemoryFloor floor;
     TTurtleState turtle;
     RecordingPanel panel;
     TurtleSheet sheet{turtle, panel};
