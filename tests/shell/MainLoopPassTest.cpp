@@ -119,7 +119,8 @@ public:
     TurtleMotion motion{sheet, host};
     CameraControl cameraControl;
     Window loopWindow;
-    MainLoopPass loop{{core, scene, character, turtle, motion, cameraControl, loopWindow}};
+    TDXInput keyboard{system};
+    MainLoopPass loop{{core, scene, character, keyboard, turtle, motion, cameraControl, loopWindow}};
     QObject receiver;
     std::function<void()> onWake;
     std::vector<int> framesAtWait;
