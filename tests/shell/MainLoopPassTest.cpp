@@ -189,11 +189,16 @@ TEST_P(KeptAwake, NeverSleeps)
     EXPECT_EQ(Waits(), waits);
 }
 
+std::string BusyName(const ::testing::TestParamInfo<Busy>& param)
+{
+    return param.param.what;
+}
+
 INSTANTIATE_TEST_SUITE_P(
     MainLoopPass, KeptAwake,
-    ::testing::Values(Busy{"RunningCommand", [](MainLoopPassTest& t) { t.motion.StartForward(100); }},
-                      Busy{"WalkingCharacter", [](MainLoopPassTest& t) { t.character.Play = true; }},
-                      Busy{"HeldMouseButton", [](MainLoopPassTest& t) { t.system.Input.fill = 0x80; }}),
-    [](const auto& info) { return std::string(info.param.what); });
+    ::testing::Values(Busy{"RunningCommand", [](MainLoopPassTest& fixture) { fixture.motion.StartForward(100); }},
+                      Busy{"WalkingCharacter", [](MainLoopPassTest& fixture) { fixture.character.Play = true; }},
+                      Busy{"HeldMouseButton", [](MainLoopPassTest& fixture) { fixture.system.Input.fill = 0x80; }}),
+    BusyName);
 
 } // namespace
