@@ -10,7 +10,7 @@ packages=(
   qt6-qpa-plugins libgl1-mesa-dri libgl-dev libegl-dev
   libassimp-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth x11-utils imagemagick
+  xvfb xauth x11-utils imagemagick poppler-utils
   fonts-dejavu-core qt6-translations-l10n
   desktop-file-utils appstream dpkg-dev
 )

@@ -2,6 +2,8 @@
 
 #include "turtle/TurtleSheet.h"
 
+#include <algorithm>
+
 const char* RefusalText(PageResult result)
 {
     switch (result) {
@@ -114,4 +116,31 @@ void Notebook::MarkCurrentDrawn()
 {
     if (TNotebookPage* page = Current())
         page->Dirty = true;
+}
+
+NotebookContent Notebook::Contents()
+{
+    StoreCurrent();
+    NotebookContent content;
+    content.CurrentPage = CurrentPage;
+    content.Pages.resize(static_cast<std::size_t>(PageCount));
+    for (int i = 0; i < PageCount; ++i) {
+        PageContent& page = content.Pages[static_cast<std::size_t>(i)];
+        page.Turtle = Slot(i)->Turtle;
+        std::copy_n(Slot(i)->Image.get(), kSheetBytes, page.Image.data());
+    }
+    return content;
+}
+
+void Notebook::Replace(const NotebookContent& content)
+{
+    EmptySlots();
+    PageCount = static_cast<std::int32_t>(content.Pages.size());
+    CurrentPage = content.CurrentPage;
+    for (int i = 0; i < PageCount; ++i) {
+        const PageContent& page = content.Pages[static_cast<std::size_t>(i)];
+        Slot(i) = std::make_unique<TNotebookPage>();
+        Slot(i)->Store(page.Turtle, page.Image.data());
+    }
+    ShowCurrentPage();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "notebook/NotebookContent.h"
 #include "notebook/NotebookPage.h"
 
 #include <array>
@@ -41,6 +42,11 @@ public:
     TNotebookPage* Current() { return Pages[static_cast<std::size_t>(CurrentPage)].get(); }
     // A line was drawn on the current page.
     void MarkCurrentDrawn();
+
+    // The whole notebook, the current page as it stands now.
+    NotebookContent Contents();
+    // An opened notebook's pages take the place of these; its current page is shown.
+    void Replace(const NotebookContent& content);
 
     std::array<std::unique_ptr<TNotebookPage>, kMaxPages> Pages;
     std::int32_t CurrentPage = 0;

@@ -176,6 +176,36 @@ TEST_F(PagesTest, DeletingShowsTheFollowingPageOrTheNewLastOne)
     EXPECT_EQ(At(0), first);
 }
 
+TEST_F(PagesTest, ContentsTakeTheCurrentPageAsItStandsAndReplaceShowsTheOpenedOne)
+{
+    Draw(9, 40);
+    ASSERT_EQ(notebook.NewPage(false), PageResult::Done);
+    turtle.X = 33;
+    Draw(12, 60); // not yet stored in its page
+    const NotebookContent content = notebook.Contents();
+    ASSERT_EQ(content.Pages.size(), 2u);
+    EXPECT_EQ(content.CurrentPage, 1);
+    EXPECT_EQ(content.Pages[0].Image[40 * 256 + 50], 9);
+    EXPECT_EQ(content.Pages[1].Image[60 * 256 + 50], 12);
+    EXPECT_EQ(content.Pages[1].Turtle.X, 33.0);
+
+    NotebookContent opened;
+    opened.Pages.resize(3);
+    opened.Pages[2].Turtle.PenColor = 9;
+    opened.Pages[2].Turtle.Y = -20;
+    std::fill(opened.Pages[2].Image.begin(), opened.Pages[2].Image.end(), std::uint8_t{5});
+    opened.CurrentPage = 2;
+    notebook.Replace(opened);
+    EXPECT_EQ(notebook.PageCount, 3);
+    EXPECT_EQ(notebook.CurrentPage, 2);
+    EXPECT_EQ(turtle.Y, -20.0);
+    EXPECT_EQ(sheet.FloorBits()[12345], 5);
+    EXPECT_EQ(sheet.Sheet().At(100, 100), 5);
+    EXPECT_EQ(panel.penColorLabel, "1") << "the panel follows the opened page";
+    EXPECT_FALSE(At(0)->Dirty);
+    EXPECT_EQ(notebook.Pages[3], nullptr);
+}
+
 TEST(NotebookPage, StoreAndRestoreCopyTheWholeRecordAndImage)
 {
     TNotebookPage page;

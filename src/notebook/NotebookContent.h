@@ -1,0 +1,19 @@
+#pragma once
+
+#include "turtle/TurtleState.h"
+
+#include <cstdint>
+#include <vector>
+
+// One page as it is kept on disk: its turtle and its drawing (256 rows of 256 sheet palette
+// indices, the floor image's layout).
+struct PageContent {
+    TTurtleState Turtle;
+    std::vector<std::uint8_t> Image = std::vector<std::uint8_t>(kSheetBytes);
+};
+
+// A whole notebook apart from the live window: what is saved, opened and printed.
+struct NotebookContent {
+    std::vector<PageContent> Pages;
+    int CurrentPage = 0; // 0-based
+};

@@ -1,0 +1,132 @@
+#include "notebook/NotebookIndex.h"
+
+#include "notebook/Notebook.h"
+#include "turtle/SheetCanvas.h"
+#include "turtle/SheetColors.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <cmath>
+
+namespace {
+
+constexpr int kFormat = 1;
+constexpr int kFirstShape = 1;
+constexpr int kLastShape = 3;
+constexpr int kLastPenMode = 2;
+// Typed positions never reach further; anything beyond is no turtle of ours.
+constexpr double kFarthestPosition = 1'000'000.0;
+
+QJsonObject EncodeTurtle(const TTurtleState& t)
+{
+    return {
+        {"penDown", t.PenDown}, {"hidden", t.Hidden},     {"shape", t.Shape},       {"penColor", t.PenColor},
+        {"penWidth", t.PenWidth}, {"bgColor", t.BGColor}, {"penMode", t.PenMode}, {"x", t.X},
+        {"y", t.Y},             {"heading", t.Heading},
+    };
+}
+
+// Reads the fields one by one; the first one missing or out of range spoils the record.
+class FieldReader {
+public:
+    explicit FieldReader(const QJsonObject& object) : object_(object) {}
+
+    bool Whole(const char* key, int low, int high, std::int32_t& out)
+    {
+        const QJsonValue v = object_.value(QLatin1String(key));
+        const double d = v.toDouble();
+        good_ = good_ && v.isDouble() && d == std::floor(d) && d >= low && d <= high;
+        if (good_)
+            out = static_cast<std::int32_t>(d);
+        return good_;
+    }
+    bool Flag(const char* key, bool& out)
+    {
+        const QJsonValue v = object_.value(QLatin1String(key));
+        good_ = good_ && v.isBool();
+        if (good_)
+            out = v.toBool();
+        return good_;
+    }
+    bool Real(const char* key, double limit, double& out)
+    {
+        const QJsonValue v = object_.value(QLatin1String(key));
+        const double d = v.toDouble();
+        good_ = good_ && v.isDouble() && std::isfinite(d) && std::abs(d) <= limit;
+        if (good_)
+            out = d;
+        return good_;
+    }
+    bool Good() const { return good_; }
+
+private:
+    const QJsonObject& object_;
+    bool good_ = true;
+};
+
+std::optional<TTurtleState> DecodeTurtle(const QJsonValue& value)
+{
+    if (!value.isObject())
+        return std::nullopt;
+    const QJsonObject object = value.toObject();
+    FieldReader read(object);
+    TTurtleState t;
+    read.Flag("penDown", t.PenDown);
+    read.Flag("hidden", t.Hidden);
+    read.Whole("shape", kFirstShape, kLastShape, t.Shape);
+    read.Whole("penColor", 0, kColorCount - 1, t.PenColor);
+    read.Whole("penWidth", 1, SheetCanvas::kMaxPenWidth, t.PenWidth);
+    read.Whole("bgColor", 0, kColorCount - 1, t.BGColor);
+    read.Whole("penMode", 0, kLastPenMode, t.PenMode);
+    read.Real("x", kFarthestPosition, t.X);
+    read.Real("y", kFarthestPosition, t.Y);
+    read.Real("heading", HUGE_VAL, t.Heading);
+    if (!read.Good())
+        return std::nullopt;
+    return t;
+}
+
+} // namespace
+
+QByteArray EncodeIndex(const NotebookContent& content)
+{
+    QJsonArray turtles;
+    for (const PageContent& page : content.Pages)
+        turtles.append(EncodeTurtle(page.Turtle));
+    const QJsonObject index{
+        {"format", kFormat},
+        {"pageCount", static_cast<int>(content.Pages.size())},
+        {"currentPage", content.CurrentPage + 1},
+        {"turtles", turtles},
+    };
+    return QJsonDocument(index).toJson();
+}
+
+std::optional<NotebookIndex> DecodeIndex(const QByteArray& text)
+{
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(text, &error);
+    if (error.error != QJsonParseError::NoError || !document.isObject())
+        return std::nullopt;
+    const QJsonObject object = document.object();
+    std::int32_t format = 0, pageCount = 0, currentPage = 0;
+    FieldReader read(object);
+    if (!read.Whole("format", kFormat, kFormat, format) || !read.Whole("pageCount", 1, Notebook::kMaxPages, pageCount)
+        || !read.Whole("currentPage", 1, pageCount, currentPage))
+        return std::nullopt;
+    const QJsonArray turtles = object.value(QLatin1String("turtles")).toArray();
+    if (turtles.size() != pageCount)
+        return std::nullopt;
+
+    NotebookIndex index;
+    index.CurrentPage = currentPage - 1;
+    for (const QJsonValue& value : turtles) {
+        const std::optional<TTurtleState> turtle = DecodeTurtle(value);
+        if (!turtle)
+            return std::nullopt;
+        index.Turtles.push_back(*turtle);
+    }
+    return index;
+}

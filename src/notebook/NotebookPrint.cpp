@@ -1,0 +1,46 @@
+#include "notebook/NotebookPrint.h"
+
+#include "notebook/PagePicture.h"
+
+#include <QPagedPaintDevice>
+#include <QPainter>
+
+#include <algorithm>
+
+QString PrintedPageHeading(const QString& name, int page, int pageCount)
+{
+    const QString notebook = name.isEmpty() ? QStringLiteral("Zeszyt") : QStringLiteral("Zeszyt %1").arg(name);
+    return QStringLiteral("%1 – strona %2 z %3").arg(notebook).arg(page).arg(pageCount);
+}
+
+bool PrintNotebook(QPagedPaintDevice& device, const NotebookContent& content, const QString& name)
+{
+    QPainter painter;
+    if (!painter.begin(&device))
+        return false;
+    // Sheet pixels stay sharp squares however large they are printed, in their exact colours:
+    // a PDF would otherwise keep the drawing as a JPEG.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
+    painter.setRenderHint(QPainter::LosslessImageRendering);
+    const int width = device.width();
+    const int height = device.height();
+    const int headingHeight = std::max(1, height / 16);
+    QFont font = painter.font();
+    font.setPixelSize(std::max(1, headingHeight / 2));
+    painter.setFont(font);
+    const int side = std::min(width, height - headingHeight);
+    const QRect drawing((width - side) / 2, headingHeight, side, side);
+
+    const int pageCount = static_cast<int>(content.Pages.size());
+    for (int page = 0; page < pageCount; ++page) {
+        if (page > 0)
+            device.newPage();
+        painter.drawText(QRect(0, 0, width, headingHeight), Qt::AlignCenter,
+                         PrintedPageHeading(name, page + 1, pageCount));
+        painter.drawImage(drawing, PagePicture(content.Pages[static_cast<std::size_t>(page)].Image.data()));
+        // A white page would have no edge on white paper.
+        painter.setPen(QPen(Qt::black, std::max(1, side / 512)));
+        painter.drawRect(drawing);
+    }
+    return painter.end();
+}

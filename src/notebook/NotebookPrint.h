@@ -1,0 +1,15 @@
+#pragma once
+
+#include "notebook/NotebookContent.h"
+
+#include <QString>
+
+class QPagedPaintDevice;
+
+// Prints every page of the notebook on a sheet of paper of its own, headed by the notebook's
+// name and the page number, the drawing as large as the paper allows. False when the device
+// cannot be painted on (no printer, a file that cannot be written).
+bool PrintNotebook(QPagedPaintDevice& device, const NotebookContent& content, const QString& name);
+
+// The heading of one printed page; page counts from 1.
+QString PrintedPageHeading(const QString& name, int page, int pageCount);

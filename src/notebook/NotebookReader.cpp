@@ -1,0 +1,53 @@
+#include "notebook/NotebookReader.h"
+
+#include "notebook/NotebookFolder.h"
+#include "notebook/NotebookIndex.h"
+#include "notebook/PagePicture.h"
+
+#include <QFile>
+#include <QFileInfo>
+
+namespace {
+
+// An index holds a few lines per page; anything much larger is not one.
+constexpr qint64 kMaxIndexBytes = 64 * 1024;
+
+NotebookFault PageFault(PageReadFault fault)
+{
+    return fault == PageReadFault::Missing ? NotebookFault::MissingPage : NotebookFault::BadPage;
+}
+
+} // namespace
+
+NotebookReading ReadNotebook(const QString& folder, const QString& name)
+{
+    NotebookReading reading;
+    QFile indexFile(IndexPath(folder, name));
+    if (!QFileInfo(indexFile).isFile()) {
+        reading.Fault = NotebookFault::NoNotebook;
+        return reading;
+    }
+    std::optional<NotebookIndex> index;
+    if (indexFile.open(QIODevice::ReadOnly) && indexFile.size() <= kMaxIndexBytes)
+        index = DecodeIndex(indexFile.readAll());
+    if (!index) {
+        reading.Fault = NotebookFault::BadIndex;
+        return reading;
+    }
+
+    NotebookContent& content = reading.Content;
+    content.CurrentPage = index->CurrentPage;
+    content.Pages.resize(index->Turtles.size());
+    for (std::size_t page = 0; page < content.Pages.size(); ++page) {
+        content.Pages[page].Turtle = index->Turtles[page];
+        const QString path = PagePath(folder, name, static_cast<int>(page) + 1);
+        const PageReadFault fault = ReadPagePicture(path, content.Pages[page].Image.data());
+        if (fault != PageReadFault::None) {
+            reading.Fault = PageFault(fault);
+            reading.File = QFileInfo(path).fileName();
+            reading.Content = {};
+            return reading;
+        }
+    }
+    return reading;
+}

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+#include <cstdint>
+
+// A page's drawing as a picture anyone can open: 256 × 256, 8-bit, with the sheet's sixteen
+// colours in its palette, top row first as the child sees the sheet from the start camera.
+
+// The picture of a drawing (256 rows of 256 sheet palette indices).
+QImage PagePicture(const std::uint8_t* image);
+
+enum class PageReadFault { None, Missing, Unreadable, WrongSize };
+
+// Reads a page picture into `image` (kSheetBytes). Any picture Qt reads will do, so a page a
+// teacher saved from another paint program still opens; every colour becomes the nearest of the
+// sixteen. On a fault `image` is left as it was.
+PageReadFault ReadPagePicture(const QString& path, std::uint8_t* image);
