@@ -115,6 +115,7 @@ void TMainForm::ConnectHandlers()
     ConnectPanelHandlers();
     ConnectSettingsHandlers();
     ConnectUndoHandlers();
+    ConnectNotebookHandlers();
     connect(ui->ExitMenu, &QAction::triggered, this, Guarded([this] { ExitMenuClick(); }));
     connect(ui->ToolButton7, &QAction::triggered, this, Guarded([this] { ExitMenuClick(); }));
 
@@ -273,4 +274,5 @@ void TMainForm::ShowCharacterShown(bool shown)
 void TMainForm::MarkPageDrawn()
 {
     Pages.MarkCurrentDrawn();
+    MarkNotebookChanged();
 }

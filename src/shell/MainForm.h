@@ -24,6 +24,7 @@
 
 #include <array>
 #include <cstdint>
+#include <functional>
 #include <memory>
 
 class QLabel;
@@ -111,10 +112,14 @@ public:
     void HomeBtnClick();
     void ShapeBtnClick();
 
-    // The notebook as a document; no control is bound to these three.
+    // The notebook as a document: the notebook menu.
     void NewBtnClick();
     void LoadBtnClick();
     void SaveBtnClick();
+    void SaveAsMenuClick();
+    void PrintMenuClick();
+    // Every change of the notebook's content is marked here (drawn lines through MarkPageDrawn).
+    void MarkNotebookChanged();
 
     // Settings dialogs.
     void PenMenuClick();
@@ -163,7 +168,14 @@ private:
     int QueryReplace();
     template <class NameDialog>
     int GetNotebookName(NameDialog& dialog);
+    void ForgetTypedName();
     void StartNewNotebook();
+    int SaveNotebook();
+    int OpenNotebook();
+    void ShowNotebookName();
+    void ConnectNotebookHandlers();
+    // Runs a command that may or may not change the page, and marks the notebook when it did.
+    void MarkIfPageChanged(const std::function<void()>& command);
     // Shows a page operation's refusal; true when it was done.
     bool PageDone(PageResult result);
 
@@ -181,6 +193,8 @@ private:
     std::unique_ptr<TJoinFile> archive_;
     bool loopRunning_ = false;
     bool commandRunning_ = false;
+    // The name the notebook was last saved or opened under; empty while it has none.
+    QString documentName_;
 };
 
 // Shows a turtle command's amount in its label.

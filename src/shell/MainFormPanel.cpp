@@ -73,6 +73,7 @@ void TMainForm::ColorImageMouseUp(Qt::KeyboardModifiers shift, int x, int y)
         // Choosing a background wipes the sheet in it.
         Sheet.SetBGColor(n);
         Sheet.ClearSheet();
+        MarkNotebookChanged();
     } else {
         Sheet.SetPenColor(n);
     }
@@ -102,12 +103,14 @@ void TMainForm::FillBtnClick()
     const SheetPixel p = PixelOf(Turtle.X, Turtle.Y);
     Sheet.Canvas().FloodFillSurface(p.column, p.row);
     Sheet.UpdateFloor();
+    MarkNotebookChanged();
 }
 
 void TMainForm::ClearBtnClick()
 {
     RecordStep();
     Sheet.ClearSheet();
+    MarkNotebookChanged();
 }
 
 void TMainForm::HomeBtnClick()
@@ -148,13 +151,14 @@ void TMainForm::NewPageBtnClick()
     RecordStep();
     // Shift puts the new page in front of the current one.
     if (PageDone(Pages.NewPage(ShiftHeld())))
-        DiskFile.Modified = true;
+        MarkNotebookChanged();
 }
 
 void TMainForm::DelPageBtnClick()
 {
     RecordStep();
-    PageDone(Pages.DeletePage());
+    if (PageDone(Pages.DeletePage()))
+        MarkNotebookChanged();
 }
 
 void TMainForm::PrevPageBtnClick()

@@ -37,19 +37,19 @@ void TMainForm::PenMenuClick()
 void TMainForm::PosMenuClick()
 {
     RecordStep();
-    RunTurtleDialog(*PosDlg, Sheet);
+    MarkIfPageChanged([this] { RunTurtleDialog(*PosDlg, Sheet); });
 }
 
 void TMainForm::ScreenMenuClick()
 {
     RecordStep();
-    RunScreenDialog(*ScreenDlg, Sheet);
+    MarkIfPageChanged([this] { RunScreenDialog(*ScreenDlg, Sheet); });
 }
 
 void TMainForm::SetBGMenuClick()
 {
     RecordStep();
-    RunBackgroundChoice(this, Sheet);
+    MarkIfPageChanged([this] { RunBackgroundChoice(this, Sheet); });
 }
 
 void TMainForm::DisplayMenuClick()

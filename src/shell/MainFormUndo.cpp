@@ -66,7 +66,7 @@ void TMainForm::ShowHistoryStep(std::int32_t shapeBefore)
     if (Turtle.Shape != shapeBefore)
         LoadCharacterReporting(CharacterAnimation);
     RefreshStatus();
-    DiskFile.Modified = true;
+    MarkNotebookChanged();
 }
 
 void TMainForm::CreateKeyboard()

@@ -2,19 +2,15 @@
 #include "dialogs/PosDlg.h"
 #include "dialogs/ScreenDlg.h"
 #include "dialogs/ShapeDlg.h"
-#include "notebook/SaveDlg.h"
 #include "fakes/ScriptedMessageBoxes.h"
 #include "shell/Application.h"
 #include "shell/MainForm.h"
 #include "ui_MainForm.h"
 #include "win/KeyState.h"
 #include "win/MessagePump.h"
-#include "support/CurrentFolder.h"
 
 #include <QApplication>
 #include <functional>
-#include <QDir>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 
@@ -193,81 +189,6 @@ TEST_F(MainFormPanelTest, PageButtonsRefuseWithAMessageAndAddingMarksTheNotebook
     }
     EXPECT_EQ(form.Pages.PageCount, 8);
     EXPECT_EQ(boxes.Shown().back().text, QString::fromUtf8("Zeszyt może posiadać maksymalnie 8 stron."));
-}
-
-// Answers the name dialog each time it shows: the next name of the list, or Cancel when none is left.
-class NameDialogAnswers {
-public:
-    explicit NameDialogAnswers(QStringList names) : names_(std::move(names))
-    {
-        QObject::connect(&poll_, &QTimer::timeout, [this] {
-            if (QApplication::activeModalWidget() != SaveDlg || !SaveDlg->isVisible())
-                return;
-            ++shown;
-            seenText.append(SaveDlg->FileName());
-            if (names_.isEmpty()) {
-                SaveDlg->reject();
-                return;
-            }
-            SaveDlg->SetFileName(names_.takeFirst());
-            SaveDlg->accept();
-        });
-        poll_.start(1);
-    }
-    int shown = 0;
-    QStringList seenText;
-
-private:
-    QStringList names_;
-    QTimer poll_;
-};
-
-TEST_F(MainFormPanelTest, ClosingAfterAddingAPageAsksToSaveAndCancelKeepsTheProgram)
-{
-    QTest::mouseClick(ui().NewPageBtn, Qt::LeftButton);
-    ASSERT_TRUE(form.DiskFile.Modified);
-
-    boxes.Then(win::IDCANCEL);
-    EXPECT_FALSE(form.close());
-    ASSERT_EQ(boxes.Shown().size(), 1u);
-    EXPECT_EQ(boxes.Shown()[0].text, QString::fromUtf8("Rysunki w zeszycie zostały zmienione. Czy chcesz je zachować?"));
-    EXPECT_EQ(boxes.Shown()[0].style, 0x23u);
-    EXPECT_TRUE(form.DXCore.Running) << "the loop goes on";
-
-    // Yes, then Cancel in the name dialog: still open, nothing changed.
-    boxes.Then(win::IDYES);
-    {
-        NameDialogAnswers answers({});
-        EXPECT_FALSE(form.close());
-        EXPECT_EQ(answers.shown, 1);
-    }
-    EXPECT_TRUE(form.DiskFile.Modified);
-    EXPECT_TRUE(form.DiskFile.Untitled);
-
-    // Yes, a name that exists here, refuse to replace, the same name again, replace: closes.
-    QTemporaryDir folder;
-    CurrentFolderGuard keep;
-    QFile existing(folder.filePath(QStringLiteral("ZESZYT1")));
-    ASSERT_TRUE(existing.open(QIODevice::WriteOnly));
-    existing.close();
-    ASSERT_TRUE(QDir::setCurrent(folder.path()));
-    boxes.Then(win::IDYES);
-    boxes.Then(win::IDNO);
-    boxes.Then(win::IDYES);
-    bool closed = false;
-    {
-        NameDialogAnswers answers({QStringLiteral("ZESZYT1"), QStringLiteral("ZESZYT1")});
-        closed = form.close();
-        EXPECT_EQ(answers.seenText.value(1), "ZESZYT1") << "the dialog shows the name again";
-    }
-    EXPECT_TRUE(closed);
-    EXPECT_EQ(boxes.Shown().back().text, QString::fromUtf8("Zeszyt o nazwie ZESZYT1 istnieje. Czy chcesz go zastapić?"));
-    EXPECT_FALSE(form.DiskFile.Modified);
-    EXPECT_FALSE(form.DiskFile.Untitled);
-    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{"ZESZYT1"}) << "nothing is written";
-    QTimer::singleShot(0, [] { QCoreApplication::exit(0); });
-    QCoreApplication::exec(); // the application takes the quit request of the close
-    win::PumpMessages();      // and the pump's report of it, meant for no later test
 }
 
 // Answers whichever modal dialog shows next by calling `answer` on it once.

@@ -2,6 +2,7 @@
 #include "fakes/ScriptedMessageBoxes.h"
 #include "shell/RunProgram.h"
 #include "shell/MainForm.h"
+#include "support/ProgramRun.h"
 #include "turtle/SheetColors.h"
 #include "ui_MainForm.h"
 #include "win/MessagePump.h"
@@ -110,6 +111,7 @@ TEST_F(MainFormTest, ForwardButtonDrawsTheLineWhileTheWindowIgnoresClicks)
     bool clicked = false;
     bool sawDisabled = false;
     bool lineDrawn = false;
+    boxes.Then(win::IDNO); // the drawing is not kept
     RunProgram(form, [&] {
         if (!form.LoopRunning())
             return false;
@@ -156,7 +158,9 @@ TEST_F(MainFormTest, ForwardButtonDrawsTheLineWhileTheWindowIgnoresClicks)
     });
     EXPECT_TRUE(sawDisabled);
     EXPECT_TRUE(lineDrawn);
-    EXPECT_TRUE(boxes.Shown().empty());
+    ASSERT_EQ(boxes.Shown().size(), 1u);
+    EXPECT_EQ(boxes.Shown()[0].text, QString::fromUtf8("Rysunki w zeszycie zostały zmienione. Czy chcesz je zachować?"))
+        << "a drawing alone is a change worth asking about";
     EXPECT_FALSE(form.LoopRunning());
     EXPECT_EQ(SheetAt(127, 50), kWhite) << "shutdown releases the notebook and clears the sheet";
 }

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "shell/MainForm.h"
+
+#include <QElapsedTimer>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <functional>
+
+// Runs the window's start-up and main loop in place. `driver` is called over and over from
+// inside the loop's message pump, as a user's actions would be, until it returns true; then the
+// window is closed. A safety limit of real time closes it too.
+inline void RunProgram(TMainForm& form, const std::function<bool()>& driver)
+{
+    QTimer tick;
+    QElapsedTimer realTime;
+    realTime.start();
+    bool finished = false;
+    QObject::connect(&tick, &QTimer::timeout, [&] {
+        if (finished)
+            return;
+        if (realTime.elapsed() > 30000) {
+            ADD_FAILURE() << "the program did not get there in 30 s";
+            finished = true;
+        } else {
+            finished = driver();
+        }
+        if (finished)
+            form.close();
+    });
+    tick.start(1);
+    form.StartTimerTimer();
+}
