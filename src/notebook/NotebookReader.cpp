@@ -3,8 +3,8 @@
 #include "notebook/NotebookFolder.h"
 #include "notebook/NotebookIndex.h"
 #include "notebook/PagePicture.h"
+#include "win/RegularFile.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 namespace {
@@ -22,14 +22,13 @@ NotebookFault PageFault(PageReadFault fault)
 NotebookReading ReadNotebook(const QString& folder, const QString& name)
 {
     NotebookReading reading;
-    QFile indexFile(IndexPath(folder, name));
-    if (!QFileInfo(indexFile).isFile()) {
+    const QString indexPath = IndexPath(folder, name);
+    if (!QFileInfo(indexPath).isFile()) {
         reading.Fault = NotebookFault::NoNotebook;
         return reading;
     }
-    std::optional<NotebookIndex> index;
-    if (indexFile.open(QIODevice::ReadOnly) && indexFile.size() <= kMaxIndexBytes)
-        index = DecodeIndex(indexFile.readAll());
+    const std::optional<QByteArray> text = win::ReadRegularFile(indexPath, kMaxIndexBytes);
+    const std::optional<NotebookIndex> index = text ? DecodeIndex(*text) : std::nullopt;
     if (!index) {
         reading.Fault = NotebookFault::BadIndex;
         return reading;

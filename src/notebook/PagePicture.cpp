@@ -3,14 +3,18 @@
 #include "turtle/SheetColors.h"
 #include "turtle/TurtleState.h"
 #include "win/BitmapFile.h"
+#include "win/RegularFile.h"
 
 #include <QFileInfo>
-#include <QImageReader>
 
 #include <array>
 #include <cstring>
+#include <optional>
 
 namespace {
+
+// A page picture from any paint program, with room to spare.
+constexpr qint64 kMaxPictureBytes = 64LL * 1024 * 1024;
 
 // The palette of a saved page: the sixteen sheet colours, then black for indices a drawing never
 // holds, so that every byte names a colour.
@@ -28,12 +32,10 @@ QImage ReadAnyPicture(const QString& path)
     QImage picture = win::ReadBitmapFile(path);
     if (!picture.isNull())
         return picture;
-    QImageReader reader(path);
-    reader.setDecideFormatFromContent(true);
-    if (reader.format() == "bmp")
+    const std::optional<QByteArray> bytes = win::ReadRegularFile(path, kMaxPictureBytes);
+    if (!bytes || bytes->startsWith("BM"))
         return {};
-    reader.read(&picture);
-    return picture;
+    return QImage::fromData(*bytes);
 }
 
 void MapIndexed(const QImage& picture, std::uint8_t* image)

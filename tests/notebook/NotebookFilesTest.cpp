@@ -1,3 +1,4 @@
+#include "support/HostileFiles.h"
 #include "notebook/NotebookFolder.h"
 #include "notebook/NotebookIndex.h"
 #include "notebook/NotebookReader.h"
@@ -279,6 +280,9 @@ const SpoiltCase kSpoiltCases[] = {
     {"FarAwayY", SetTurtleField("y", 1e300), NotebookFault::BadIndex},
     {"NoHeading", SetTurtleField("heading", QJsonValue::Undefined), NotebookFault::BadIndex},
     {"PenDownAsNumber", SetTurtleField("penDown", 1), NotebookFault::BadIndex},
+    {"IndexLinkedToAnEndlessDevice", [](const QString& f) { Remove("DOM.qel3d")(f); LinkToZeroDevice(IndexPath(f, "DOM")); }, NotebookFault::NoNotebook},
+    {"PageLinkedToAnEndlessDevice", [](const QString& f) { Remove("DOM6.bmp")(f); LinkToZeroDevice(PagePath(f, "DOM", 6)); }, NotebookFault::MissingPage, "DOM6.bmp"},
+    {"HugePage", [](const QString& f) { WriteSparseFile(PagePath(f, "DOM", 7), "\x89PNG", 100LL << 20); }, NotebookFault::BadPage, "DOM7.bmp"},
     {"MissingPage", Remove("DOM4.bmp"), NotebookFault::MissingPage, "DOM4.bmp"},
     {"TruncatedPage", Truncate("DOM2.bmp", 30000), NotebookFault::BadPage, "DOM2.bmp"},
     {"PageHeaderOnly", Truncate("DOM8.bmp", 20), NotebookFault::BadPage, "DOM8.bmp"},
@@ -346,6 +350,24 @@ TEST(NotebookFolder, IsTheDocumentsSubfolderUnlessTheEnvironmentNamesOne)
     qputenv("QEL3D_NOTEBOOKS", saved);
     EXPECT_EQ(PagePath("/n", "DOM", 3), "/n/DOM3.bmp");
     EXPECT_EQ(IndexPath("/n", "DOM"), "/n/DOM.qel3d");
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(NotebookFilesTest, APipeInPlaceOfAFileDoesNotHoldTheProgram)
+{
+    ASSERT_EQ(Save(EightPages()), NotebookFault::None);
+    for (const QString& path : {IndexPath(dir.path(), "DOM"), PagePath(dir.path(), "DOM", 2)}) {
+        QFile::remove(path);
+        ASSERT_TRUE(MakePipe(path));
+        NotebookReading reading;
+        EXPECT_TRUE(ReturnsInTime([&] { reading = ReadNotebook(dir.path(), QStringLiteral("DOM")); }, path));
+        EXPECT_NE(reading.Fault, NotebookFault::None);
+        QFile::remove(path);
+        ASSERT_EQ(Save(EightPages()), NotebookFault::None);
+    }
 }
 
 } // namespace
