@@ -7,7 +7,7 @@
 #include "notebook/SaveDlg.h"
 #include "shell/Application.h"
 #include "shell/MainForm.h"
-#include "support/ProgramRun.h"
+#include "shell/RunProgram.h"
 #include "ui_MainForm.h"
 #include "win/KeyState.h"
 

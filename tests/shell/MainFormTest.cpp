@@ -2,7 +2,6 @@
 #include "fakes/ScriptedMessageBoxes.h"
 #include "shell/RunProgram.h"
 #include "shell/MainForm.h"
-#include "support/ProgramRun.h"
 #include "turtle/SheetColors.h"
 #include "ui_MainForm.h"
 #include "win/MessagePump.h"
