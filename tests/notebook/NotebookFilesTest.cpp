@@ -292,7 +292,7 @@ const SpoiltCase kSpoiltCases[] = {
 };
 
 INSTANTIATE_TEST_SUITE_P(Cases, SpoiltNotebook, ::testing::ValuesIn(kSpoiltCases),
-                         [](const auto& info) { return std::string(info.param.what); });
+                         [](const auto& testInfo) { return std::string(testInfo.param.what); });
 
 TEST_F(NotebookFilesTest, APageFromAnotherPaintProgramOpensInTheNearestColours)
 {
