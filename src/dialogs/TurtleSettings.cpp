@@ -5,6 +5,7 @@
 
 #include <QLocale>
 
+#include <algorithm>
 #include <cmath>
 #include <optional>
 
@@ -12,12 +13,32 @@ namespace {
 
 constexpr double kOneOverPi = 0.3183098861837907;
 constexpr double kRadiansPerDegree = 0.017453292519943295;
+constexpr double kMaxTypedPosition = 1000000.0;
+constexpr double kWholeDegreeTolerance = 1e-9;
 
 // Truncated toward zero, written without going through an integer type, so a position typed far
 // beyond any integer range still shows; adding 0 turns a negative zero into "0".
 QString WholeText(double value)
 {
     return QString::number(std::trunc(value) + 0.0, 'f', 0);
+}
+
+// Whole degrees, truncated toward zero; whole turns and the sign stay, as the heading is never
+// wrapped. A whole number of degrees typed comes back a hair below itself after the trip through
+// radians, and must still show as typed.
+QString DegreesText(double heading)
+{
+    const double degrees = heading * 180 * kOneOverPi;
+    const double nearest = std::round(degrees);
+    const bool whole = std::fabs(degrees - nearest) <= kWholeDegreeTolerance * std::fmax(1.0, std::fabs(nearest));
+    return WholeText(whole ? nearest : degrees);
+}
+
+// Far beyond the sheet a typed place means nothing more, and the drawing and the 3D view work in
+// much smaller numbers.
+double TypedPosition(double value)
+{
+    return std::clamp(value, -kMaxTypedPosition, kMaxTypedPosition);
 }
 
 // Infinity or NaN in the record would leave the turtle nowhere on the sheet.
@@ -28,23 +49,29 @@ std::optional<double> FiniteNumber(const QString& text)
     return ok && std::isfinite(value) ? std::optional<double>(value) : std::nullopt;
 }
 
+// A field still reading what the dialog showed was not edited: the record keeps its exact value
+// rather than the whole number shown.
+std::optional<double> EditedNumber(const QString& text, const QString& shown)
+{
+    return text == shown ? std::nullopt : FiniteNumber(text);
+}
+
 } // namespace
 
 void FillTurtleDialog(TPosDlg& dialog, const TTurtleState& turtle)
 {
     dialog.SetXText(WholeText(turtle.X));
     dialog.SetYText(WholeText(turtle.Y));
-    // Whole turns and the sign stay: the heading is never wrapped.
-    dialog.SetDirText(WholeText(turtle.Heading * 180 * kOneOverPi));
+    dialog.SetDirText(DegreesText(turtle.Heading));
 }
 
 void ApplyTurtleDialog(const TPosDlg& dialog, TTurtleState& turtle)
 {
-    if (const std::optional<double> x = FiniteNumber(dialog.XText()))
-        turtle.X = *x;
-    if (const std::optional<double> y = FiniteNumber(dialog.YText()))
-        turtle.Y = *y;
-    if (const std::optional<double> degrees = FiniteNumber(dialog.DirText()))
+    if (const std::optional<double> x = EditedNumber(dialog.XText(), WholeText(turtle.X)))
+        turtle.X = TypedPosition(*x);
+    if (const std::optional<double> y = EditedNumber(dialog.YText(), WholeText(turtle.Y)))
+        turtle.Y = TypedPosition(*y);
+    if (const std::optional<double> degrees = EditedNumber(dialog.DirText(), DegreesText(turtle.Heading)))
         turtle.Heading = *degrees * kRadiansPerDegree;
 }
 

@@ -9,8 +9,9 @@ struct TTurtleState;
 // touched; the main loop shows the character and the status at the new place on its next pass.
 
 void FillTurtleDialog(TPosDlg& dialog, const TTurtleState& turtle);
-// A field that is no finite number in the user's notation is left out; the others still apply.
-// Positions beyond the sheet are kept as typed: the next move brings the turtle to the edge.
+// A field that is no finite number in the user's notation, or that still reads what the dialog
+// showed, is left out; the others still apply. Positions beyond the sheet are kept as typed, up
+// to a million units either way: the next move brings the turtle to the edge.
 void ApplyTurtleDialog(const TPosDlg& dialog, TTurtleState& turtle);
 // Fills, shows and, on OK only, applies.
 void RunTurtleDialog(TPosDlg& dialog, TurtleSheet& sheet);

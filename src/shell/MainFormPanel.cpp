@@ -100,9 +100,7 @@ void TMainForm::ShowBtnClick()
 void TMainForm::FillBtnClick()
 {
     RecordStep();
-    const SheetPixel p = PixelOf(Turtle.X, Turtle.Y);
-    Sheet.Canvas().FloodFillSurface(p.column, p.row);
-    Sheet.UpdateFloor();
+    Sheet.FillUnderTurtle();
     MarkNotebookChanged();
 }
 

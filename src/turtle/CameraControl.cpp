@@ -1,5 +1,6 @@
 #include "turtle/CameraControl.h"
 
+#include <algorithm>
 #include <cmath>
 
 CameraControl::Matrix CameraControl::Identity()
@@ -60,9 +61,12 @@ void CameraControl::MoveAway(double d)
 {
     const double r = std::sqrt(CameraPos[0] * CameraPos[0] + CameraPos[1] * CameraPos[1] + CameraPos[2] * CameraPos[2]);
     // One step may cross a limit; beyond it only steps back towards the range are taken.
-    if ((r < kMinDistance && d < 0) || (r > kMaxDistance && d > 0))
+    if ((r < kMinDistance && d < 0) || (r > kMaxDistance && d > 0) || r <= 0.0)
         return;
-    const double scale = 1.0 + d / r;
+    // A fast drag would otherwise carry the camera through the turtle and under the floor: a step
+    // ends at most kOvershoot beyond the range.
+    const double distance = std::clamp(r + d, kMinDistance - kOvershoot, kMaxDistance + kOvershoot);
+    const double scale = distance / r;
     for (int i = 0; i < 3; ++i)
         CameraPos[static_cast<std::size_t>(i)] *= scale;
 }

@@ -20,6 +20,8 @@ public:
     static constexpr double kMinHeight = 200.0;
     static constexpr double kMinDistance = 800.0;
     static constexpr double kMaxDistance = 4000.0;
+    // How far one step may carry the distance past either end of its range.
+    static constexpr double kOvershoot = 400.0;
 
     // 4 × 4, row-major, multiplying column vectors.
     using Matrix = std::array<double, 16>;

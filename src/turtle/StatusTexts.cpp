@@ -9,8 +9,8 @@ StatusTexts MakeStatusTexts(int currentPage, int pageCount, const TTurtleState& 
     separatorOnly.setNumberOptions(QLocale::OmitGroupSeparator);
     return {
         QString::number(currentPage + 1) + QStringLiteral(" / ") + QString::number(pageCount),
-        QStringLiteral("X = ") + QString::number(static_cast<long long>(turtle.X)),
-        QStringLiteral("Y = ") + QString::number(static_cast<long long>(turtle.Y)),
+        QStringLiteral("X = ") + QString::number(TruncateSaturating<long long>(turtle.X)),
+        QStringLiteral("Y = ") + QString::number(TruncateSaturating<long long>(turtle.Y)),
         QStringLiteral("K = ") + separatorOnly.toString(degrees, 'f', 1),
     };
 }

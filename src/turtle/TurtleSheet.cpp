@@ -67,6 +67,9 @@ void TurtleSheet::ResetTurtle()
     SetPenColor(turtle_.PenColor);
     SetPenWidth(turtle_.PenWidth);
     SetBGColor(turtle_.BGColor);
+    // The buttons show what the record now says, or a raised pen button would draw.
+    panel_.ShowPenDown(turtle_.PenDown);
+    panel_.ShowCharacterShown(!turtle_.Hidden);
 }
 
 void TurtleSheet::SetPenColor(int n)
@@ -116,6 +119,16 @@ void TurtleSheet::ClearSheet()
 {
     canvas_.SetBrushColor(BackgroundIndex());
     canvas_.FillRect(QRect(0, 0, kSheetSize, kSheetSize));
+    UpdateFloor();
+}
+
+void TurtleSheet::FillUnderTurtle()
+{
+    // The pen colour the panel shows, also right after a clear has left the brush at the
+    // background colour: a fill there would paint background on background.
+    canvas_.SetBrushColor(canvas_.PenColor());
+    const SheetPixel p = PixelOf(turtle_.X, turtle_.Y);
+    canvas_.FloodFillSurface(p.column, p.row);
     UpdateFloor();
 }
 

@@ -47,6 +47,8 @@ public:
     // The sheet palette index of the background colour, the colour a clear sheet has.
     std::uint8_t BackgroundIndex() const { return IndicatorColor(selBGColor_); }
     void ClearSheet();
+    // Floods the surface under the turtle with the pen colour.
+    void FillUnderTurtle();
     void FillFloorImage(std::uint8_t value);
     void UpdateFloor();
     // Copies the floor image into the sheet, row by row; the texture is not told.

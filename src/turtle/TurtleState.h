@@ -1,6 +1,8 @@
 #pragma once
 
+#include <cmath>
 #include <cstdint>
+#include <limits>
 
 // The turtle's whole state. One live record in the main window, a copy in every notebook page;
 // pages copy it as a whole, so it stays a plain record.
@@ -31,8 +33,24 @@ struct SheetPixel {
     friend bool operator==(const SheetPixel&, const SheetPixel&) = default;
 };
 
+// A turtle value as a whole number: truncated toward zero and held at the ends of the integer's
+// range (NaN gives 0), as a plain conversion of a value beyond them is undefined.
+template <class Int>
+Int TruncateSaturating(double value)
+{
+    constexpr double kLowest = static_cast<double>(std::numeric_limits<Int>::min());
+    constexpr double kBeyondHighest = -kLowest;
+    if (std::isnan(value))
+        return 0;
+    if (value <= kLowest)
+        return std::numeric_limits<Int>::min();
+    if (value >= kBeyondHighest)
+        return std::numeric_limits<Int>::max();
+    return static_cast<Int>(value);
+}
+
 // The sheet pixel of a turtle point: truncation toward zero, +Y up.
 inline SheetPixel PixelOf(double x, double y)
 {
-    return {static_cast<int>(x + kSheetEdge), static_cast<int>(kSheetEdge - y)};
+    return {TruncateSaturating<int>(x + kSheetEdge), TruncateSaturating<int>(kSheetEdge - y)};
 }

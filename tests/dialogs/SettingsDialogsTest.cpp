@@ -359,6 +359,8 @@ TEST_F(TurtleSettings, EachFieldIsAppliedOnItsOwnAndOnlyFiniteNumbersAreTaken)
         {"12.25", " 7 ", "-720", 12.25, 7, -720 * 0.017453292519943295},
         // Beyond the sheet is taken as typed; the next move brings the turtle to the edge.
         {"500", "-1e6", "1e6", 500, -1e6, 1e6 * 0.017453292519943295},
+        // but not so far that the drawing's whole numbers could not hold it.
+        {"1e300", "-1e300", "0", 1e6, -1e6, 0},
         // Nothing that would leave the turtle nowhere.
         {"nan", "inf", "-inf", 5.5, -6.5, 1.0},
         {"1e999", "", "x45", 5.5, -6.5, 1.0},
@@ -388,7 +390,7 @@ TEST_F(TurtleSettings, NumbersAreReadWithTheUsersDecimalSeparator)
     EXPECT_EQ(turtle.Heading, -7.25 * 0.017453292519943295);
 }
 
-TEST_F(TurtleSettings, OkKeepsOnlyTheWholeUnitsShownAndCancelChangesNothing)
+TEST_F(TurtleSettings, OkChangesOnlyTheFieldsTypedInAndCancelChangesNothing)
 {
     const TTurtleState start{.X = 12.9, .Y = -3.7, .Heading = 0.5};
     const struct {
@@ -397,8 +399,9 @@ TEST_F(TurtleSettings, OkKeepsOnlyTheWholeUnitsShownAndCancelChangesNothing)
         std::function<void()> end;
         TTurtleState expected;
     } cases[] = {
-        {"OK untouched", [] {}, [&] { QTest::keyClick(&dialog, Qt::Key_Return); },
-         {.X = 12, .Y = -3, .Heading = 28 * 0.017453292519943295}},
+        {"OK untouched", [] {}, [&] { QTest::keyClick(&dialog, Qt::Key_Return); }, start},
+        {"OK after typing Y", [&] { YPosEdit->setText("40"); }, [&] { QTest::keyClick(&dialog, Qt::Key_Return); },
+         {.X = 12.9, .Y = 40, .Heading = 0.5}},
         {"Anuluj", [&] { Type("1", "2", "3"); },
          [&] { dialog.findChild<QPushButton*>("CancelBtn")->click(); }, start},
         {"Esc", [&] { Type("1", "2", "3"); }, [&] { QTest::keyClick(&dialog, Qt::Key_Escape); },
@@ -415,6 +418,21 @@ TEST_F(TurtleSettings, OkKeepsOnlyTheWholeUnitsShownAndCancelChangesNothing)
     }
     // The jump draws nothing and leaves the panel alone.
     EXPECT_EQ(panel.penColorLabel, "?");
+}
+
+TEST_F(TurtleSettings, EveryWholeDegreeTypedShowsAgainAsTyped)
+{
+    for (int degrees = -1080; degrees <= 1080; ++degrees) {
+        turtle = TTurtleState{};
+        Type("0", "0", std::to_string(degrees).c_str());
+        ApplyTurtleDialog(dialog, turtle);
+        FillTurtleDialog(dialog, turtle);
+        ASSERT_EQ(DirEdit->text().toStdString(), std::to_string(degrees));
+        // and OK on the reopened dialog keeps the heading as it is.
+        const double heading = turtle.Heading;
+        ApplyTurtleDialog(dialog, turtle);
+        ASSERT_EQ(turtle.Heading, heading);
+    }
 }
 
 } // namespace

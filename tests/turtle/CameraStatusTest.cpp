@@ -89,6 +89,49 @@ TEST(CameraControl, DistanceStaysWithinItsRangeButOneStepMayCrossIt)
     EXPECT_NEAR(camera.CameraPos[2], -3990.0, 1e-9);
 }
 
+TEST(CameraControl, AFastDragNeverCarriesTheCameraThroughTheTurtleOrUnderTheFloor)
+{
+    const struct {
+        const char* name;
+        double z;   // start distance, straight behind and above
+        int lY;     // with dt = 10 ms: d = 4 · lY
+        double min; // the distance after the step lies within min..max
+        double max;
+    } cases[] = {
+        {"|lY|·dt = 2500 from 900", 900, -250, 400, 900},
+        {"d = -r exactly", 900, -225, 400, 900},
+        {"far past the near end", 1000, -100000, 400, 1000},
+        {"far past the far end", 3990, 100000, 3990, 4400},
+        {"an ordinary step inside the range", 2000, -25, 1900, 1900},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        CameraControl camera;
+        camera.Reset(0, c.z * 0.6, -c.z * 0.8);
+        dinput::DIMOUSESTATE drag;
+        drag.lY = c.lY;
+        drag.rgbButtons[1] = 0x80;
+        camera.HandleMouse(drag, 10, [] { return true; });
+        const Vector4& p = camera.CameraPos;
+        const double r = std::sqrt(p[0] * p[0] + p[1] * p[1] + p[2] * p[2]);
+        EXPECT_GE(r, c.min - 1e-9);
+        EXPECT_LE(r, c.max + 1e-9);
+        EXPECT_GT(p[1], 0.0) << "above the floor";
+        EXPECT_LT(p[2], 0.0) << "still behind the turtle";
+
+        // The camera still looks at the turtle after the step.
+        TDXScene scene;
+        TDXCamera sceneCamera;
+        scene.Camera = &sceneCamera;
+        scene.SceneFrame = rm::MakePtr<rm::Frame3>();
+        sceneCamera.CameraFrame = rm::MakePtr<rm::Frame3>();
+        scene.SceneFrame->AddChild(sceneCamera.CameraFrame.get());
+        camera.PlaceCamera(TTurtleState{}, scene);
+        const rm::D3DVECTOR looking = sceneCamera.CameraFrame->WorldTransform().Axis(2);
+        EXPECT_TRUE(std::isfinite(looking.y) && looking.y < 0.0f);
+    }
+}
+
 TEST(StatusTexts, PositionsTruncateAndTheHeadingUsesTheLocalesSeparator)
 {
     TTurtleState turtle;
@@ -105,6 +148,13 @@ TEST(StatusTexts, PositionsTruncateAndTheHeadingUsesTheLocalesSeparator)
     EXPECT_EQ(MakeStatusTexts(0, 1, turtle, QLocale(QLocale::English)).heading, "K = 360.0");
     turtle.Heading = 4 * TurtleMotion::kPi * 10;
     EXPECT_EQ(MakeStatusTexts(2, 3, turtle, QLocale(QLocale::Polish)).heading, "K = 7200,0");
+
+    // Far beyond any whole number, the position holds at the ends of the range.
+    turtle.X = 1e300;
+    turtle.Y = -1e300;
+    const StatusTexts far = MakeStatusTexts(0, 1, turtle, QLocale(QLocale::English));
+    EXPECT_EQ(far.x, "X = 9223372036854775807");
+    EXPECT_EQ(far.y, "Y = -9223372036854775808");
 }
 
 } // namespace

@@ -186,6 +186,27 @@ TEST_F(TurtleMotionTest, OneLongPassMakesOneStraightStep)
     EXPECT_NEAR(motion.CommandAmount, 2.0, 1e-12);
 }
 
+TEST_F(TurtleMotionTest, FromFarOffTheSheetAMoveDrawsOnlyAtTheEdgeItComesIn)
+{
+    for (const double far : {1e300, -1e300, 5e9}) {
+        sheet.ClearSheet();
+        turtle.X = far;
+        turtle.Y = 0;
+        turtle.Heading = 0;
+        motion.StartForward(10);
+        RunToEnd(16);
+        const int edge = far > 0 ? 254 : 0;
+        int drawn = 0;
+        for (int row = 0; row < kSheetSize; ++row)
+            for (int column = 0; column < kSheetSize; ++column)
+                if (SheetAt(column, row) != kWhite) {
+                    ++drawn;
+                    EXPECT_LE(std::abs(column - edge), 2) << far << " drew at column " << column;
+                }
+        EXPECT_LT(drawn, 80) << far;
+    }
+}
+
 TEST_F(TurtleMotionTest, PenUpMovesWithoutDrawingOrTouchingTheFloor)
 {
     turtle.PenDown = false;

@@ -96,21 +96,56 @@ TEST_F(TurtleSheetTest, PenWidthShowsItsBarAndRefusesStrangers)
     }
 }
 
-TEST_F(TurtleSheetTest, ResetGivesTheDefaultsButLeavesThePenButtonAlone)
+TEST_F(TurtleSheetTest, ResetGivesTheDefaultsAndTheButtonsShowThem)
 {
     sheet.SetPenDown(false);
+    panel.ShowCharacterShown(false);
+    turtle.Hidden = true;
     turtle.X = 40;
     turtle.Heading = 3;
     turtle.Shape = 1;
     sheet.ResetTurtle();
     EXPECT_TRUE(turtle.PenDown);
-    EXPECT_FALSE(panel.penDown) << "the pen button stays up";
+    EXPECT_TRUE(panel.penDown) << "a raised pen button would draw";
+    EXPECT_FALSE(turtle.Hidden);
+    EXPECT_TRUE(panel.characterShown);
     EXPECT_EQ(turtle.X, 0.0);
     EXPECT_EQ(turtle.Heading, 0.0);
     EXPECT_EQ(turtle.Shape, 3);
     EXPECT_EQ(panel.penColorLabel, "4");
     EXPECT_EQ(panel.penWidthLabel, "2");
     EXPECT_EQ(panel.bgColorLabel, "15");
+}
+
+TEST_F(TurtleSheetTest, FillUsesThePenColourAlsoRightAfterAClear)
+{
+    sheet.SetPenColor(9);
+    sheet.ClearSheet();
+    sheet.FillUnderTurtle();
+    EXPECT_EQ(SheetAt(127, 127), kRed);
+    EXPECT_EQ(SheetAt(0, 255), kRed) << "the whole cleared sheet is one surface";
+    EXPECT_TRUE(FloorShowsSheet());
+
+    sheet.Canvas().SetPenColor(kBlue);
+    sheet.Canvas().MoveTo(0, 100);
+    sheet.Canvas().LineTo(kSheetSize, 100); // right across: the end point is left out
+    sheet.SetPenColor(12);
+    turtle.Y = 100; // above the line
+    sheet.FillUnderTurtle();
+    EXPECT_EQ(SheetAt(127, 0), kBlue);
+    EXPECT_EQ(SheetAt(127, 200), kRed) << "below the line stays";
+}
+
+TEST_F(TurtleSheetTest, APlaceFarOffTheSheetFillsNothing)
+{
+    sheet.ClearSheet();
+    for (const double far : {1e300, -1e300, 3e9}) {
+        turtle.X = far;
+        turtle.Y = -far;
+        sheet.FillUnderTurtle();
+        for (int i = 0; i < kSheetSize; ++i)
+            ASSERT_EQ(SheetAt(i, i), kWhite) << far;
+    }
 }
 
 TEST_F(TurtleSheetTest, FloorFollowsTheSheetAndTellsTheTexture)
