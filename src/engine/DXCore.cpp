@@ -213,15 +213,19 @@ void TDXCore::CreateViewport()
 void TDXCore::RebuildDevice(bool hardware)
 {
     TDirectX3DRM& r = *DirectX3DRM;
-    const int width = r.Device->GetWidth();
-    const int height = r.Device->GetHeight();
-    const bool dither = r.Device->GetDither();
-    const rm::D3DRMRENDERQUALITY quality = r.Device->GetQuality();
-    const std::uint32_t shades = r.Device->GetShades();
+    // A device lost to an earlier failed rebuild left its size and shades behind; dither and
+    // quality are in the record, as the setters keep the device and the record alike.
+    if (r.Device)
+        lostDevice_ = {r.Device->GetWidth(), r.Device->GetHeight(), r.Device->GetShades()};
+    const bool dither = r.Device ? r.Device->GetDither() : r.Dither;
+    const rm::D3DRMRENDERQUALITY quality = r.Device ? r.Device->GetQuality() : r.Quality;
+    // Until the new device and viewport stand there is nothing to render with.
+    deviceLost_ = Ready || deviceLost_;
+    Ready = false;
     r.Viewport.reset();
     r.Device.reset();
     r.Device1.reset();
-    MakeDevice(hardware, width, height);
+    MakeDevice(hardware, lostDevice_.width, lostDevice_.height);
     r.Device->SetRenderMode(r.RenderMode);
     if (Failed(r.Device->QueryDevice(r.Device1)))
         throw EngineError(EngineErrorCode::QueryDevice);
@@ -231,9 +235,11 @@ void TDXCore::RebuildDevice(bool hardware)
         throw EngineError(EngineErrorCode::SetQuality);
     if (Failed(r.Device->SetTextureQuality(r.TextureQuality)))
         throw EngineError(EngineErrorCode::SetTextureQuality);
-    if (Failed(r.Device->SetShades(shades)))
+    if (Failed(r.Device->SetShades(lostDevice_.shades)))
         throw EngineError(EngineErrorCode::SetShades);
     CreateViewport();
+    Ready = deviceLost_;
+    deviceLost_ = false;
 }
 
 void TDXCore::ReleaseRecord()
@@ -271,6 +277,7 @@ void TDXCore::Destroy()
     }
     FreeTextureLoader();
     Ready = false;
+    deviceLost_ = false;
 }
 
 bool TDXCore::ActivateWindow(int active)
@@ -380,17 +387,18 @@ void TDXCore::Run()
 
 void TDXCore::SetQuality(rm::D3DRMRENDERQUALITY quality, bool rebuild)
 {
-    if (!DirectX3DRM || DirectX3DRM->Quality == quality)
+    if (!Rebuildable() || DirectX3DRM->Quality == quality)
         return;
     DirectX3DRM->Quality = quality;
-    DirectX3DRM->Device->SetQuality(quality);
+    if (DirectX3DRM->Device)
+        DirectX3DRM->Device->SetQuality(quality);
     if (rebuild)
         RebuildDevice(Hardware);
 }
 
 void TDXCore::SetColorModel(std::uint32_t model, bool rebuild)
 {
-    if (!DirectX3DRM || DirectX3DRM->ColorModel == model)
+    if (!Rebuildable() || DirectX3DRM->ColorModel == model)
         return;
     DirectX3DRM->ColorModel = model;
     if (rebuild)
@@ -399,7 +407,7 @@ void TDXCore::SetColorModel(std::uint32_t model, bool rebuild)
 
 void TDXCore::SetRenderMode(rm::D3DRMRENDERMODE flags, bool rebuild)
 {
-    if (!DirectX3DRM || DirectX3DRM->RenderMode == flags)
+    if (!Rebuildable() || DirectX3DRM->RenderMode == flags)
         return;
     DirectX3DRM->RenderMode = flags;
     if (rebuild)
@@ -408,7 +416,7 @@ void TDXCore::SetRenderMode(rm::D3DRMRENDERMODE flags, bool rebuild)
 
 bool TDXCore::SetTextureQuality(rm::D3DRMTEXTUREQUALITY quality, bool rebuild)
 {
-    if (!DirectX3DRM || DirectX3DRM->TextureQuality == quality)
+    if (!Rebuildable() || DirectX3DRM->TextureQuality == quality)
         return false;
     DirectX3DRM->TextureQuality = quality;
     if (rebuild)
@@ -418,10 +426,11 @@ bool TDXCore::SetTextureQuality(rm::D3DRMTEXTUREQUALITY quality, bool rebuild)
 
 void TDXCore::SetDither(bool dither)
 {
-    if (!DirectX3DRM || DirectX3DRM->Dither == dither)
+    if (!Rebuildable() || DirectX3DRM->Dither == dither)
         return;
     DirectX3DRM->Dither = dither;
-    DirectX3DRM->Device->SetDither(dither);
+    if (DirectX3DRM->Device)
+        DirectX3DRM->Device->SetDither(dither);
     RebuildDevice(Hardware);
 }
 

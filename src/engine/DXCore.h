@@ -87,12 +87,23 @@ private:
     void CreateDevice(bool hardware, int width, int height);
     void CreateViewport();
     void RebuildDevice(bool hardware);
+    // A created core, or one whose device a failed rebuild took: the setters may rebuild it.
+    bool Rebuildable() const { return DirectX3DRM && (Ready || deviceLost_); }
     void ReleaseRecord();
     // Dispatches the pending messages, first waiting for one if asked; the milliseconds waited.
     std::uint32_t Pump(bool waitForMessage);
     template <class Operation>
     bool ReportingErrors(Operation&& operation);
 
+    // What a rebuild carries over from the device it replaces.
+    struct DeviceShape {
+        int width = 0;
+        int height = 0;
+        std::uint32_t shades = 0;
+    };
+
     QWidget* owner_;
     EngineSystem& system_;
+    DeviceShape lostDevice_;
+    bool deviceLost_ = false; // a rebuild failed: not ready until one succeeds
 };

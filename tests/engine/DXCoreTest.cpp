@@ -160,6 +160,47 @@ TEST_F(DXCoreTest, RebuildErrorsReachTheSettersCaller)
     }
 }
 
+TEST_F(DXCoreTest, AFailedRebuildLeavesNothingToRenderUntilARebuildSucceeds)
+{
+    const win::HRESULT failure = static_cast<win::HRESULT>(0x88760316);
+    const struct {
+        const char* call;
+        int failures; // consecutive calls that fail
+        int code;
+    } cases[] = {
+        {"SetShades", 1, 104},
+        {"CreateDeviceFromClipper", 2, 102}, // the device itself, hardware and software
+        {"CreateViewport", 1, 110},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.call);
+        ASSERT_TRUE(Create());
+        for (int i = 1; i <= c.failures; ++i)
+            system.Log.FailCall(c.call, system.Log.Count(c.call) + i, failure);
+        try {
+            core.SetRenderMode(core.GetD3DRM()->RenderMode + 1, true);
+            ADD_FAILURE() << "the rebuild did not fail";
+        } catch (const EngineError& error) {
+            EXPECT_EQ(error.Code, c.code);
+        }
+        EXPECT_FALSE(core.Ready);
+        const int clears = system.Log.Count("Clear");
+        EXPECT_TRUE(core.RenderScene());
+        EXPECT_TRUE(core.SceneUpdate());
+        EXPECT_EQ(system.Log.Count("Clear"), clears) << "nothing is drawn";
+        core.SetQuality(rm::D3DRMSHADE_GOURAUD, false);
+        EXPECT_TRUE(boxes.Shown().empty()) << "the error reached the caller, who shows it";
+
+        // The next rebuild brings the device back at its first size, with what was set meanwhile.
+        core.SetDither(!core.GetD3DRM()->Dither);
+        EXPECT_TRUE(core.Ready);
+        EXPECT_EQ(core.GetD3DRM()->Device->GetWidth(), 400);
+        EXPECT_EQ(core.GetD3DRM()->Device->GetQuality(), rm::D3DRMSHADE_GOURAUD);
+        EXPECT_TRUE(core.RenderScene());
+        EXPECT_EQ(system.Log.Count("Clear"), clears + 1);
+    }
+}
+
 TEST_F(DXCoreTest, FrameOperationsAreHarmlessWithoutAnEngine)
 {
     for (int round = 0; round < 2; ++round) {
