@@ -10,8 +10,8 @@ packages=(
   qt6-qpa-plugins libgl1-mesa-dri libgl-dev libegl-dev
   libassimp-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth x11-utils imagemagick poppler-utils
-  fonts-dejavu-core qt6-translations-l10n
+  xvfb xauth x11-utils imagemagick poppler-utils openbox xdotool
+  fonts-dejavu-core fonts-liberation2 qt6-translations-l10n
   desktop-file-utils appstream dpkg-dev
 )
 

@@ -24,13 +24,14 @@ static void InitShellResources()
 
 namespace {
 
-// Status bar panels: widths and the texts they show until the first refresh.
+// Status bar panels: widths and the texts they show until the first refresh. The heading's
+// panel is wide enough for "K = -9999.9", many turns either way.
 struct StatusPanel {
     int width;
     const char* startText;
 };
 constexpr std::array<StatusPanel, 5> kStatusPanels = {{
-    {320, ""}, {50, "? / ?"}, {70, "X = ??"}, {70, "Y = ??"}, {60, "K = ??"},
+    {320, ""}, {50, "? / ?"}, {70, "X = ??"}, {70, "Y = ??"}, {66, "K = ??"},
 }};
 
 } // namespace
@@ -170,14 +171,14 @@ void TMainForm::BeginCommand()
     UpdateUndoActions();
     setCursor(Qt::WaitCursor);
     QCoreApplication::processEvents();
-    setEnabled(false);
+    commandLock_.Lock();
     DXAnimation.Play = true;
 }
 
 void TMainForm::EndCommand()
 {
     DXAnimation.Play = false;
-    setEnabled(true);
+    commandLock_.Unlock();
     unsetCursor();
     commandRunning_ = false;
     UpdateUndoActions();
@@ -232,6 +233,12 @@ void TMainForm::ExitMenuClick()
 
 void TMainForm::closeEvent(QCloseEvent* event)
 {
+    // The window takes no input while the turtle walks; a close from the window manager waits
+    // for the command's end like any other click.
+    if (Motion.State != CommandState::Idle) {
+        event->ignore();
+        return;
+    }
     const bool canClose = DiskFile.CanClose();
     DXCore.Running = !canClose;
     if (!canClose) {

@@ -18,6 +18,7 @@
 #include "turtle/TurtlePanel.h"
 #include "turtle/TurtleSheet.h"
 #include "turtle/TurtleState.h"
+#include "win/InputLock.h"
 
 #include <QMainWindow>
 #include <QTimer>
@@ -195,6 +196,8 @@ private:
     bool commandRunning_ = false;
     // The name the notebook was last saved or opened under; empty while it has none.
     QString documentName_;
+    // Holds the window's input while a command runs.
+    win::InputLock commandLock_{*this};
 };
 
 // Shows a turtle command's amount in its label.

@@ -41,16 +41,17 @@ QMessageBox::Icon IconOf(unsigned style)
     }
 }
 
-// Polish captions for the standard buttons; every text the user sees is Polish.
+// Polish captions for the standard buttons; every text the user sees is Polish. The marked
+// letter alone, without Alt, presses the button, as in the system's own boxes.
 QString PolishCaption(QMessageBox::StandardButton button)
 {
     switch (button) {
     case QMessageBox::Ok: return QStringLiteral("OK");
-    case QMessageBox::Cancel: return QStringLiteral("Anuluj");
-    case QMessageBox::Yes: return QStringLiteral("Tak");
-    case QMessageBox::No: return QStringLiteral("Nie");
+    case QMessageBox::Cancel: return QStringLiteral("&Anuluj");
+    case QMessageBox::Yes: return QStringLiteral("&Tak");
+    case QMessageBox::No: return QStringLiteral("&Nie");
     case QMessageBox::Abort: return QStringLiteral("Przerwij");
-    case QMessageBox::Retry: return QStringLiteral("Ponów");
+    case QMessageBox::Retry: return QStringLiteral("&Ponów próbę");
     case QMessageBox::Ignore: return QStringLiteral("Ignoruj");
     default: return {};
     }

@@ -1,5 +1,7 @@
 #include "win/WindowLook.h"
 
+#include "win/InputLock.h"
+
 #include <QFont>
 #include <QLayout>
 #include <QWidget>
@@ -8,7 +10,10 @@ namespace win {
 
 void UseWindowLook(QWidget& window)
 {
-    QFont font(QStringLiteral("MS Sans Serif"));
+    KeepLookWhileLocked();
+    // Metric-compatible with the sans serif the layouts were measured in, so no text outgrows
+    // its place.
+    QFont font(QStringLiteral("Liberation Sans"));
     font.setPixelSize(11);
     window.setFont(font);
     // A window with a layout (the main window's menu bar above its client area) is fixed at

@@ -1,0 +1,48 @@
+#include "fakes/ScriptedMessageBoxes.h"
+#include "shell/Application.h"
+#include "shell/MainForm.h"
+
+#include <QAction>
+#include <QFile>
+#include <QMenu>
+#include <QRegularExpression>
+#include <QTextDocument>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+QString IntroductionText()
+{
+    QFile file(QStringLiteral("Qel.hlp"));
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+    QTextDocument page;
+    page.setHtml(QString::fromUtf8(file.readAll()));
+    return page.toPlainText().simplified();
+}
+
+QString Named(QString text)
+{
+    return text.remove(QLatin1Char('&')).remove(QRegularExpression(QStringLiteral("\\.\\.\\.$")));
+}
+
+// The introduction names every menu, menu item, tool-bar button and key of the main window, so
+// that what a child reads is what the window offers.
+TEST(HelpText, TheIntroductionNamesEverythingTheMainWindowOffers)
+{
+    ScriptedMessageBoxes boxes;
+    ApplicationWindows windows;
+    MainForm->StartTimer.stop();
+    const QString help = IntroductionText();
+    ASSERT_FALSE(help.isEmpty());
+    for (const QAction* action : MainForm->findChildren<QAction*>()) {
+        if (action->isSeparator() || action->text().isEmpty() || action->associatedObjects().isEmpty())
+            continue;
+        const QString name = Named(action->menu() ? action->menu()->title() : action->text());
+        EXPECT_TRUE(help.contains(name)) << name.toStdString();
+        for (const QKeySequence& keys : action->shortcuts())
+            EXPECT_TRUE(help.contains(keys.toString())) << name.toStdString() << " " << keys.toString().toStdString();
+    }
+}
+
+} // namespace
