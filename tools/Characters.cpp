@@ -128,10 +128,39 @@ std::vector<FrameMotion> LookAround()
     return {{"Head", [](int time) { return Turn(kUp, 10.0f * Sine(time, 40)); }}};
 }
 
+// The characters are modelled at about 20 sheet units long; they walk the sheet larger, so that
+// the start camera shows them clearly.
+constexpr float kCharacterScale = 2.5f;
+
+Vec3 Scaled(Vec3 v)
+{
+    return {kCharacterScale * v.x, kCharacterScale * v.y, kCharacterScale * v.z};
+}
+
+void Enlarge(Frame& frame)
+{
+    frame.origin = Scaled(frame.origin);
+    for (Vec3& vertex : frame.mesh.vertices)
+        vertex = Scaled(vertex);
+    for (Frame& child : frame.children)
+        Enlarge(child);
+}
+
+// Turns and scale keys hold at any size; the places move with the model.
+void Enlarge(AnimationSet& animation)
+{
+    for (FrameKeys& keys : animation.frames)
+        for (Key<Vec3>& position : keys.positions)
+            position.value = Scaled(position.value);
+}
+
 Character Animated(Frame model, const std::vector<FrameMotion>& walk)
 {
     AnimationSet stand = SampleAnimation("Stand", model, LookAround());
     AnimationSet walking = SampleAnimation("Walk", model, walk);
+    Enlarge(model);
+    Enlarge(stand);
+    Enlarge(walking);
     return {std::move(model), std::move(stand), std::move(walking)};
 }
 

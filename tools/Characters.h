@@ -2,8 +2,8 @@
 
 #include "Model.h"
 
-// A character of the archive: its model, standing on y = 0 and facing +z, about 20 sheet units
-// (200 scene units) long, with what it does while the turtle stands (entry A) and while it walks
+// A character of the archive: its model, standing on y = 0 and facing +z, about 50 sheet units
+// (500 scene units) long, with what it does while the turtle stands (entry A) and while it walks
 // (entry B). Legs, heads, caps and the part that carries them are frames of their own so that
 // the animations can move them.
 struct Character {

@@ -34,6 +34,54 @@ void Put(std::vector<std::uint8_t>& out, std::uint32_t value, int bytes)
         out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
 }
 
+// The sheet lies on a wooden board: a rim around it, flush with it, and the board's edges going
+// down, so that a child sees where the turtle will stop.
+constexpr float kBorderWidth = 120.0f;
+constexpr float kBoardThickness = 60.0f;
+constexpr Color kWoodTop{0.78f, 0.55f, 0.3f};
+constexpr Color kWoodEdge{0.55f, 0.35f, 0.17f};
+
+// A four-cornered face, its corners clockwise as seen from its front.
+void AddQuad(Mesh& mesh, const std::array<Vec3, 4>& corners, std::int32_t material)
+{
+    const auto first = static_cast<std::int32_t>(mesh.vertices.size());
+    mesh.vertices.insert(mesh.vertices.end(), corners.begin(), corners.end());
+    mesh.triangles.push_back({first, first + 1, first + 2});
+    mesh.triangles.push_back({first, first + 2, first + 3});
+    mesh.triangleMaterials.insert(mesh.triangleMaterials.end(), {material, material});
+}
+
+Frame FloorBorder()
+{
+    // The sheet's edges in scene units; the board reaches kBorderWidth beyond them.
+    const float left = kSceneUnitsPerSheetUnit * kSheetLeft;
+    const float right = left + kSceneUnitsPerSheetUnit * kSide;
+    const float top = kSceneUnitsPerSheetUnit * kSheetTop;
+    const float bottom = top - kSceneUnitsPerSheetUnit * kSide;
+    const float outerLeft = left - kBorderWidth, outerRight = right + kBorderWidth;
+    const float outerTop = top + kBorderWidth, outerBottom = bottom - kBorderWidth;
+    const float low = -kBoardThickness;
+
+    Mesh mesh;
+    mesh.materials = {kWoodTop, kWoodEdge};
+    // The rim, seen from above with +x to the right and +z up.
+    AddQuad(mesh, {{{outerLeft, 0, outerTop}, {outerRight, 0, outerTop}, {outerRight, 0, top}, {outerLeft, 0, top}}}, 0);
+    AddQuad(mesh, {{{outerLeft, 0, bottom}, {outerRight, 0, bottom}, {outerRight, 0, outerBottom},
+                    {outerLeft, 0, outerBottom}}}, 0);
+    AddQuad(mesh, {{{outerLeft, 0, top}, {left, 0, top}, {left, 0, bottom}, {outerLeft, 0, bottom}}}, 0);
+    AddQuad(mesh, {{{right, 0, top}, {outerRight, 0, top}, {outerRight, 0, bottom}, {right, 0, bottom}}}, 0);
+    // The board's four edges, each seen from outside.
+    AddQuad(mesh, {{{outerLeft, 0, outerBottom}, {outerRight, 0, outerBottom}, {outerRight, low, outerBottom},
+                    {outerLeft, low, outerBottom}}}, 1);
+    AddQuad(mesh, {{{outerRight, 0, outerTop}, {outerLeft, 0, outerTop}, {outerLeft, low, outerTop},
+                    {outerRight, low, outerTop}}}, 1);
+    AddQuad(mesh, {{{outerLeft, 0, outerTop}, {outerLeft, 0, outerBottom}, {outerLeft, low, outerBottom},
+                    {outerLeft, low, outerTop}}}, 1);
+    AddQuad(mesh, {{{outerRight, 0, outerBottom}, {outerRight, 0, outerTop}, {outerRight, low, outerTop},
+                    {outerRight, low, outerBottom}}}, 1);
+    return {"Border", {}, std::move(mesh), {}};
+}
+
 } // namespace
 
 std::vector<std::uint8_t> FloorBitmap()
@@ -83,5 +131,5 @@ Frame FloorModel()
     mesh.triangleMaterials = {0, 0};
     mesh.materials = {Color{1.0f, 1.0f, 1.0f}};
     mesh.textureFile = kFloorTextureName;
-    return {"Floor", {}, std::move(mesh), {}};
+    return {"Floor", {}, std::move(mesh), {FloorBorder()}};
 }

@@ -14,5 +14,6 @@ inline constexpr char kFloorTextureName[] = "floor.bmp";
 std::vector<std::uint8_t> FloorBitmap();
 
 // One mesh on y = 0 facing up, textured with kFloorTextureName so that sheet pixel
-// (trunc(X + 127), trunc(127 − Y)) lies under the scene point (10·X, 0, 10·Y).
+// (trunc(X + 127), trunc(127 − Y)) lies under the scene point (10·X, 0, 10·Y); around it, in a
+// frame of its own, an untextured wooden board that shows the sheet's edge.
 Frame FloorModel();

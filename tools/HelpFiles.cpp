@@ -41,7 +41,8 @@ albo o ile ma się obrócić. Liczba przy suwaku pokazuje jego ustawienie.</p>
 <tr><td><b>Okrąg</b></td><td>żółw rysuje wokół siebie okrąg; suwak to promień, a żółw stoi w środku</td></tr>
 <tr><td><b>Kwadrat</b></td><td>żółw rysuje kwadrat; suwak to długość boku</td></tr>
 </table>
-<p class="tip">Kiedy żółw idzie, trzeba chwilę poczekać. Następny przycisk zadziała, gdy żółw skończy.</p>
+<p class="tip">Kiedy żółw idzie, trzeba chwilę poczekać. Następny przycisk zadziała, gdy żółw skończy.
+Klawisz <b>Esc</b> zatrzymuje żółwia od razu: to, co narysował, zostaje na kartce.</p>
 
 <h2>Pisak i kolory</h2>
 <p>Pod przyciskami jest pasek kolorów. Kliknij kolor, a żółw będzie nim rysował.
@@ -62,9 +63,39 @@ zostanie wyczyszczona na ten kolor. Niżej jest pasek grubości: kliknij, jak gr
 <p>Lewy przycisk myszy w polu żółwia obraca kamerę. Prawy przycisk myszy odsuwa ją albo
 przysuwa. Tak możesz obejrzeć rysunek z każdej strony.</p>
 
-<h2>Menu i pasek narzędzi</h2>
-<p>W menu są strony zeszytu, ustawienia pisaka, żółwia i ekranu. Przycisk <b>Co to jest?</b>
-otwiera tę pomoc, przycisk <b>Nauczyciel</b> – przykładowe lekcje, a <b>Koniec</b> zamyka program.</p>
+<h2>Strony zeszytu</h2>
+<p>Rysunki leżą w zeszycie, który ma do ośmiu stron. Każda strona ma swój rysunek i swojego żółwia.
+Cztery przyciski pod paskiem kolorów to <b>Dodaj stronę</b> (nowa strona za bieżącą, a z klawiszem
+<b>Shift</b> – przed nią), <b>Usuń stronę</b>, <b>Poprzednia strona</b> i <b>Następna strona</b>.
+Na dole okna widać numer strony i liczbę stron, miejsce żółwia (X, Y) i jego kierunek (K) w stopniach.</p>
+
+<h2>Menu</h2>
+<table>
+<tr><td><b>Zeszyt</b></td><td><b>Nowy</b> (Ctrl+N) zaczyna pusty zeszyt. <b>Otwórz...</b> (Ctrl+O)
+pokazuje zapisane zeszyty z obrazkiem pierwszej strony: kliknij zeszyt dwa razy albo kliknij go i <b>OK</b>.
+<b>Zapisz</b> (Ctrl+S) zapisuje zeszyt, a <b>Zapisz jako...</b> zapisuje go pod nową nazwą.
+<b>Drukuj...</b> (Ctrl+P) drukuje wszystkie strony, każdą na osobnej kartce papieru.
+<b>Koniec</b> zamyka program; gdy rysunki się zmieniły, program pyta, czy je zachować.</td></tr>
+<tr><td><b>Edycja</b></td><td><b>Cofnij</b> (Ctrl+Z) odwołuje ostatni ruch, wypełnienie, czyszczenie
+albo inną zmianę rysunku; <b>Ponów</b> (Ctrl+Y albo Ctrl+Shift+Z) przywraca to, co zostało cofnięte.
+<b>Umieść tło</b> kładzie na kartkę obrazek z pliku BMP.</td></tr>
+<tr><td><b>Opcje</b></td><td><b>Pisak</b> – kolor, grubość i ustawienie pisaka.
+<b>Żółw</b> – miejsce i kierunek żółwia, wpisane liczbami. <b>Ekran</b> – kolor tła.
+<b>Wyświetlanie</b> jest w tej wersji wyłączone.</td></tr>
+<tr><td><b>Pomoc</b></td><td><b>Wprowadzenie</b> otwiera tę pomoc, <b>Nauczyciel</b> – przykładowe lekcje,
+a <b>O programie</b> mówi, co to za program.</td></tr>
+</table>
+
+<h2>Gdzie są zapisane zeszyty</h2>
+<p>Zeszyty leżą w folderze dokumentów, w folderze <b>Qel 3D/KARTKI</b>. Każda strona jest tam
+zwykłym obrazkiem (na przykład DOM1.bmp, DOM2.bmp dla zeszytu DOM), który można otworzyć
+w każdym programie do rysowania.</p>
+
+<h2>Pasek narzędzi</h2>
+<p>Przycisk <b>Co to jest?</b> otwiera tę pomoc, przycisk <b>Nauczyciel</b> – przykładowe lekcje,
+a <b>Koniec</b> zamyka program. Dwa następne przyciski, <b>Cofnij</b> i <b>Ponów</b>, działają tak
+samo jak w menu <b>Edycja</b>. Póki żółw idzie, okna nie da się zamknąć: poczekaj, aż skończy,
+albo zatrzymaj go klawiszem <b>Esc</b>.</p>
 )");
 }
 

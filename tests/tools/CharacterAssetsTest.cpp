@@ -248,6 +248,43 @@ TEST_P(GeneratedCharacter, KeepsOnTheGroundInEveryPose)
     }
 }
 
+// Where the start camera shows a scene point in the 400 × 300 view, in pixels from the top: the
+// camera stands at (0, 3000, −2000) looking at the origin, and at distance 1 the view reaches 0.5
+// from its centre across the shorter side.
+double ShownRow(const aiVector3D& point)
+{
+    const aiVector3D eye(0, 3000, -2000);
+    const aiVector3D forward = (-eye).Normalize();
+    const aiVector3D up = aiVector3D(0, 2, 3).Normalize(); // square to forward, in the y-z plane
+    const aiVector3D d = point - eye;
+    return 150.0 - (d * up) / (d * forward) / 0.5 * 150.0;
+}
+
+void ShownRows(const aiScene& scene, const aiNode& node, const aiMatrix4x4& parent, int time, double& top,
+               double& bottom)
+{
+    const aiMatrix4x4 placement = parent * Placement(node, *scene.mAnimations[0], time);
+    for (unsigned m = 0; m < node.mNumMeshes; ++m) {
+        const aiMesh& mesh = *scene.mMeshes[node.mMeshes[m]];
+        for (unsigned v = 0; v < mesh.mNumVertices; ++v) {
+            const double row = ShownRow(placement * mesh.mVertices[v]);
+            top = std::min(top, row);
+            bottom = std::max(bottom, row);
+        }
+    }
+    for (unsigned c = 0; c < node.mNumChildren; ++c)
+        ShownRows(scene, *node.mChildren[c], placement, time, top, bottom);
+}
+
+TEST_P(GeneratedCharacter, ShowsAtLeast36PixelsLongAtTheStartCamera)
+{
+    double top = std::numeric_limits<double>::infinity();
+    double bottom = -top;
+    ShownRows(*scene_, *scene_->mRootNode, aiMatrix4x4(), 0, top, bottom);
+    EXPECT_GE(bottom - top, 36.0);
+    EXPECT_LE(bottom - top, 80.0) << "and leaves the drawing around it in view";
+}
+
 INSTANTIATE_TEST_SUITE_P(AllEntries, GeneratedCharacter,
                          ::testing::Values(EntryCase{"01A", "Stand"}, EntryCase{"01B", "Walk"},
                                            EntryCase{"02A", "Stand"}, EntryCase{"02B", "Walk"},

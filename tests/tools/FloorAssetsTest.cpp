@@ -19,7 +19,6 @@ constexpr double kSide = 256.0;
 TEST(FloorModel, IsOneFlatMeshFacingUpWithTheTextureFollowingTheSheet)
 {
     const Frame floor = FloorModel();
-    EXPECT_TRUE(floor.children.empty());
     const Mesh& mesh = floor.mesh;
     EXPECT_EQ(mesh.textureFile, kFloorTextureName);
     ASSERT_EQ(mesh.textureCoords.size(), mesh.vertices.size());
@@ -44,6 +43,41 @@ TEST(FloorModel, IsOneFlatMeshFacingUpWithTheTextureFollowingTheSheet)
         area += up / 2 / 100; // in sheet units
     }
     EXPECT_DOUBLE_EQ(area, kSide * kSide);
+}
+
+// Around the sheet lies an untextured board: its rim flush with the sheet and outside it, its
+// edges going down, every face turned outwards or up, and nothing left open between them.
+TEST(FloorModel, ABoardFramesTheSheetWithoutCoveringIt)
+{
+    const Frame floor = FloorModel();
+    ASSERT_EQ(floor.children.size(), 1u);
+    const Mesh& board = floor.children[0].mesh;
+    EXPECT_TRUE(board.textureFile.empty()) << "the floor's texture stays the model's only one";
+    EXPECT_TRUE(floor.children[0].children.empty());
+    ASSERT_EQ(board.triangleMaterials.size(), board.triangles.size());
+
+    const double left = -1270, right = 1290, top = 1270, bottom = -1290; // the sheet, in scene units
+    double rimArea = 0;
+    for (const auto& [a, b, c] : board.triangles) {
+        const Vec3 &va = board.vertices[a], &vb = board.vertices[b], &vc = board.vertices[c];
+        const double ux = vb.x - va.x, uy = vb.y - va.y, uz = vb.z - va.z;
+        const double wx = vc.x - va.x, wy = vc.y - va.y, wz = vc.z - va.z;
+        // The front side's normal, for triangles wound clockwise as seen from it.
+        const double nx = uy * wz - uz * wy, ny = uz * wx - ux * wz, nz = ux * wy - uy * wx;
+        const double gx = (va.x + vb.x + vc.x) / 3, gy = (va.y + vb.y + vc.y) / 3, gz = (va.z + vb.z + vc.z) / 3;
+        if (va.y == 0 && vb.y == 0 && vc.y == 0) {
+            EXPECT_GT(ny, 0.0) << "the rim faces up";
+            EXPECT_TRUE(gx < left || gx > right || gz < bottom || gz > top) << "the rim lies outside the sheet";
+            rimArea += ny / 2;
+        } else {
+            EXPECT_LE(gy, 0.0) << "the edges go down";
+            EXPECT_GT(nx * (gx - 10) + nz * (gz + 10), 0.0) << "an edge faces outwards";
+        }
+    }
+    // The rim covers exactly the ring between the sheet and the board's outline.
+    const double width = board.vertices[0].z - top;
+    EXPECT_GT(width, 0.0);
+    EXPECT_DOUBLE_EQ(rimArea, (right - left + 2 * width) * (top - bottom + 2 * width) - (right - left) * (top - bottom));
 }
 
 std::uint32_t Int32At(const std::vector<std::uint8_t>& bytes, std::size_t at)
