@@ -77,7 +77,7 @@ TEST_P(EveryDialog, IsFixedInSizeUsesTheWindowFontAndOpensCentred)
     const auto dialog = GetParam().make();
     EXPECT_EQ(dialog->minimumSize(), GetParam().clientSize);
     EXPECT_EQ(dialog->maximumSize(), GetParam().clientSize);
-    EXPECT_EQ(dialog->font().family().toStdString(), "MS Sans Serif");
+    EXPECT_EQ(dialog->font().family().toStdString(), "Liberation Sans");
     EXPECT_EQ(dialog->font().pixelSize(), 11);
 
     dialog->show();

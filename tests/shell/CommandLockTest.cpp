@@ -4,6 +4,7 @@
 #include "ui_MainForm.h"
 
 #include <QApplication>
+#include <QCursor>
 #include <QTest>
 #include <QTimer>
 #include <QToolButton>
@@ -71,6 +72,9 @@ TEST_F(CommandLockTest, WhileTheTurtleWalksTheWindowKeepsItsLookAndRefusesToClos
     ASSERT_NE(helpDisabled, helpEnabled);
 
     form.DiskFile.Modified = true; // a close would ask whether to save
+    // The mouse away from the window: a locked control shows no hover.
+    QCursor::setPos(form.frameGeometry().bottomRight() + QPoint(40, 40));
+    QTest::qWait(50);
     const std::vector<QImage> before = Look();
     StartForward();
     EXPECT_FALSE(form.isEnabled());

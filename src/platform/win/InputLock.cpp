@@ -95,7 +95,8 @@ private:
         auto& shown = const_cast<QStyleOption&>(*option);
         const QStyle::State state = shown.state;
         const QPalette::ColorGroup group = shown.palette.currentColorGroup();
-        shown.state |= State_Enabled;
+        // Enabled, and not hovered: a locked control gets no word that the mouse has left it.
+        shown.state = (shown.state | State_Enabled) & ~State_MouseOver;
         shown.palette.setCurrentColorGroup(NormalGroup(*widget));
         draw();
         shown.state = state;
