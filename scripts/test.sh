@@ -7,6 +7,5 @@ bash scripts/setup.sh
 # The suite builds with compiler warnings as errors.
 bash scripts/build.sh -DQEL_WERROR=ON
 cd build
-# One private X server for the whole run (-a picks a free display number); the tests run in
-# parallel on it.
-exec xvfb-run -a -s "-screen 0 1280x1024x24" ctest --output-on-failure --timeout 300 -j"$(nproc)" "$@"
+# One private X server for the whole run; the tests run in parallel on it.
+exec ../scripts/own-display.sh ctest --output-on-failure --timeout 300 -j"$(nproc)" "$@"

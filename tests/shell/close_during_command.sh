@@ -6,8 +6,8 @@
 set -euo pipefail
 
 if [ -z "${QEL_OWN_DISPLAY:-}" ]; then
-  export QEL_OWN_DISPLAY=1
-  exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
+  export QEL_OWN_DISPLAY=1 QEL_SCREEN=1024x768x24
+  exec "$(dirname "$0")/../../scripts/own-display.sh" "$0" "$@"
 fi
 
 program=$1
