@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Builds the file readers' fuzz targets in build-fuzz/ (clang, -DQEL_FUZZ=ON) and runs each once
+# over its seeds in fuzz/corpus/<target>/. A seed that crashes a reader, leaks, trips a sanitizer
+# or runs past the time limit fails the run. Needs clang and its sanitizer runtimes
+# (Debian: clang libclang-rt-14-dev).
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+targets=(fuzz_join_file fuzz_xfile fuzz_texture_pack fuzz_background)
+# Far above what any seed takes; only a reader that hangs reaches it.
+seconds_per_input=30
+
+if [ ! -f build-fuzz/build.ninja ]; then
+  options=(-DQEL_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo)
+  if command -v ccache >/dev/null; then
+    options+=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+  fi
+  CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja "${options[@]}"
+fi
+cmake --build build-fuzz --parallel "$(nproc)"
+
+failed=0
+for target in "${targets[@]}"; do
+  corpus=fuzz/corpus/$target
+  log=build-fuzz/fuzz/$target-replay.log
+  inputs=$(find "$corpus" -type f | wc -l)
+  if "build-fuzz/fuzz/$target" -runs=0 -timeout="$seconds_per_input" "$corpus" >"$log" 2>&1; then
+    echo "fuzz replay: $target $inputs inputs ok"
+  else
+    cat "$log" >&2
+    echo "fuzz replay: $target FAILED (log: $log)" >&2
+    failed=1
+  fi
+done
+exit "$failed"
