@@ -2,7 +2,8 @@
 
 #include "turtle/TurtlePanel.h"
 
-// A tool panel that shows nothing, for measuring the turtle without a window.
+// A tool panel that shows nothing, for running the turtle without a window: the benches and the
+// background fuzz target.
 struct SilentPanel final : TurtlePanel {
     void ShowPenColor(const QImage&, const QString&) override {}
     void ShowBGColor(const QImage&, const QString&) override {}
