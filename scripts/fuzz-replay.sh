@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Builds the file readers' fuzz targets in build-fuzz/ (clang, -DQEL_FUZZ=ON) and runs each once
 # over its seeds in fuzz/corpus/<target>/. A seed that crashes a reader, leaks, trips a sanitizer
-# or runs past the time limit fails the run. Needs clang and its sanitizer runtimes
+# or runs past the time limit fails the run, as do seeds that differ from what their generator
+# writes. Needs clang and its sanitizer runtimes
 # (Debian: clang libclang-rt-14-dev).
 set -euo pipefail
 cd "$(dirname "$0")/.."
@@ -18,6 +19,15 @@ if [ ! -f build-fuzz/build.ninja ]; then
   CC=clang CXX=clang++ cmake -S . -B build-fuzz -G Ninja "${options[@]}"
 fi
 cmake --build build-fuzz --parallel "$(nproc)"
+
+# The committed seeds must be what their generator writes now.
+fresh=$(mktemp -d)
+trap 'rm -rf "$fresh"' EXIT
+build-fuzz/fuzz/qel_fuzz_corpus "$fresh"
+if ! diff -r "$fresh" fuzz/corpus >/dev/null; then
+  echo "fuzz replay: fuzz/corpus differs from what qel_fuzz_corpus writes; run build-fuzz/fuzz/qel_fuzz_corpus fuzz/corpus" >&2
+  exit 1
+fi
 
 failed=0
 for target in "${targets[@]}"; do
