@@ -2,8 +2,7 @@
 # Builds the file readers' fuzz targets in build-fuzz/ (clang, -DQEL_FUZZ=ON) and runs each once
 # over its seeds in fuzz/corpus/<target>/. A seed that crashes a reader, leaks, trips a sanitizer
 # or runs past the time limit fails the run, as do seeds that differ from what their generator
-# writes. Needs clang and its sanitizer runtimes
-# (Debian: clang libclang-rt-14-dev).
+# writes. Needs clang and its sanitizer runtimes (Debian: clang libclang-rt-14-dev).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
