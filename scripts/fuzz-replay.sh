@@ -33,7 +33,9 @@ for target in "${targets[@]}"; do
   corpus=fuzz/corpus/$target
   log=build-fuzz/fuzz/$target-replay.log
   inputs=$(find "$corpus" -type f | wc -l)
-  if "build-fuzz/fuzz/$target" -runs=0 -timeout="$seconds_per_input" "$corpus" >"$log" 2>&1; then
+  # An input that fails is kept beside the log, out of the source tree.
+  if "build-fuzz/fuzz/$target" -runs=0 -timeout="$seconds_per_input" -artifact_prefix="build-fuzz/fuzz/$target-" \
+    "$corpus" >"$log" 2>&1; then
     echo "fuzz replay: $target $inputs inputs ok"
   else
     cat "$log" >&2
