@@ -5,6 +5,7 @@
 # writes. Needs clang and its sanitizer runtimes (Debian: clang libclang-rt-14-dev).
 set -euo pipefail
 cd "$(dirname "$0")/.."
+bash scripts/setup.sh
 
 targets=(fuzz_join_file fuzz_xfile fuzz_texture_pack fuzz_background)
 # Far above what any seed takes; only a reader that hangs reaches it.

@@ -2,7 +2,7 @@
 // drags in the view, keys, menus, dialogs filled in at random and answered, message boxes
 // answered at random. After every action, once the turtle stands still, the window must still
 // make sense. The suite runs a short stream; a long one is run by hand:
-//   QEL_MONKEY_SEED=7 QEL_MONKEY_ACTIONS=5000 scripts/own-display.sh build/tests/shell/monkey_test
+//   cd build/bin && QEL_MONKEY_SEED=7 QEL_MONKEY_ACTIONS=5000 ../../scripts/own-display.sh ../tests/shell/monkey_test
 #include "fakes/ManualClock.h"
 #include "shell/Application.h"
 #include "shell/RunProgram.h"
