@@ -11,19 +11,21 @@ namespace {
 constexpr int kPictureSide = 64;
 const QSize kCellSize(76, 90);
 
-// The first page, small; an empty sheet with a question mark when it cannot be read.
+// The first page, small, in a thin frame so that a white page shows on the white list; an empty
+// sheet with a question mark when it cannot be read.
 QIcon NotebookPicture(const QImage& firstPage)
 {
-    if (!firstPage.isNull())
-        return QIcon(QPixmap::fromImage(firstPage.scaled(kPictureSide, kPictureSide, Qt::IgnoreAspectRatio,
-                                                         Qt::SmoothTransformation)));
-    QPixmap blank(kPictureSide, kPictureSide);
-    blank.fill(Qt::white);
-    QPainter painter(&blank);
+    QPixmap picture(kPictureSide, kPictureSide);
+    picture.fill(Qt::white);
+    QPainter painter(&picture);
     painter.setPen(Qt::gray);
+    if (firstPage.isNull())
+        painter.drawText(picture.rect(), Qt::AlignCenter, QStringLiteral("?"));
+    else
+        painter.drawImage(picture.rect(), firstPage.scaled(kPictureSide, kPictureSide, Qt::IgnoreAspectRatio,
+                                                           Qt::SmoothTransformation));
     painter.drawRect(0, 0, kPictureSide - 1, kPictureSide - 1);
-    painter.drawText(blank.rect(), Qt::AlignCenter, QStringLiteral("?"));
-    return QIcon(blank);
+    return QIcon(picture);
 }
 
 } // namespace

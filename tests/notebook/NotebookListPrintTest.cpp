@@ -1,12 +1,14 @@
 #include "notebook/NotebookList.h"
 #include "notebook/NotebookPrint.h"
 #include "notebook/NotebookWriter.h"
+#include "notebook/OpenDlg.h"
 #include "notebook/NotebookFolder.h"
 #include "turtle/SheetColors.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QListWidget>
 #include <QPrinter>
 #include <QProcess>
 #include <QRegularExpression>
@@ -65,6 +67,24 @@ TEST(NotebookList, ShowsTheNewestFirstWithThePictureOfItsFirstPage)
     EXPECT_EQ(list[2].FirstPage.pixel(128, 128), SheetPalette()[kRed]);
 
     EXPECT_TRUE(ListSavedNotebooks(dir.filePath("missing")).empty());
+}
+
+TEST(NotebookList, EveryPictureInTheOpenDialogIsFramedSoAWhitePageShows)
+{
+    QImage white(kSheetSize, kSheetSize, QImage::Format_RGB32);
+    white.fill(Qt::white);
+    TOpenDlg dialog;
+    dialog.ShowNotebooks({{QStringLiteral("PUSTY"), {}, white}, {QStringLiteral("ZEPSUTY"), {}, {}}});
+    const auto* list = dialog.findChild<QListWidget*>(QStringLiteral("NotebookList"));
+    ASSERT_NE(list, nullptr);
+    ASSERT_EQ(list->count(), 2);
+    for (int row = 0; row < list->count(); ++row) {
+        const QImage picture = list->item(row)->icon().pixmap(list->iconSize()).toImage();
+        ASSERT_FALSE(picture.isNull()) << row;
+        EXPECT_NE(picture.pixel(0, 0), QColor(Qt::white).rgb()) << row << ": the frame";
+        EXPECT_NE(picture.pixel(picture.width() - 1, picture.height() / 2), QColor(Qt::white).rgb()) << row;
+        EXPECT_EQ(picture.pixel(picture.width() / 4, picture.height() / 4), QColor(Qt::white).rgb()) << row;
+    }
 }
 
 // Runs a tool of the system's PDF utilities and returns what it printed.
