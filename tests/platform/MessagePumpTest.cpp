@@ -73,4 +73,34 @@ TEST(MessagePump, AWaitingPumpSleepsUntilAMessageAndReportsTheSleepAlone)
     EXPECT_EQ(win::PumpMessages().waited, 0u);
 }
 
+TEST(MessagePump, OnlyAMessageEndsAWait)
+{
+    ManualClock clock;
+    // The window's update request that a shown frame leaves behind is handled before the wait.
+    class Window final : public QObject {
+    public:
+        int updates = 0;
+        bool event(QEvent* event) override
+        {
+            updates += event->type() == QEvent::UpdateRequest;
+            return QObject::event(event);
+        }
+    } window;
+    QCoreApplication::postEvent(&window, new QEvent(QEvent::UpdateRequest));
+    QObject receiver;
+    int sleeps = 0;
+    int delivered = 0;
+    QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, &receiver, [&] {
+        clock.Advance(100);
+        if (++sleeps == 1) // the display's own traffic wakes the loop with nothing for the program
+            QAbstractEventDispatcher::instance()->wakeUp();
+        else if (sleeps == 2)
+            QMetaObject::invokeMethod(&receiver, [&] { ++delivered; }, Qt::QueuedConnection);
+    });
+    EXPECT_EQ(win::PumpMessages(true).waited, 200u);
+    EXPECT_EQ(sleeps, 2);
+    EXPECT_EQ(delivered, 1);
+    EXPECT_EQ(window.updates, 1);
+}
+
 } // namespace

@@ -30,6 +30,7 @@ public:
         waiting_ = true;
         woke_ = false;
     }
+    bool Woke() const { return woke_; }
     // The tick at which the first message came, or now when none went through the application.
     std::uint32_t EndWait()
     {
@@ -91,9 +92,16 @@ PumpResult PumpMessages(bool waitForMessage)
     if (waitForMessage) {
         // Returns at once when something is pending; otherwise sleeps until a message comes
         // and handles it.
+        // A frame just shown leaves Qt's own update request for the window behind: it belongs to
+        // that frame, and is no message.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
         const std::uint32_t start = GetTickCount();
         watcher.BeginWait();
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+        // The display's own traffic (a shown frame's completion) wakes Qt's loop with nothing for
+        // the program; only a message ends the wait.
+        do
+            QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+        while (!watcher.Woke());
         waited = watcher.EndWait() - start;
     }
     QCoreApplication::sendPostedEvents();

@@ -1,0 +1,50 @@
+#include "fakes/ManualClock.h"
+#include "fakes/ScriptedMessageBoxes.h"
+#include "shell/MainForm.h"
+
+#include <QEvent>
+#include <QOpenGLWidget>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// Counts the paint events of one widget from the moment it is watched.
+class PaintCounter final : public QObject {
+public:
+    void Watch(QWidget& widget) { widget.installEventFilter(this); }
+    int frames = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        frames += event->type() == QEvent::Paint;
+        return false;
+    }
+};
+
+// The program on a display of its own, so that no other window passing over it asks for frames.
+TEST(RestingWindow, AWindowLeftAloneDrawsNoFrames)
+{
+    ManualClock clock;
+    clock.StepEveryReading(5);
+    ScriptedMessageBoxes boxes;
+    TMainForm form;
+    form.StartTimer.stop();
+    form.show();
+    // No timer of the test's own ticks while the window rests: any event would wake the loop.
+    PaintCounter view;
+    QTimer::singleShot(1500, [&] {
+        ASSERT_TRUE(form.LoopRunning());
+        auto* surface = form.findChild<QOpenGLWidget*>();
+        ASSERT_NE(surface, nullptr);
+        view.Watch(*surface);
+    });
+    QTimer::singleShot(2500, [&] { form.close(); });
+    form.StartTimerTimer();
+    // A resting loop draws nothing; one running flat out draws hundreds of frames a second.
+    EXPECT_LE(view.frames, 2);
+}
+
+} // namespace
