@@ -32,4 +32,8 @@ export DISPLAY=":$number"
 unset XAUTHORITY
 status=0
 "$@" || status=$?
+if [ "$status" -ne 0 ] && [ -s "$folder/log" ]; then
+  echo "own-display: the X server on $DISPLAY said:" >&2
+  cat "$folder/log" >&2
+fi
 exit "$status"
