@@ -7,7 +7,9 @@
 set -euo pipefail
 
 folder=$(mktemp -d)
-Xvfb -displayfd 3 -screen 0 "${QEL_SCREEN:-1280x1024x24}" -nolisten tcp \
+# -noreset: by default the server resets whenever its last client leaves, and a program that
+# connects during that reset is turned away.
+Xvfb -displayfd 3 -screen 0 "${QEL_SCREEN:-1280x1024x24}" -nolisten tcp -noreset \
   3>"$folder/display" 2>"$folder/log" &
 server=$!
 trap 'kill "$server" 2>/dev/null || true; wait "$server" 2>/dev/null || true; rm -rf "$folder"' EXIT
