@@ -29,6 +29,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <deque>
@@ -76,26 +77,13 @@ public:
 
     int Answer(const win::MessageBoxRequest& request) override
     {
-        const unsigned kind = request.style & 0x0Fu;
-        const std::vector<int> buttons = Buttons(kind);
-        if (settled_)
-            return kind == win::MB_YESNOCANCEL || kind == win::MB_YESNO ? win::IDNO : buttons.front();
-        return PickOf(random_, buttons);
+        const std::vector<int> answers = win::AnswersOf(request.style);
+        if (!settled_)
+            return PickOf(random_, answers);
+        return std::find(answers.begin(), answers.end(), win::IDNO) != answers.end() ? win::IDNO : answers.front();
     }
 
 private:
-    static std::vector<int> Buttons(unsigned kind)
-    {
-        switch (kind) {
-        case win::MB_OKCANCEL: return {win::IDOK, win::IDCANCEL};
-        case win::MB_ABORTRETRYIGNORE: return {win::IDABORT, win::IDRETRY, win::IDIGNORE};
-        case win::MB_YESNOCANCEL: return {win::IDYES, win::IDNO, win::IDCANCEL};
-        case win::MB_YESNO: return {win::IDYES, win::IDNO};
-        case win::MB_RETRYCANCEL: return {win::IDRETRY, win::IDCANCEL};
-        default: return {win::IDOK};
-        }
-    }
-
     Random& random_;
     bool settled_ = false;
 };
@@ -129,6 +117,17 @@ private:
     }
     QTemporaryDir folder_;
 };
+
+// What the monkey types into a dialog's fields: numbers huge and odd, names a file may not have,
+// Polish letters, and the paths of the pickable files.
+std::vector<QString> TypedTexts(const PickableFiles& files)
+{
+    std::vector<QString> texts{"", "0", "-7", "100", "1e300", "nan", "abc", "Żółw",
+                               "/", "..", " DOM ", "ZESZYT", "K1", "12345678"};
+    for (const QString& name : files.Names())
+        texts.push_back(name);
+    return texts;
+}
 
 // Fills in whatever modal dialog is open, at random, and presses one of its buttons. A dialog
 // that stays open after a few tries is cancelled, so every dialog ends.
@@ -329,13 +328,7 @@ protected:
     ManualClock clock;
     RandomAnswers answers;
     PickableFiles files;
-    DialogMonkey dialogs{random, [this] {
-                             std::vector<QString> texts{"", "0", "-7", "100", "1e300", "nan", "abc", "Żółw",
-                                                        "/", "..", " DOM ", "ZESZYT", "K1", "12345678"};
-                             for (const QString& name : files.Names())
-                                 texts.push_back(name);
-                             return texts;
-                         }()};
+    DialogMonkey dialogs{random, TypedTexts(files)};
     ApplicationWindows windows;
     TMainForm& form = *MainForm;
     std::deque<std::function<void()>> steps;

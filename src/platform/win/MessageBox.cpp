@@ -89,6 +89,14 @@ MessageBoxAnswerer* installedAnswerer = &modalBoxes;
 
 } // namespace
 
+std::vector<int> AnswersOf(unsigned style)
+{
+    std::vector<int> answers;
+    for (const auto& [standard, result] : ButtonsOf(style))
+        answers.push_back(result);
+    return answers;
+}
+
 int MessageBox(const MessageBoxRequest& request)
 {
     return installedAnswerer->Answer(request);

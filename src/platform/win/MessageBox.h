@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <vector>
+
 class QWidget;
 
 namespace win {
@@ -44,6 +46,9 @@ public:
 
 // Shows a modal message box and returns the pressed button's dialog result.
 int MessageBox(const MessageBoxRequest& request);
+
+// The dialog results a box of this style can give, its default button's first.
+std::vector<int> AnswersOf(unsigned style);
 
 // Replaces the answerer; nullptr restores the real, modal one. The caller keeps it alive.
 void SetMessageBoxAnswerer(MessageBoxAnswerer* answerer);
