@@ -1,5 +1,5 @@
-#include "notebook/NotebookReader.h"
-#include "notebook/NotebookWriter.h"
+#include "storage/NotebookReader.h"
+#include "storage/NotebookWriter.h"
 
 #include <QDir>
 #include <QFile>

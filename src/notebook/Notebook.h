@@ -1,7 +1,7 @@
 #pragma once
 
-#include "notebook/NotebookContent.h"
 #include "notebook/NotebookPage.h"
+#include "storage/NotebookContent.h"
 
 #include <array>
 #include <cstdint>
@@ -19,7 +19,7 @@ const char* RefusalText(PageResult result);
 // true content is the live turtle and the floor image with the sheet; the others keep copies.
 class Notebook {
 public:
-    static constexpr int kMaxPages = 8;
+    static constexpr int kMaxPages = kMaxNotebookPages;
 
     explicit Notebook(TurtleSheet& sheet);
 

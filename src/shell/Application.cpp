@@ -2,12 +2,12 @@
 
 #include "dialogs/AboutDlg.h"
 #include "dialogs/DisplayDlg.h"
+#include "dialogs/OpenDlg.h"
 #include "dialogs/PenDlg.h"
 #include "dialogs/PosDlg.h"
+#include "dialogs/SaveDlg.h"
 #include "dialogs/ScreenDlg.h"
 #include "dialogs/ShapeDlg.h"
-#include "notebook/OpenDlg.h"
-#include "notebook/SaveDlg.h"
 #include "shell/MainForm.h"
 #include "shell/ProgressForm.h"
 

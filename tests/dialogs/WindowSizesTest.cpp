@@ -5,8 +5,8 @@
 #include "dialogs/ScreenDlg.h"
 #include "dialogs/ShapeDlg.h"
 #include "engine/DXViewport.h"
-#include "notebook/OpenDlg.h"
-#include "notebook/SaveDlg.h"
+#include "dialogs/OpenDlg.h"
+#include "dialogs/SaveDlg.h"
 #include "shell/ProgressForm.h"
 
 #include <QGuiApplication>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "notebook/NotebookList.h"
+#include "storage/NotebookList.h"
 
 #include <QDialog>
 #include <QString>

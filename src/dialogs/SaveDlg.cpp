@@ -1,4 +1,4 @@
-#include "notebook/SaveDlg.h"
+#include "dialogs/SaveDlg.h"
 
 #include "ui_SaveDlg.h"
 #include "win/WindowLook.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "notebook/NotebookContent.h"
+#include "storage/NotebookContent.h"
 
 #include <QString>
 

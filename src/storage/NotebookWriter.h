@@ -1,7 +1,7 @@
 #pragma once
 
-#include "notebook/NotebookContent.h"
-#include "notebook/NotebookFault.h"
+#include "storage/NotebookContent.h"
+#include "storage/NotebookFault.h"
 
 #include <QByteArray>
 #include <QString>

@@ -5,6 +5,9 @@
 #include <cstdint>
 #include <vector>
 
+// A notebook holds one to eight pages.
+inline constexpr int kMaxNotebookPages = 8;
+
 // One page as it is kept on disk: its turtle and its drawing (256 rows of 256 sheet palette
 // indices, the floor image's layout).
 struct PageContent {

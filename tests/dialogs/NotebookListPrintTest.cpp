@@ -1,8 +1,8 @@
-#include "notebook/NotebookList.h"
-#include "notebook/NotebookPrint.h"
-#include "notebook/NotebookWriter.h"
-#include "notebook/OpenDlg.h"
-#include "notebook/NotebookFolder.h"
+#include "storage/NotebookList.h"
+#include "dialogs/NotebookPrint.h"
+#include "storage/NotebookWriter.h"
+#include "dialogs/OpenDlg.h"
+#include "storage/NotebookFolder.h"
 #include "turtle/SheetColors.h"
 
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "notebook/NotebookFolder.h"
+#include "storage/NotebookFolder.h"
 
 #include <QDir>
 #include <QStandardPaths>

@@ -1,9 +1,8 @@
-#include "notebook/NotebookWriter.h"
+#include "storage/NotebookWriter.h"
 
-#include "notebook/Notebook.h"
-#include "notebook/NotebookFolder.h"
-#include "notebook/NotebookIndex.h"
-#include "notebook/PagePicture.h"
+#include "storage/NotebookFolder.h"
+#include "storage/NotebookIndex.h"
+#include "storage/PagePicture.h"
 
 #include <QBuffer>
 #include <QDir>
@@ -57,7 +56,7 @@ NotebookFault NotebookWriter::Save(const QString& folder, const QString& name, c
         if (!file->commit())
             return NotebookFault::CannotWrite;
     }
-    for (int page = pageCount + 1; page <= Notebook::kMaxPages; ++page)
+    for (int page = pageCount + 1; page <= kMaxNotebookPages; ++page)
         QFile::remove(PagePath(folder, name, page));
     return NotebookFault::None;
 }

@@ -1,6 +1,5 @@
-#include "notebook/NotebookIndex.h"
+#include "storage/NotebookIndex.h"
 
-#include "notebook/Notebook.h"
 #include "turtle/SheetCanvas.h"
 #include "turtle/SheetColors.h"
 
@@ -113,7 +112,7 @@ std::optional<NotebookIndex> DecodeIndex(const QByteArray& text)
     const QJsonObject object = document.object();
     std::int32_t format = 0, pageCount = 0, currentPage = 0;
     FieldReader read(object);
-    if (!read.Whole("format", kFormat, kFormat, format) || !read.Whole("pageCount", 1, Notebook::kMaxPages, pageCount)
+    if (!read.Whole("format", kFormat, kFormat, format) || !read.Whole("pageCount", 1, kMaxNotebookPages, pageCount)
         || !read.Whole("currentPage", 1, pageCount, currentPage))
         return std::nullopt;
     const QJsonArray turtles = object.value(QLatin1String("turtles")).toArray();

@@ -1,7 +1,7 @@
-#include "notebook/NotebookList.h"
+#include "storage/NotebookList.h"
 
-#include "notebook/NotebookFolder.h"
-#include "notebook/PagePicture.h"
+#include "storage/NotebookFolder.h"
+#include "storage/PagePicture.h"
 #include "turtle/TurtleState.h"
 
 #include <QDir>

@@ -1,6 +1,6 @@
-#include "notebook/NotebookPrint.h"
+#include "dialogs/NotebookPrint.h"
 
-#include "notebook/PagePicture.h"
+#include "storage/PagePicture.h"
 
 #include <QPagedPaintDevice>
 #include <QPainter>

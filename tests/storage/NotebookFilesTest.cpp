@@ -1,8 +1,8 @@
 #include "support/HostileFiles.h"
-#include "notebook/NotebookFolder.h"
-#include "notebook/NotebookIndex.h"
-#include "notebook/NotebookReader.h"
-#include "notebook/NotebookWriter.h"
+#include "storage/NotebookFolder.h"
+#include "storage/NotebookIndex.h"
+#include "storage/NotebookReader.h"
+#include "storage/NotebookWriter.h"
 #include "turtle/SheetColors.h"
 
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "notebook/NotebookFault.h"
+#include "storage/NotebookFault.h"
 
 #include <QDir>
 

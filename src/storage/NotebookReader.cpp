@@ -1,8 +1,8 @@
-#include "notebook/NotebookReader.h"
+#include "storage/NotebookReader.h"
 
-#include "notebook/NotebookFolder.h"
-#include "notebook/NotebookIndex.h"
-#include "notebook/PagePicture.h"
+#include "storage/NotebookFolder.h"
+#include "storage/NotebookIndex.h"
+#include "storage/PagePicture.h"
 #include "win/RegularFile.h"
 
 #include <QFileInfo>

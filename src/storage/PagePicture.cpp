@@ -1,4 +1,4 @@
-#include "notebook/PagePicture.h"
+#include "storage/PagePicture.h"
 
 #include "turtle/SheetColors.h"
 #include "turtle/TurtleState.h"

@@ -1,4 +1,4 @@
-#include "notebook/OpenDlg.h"
+#include "dialogs/OpenDlg.h"
 
 #include "ui_OpenDlg.h"
 #include "win/WindowLook.h"
