@@ -20,7 +20,6 @@ namespace {
 
 struct NoHost final : MotionHost {
     void EndCommand() override {}
-    void MarkPageDrawn() override {}
 };
 
 struct NoWindow final : LoopWindow {

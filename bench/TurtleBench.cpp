@@ -11,7 +11,6 @@ namespace {
 
 struct SilentHost final : MotionHost {
     void EndCommand() override {}
-    void MarkPageDrawn() override {}
 };
 
 struct Workspace {

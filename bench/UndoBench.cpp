@@ -15,7 +15,6 @@ namespace {
 
 struct NoHost final : MotionHost {
     void EndCommand() override {}
-    void MarkPageDrawn() override {}
 };
 
 // The turtle, its sheet and a notebook of two pages, the first in front, as the program has them.
@@ -67,7 +66,7 @@ BENCHMARK(PageSwitch);
 void UndoForward(benchmark::State& state)
 {
     Workspace w;
-    w.history.Record();
+    w.history.BeginStep();
     w.Run(&TurtleMotion::StartForward, 100);
     w.history.Undo();
     bool undo = false;
@@ -87,7 +86,7 @@ void FillAndUndoAtOnce(benchmark::State& state)
 {
     Workspace w;
     for (auto _ : state) {
-        w.history.Record();
+        w.history.BeginStep();
         w.sheet.Canvas().FloodFillSurface(127, 127);
         w.sheet.UpdateFloor();
         w.history.Undo();
@@ -103,7 +102,7 @@ void Memory32DrawingSteps(benchmark::State& state)
     for (auto _ : state) {
         Workspace w;
         for (int i = 0; i < 32; ++i) {
-            w.history.Record();
+            w.history.BeginStep();
             switch (i % 8) {
             case 0: w.Run(&TurtleMotion::StartForward, 40 + i); break;
             case 1: w.Run(&TurtleMotion::StartRight, 45 + i); break;
@@ -120,7 +119,7 @@ void Memory32DrawingSteps(benchmark::State& state)
             case 7: w.sheet.SetPenWidth(1 + i % 8); break;
             }
         }
-        w.history.Record(); // the last step is worked out
+        w.history.BeginStep(); // the last step is worked out
         state.counters["bytes"] = static_cast<double>(w.history.MemoryBytes());
     }
 }
@@ -140,10 +139,10 @@ void Memory32NoisePictures(benchmark::State& state)
                     picture.setPixel(x, y, random() & 0xFFFFFF);
             const QString path = folder.filePath(QStringLiteral("noise.bmp"));
             picture.save(path, "BMP");
-            w.history.Record();
+            w.history.BeginStep();
             w.sheet.LoadBackground(path);
         }
-        w.history.Record();
+        w.history.BeginStep();
         state.counters["bytes"] = static_cast<double>(w.history.MemoryBytes());
     }
 }

@@ -23,9 +23,9 @@ bool TDiskFile::Filled(Slot slot) const
     return static_cast<bool>(callbacks_[static_cast<std::size_t>(slot)]);
 }
 
-int TDiskFile::Call(Slot slot) const
+int TDiskFile::Call(Slot slot, QString& name) const
 {
-    return callbacks_[static_cast<std::size_t>(slot)]();
+    return callbacks_[static_cast<std::size_t>(slot)](name);
 }
 
 int TDiskFile::NewFile()
@@ -34,37 +34,45 @@ int TDiskFile::NewFile()
     if (r != IDOK)
         return r;
     Untitled = true;
-    return Filled(DoNew) ? Call(DoNew) : IDOK;
+    Name.clear();
+    QString name;
+    return Filled(DoNew) ? Call(DoNew, name) : IDOK;
 }
 
 int TDiskFile::LoadFile()
 {
     int r = CheckAndSave();
+    QString name = Name;
     if (r == IDOK && Filled(GetOpenName)) {
-        r = Call(GetOpenName);
+        r = Call(GetOpenName, name);
         if (r == IDOK && Filled(DoLoad))
-            r = Call(DoLoad);
+            r = Call(DoLoad, name);
     }
-    if (r == IDOK)
+    if (r == IDOK) {
         Untitled = false;
+        Name = name;
+    }
     return r;
 }
 
 int TDiskFile::SaveFile(bool skipReplaceCheck)
 {
-    // Only a save under a new name clears Modified.
-    return Untitled ? SaveAsFile() : CheckReplaceAndSave(skipReplaceCheck);
+    if (Untitled)
+        return SaveAsFile();
+    QString name = Name;
+    return CheckReplaceAndSave(skipReplaceCheck, name);
 }
 
 int TDiskFile::SaveAsFile()
 {
     const bool canAskName = Filled(GetSaveName);
+    QString name = Name;
     int r = IDOK;
     do {
         if (canAskName)
-            r = Call(GetSaveName);
+            r = Call(GetSaveName, name);
         if (r == IDOK)
-            r = CheckReplaceAndSave(false);
+            r = CheckReplaceAndSave(false, name);
         // Without a name dialog the same name would come back on every try, so a save that did
         // not happen ends here as a cancel instead of asking about that name for ever.
         if (!canAskName && r != IDOK)
@@ -72,8 +80,8 @@ int TDiskFile::SaveAsFile()
     } while (r != IDOK && r != IDCANCEL);
 
     if (r == IDOK) {
-        Modified = false;
         Untitled = false;
+        Name = name;
     }
     return r;
 }
@@ -86,28 +94,30 @@ bool TDiskFile::CanClose()
 
 int TDiskFile::CheckAndSave()
 {
-    if (!Modified)
+    if (!Modified())
         return IDOK;
-    const int answer = Filled(QuerySave) ? Call(QuerySave) : IDNO;
+    QString name = Name;
+    const int answer = Filled(QuerySave) ? Call(QuerySave, name) : IDNO;
     switch (answer) {
     case IDYES:
         return SaveFile(true);
     case IDNO:
-        Modified = false;
+        // The changes are dropped by what comes next (a new or opened notebook, or closing);
+        // until then they are still there, and still unsaved.
         return IDOK;
     default:
         return IDCANCEL;
     }
 }
 
-int TDiskFile::CheckReplaceAndSave(bool skipReplaceCheck)
+int TDiskFile::CheckReplaceAndSave(bool skipReplaceCheck, QString& name)
 {
-    if (!skipReplaceCheck && Filled(FileExists) && Call(FileExists) != 0 && Filled(QueryReplace)) {
-        const int answer = Call(QueryReplace);
+    if (!skipReplaceCheck && Filled(FileExists) && Call(FileExists, name) != 0 && Filled(QueryReplace)) {
+        const int answer = Call(QueryReplace, name);
         if (answer != IDYES)
             return answer;
     }
-    return Filled(DoSave) ? Call(DoSave) : IDOK;
+    return Filled(DoSave) ? Call(DoSave, name) : IDOK;
 }
 
 bool TDiskFile::CheckExist(const std::filesystem::path& name)

@@ -2,7 +2,7 @@
 
 #include "turtle/TurtleSheet.h"
 
-#include <algorithm>
+#include <cstring>
 
 const char* RefusalText(PageResult result)
 {
@@ -16,48 +16,59 @@ const char* RefusalText(PageResult result)
     return "";
 }
 
+bool SamePlace(const TTurtleState& a, const TTurtleState& b)
+{
+    return a.X == b.X && a.Y == b.Y && a.Heading == b.Heading && a.BGColor == b.BGColor;
+}
+
+void TakePlace(TTurtleState& turtle, const TTurtleState& place)
+{
+    turtle.X = place.X;
+    turtle.Y = place.Y;
+    turtle.Heading = place.Heading;
+    turtle.BGColor = place.BGColor;
+}
+
 Notebook::Notebook(TurtleSheet& sheet) : sheet_(sheet) {}
 
 void Notebook::EmptySlots()
 {
-    for (auto& page : Pages)
+    for (auto& page : slots_)
         page.reset();
 }
 
 void Notebook::StartNotebook()
 {
-    PageCount = 1;
-    CurrentPage = 0;
+    count_ = 1;
+    current_ = 0;
     Slot(0) = std::make_unique<TNotebookPage>();
     StoreCurrent();
 }
 
 void Notebook::ReleaseNotebook()
 {
-    for (int i = 0; i < PageCount; ++i)
+    for (int i = 0; i < count_; ++i)
         Slot(i).reset();
     sheet_.ClearSheet();
 }
 
 void Notebook::StoreCurrent()
 {
-    Current()->Store(sheet_.Turtle(), sheet_.FloorBits());
+    Slot(current_)->Store(sheet_.Turtle(), sheet_.FloorBits());
 }
 
 PageResult Notebook::NewPage(bool inFront)
 {
-    if (PageCount >= kMaxPages)
+    if (count_ >= kMaxPages)
         return PageResult::NotebookFull;
-    const int insertAt = inFront ? CurrentPage : CurrentPage + 1;
+    const int insertAt = inFront ? current_ : current_ + 1;
     StoreCurrent();
-    ++PageCount;
+    ++count_;
     // Pages behind the insertion point move one slot on.
-    for (int i = PageCount - 1; i > insertAt; --i) {
+    for (int i = count_ - 1; i > insertAt; --i)
         Slot(i) = std::move(Slot(i - 1));
-        Slot(i)->Dirty = true;
-    }
-    CurrentPage = insertAt;
-    Slot(CurrentPage) = std::make_unique<TNotebookPage>();
+    current_ = insertAt;
+    Slot(current_) = std::make_unique<TNotebookPage>();
 
     sheet_.ResetTurtle();
     // A new page looks like a cleared one: the background's own colour.
@@ -69,65 +80,87 @@ PageResult Notebook::NewPage(bool inFront)
 
 PageResult Notebook::DeletePage()
 {
-    if (PageCount <= 1)
+    if (count_ <= 1)
         return PageResult::OnlyPage;
-    --PageCount;
-    Slot(CurrentPage).reset();
-    for (int i = CurrentPage + 1; i <= PageCount; ++i) {
-        Slot(i - 1) = std::move(Slot(i));
-        Slot(i - 1)->Dirty = true;
-    }
-    if (CurrentPage >= PageCount)
-        --CurrentPage;
-    ShowCurrentPage();
+    TakePage(current_, current_ + 1 < count_ ? current_ : current_ - 1);
     return PageResult::Done;
 }
 
 PageResult Notebook::PrevPage()
 {
-    if (CurrentPage <= 0)
+    if (current_ <= 0)
         return PageResult::FirstPage;
-    StoreCurrent();
-    --CurrentPage;
-    ShowCurrentPage();
+    GoToPage(current_ - 1);
     return PageResult::Done;
 }
 
 PageResult Notebook::NextPage()
 {
-    if (CurrentPage >= PageCount - 1)
+    if (current_ >= count_ - 1)
         return PageResult::LastPage;
-    StoreCurrent();
-    ++CurrentPage;
-    ShowCurrentPage();
+    GoToPage(current_ + 1);
     return PageResult::Done;
+}
+
+void Notebook::GoToPage(int index)
+{
+    StoreCurrent();
+    current_ = index;
+    ShowCurrentPage();
 }
 
 void Notebook::ShowCurrentPage()
 {
-    Current()->Restore(sheet_.Turtle(), sheet_.FloorBits());
+    Slot(current_)->Restore(sheet_.Turtle(), sheet_.FloorBits());
     sheet_.UpdateSheetFromFloor();
     sheet_.FloorChanged();
     // The panel and the sheet's pen follow the page's own record.
     sheet_.ApplyTurtle();
 }
 
-void Notebook::MarkCurrentDrawn()
+const TTurtleState& Notebook::TurtleOf(int page) const
 {
-    if (TNotebookPage* page = Current())
-        page->Dirty = true;
+    return page == current_ ? sheet_.Turtle() : slots_[static_cast<std::size_t>(page)]->Turtle;
+}
+
+const std::uint8_t* Notebook::ImageOf(int page) const
+{
+    return page == current_ ? sheet_.FloorBits() : slots_[static_cast<std::size_t>(page)]->Image.get();
+}
+
+void Notebook::InsertPage(int index, std::unique_ptr<TNotebookPage> page, int current)
+{
+    StoreCurrent();
+    for (int i = count_; i > index; --i)
+        Slot(i) = std::move(Slot(i - 1));
+    Slot(index) = std::move(page);
+    ++count_;
+    current_ = current;
+    ShowCurrentPage();
+}
+
+std::unique_ptr<TNotebookPage> Notebook::TakePage(int index, int current)
+{
+    StoreCurrent();
+    std::unique_ptr<TNotebookPage> page = std::move(Slot(index));
+    --count_;
+    for (int i = index; i < count_; ++i)
+        Slot(i) = std::move(Slot(i + 1));
+    current_ = current;
+    ShowCurrentPage();
+    return page;
 }
 
 NotebookContent Notebook::Contents()
 {
     StoreCurrent();
     NotebookContent content;
-    content.CurrentPage = CurrentPage;
-    content.Pages.resize(static_cast<std::size_t>(PageCount));
-    for (int i = 0; i < PageCount; ++i) {
+    content.CurrentPage = current_;
+    content.Pages.resize(static_cast<std::size_t>(count_));
+    for (int i = 0; i < count_; ++i) {
         PageContent& page = content.Pages[static_cast<std::size_t>(i)];
         page.Turtle = Slot(i)->Turtle;
-        std::copy_n(Slot(i)->Image.get(), kSheetBytes, page.Image.data());
+        std::memcpy(page.Image.data(), Slot(i)->Image.get(), kSheetBytes);
     }
     return content;
 }
@@ -135,12 +168,24 @@ NotebookContent Notebook::Contents()
 void Notebook::Replace(const NotebookContent& content)
 {
     EmptySlots();
-    PageCount = static_cast<std::int32_t>(content.Pages.size());
-    CurrentPage = content.CurrentPage;
-    for (int i = 0; i < PageCount; ++i) {
+    count_ = static_cast<int>(content.Pages.size());
+    current_ = content.CurrentPage;
+    for (int i = 0; i < count_; ++i) {
         const PageContent& page = content.Pages[static_cast<std::size_t>(i)];
         Slot(i) = std::make_unique<TNotebookPage>();
         Slot(i)->Store(page.Turtle, page.Image.data());
     }
     ShowCurrentPage();
+}
+
+bool Notebook::SameDrawings(const NotebookContent& content) const
+{
+    if (static_cast<int>(content.Pages.size()) != count_)
+        return false;
+    for (int i = 0; i < count_; ++i) {
+        const PageContent& page = content.Pages[static_cast<std::size_t>(i)];
+        if (!SamePlace(TurtleOf(i), page.Turtle) || std::memcmp(ImageOf(i), page.Image.data(), kSheetBytes) != 0)
+            return false;
+    }
+    return true;
 }

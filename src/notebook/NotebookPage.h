@@ -16,6 +16,5 @@ public:
     void Restore(TTurtleState& turtle, std::uint8_t* floorImage) const;
 
     TTurtleState Turtle;
-    bool Dirty = false;
     std::unique_ptr<std::uint8_t[]> Image;
 };

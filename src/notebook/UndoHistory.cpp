@@ -18,17 +18,16 @@ UndoHistory::UndoHistory(Notebook& notebook, TurtleSheet& sheet)
 {
 }
 
-void UndoHistory::Record()
+void UndoHistory::BeginStep()
 {
-    CloseOpen();
+    EndStep();
     open_ = true;
-    openPage_ = notebook_.CurrentPage;
-    openCount_ = notebook_.PageCount;
+    openPage_ = notebook_.CurrentPage();
+    openCount_ = notebook_.PageCount();
     openTurtle_ = sheet_.Turtle();
     std::memcpy(openImage_.data(), sheet_.FloorBits(), kSheetBytes);
-    for (std::size_t i = 0; i < openSlots_.size(); ++i)
-        openSlots_[i] = notebook_.Pages[i].get();
-    openDirty_ = DirtyFlags();
+    for (int i = 0; i < Notebook::kMaxPages; ++i)
+        openSlots_[static_cast<std::size_t>(i)] = i < openCount_ ? notebook_.PageAt(i) : nullptr;
 }
 
 void UndoHistory::Clear()
@@ -36,38 +35,55 @@ void UndoHistory::Clear()
     open_ = false;
     undo_.clear();
     redo_.clear();
+    // The cleared history stands nowhere it has stood before.
+    base_ = nextSerial_++;
 }
 
 bool UndoHistory::CanUndo() const
 {
-    return !undo_.empty() || OpenChangedSomething();
+    return !undo_.empty();
 }
 
 bool UndoHistory::CanRedo() const
 {
-    return !redo_.empty() && !OpenChangedSomething();
+    return !redo_.empty();
 }
 
-bool UndoHistory::Undo()
+HistoryMove UndoHistory::Undo()
 {
-    CloseOpen();
+    EndStep();
     if (undo_.empty())
-        return false;
+        return HistoryMove::Nothing;
+    if (const int page = PageToShow(undo_.back(), true); page >= 0) {
+        notebook_.GoToPage(page);
+        return HistoryMove::ShowedPage;
+    }
     redo_.push_back(std::move(undo_.back()));
     undo_.pop_back();
     Revert(redo_.back());
-    return true;
+    return HistoryMove::Done;
 }
 
-bool UndoHistory::Redo()
+HistoryMove UndoHistory::Redo()
 {
-    CloseOpen();
+    EndStep();
     if (redo_.empty())
-        return false;
+        return HistoryMove::Nothing;
+    if (const int page = PageToShow(redo_.back(), false); page >= 0) {
+        notebook_.GoToPage(page);
+        return HistoryMove::ShowedPage;
+    }
     undo_.push_back(std::move(redo_.back()));
     redo_.pop_back();
     Reapply(undo_.back());
-    return true;
+    return HistoryMove::Done;
+}
+
+int UndoHistory::PageToShow(const Step& step, bool undoing) const
+{
+    // A page that is not there yet shows itself as it comes back.
+    const bool pageExists = step.change == Change::Drawing || (step.change == Change::PageAdded) == undoing;
+    return pageExists && step.page != notebook_.CurrentPage() ? step.page : -1;
 }
 
 std::size_t UndoHistory::MemoryBytes() const
@@ -80,31 +96,30 @@ std::size_t UndoHistory::MemoryBytes() const
     return bytes;
 }
 
-bool UndoHistory::OpenChangedSomething() const
+bool UndoHistory::OpenStepChanged() const
 {
     if (!open_)
         return false;
-    if (notebook_.PageCount != openCount_)
+    if (notebook_.PageCount() != openCount_)
         return true;
-    return !(TurtleOf(openPage_) == openTurtle_) || std::memcmp(ImageOf(openPage_), openImage_.data(), kSheetBytes) != 0;
+    return !SamePlace(notebook_.TurtleOf(openPage_), openTurtle_)
+           || std::memcmp(notebook_.ImageOf(openPage_), openImage_.data(), kSheetBytes) != 0;
 }
 
-bool UndoHistory::CloseOpen()
+bool UndoHistory::EndStep()
 {
     if (!open_)
         return false;
     open_ = false;
     Step step;
-    step.dirtyBefore = openDirty_;
-    step.dirtyAfter = DirtyFlags();
-    const int count = notebook_.PageCount;
+    const int count = notebook_.PageCount();
     if (count == openCount_ + 1) {
         step.change = Change::PageAdded;
         for (int i = 0; i < count; ++i)
-            if (std::ranges::find(openSlots_, notebook_.Pages[static_cast<std::size_t>(i)].get()) == openSlots_.end())
+            if (std::ranges::find(openSlots_, notebook_.PageAt(i)) == openSlots_.end())
                 step.page = i;
-        step.after = TurtleOf(step.page);
-        step.image = ImageDelta::Between(kBlank.data(), ImageOf(step.page), kSheetBytes);
+        step.after = notebook_.TurtleOf(step.page);
+        step.image = ImageDelta::Between(kBlank.data(), notebook_.ImageOf(step.page), kSheetBytes);
         step.currentWith = step.page;
         step.currentWithout = openPage_;
     } else if (count == openCount_ - 1) {
@@ -114,22 +129,25 @@ bool UndoHistory::CloseOpen()
         step.after = openTurtle_;
         step.image = ImageDelta::Between(kBlank.data(), openImage_.data(), kSheetBytes);
         step.currentWith = openPage_;
-        step.currentWithout = std::min(openPage_, count - 1);
+        step.currentWithout = notebook_.CurrentPage();
     } else if (count == openCount_) {
         step.page = openPage_;
         step.before = openTurtle_;
-        step.after = TurtleOf(step.page);
-        step.image = ImageDelta::Between(openImage_.data(), ImageOf(step.page), kSheetBytes);
-        if (step.image.Empty() && step.before == step.after)
+        step.after = notebook_.TurtleOf(step.page);
+        step.image = ImageDelta::Between(openImage_.data(), notebook_.ImageOf(step.page), kSheetBytes);
+        if (step.image.Empty() && SamePlace(step.before, step.after))
             return false;
     } else {
         // The pages were replaced behind the history's back: nothing kept fits them any more.
         Clear();
         return false;
     }
+    step.serial = nextSerial_++;
     undo_.push_back(std::move(step));
-    if (undo_.size() > kMaxSteps)
+    if (undo_.size() > kMaxSteps) {
+        base_ = undo_.front().serial;
         undo_.pop_front();
+    }
     redo_.clear();
     return true;
 }
@@ -137,98 +155,35 @@ bool UndoHistory::CloseOpen()
 void UndoHistory::Revert(const Step& step)
 {
     switch (step.change) {
-    case Change::Drawing: ShowDrawing(step, step.before, step.dirtyBefore); break;
-    case Change::PageAdded: RemovePage(step.page, step.currentWithout, step.dirtyBefore); break;
-    case Change::PageDeleted: InsertPage(step, step.currentWith, step.dirtyBefore); break;
+    case Change::Drawing: ShowDrawing(step, step.before); break;
+    case Change::PageAdded: notebook_.TakePage(step.page, step.currentWithout); break;
+    case Change::PageDeleted: InsertPage(step, step.currentWith); break;
     }
 }
 
 void UndoHistory::Reapply(const Step& step)
 {
     switch (step.change) {
-    case Change::Drawing: ShowDrawing(step, step.after, step.dirtyAfter); break;
-    case Change::PageAdded: InsertPage(step, step.currentWith, step.dirtyAfter); break;
-    case Change::PageDeleted: RemovePage(step.page, step.currentWithout, step.dirtyAfter); break;
+    case Change::Drawing: ShowDrawing(step, step.after); break;
+    case Change::PageAdded: InsertPage(step, step.currentWith); break;
+    case Change::PageDeleted: notebook_.TakePage(step.page, step.currentWithout); break;
     }
 }
 
-void UndoHistory::ShowDrawing(const Step& step, const TTurtleState& turtle, const PageFlags& dirty)
+void UndoHistory::ShowDrawing(const Step& step, const TTurtleState& place)
 {
-    if (notebook_.CurrentPage != step.page) {
-        StoreLive();
-        notebook_.CurrentPage = step.page;
-        notebook_.Current()->Restore(sheet_.Turtle(), sheet_.FloorBits());
-    }
     step.image.ApplyTo(sheet_.FloorBits());
-    sheet_.Turtle() = turtle;
-    SetDirty(dirty);
+    TakePlace(sheet_.Turtle(), place);
     sheet_.UpdateSheetFromFloor();
     sheet_.FloorChanged();
     sheet_.ApplyTurtle();
 }
 
-void UndoHistory::InsertPage(const Step& step, int current, const PageFlags& dirty)
+void UndoHistory::InsertPage(const Step& step, int current)
 {
-    StoreLive();
     auto page = std::make_unique<TNotebookPage>();
     page->Turtle = step.after;
     std::memset(page->Image.get(), 0, kSheetBytes);
     step.image.ApplyTo(page->Image.get());
-    for (int i = notebook_.PageCount; i > step.page; --i)
-        Slot(i) = std::move(Slot(i - 1));
-    Slot(step.page) = std::move(page);
-    ++notebook_.PageCount;
-    ShowPages(current, dirty);
-}
-
-void UndoHistory::RemovePage(int index, int current, const PageFlags& dirty)
-{
-    StoreLive();
-    --notebook_.PageCount;
-    for (int i = index; i < notebook_.PageCount; ++i)
-        Slot(i) = std::move(Slot(i + 1));
-    Slot(notebook_.PageCount).reset();
-    ShowPages(current, dirty);
-}
-
-void UndoHistory::ShowPages(int current, const PageFlags& dirty)
-{
-    notebook_.CurrentPage = current;
-    SetDirty(dirty);
-    notebook_.ShowCurrentPage();
-}
-
-std::unique_ptr<TNotebookPage>& UndoHistory::Slot(int index)
-{
-    return notebook_.Pages[static_cast<std::size_t>(index)];
-}
-
-const TTurtleState& UndoHistory::TurtleOf(int page) const
-{
-    return page == notebook_.CurrentPage ? sheet_.Turtle() : notebook_.Pages[static_cast<std::size_t>(page)]->Turtle;
-}
-
-const std::uint8_t* UndoHistory::ImageOf(int page) const
-{
-    return page == notebook_.CurrentPage ? sheet_.FloorBits() : notebook_.Pages[static_cast<std::size_t>(page)]->Image.get();
-}
-
-UndoHistory::PageFlags UndoHistory::DirtyFlags() const
-{
-    PageFlags flags{};
-    for (int i = 0; i < notebook_.PageCount; ++i)
-        flags[static_cast<std::size_t>(i)] = notebook_.Pages[static_cast<std::size_t>(i)]->Dirty;
-    return flags;
-}
-
-void UndoHistory::SetDirty(const PageFlags& flags)
-{
-    for (int i = 0; i < notebook_.PageCount; ++i)
-        Slot(i)->Dirty = flags[static_cast<std::size_t>(i)];
-}
-
-// The current page's copy takes the live turtle and picture, so that every page is in its slot.
-void UndoHistory::StoreLive()
-{
-    notebook_.Current()->Store(sheet_.Turtle(), sheet_.FloorBits());
+    notebook_.InsertPage(step.page, std::move(page), current);
 }

@@ -42,8 +42,8 @@ void ShowTrackValue(QLabel* label, int value)
 }
 
 TMainForm::TMainForm(QWidget* parent)
-    : QMainWindow(parent), DXCore(this), Sheet(Turtle, *this), Motion(Sheet, *this), Pages(Sheet),
-      History(Pages, Sheet),
+    : QMainWindow(parent), DXCore(this), Sheet(Turtle, *this), Motion(Sheet, *this),
+      Document(Sheet, NotebookQuestions),
       Loop({DXCore, DXScene, DXAnimation, DXKeyboard, Turtle, Motion, Camera, *this}),
       ui(std::make_unique<Ui::TMainForm>())
 {
@@ -56,7 +56,6 @@ TMainForm::TMainForm(QWidget* parent)
     ui->WidthImage->setPixmap(QPixmap::fromImage(Sheet.WidthStrip()));
     CreateStatusPanels();
     ConfigureComponents();
-    AssignNotebookCallbacks();
     ConnectHandlers();
     StartTimer.start();
 }
@@ -145,7 +144,7 @@ void TMainForm::CreateStatusPanels()
 
 void TMainForm::RefreshStatus()
 {
-    const StatusTexts texts = MakeStatusTexts(Pages.CurrentPage, Pages.PageCount, Turtle, QLocale::system());
+    const StatusTexts texts = MakeStatusTexts(Document.Pages().CurrentPage(), Document.Pages().PageCount(), Turtle, QLocale::system());
     statusPanels_[1]->setText(texts.page);
     statusPanels_[2]->setText(texts.x);
     statusPanels_[3]->setText(texts.y);
@@ -177,6 +176,7 @@ void TMainForm::BeginCommand()
 
 void TMainForm::EndCommand()
 {
+    Document.EndStep();
     DXAnimation.Play = false;
     commandLock_.Unlock();
     unsetCursor();
@@ -191,7 +191,7 @@ void TMainForm::StartCommand(void (TurtleMotion::*start)(int), const QSlider* tr
     // disabled for good.
     if (!loopRunning_ || Motion.State != CommandState::Idle)
         return;
-    RecordStep();
+    Document.BeginStep();
     BeginCommand();
     (Motion.*start)(track->value());
 }
@@ -239,7 +239,7 @@ void TMainForm::closeEvent(QCloseEvent* event)
         event->ignore();
         return;
     }
-    const bool canClose = DiskFile.CanClose();
+    const bool canClose = Document.CanClose();
     DXCore.Running = !canClose;
     if (!canClose) {
         event->ignore();
@@ -278,8 +278,3 @@ void TMainForm::ShowCharacterShown(bool shown)
     ui->ShowBtn->setChecked(shown);
 }
 
-void TMainForm::MarkPageDrawn()
-{
-    Pages.MarkCurrentDrawn();
-    MarkNotebookChanged();
-}

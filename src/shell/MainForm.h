@@ -8,10 +8,9 @@
 #include "engine/DXLight.h"
 #include "engine/DXScene.h"
 #include "engine/DXSound.h"
-#include "notebook/DiskFile.h"
-#include "notebook/Notebook.h"
-#include "notebook/UndoHistory.h"
+#include "notebook/NotebookDocument.h"
 #include "shell/MainLoopPass.h"
+#include "shell/NotebookDialogs.h"
 #include "shell/TextureFloor.h"
 #include "turtle/CameraControl.h"
 #include "turtle/TurtleMotion.h"
@@ -25,7 +24,6 @@
 
 #include <array>
 #include <cstdint>
-#include <functional>
 #include <memory>
 
 class QLabel;
@@ -60,7 +58,6 @@ public:
     TDXLight DXLight1;
     TDXLight DXLight2;
     TDXAnimation DXAnimation;
-    TDiskFile DiskFile;
     QTimer StartTimer;
 
     TTurtleState Turtle;
@@ -69,12 +66,10 @@ public:
     TurtleSheet Sheet;
     TurtleMotion Motion;
     CameraControl Camera;
-    Notebook Pages;
-    UndoHistory History;
+    NotebookDialogs NotebookQuestions;
+    NotebookDocument Document;
     MainLoopPass Loop;
     std::int32_t CharacterAnimation = 0;
-
-    QString NotebookName;
 
     rm::Ptr<rm::Frame3> FloorMesh;
     rm::Ptr<rm::Texture3> FloorTexture;
@@ -119,8 +114,6 @@ public:
     void SaveBtnClick();
     void SaveAsMenuClick();
     void PrintMenuClick();
-    // Every change of the notebook's content is marked here (drawn lines through MarkPageDrawn).
-    void MarkNotebookChanged();
 
     // Settings dialogs.
     void PenMenuClick();
@@ -158,25 +151,13 @@ private:
     void ConnectPanelHandlers();
     void ConnectSettingsHandlers();
     void ConnectUndoHandlers();
-    // Every action that may change the drawing, the turtle or the pages calls this as it starts.
-    void RecordStep();
-    void ClearHistory();
     void UpdateUndoActions();
-    void ShowHistoryStep(std::int32_t shapeBefore);
+    void ShowHistoryMove(HistoryMove move, std::int32_t shapeBefore);
     void CreateKeyboard();
-    void AssignNotebookCallbacks();
-    int QuerySave();
-    int QueryReplace();
-    template <class NameDialog>
-    int GetNotebookName(NameDialog& dialog);
-    void ForgetTypedName();
-    void StartNewNotebook();
-    int SaveNotebook();
-    int OpenNotebook();
+    // The document changed: the undo buttons, the name and the status follow.
+    void ShowDocument();
     void ShowNotebookName();
     void ConnectNotebookHandlers();
-    // Runs a command that may or may not change the page, and marks the notebook when it did.
-    void MarkIfPageChanged(const std::function<void()>& command);
     // Shows a page operation's refusal; true when it was done.
     bool PageDone(PageResult result);
 
@@ -186,7 +167,6 @@ private:
     void ShowPenWidth(const QImage& indicator, const QString& label) override;
     void ShowPenDown(bool down) override;
     void ShowCharacterShown(bool shown) override;
-    void MarkPageDrawn() override;
 
     std::unique_ptr<Ui::TMainForm> ui;
     std::array<QLabel*, 5> statusPanels_{};
@@ -194,8 +174,6 @@ private:
     std::unique_ptr<TJoinFile> archive_;
     bool loopRunning_ = false;
     bool commandRunning_ = false;
-    // The name the notebook was last saved or opened under; empty while it has none.
-    QString documentName_;
     // Holds the window's input while a command runs.
     win::InputLock commandLock_{*this};
 };

@@ -66,14 +66,14 @@ bool TMainForm::eventFilter(QObject* watched, QEvent* event)
 
 void TMainForm::ColorImageMouseUp(Qt::KeyboardModifiers shift, int x, int y)
 {
-    RecordStep();
     const int cell = (x - 1) / kStripCellWidth + (y > kColorRowHeight ? 8 : 0);
     const int n = CellToColor(cell);
     if (shift.testFlag(Qt::ShiftModifier)) {
         // Choosing a background wipes the sheet in it.
-        Sheet.SetBGColor(n);
-        Sheet.ClearSheet();
-        MarkNotebookChanged();
+        Document.Edit([&] {
+            Sheet.SetBGColor(n);
+            Sheet.ClearSheet();
+        });
     } else {
         Sheet.SetPenColor(n);
     }
@@ -81,47 +81,40 @@ void TMainForm::ColorImageMouseUp(Qt::KeyboardModifiers shift, int x, int y)
 
 void TMainForm::WidthImageClick(int x)
 {
-    RecordStep();
     Sheet.SetPenWidth((x - 1) / kStripCellWidth + 1);
 }
 
 void TMainForm::PenBtnClick()
 {
-    RecordStep();
     Turtle.PenDown = ui->PenBtn->isChecked();
 }
 
 void TMainForm::ShowBtnClick()
 {
-    RecordStep();
     Turtle.Hidden = !ui->ShowBtn->isChecked();
 }
 
 void TMainForm::FillBtnClick()
 {
-    RecordStep();
-    Sheet.FillUnderTurtle();
-    MarkNotebookChanged();
+    Document.Edit([this] { Sheet.FillUnderTurtle(); });
 }
 
 void TMainForm::ClearBtnClick()
 {
-    RecordStep();
-    Sheet.ClearSheet();
-    MarkNotebookChanged();
+    Document.Edit([this] { Sheet.ClearSheet(); });
 }
 
 void TMainForm::HomeBtnClick()
 {
-    RecordStep();
-    Turtle.X = 0.0;
-    Turtle.Y = 0.0;
-    Turtle.Heading = 0.0;
+    Document.Edit([this] {
+        Turtle.X = 0.0;
+        Turtle.Y = 0.0;
+        Turtle.Heading = 0.0;
+    });
 }
 
 void TMainForm::ShapeBtnClick()
 {
-    RecordStep();
     ShapeDlg->SelectedShape = Turtle.Shape;
     if (ShapeDlg->exec() != QDialog::Accepted || ShapeDlg->SelectedShape == Turtle.Shape)
         return;
@@ -146,25 +139,21 @@ bool TMainForm::PageDone(PageResult result)
 
 void TMainForm::NewPageBtnClick()
 {
-    RecordStep();
     // Shift puts the new page in front of the current one.
-    if (PageDone(Pages.NewPage(ShiftHeld())))
-        MarkNotebookChanged();
+    PageDone(Document.NewPage(ShiftHeld()));
 }
 
 void TMainForm::DelPageBtnClick()
 {
-    RecordStep();
-    if (PageDone(Pages.DeletePage()))
-        MarkNotebookChanged();
+    PageDone(Document.DeletePage());
 }
 
 void TMainForm::PrevPageBtnClick()
 {
-    PageDone(Pages.PrevPage());
+    PageDone(Document.Pages().PrevPage());
 }
 
 void TMainForm::NextPageBtnClick()
 {
-    PageDone(Pages.NextPage());
+    PageDone(Document.Pages().NextPage());
 }

@@ -30,26 +30,22 @@ void TMainForm::ConnectSettingsHandlers()
 
 void TMainForm::PenMenuClick()
 {
-    RecordStep();
     RunPenDialog(*PenDlg, Sheet);
 }
 
 void TMainForm::PosMenuClick()
 {
-    RecordStep();
-    MarkIfPageChanged([this] { RunTurtleDialog(*PosDlg, Sheet); });
+    Document.Edit([this] { RunTurtleDialog(*PosDlg, Sheet); });
 }
 
 void TMainForm::ScreenMenuClick()
 {
-    RecordStep();
-    MarkIfPageChanged([this] { RunScreenDialog(*ScreenDlg, Sheet); });
+    Document.Edit([this] { RunScreenDialog(*ScreenDlg, Sheet); });
 }
 
 void TMainForm::SetBGMenuClick()
 {
-    RecordStep();
-    MarkIfPageChanged([this] { RunBackgroundChoice(this, Sheet); });
+    Document.Edit([this] { RunBackgroundChoice(this, Sheet); });
 }
 
 void TMainForm::DisplayMenuClick()

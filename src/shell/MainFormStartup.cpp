@@ -90,7 +90,6 @@ bool TMainForm::StartUp()
 
     progress_->AdvanceBy(kProgressStep);
     ResetWorkspace();
-    Sheet.FillFloorImage(static_cast<std::uint8_t>(Turtle.BGColor));
 
     progress_->AdvanceBy(kProgressStep);
     archive_ = std::make_unique<TJoinFile>("ANI");
@@ -119,9 +118,9 @@ void TMainForm::ResetWorkspace()
 {
     Sheet.ResetTurtle();
     Camera.Reset(DXCamera.PosX, DXCamera.PosY, DXCamera.PosZ);
-    Pages.EmptySlots();
-    Pages.StartNotebook();
-    ClearHistory();
+    Sheet.FillFloorImage(static_cast<std::uint8_t>(Turtle.BGColor));
+    Document.Start();
+    UpdateUndoActions();
 }
 
 bool TMainForm::LoadCharacter(std::int32_t animation)
@@ -149,7 +148,7 @@ void TMainForm::RunMainLoop()
 
 void TMainForm::ShutDown()
 {
-    Pages.ReleaseNotebook();
+    Document.Pages().ReleaseNotebook();
     FloorMesh.reset();
     DXAnimation.Destroy();
     DXKeyboard.Destroy();

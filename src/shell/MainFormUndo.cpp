@@ -5,7 +5,6 @@
 #include "ui_MainForm.h"
 
 #include <QKeySequence>
-#include <QTimer>
 
 void TMainForm::ConnectUndoHandlers()
 {
@@ -17,23 +16,10 @@ void TMainForm::ConnectUndoHandlers()
     connect(ui->RedoBtn, &QAction::triggered, this, Guarded([this] { RedoBtnClick(); }));
 }
 
-void TMainForm::RecordStep()
-{
-    History.Record();
-    // Whether the action changed anything is known once its handler has run.
-    QTimer::singleShot(0, this, [this] { UpdateUndoActions(); });
-}
-
-void TMainForm::ClearHistory()
-{
-    History.Clear();
-    UpdateUndoActions();
-}
-
 void TMainForm::UpdateUndoActions()
 {
-    const bool canUndo = !commandRunning_ && History.CanUndo();
-    const bool canRedo = !commandRunning_ && History.CanRedo();
+    const bool canUndo = !commandRunning_ && Document.CanUndo();
+    const bool canRedo = !commandRunning_ && Document.CanRedo();
     ui->UndoMenu->setEnabled(canUndo);
     ui->UndoBtn->setEnabled(canUndo);
     ui->RedoMenu->setEnabled(canRedo);
@@ -45,9 +31,7 @@ void TMainForm::UndoBtnClick()
     if (commandRunning_)
         return;
     const std::int32_t shape = Turtle.Shape;
-    if (History.Undo())
-        ShowHistoryStep(shape);
-    UpdateUndoActions();
+    ShowHistoryMove(Document.Undo(), shape);
 }
 
 void TMainForm::RedoBtnClick()
@@ -55,18 +39,14 @@ void TMainForm::RedoBtnClick()
     if (commandRunning_)
         return;
     const std::int32_t shape = Turtle.Shape;
-    if (History.Redo())
-        ShowHistoryStep(shape);
-    UpdateUndoActions();
+    ShowHistoryMove(Document.Redo(), shape);
 }
 
-void TMainForm::ShowHistoryStep(std::int32_t shapeBefore)
+void TMainForm::ShowHistoryMove(HistoryMove move, std::int32_t shapeBefore)
 {
-    // The turtle taken back may have walked as another character.
-    if (Turtle.Shape != shapeBefore)
+    // A page brought in front may have its turtle walking as another character.
+    if (move != HistoryMove::Nothing && Turtle.Shape != shapeBefore)
         LoadCharacterReporting(CharacterAnimation);
-    RefreshStatus();
-    MarkNotebookChanged();
 }
 
 void TMainForm::CreateKeyboard()

@@ -135,7 +135,6 @@ void TurtleMotion::StepMove(std::uint32_t dt)
 
     if (t.PenDown) {
         LineTo(sheet_.Canvas(), t.X, t.Y);
-        host_.MarkPageDrawn();
         sheet_.UpdateFloor();
     }
     if (std::fabs(CommandAmount) > 1.0)

@@ -7,13 +7,11 @@ class TurtleSheet;
 
 enum class CommandState : std::int32_t { Idle = 0, Move = 1, Circle = 2, Turn = 3 };
 
-// Who runs the turtle's commands: told when a command has ended, and when a line has been
-// drawn on the current page.
+// Who runs the turtle's commands: told when a command has ended.
 class MotionHost {
 public:
     virtual ~MotionHost() = default;
     virtual void EndCommand() = 0;
-    virtual void MarkPageDrawn() = 0;
 };
 
 // The animated turtle commands. A command is started by one of the Start operations and then

@@ -31,14 +31,14 @@ fs::path Touch(const fs::path& file)
     return file;
 }
 
-// Plays the owning window: answers questions and name dialogs from a script, keeps the typed
-// name, checks it on disk in its folder, and logs which slots were called.
+// Plays the owning document: answers questions and name dialogs from a script, checks the name
+// on disk in its folder, keeps whether it holds unsaved changes, and logs which slots were called.
 struct ScriptedOwner {
     fs::path folder;
     std::deque<int> answers;       // replies to QuerySave, QueryReplace and the name dialogs
     std::deque<std::string> names; // typed into a name dialog answered with IDOK
     int saveResult = IDOK;
-    std::string notebookName;
+    bool modified = false;
     std::vector<Slot> calls;
 
     int Next()
@@ -50,11 +50,11 @@ struct ScriptedOwner {
         return answer;
     }
 
-    int AskName()
+    int AskName(QString& name)
     {
         const int answer = Next();
         if (answer == IDOK && !names.empty()) {
-            notebookName = names.front();
+            name = QString::fromStdString(names.front());
             names.pop_front();
         }
         return answer;
@@ -62,20 +62,26 @@ struct ScriptedOwner {
 
     void PlugInto(TDiskFile& file)
     {
-        const auto plug = [&](Slot slot, std::function<int()> body) {
-            file.AssignFun(slot, [this, slot, body] {
+        file.Modified = [this] { return modified; };
+        const auto plug = [&](Slot slot, TDiskFileCallback body) {
+            file.AssignFun(slot, [this, slot, body](QString& name) {
                 calls.push_back(slot);
-                return body();
+                return body(name);
             });
         };
-        plug(TDiskFile::QuerySave, [this] { return Next(); });
-        plug(TDiskFile::QueryReplace, [this] { return Next(); });
-        plug(TDiskFile::FileExists, [this] { return TDiskFile::CheckExist(folder / notebookName) ? 1 : 0; });
-        plug(TDiskFile::GetOpenName, [this] { return AskName(); });
-        plug(TDiskFile::GetSaveName, [this] { return AskName(); });
-        plug(TDiskFile::DoNew, [] { return IDOK; });
-        plug(TDiskFile::DoLoad, [] { return IDOK; });
-        plug(TDiskFile::DoSave, [this] { return saveResult; });
+        const auto settled = [this](int result) {
+            if (result == IDOK)
+                modified = false;
+            return result;
+        };
+        plug(TDiskFile::QuerySave, [this](QString&) { return Next(); });
+        plug(TDiskFile::QueryReplace, [this](QString&) { return Next(); });
+        plug(TDiskFile::FileExists, [this](QString& name) { return TDiskFile::CheckExist(folder / name.toStdString()) ? 1 : 0; });
+        plug(TDiskFile::GetOpenName, [this](QString& name) { return AskName(name); });
+        plug(TDiskFile::GetSaveName, [this](QString& name) { return AskName(name); });
+        plug(TDiskFile::DoNew, [=](QString&) { return settled(IDOK); });
+        plug(TDiskFile::DoLoad, [=](QString&) { return settled(IDOK); });
+        plug(TDiskFile::DoSave, [=, this](QString&) { return settled(saveResult); });
     }
 };
 
@@ -116,7 +122,8 @@ constexpr auto SV = TDiskFile::DoSave;
 
 const CloseCase kCloseCases[] = {
     {"Unchanged", false, true, {}, {}, true, {}, false, true},
-    {"No", true, true, {IDNO}, {}, true, {QS}, false, true},
+    // The changes are dropped by closing itself; until then they are still unsaved.
+    {"No", true, true, {IDNO}, {}, true, {QS}, true, true},
     {"Cancel", true, true, {IDCANCEL}, {}, false, {QS}, true, true},
     {"YesThenNameCancelled", true, true, {IDYES, IDCANCEL}, {}, false, {QS, SN}, true, true},
     {"YesFreeName", true, true, {IDYES, IDOK}, {"nowy"}, true, {QS, SN, FE, SV}, false, false},
@@ -129,8 +136,8 @@ const CloseCase kCloseCases[] = {
      true, {QS, SN, FE, QR, SN, FE, SV}, false, false},
     {"YesExistingRefusedThenCancelled", true, true, {IDYES, IDOK, IDNO, IDCANCEL}, {"zeszyt"},
      false, {QS, SN, FE, QR, SN}, true, true},
-    // A named document is saved at once, without a name or replace question; Modified stays.
-    {"YesWhileNamed", true, false, {IDYES}, {}, true, {QS, SV}, true, false},
+    // A named document is saved at once, without a name or replace question.
+    {"YesWhileNamed", true, false, {IDYES}, {}, true, {QS, SV}, false, false},
 };
 
 class DiskFileCloseTest : public DiskFileTest, public ::testing::WithParamInterface<CloseCase> {};
@@ -138,15 +145,16 @@ class DiskFileCloseTest : public DiskFileTest, public ::testing::WithParamInterf
 TEST_P(DiskFileCloseTest, AsksWhatTheUserMeets)
 {
     const CloseCase& c = GetParam();
-    file_.Modified = c.modified;
+    owner_.modified = c.modified;
     file_.Untitled = c.untitled;
+    file_.Name = c.untitled ? QString() : QStringLiteral("zeszyt");
     owner_.answers.assign(c.answers.begin(), c.answers.end());
     owner_.names.assign(c.names.begin(), c.names.end());
 
     EXPECT_EQ(file_.CanClose(), c.closes);
     EXPECT_EQ(owner_.calls, c.calls);
     EXPECT_TRUE(owner_.answers.empty());
-    EXPECT_EQ(file_.Modified, c.modifiedAfter);
+    EXPECT_EQ(owner_.modified, c.modifiedAfter);
     EXPECT_EQ(file_.Untitled, c.untitledAfter);
 }
 
@@ -155,7 +163,7 @@ INSTANTIATE_TEST_SUITE_P(Close, DiskFileCloseTest, ::testing::ValuesIn(kCloseCas
 
 TEST_F(DiskFileTest, CancelledCloseAsksAgainNextTime)
 {
-    file_.Modified = true;
+    owner_.modified = true;
     owner_.answers = {IDCANCEL, IDNO};
     EXPECT_FALSE(file_.CanClose());
     EXPECT_TRUE(file_.CanClose());
@@ -164,12 +172,12 @@ TEST_F(DiskFileTest, CancelledCloseAsksAgainNextTime)
 
 TEST_F(DiskFileTest, FailedSaveKeepsTheWindowOpen)
 {
-    file_.Modified = true;
+    owner_.modified = true;
     file_.Untitled = false;
     owner_.answers = {IDYES};
     owner_.saveResult = win::IDABORT;
     EXPECT_FALSE(file_.CanClose());
-    EXPECT_TRUE(file_.Modified);
+    EXPECT_TRUE(owner_.modified);
 }
 
 // --- Flags after each operation ------------------------------------------------------------------
@@ -184,6 +192,7 @@ struct OperationCase {
     int result;
     bool modifiedAfter;
     bool untitledAfter;
+    const char* nameAfter;
 };
 
 int RunNew(TDiskFile& f) { return f.NewFile(); }
@@ -193,18 +202,21 @@ int RunSaveUnchecked(TDiskFile& f) { return f.SaveFile(true); }
 int RunSaveAs(TDiskFile& f) { return f.SaveAsFile(); }
 
 const OperationCase kOperationCases[] = {
-    {"NewNamesNothing", RunNew, false, false, {}, {}, IDOK, false, true},
-    {"NewDroppingChanges", RunNew, true, false, {IDNO}, {}, IDOK, false, true},
-    {"NewCancelled", RunNew, true, false, {IDCANCEL}, {}, IDCANCEL, true, false},
-    {"LoadNamesTheDocument", RunLoad, false, true, {IDOK}, {"inny"}, IDOK, false, false},
-    {"LoadNameCancelled", RunLoad, false, true, {IDCANCEL}, {}, IDCANCEL, false, true},
-    {"LoadSaveQuestionCancelled", RunLoad, true, true, {IDCANCEL}, {}, IDCANCEL, true, true},
-    {"SaveNamedKeepsModified", RunSaveUnchecked, true, false, {}, {}, IDOK, true, false},
-    {"SaveNamedRefusedReplace", RunSaveChecked, true, false, {IDNO}, {}, IDNO, true, false},
-    {"SaveUntitledGoesThroughSaveAs", RunSaveUnchecked, true, true, {IDOK}, {"nowy"}, IDOK, false,
-     false},
-    {"SaveAsClearsBoth", RunSaveAs, true, false, {IDOK}, {"nowy"}, IDOK, false, false},
-    {"SaveAsCancelled", RunSaveAs, true, true, {IDCANCEL}, {}, IDCANCEL, true, true},
+    {"NewNamesNothing", RunNew, false, false, {}, {}, IDOK, false, true, ""},
+    {"NewDroppingChanges", RunNew, true, false, {IDNO}, {}, IDOK, false, true, ""},
+    {"NewCancelled", RunNew, true, false, {IDCANCEL}, {}, IDCANCEL, true, false, "zeszyt"},
+    {"LoadNamesTheDocument", RunLoad, false, true, {IDOK}, {"inny"}, IDOK, false, false, "inny"},
+    {"LoadNameCancelled", RunLoad, false, true, {IDCANCEL}, {}, IDCANCEL, false, true, ""},
+    {"LoadSaveQuestionCancelled", RunLoad, true, true, {IDCANCEL}, {}, IDCANCEL, true, true, ""},
+    // Dropping the changes for an open that is then cancelled keeps them, still unsaved.
+    {"LoadDroppingChangesCancelled", RunLoad, true, false, {IDNO, IDCANCEL}, {}, IDCANCEL, true, false, "zeszyt"},
+    {"SaveNamed", RunSaveUnchecked, true, false, {}, {}, IDOK, false, false, "zeszyt"},
+    {"SaveNamedRefusedReplace", RunSaveChecked, true, false, {IDNO}, {}, IDNO, true, false, "zeszyt"},
+    {"SaveUntitledGoesThroughSaveAs", RunSaveUnchecked, true, true, {IDOK}, {"nowy"}, IDOK, false, false, "nowy"},
+    {"SaveAsClearsBoth", RunSaveAs, true, false, {IDOK}, {"nowy"}, IDOK, false, false, "nowy"},
+    // A name typed for a replace that is then refused never becomes the document's.
+    {"SaveAsReplaceCancelled", RunSaveAs, true, true, {IDOK, IDCANCEL}, {"zeszyt"}, IDCANCEL, true, true, ""},
+    {"SaveAsCancelled", RunSaveAs, true, true, {IDCANCEL}, {}, IDCANCEL, true, true, ""},
 };
 
 class DiskFileOperationTest : public DiskFileTest,
@@ -213,16 +225,18 @@ class DiskFileOperationTest : public DiskFileTest,
 TEST_P(DiskFileOperationTest, SetsTheFlags)
 {
     const OperationCase& c = GetParam();
-    file_.Modified = c.modified;
+    owner_.modified = c.modified;
     file_.Untitled = c.untitled;
-    owner_.notebookName = "zeszyt"; // the present name of a named document exists on disk
+    // The present name of a named document exists on disk.
+    file_.Name = c.untitled ? QString() : QStringLiteral("zeszyt");
     owner_.answers.assign(c.answers.begin(), c.answers.end());
     owner_.names.assign(c.names.begin(), c.names.end());
 
     EXPECT_EQ(c.run(file_), c.result);
     EXPECT_TRUE(owner_.answers.empty());
-    EXPECT_EQ(file_.Modified, c.modifiedAfter);
+    EXPECT_EQ(owner_.modified, c.modifiedAfter);
     EXPECT_EQ(file_.Untitled, c.untitledAfter);
+    EXPECT_EQ(file_.Name, QString::fromUtf8(c.nameAfter));
 }
 
 INSTANTIATE_TEST_SUITE_P(Operations, DiskFileOperationTest, ::testing::ValuesIn(kOperationCases),
@@ -230,30 +244,22 @@ INSTANTIATE_TEST_SUITE_P(Operations, DiskFileOperationTest, ::testing::ValuesIn(
 
 // --- Empty slots ---------------------------------------------------------------------------------
 
-TEST(DiskFileEmptySlots, StartUntitledAndUnmodified)
-{
-    const TDiskFile file;
-    EXPECT_TRUE(file.Untitled);
-    EXPECT_FALSE(file.Modified);
-}
-
 TEST(DiskFileEmptySlots, EveryOperationSucceeds)
 {
     TDiskFile file;
+    EXPECT_TRUE(file.Untitled);
+    EXPECT_FALSE(file.Modified());
     file.Untitled = false;
     EXPECT_EQ(file.NewFile(), IDOK);
     EXPECT_TRUE(file.Untitled);
     EXPECT_EQ(file.LoadFile(), IDOK);
     EXPECT_FALSE(file.Untitled);
 
-    file.Modified = true; // no save question counts as No
+    file.Modified = [] { return true; }; // no save question counts as No
     EXPECT_TRUE(file.CanClose());
-    EXPECT_FALSE(file.Modified);
 
-    file.Modified = true;
     file.Untitled = true;
     EXPECT_EQ(file.SaveAsFile(), IDOK);
-    EXPECT_FALSE(file.Modified);
     EXPECT_FALSE(file.Untitled);
 }
 
@@ -261,23 +267,22 @@ TEST(DiskFileEmptySlots, ExistingNameWithoutReplaceQuestionIsSaved)
 {
     TDiskFile file;
     int saves = 0;
-    file.AssignFun(TDiskFile::FileExists, [] { return 1; });
-    file.AssignFun(TDiskFile::DoSave, [&] { return ++saves, IDOK; });
-    EXPECT_EQ(file.CheckReplaceAndSave(false), IDOK);
+    file.AssignFun(TDiskFile::FileExists, [](QString&) { return 1; });
+    file.AssignFun(TDiskFile::DoSave, [&](QString&) { return ++saves, IDOK; });
+    QString name = QStringLiteral("zeszyt");
+    EXPECT_EQ(file.CheckReplaceAndSave(false, name), IDOK);
     EXPECT_EQ(saves, 1);
 }
 
 TEST(DiskFileEmptySlots, RefusedReplaceWithoutNameDialogEndsAsCancel)
 {
     TDiskFile file;
-    file.Modified = true;
     int questions = 0;
-    file.AssignFun(TDiskFile::FileExists, [] { return 1; });
+    file.AssignFun(TDiskFile::FileExists, [](QString&) { return 1; });
     // A second question would mean the same name is offered again; end the test there.
-    file.AssignFun(TDiskFile::QueryReplace, [&] { return ++questions == 1 ? IDNO : IDCANCEL; });
+    file.AssignFun(TDiskFile::QueryReplace, [&](QString&) { return ++questions == 1 ? IDNO : IDCANCEL; });
     EXPECT_EQ(file.SaveAsFile(), IDCANCEL);
     EXPECT_EQ(questions, 1);
-    EXPECT_TRUE(file.Modified);
     EXPECT_TRUE(file.Untitled);
 }
 
@@ -285,15 +290,14 @@ TEST(DiskFileEmptySlots, IndicesOutsideTheSlotsChangeNothing)
 {
     TDiskFile file;
     int calls = 0;
-    const TDiskFileCallback count = [&] { return ++calls, IDCANCEL; };
+    const TDiskFileCallback count = [&](QString&) { return ++calls, IDCANCEL; };
     file.AssignFun(-1, count);
     file.AssignFun(TDiskFile::SlotCount, count);
     file.AssignFun(TDiskFile::QuerySave, count);
     file.AssignFun(TDiskFile::QuerySave, nullptr); // emptied again
 
-    file.Modified = true;
+    file.Modified = [] { return true; };
     EXPECT_EQ(file.LoadFile(), IDOK);
-    file.Modified = true;
     EXPECT_EQ(file.SaveFile(false), IDOK);
     EXPECT_EQ(file.NewFile(), IDOK);
     EXPECT_TRUE(file.CanClose());

@@ -30,19 +30,15 @@ TEST_F(NotebookTest, StartingHoldsOnePageWithTheLiveTurtleAndFloor)
     sheet.FillFloorImage(3);
     notebook.EmptySlots();
     notebook.StartNotebook();
-    EXPECT_EQ(notebook.PageCount, 1);
-    EXPECT_EQ(notebook.CurrentPage, 0);
-    TNotebookPage* page = notebook.Current();
+    EXPECT_EQ(notebook.PageCount(), 1);
+    EXPECT_EQ(notebook.CurrentPage(), 0);
+    const TNotebookPage* page = notebook.PageAt(0);
     ASSERT_NE(page, nullptr);
-    EXPECT_FALSE(page->Dirty);
     EXPECT_EQ(page->Turtle.X, 12.0);
     EXPECT_EQ(page->Image[0], 3);
     EXPECT_EQ(page->Image[kSheetBytes - 1], 3);
     for (int slot = 1; slot < Notebook::kMaxPages; ++slot)
-        EXPECT_EQ(notebook.Pages[static_cast<std::size_t>(slot)], nullptr);
-
-    notebook.MarkCurrentDrawn();
-    EXPECT_TRUE(page->Dirty);
+        EXPECT_EQ(notebook.PageAt(slot), nullptr);
 }
 
 TEST_F(NotebookTest, ReleasingDestroysThePagesAndClearsTheSheetToTheBackground)
@@ -51,7 +47,7 @@ TEST_F(NotebookTest, ReleasingDestroysThePagesAndClearsTheSheetToTheBackground)
     sheet.SetBGColor(9);
     sheet.Canvas().FillRect(QRect(0, 0, 10, 10));
     notebook.ReleaseNotebook();
-    EXPECT_EQ(notebook.Pages[0], nullptr);
+    EXPECT_EQ(notebook.PageAt(0), nullptr);
     EXPECT_EQ(sheet.Sheet().At(5, 5), 9);
     EXPECT_EQ(sheet.Sheet().At(200, 200), 9);
     EXPECT_EQ(sheet.FloorBits()[0], 9) << "the floor follows";
@@ -72,9 +68,8 @@ protected:
         sheet.Canvas().MoveTo(10, row);
         sheet.Canvas().LineTo(100, row);
         sheet.UpdateFloor();
-        notebook.MarkCurrentDrawn();
     }
-    TNotebookPage* At(int slot) { return notebook.Pages[static_cast<std::size_t>(slot)].get(); }
+    const TNotebookPage* At(int slot) { return notebook.PageAt(slot); }
 };
 
 TEST_F(PagesTest, TheFourRefusalsChangeNothing)
@@ -85,26 +80,24 @@ TEST_F(PagesTest, TheFourRefusalsChangeNothing)
     for (int i = 1; i < Notebook::kMaxPages; ++i)
         ASSERT_EQ(notebook.NewPage(false), PageResult::Done);
     EXPECT_EQ(notebook.NewPage(false), PageResult::NotebookFull);
-    EXPECT_EQ(notebook.PageCount, 8);
-    EXPECT_EQ(notebook.CurrentPage, 7);
+    EXPECT_EQ(notebook.PageCount(), 8);
+    EXPECT_EQ(notebook.CurrentPage(), 7);
     EXPECT_STREQ(RefusalText(PageResult::NotebookFull), "Zeszyt może posiadać maksymalnie 8 stron.");
     EXPECT_STREQ(RefusalText(PageResult::OnlyPage), "To jest ostatnia strona. Nie można usunąć wszystkich stron.");
     EXPECT_STREQ(RefusalText(PageResult::FirstPage), "To jest pierwsza strona w zeszycie.");
     EXPECT_STREQ(RefusalText(PageResult::LastPage), "To jest ostatnia strona w zeszycie.");
 }
 
-TEST_F(PagesTest, NewPageGoesBehindOrInFrontAndMarksThePagesThatMoved)
+TEST_F(PagesTest, NewPageGoesBehindOrInFront)
 {
-    TNotebookPage* first = At(0);
+    const TNotebookPage* first = At(0);
     ASSERT_EQ(notebook.NewPage(true), PageResult::Done);
-    EXPECT_EQ(notebook.PageCount, 2);
-    EXPECT_EQ(notebook.CurrentPage, 0);
+    EXPECT_EQ(notebook.PageCount(), 2);
+    EXPECT_EQ(notebook.CurrentPage(), 0);
     EXPECT_EQ(At(1), first);
-    EXPECT_TRUE(first->Dirty) << "it changed its slot";
-    EXPECT_FALSE(At(0)->Dirty);
 
     ASSERT_EQ(notebook.NewPage(false), PageResult::Done);
-    EXPECT_EQ(notebook.CurrentPage, 1);
+    EXPECT_EQ(notebook.CurrentPage(), 1);
     EXPECT_EQ(At(2), first);
 }
 
@@ -122,7 +115,7 @@ TEST_F(PagesTest, ANewPageIsResetAndWhiteLikeAClearedOne)
         for (int column = 0; column < kSheetSize; ++column)
             ASSERT_EQ(sheet.Sheet().At(column, row), SheetBitmap::kWhite) << column << ", " << row;
     EXPECT_EQ(sheet.FloorBits()[40 * 256 + 50], SheetBitmap::kWhite);
-    EXPECT_EQ(notebook.Current()->Image[0], SheetBitmap::kWhite);
+    EXPECT_EQ(notebook.ImageOf(notebook.CurrentPage())[0], SheetBitmap::kWhite);
 }
 
 TEST_F(PagesTest, GoingToAnotherPageAndBackRestoresDrawingTurtleAndPanel)
@@ -161,18 +154,17 @@ TEST_F(PagesTest, DeletingShowsTheFollowingPageOrTheNewLastOne)
 {
     notebook.NewPage(false);
     notebook.NewPage(false);
-    TNotebookPage* third = At(2);
+    const TNotebookPage* third = At(2);
     notebook.PrevPage(); // page 2 of 3
     ASSERT_EQ(notebook.DeletePage(), PageResult::Done);
-    EXPECT_EQ(notebook.PageCount, 2);
-    EXPECT_EQ(notebook.CurrentPage, 1);
+    EXPECT_EQ(notebook.PageCount(), 2);
+    EXPECT_EQ(notebook.CurrentPage(), 1);
     EXPECT_EQ(At(1), third);
-    EXPECT_TRUE(third->Dirty);
 
-    TNotebookPage* first = At(0);
+    const TNotebookPage* first = At(0);
     ASSERT_EQ(notebook.DeletePage(), PageResult::Done); // the last page
-    EXPECT_EQ(notebook.PageCount, 1);
-    EXPECT_EQ(notebook.CurrentPage, 0);
+    EXPECT_EQ(notebook.PageCount(), 1);
+    EXPECT_EQ(notebook.CurrentPage(), 0);
     EXPECT_EQ(At(0), first);
 }
 
@@ -196,14 +188,13 @@ TEST_F(PagesTest, ContentsTakeTheCurrentPageAsItStandsAndReplaceShowsTheOpenedOn
     std::fill(opened.Pages[2].Image.begin(), opened.Pages[2].Image.end(), std::uint8_t{5});
     opened.CurrentPage = 2;
     notebook.Replace(opened);
-    EXPECT_EQ(notebook.PageCount, 3);
-    EXPECT_EQ(notebook.CurrentPage, 2);
+    EXPECT_EQ(notebook.PageCount(), 3);
+    EXPECT_EQ(notebook.CurrentPage(), 2);
     EXPECT_EQ(turtle.Y, -20.0);
     EXPECT_EQ(sheet.FloorBits()[12345], 5);
     EXPECT_EQ(sheet.Sheet().At(100, 100), 5);
     EXPECT_EQ(panel.penColorLabel, "1") << "the panel follows the opened page";
-    EXPECT_FALSE(At(0)->Dirty);
-    EXPECT_EQ(notebook.Pages[3], nullptr);
+    EXPECT_EQ(notebook.PageAt(3), nullptr);
 }
 
 TEST(NotebookPage, StoreAndRestoreCopyTheWholeRecordAndImage)
@@ -223,7 +214,6 @@ TEST(NotebookPage, StoreAndRestoreCopyTheWholeRecordAndImage)
     EXPECT_EQ(other.PenColor, 4);
     EXPECT_EQ(other.Heading, 1.25);
     EXPECT_EQ(otherFloor, floor);
-    EXPECT_FALSE(page.Dirty);
 }
 
 } // namespace

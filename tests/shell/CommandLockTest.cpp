@@ -39,6 +39,7 @@ protected:
 
     void StartForward()
     {
+        form.Document.BeginStep();
         form.Motion.StartForward(100);
         form.BeginCommand();
     }
@@ -71,7 +72,6 @@ TEST_F(CommandLockTest, WhileTheTurtleWalksTheWindowKeepsItsLookAndRefusesToClos
     const QImage helpDisabled = help->grab().toImage();
     ASSERT_NE(helpDisabled, helpEnabled);
 
-    form.DiskFile.Modified = true; // a close would ask whether to save
     // The mouse away from the window: a locked control shows no hover.
     QCursor::setPos(form.frameGeometry().bottomRight() + QPoint(40, 40));
     QTest::qWait(50);

@@ -163,7 +163,8 @@ TEST_F(NotebookWindowTest, TheDrawingIsKeptThroughTheRealMenusAndDialogs)
         }
         if (form.Motion.State != CommandState::Idle)
             return false;
-        EXPECT_TRUE(form.DiskFile.Modified) << "a drawn line is a change";
+        EXPECT_TRUE(form.Document.Modified()) << "a drawn line is a change";
+        EXPECT_EQ(form.StatusText(0), "Zeszyt bez nazwy *");
         drawn = Floor();
         EXPECT_EQ(drawn[60 * kSheetSize + 127], kBlue);
 
@@ -173,7 +174,7 @@ TEST_F(NotebookWindowTest, TheDrawingIsKeptThroughTheRealMenusAndDialogs)
             EXPECT_EQ(save.shown.size(), 1u);
         }
         EXPECT_EQ(Files(), QStringList({"DOM.qel3d", "DOM1.bmp"}));
-        EXPECT_FALSE(form.DiskFile.Modified);
+        EXPECT_FALSE(form.Document.Modified());
         EXPECT_EQ(form.StatusText(0), "Zeszyt: DOM");
 
         ChooseFromNotebookMenu(ui().NewMenu);
@@ -189,7 +190,7 @@ TEST_F(NotebookWindowTest, TheDrawingIsKeptThroughTheRealMenusAndDialogs)
         EXPECT_EQ(form.Sheet.Sheet().At(127, 60), kBlue);
         EXPECT_NEAR(form.Turtle.Y, 100.0, 1e-9);
         EXPECT_EQ(form.StatusText(0), "Zeszyt: DOM");
-        EXPECT_FALSE(form.DiskFile.Untitled);
+        EXPECT_FALSE(form.Document.Name().isEmpty());
         return true;
     });
     EXPECT_FALSE(form.LoopRunning());
@@ -254,17 +255,22 @@ TEST_F(NotebookWindowTest, EveryChangeOfContentMarksTheNotebookAndPagingDoesNot)
         {"delete page", [this] { QTest::mouseClick(ui().DelPageBtn, Qt::LeftButton); }, true},
     };
     const win::KeyStateOverride noShift(false);
+    {
+        DialogScript name({TypeName(QStringLiteral("DOM"))});
+        ui().SaveAsMenu->trigger();
+    }
     for (const auto& action : actions) {
-        form.DiskFile.Modified = false;
+        ui().SaveMenu->trigger();
+        ASSERT_FALSE(form.Document.Modified());
         action.act();
-        EXPECT_EQ(form.DiskFile.Modified, action.changes) << action.what;
+        EXPECT_EQ(form.Document.Modified(), action.changes) << action.what;
     }
     EXPECT_TRUE(boxes.Shown().empty());
 }
 
 TEST_F(NotebookWindowTest, ClosingAsksToSaveAndAnExistingNotebookIsReplacedOnlyWhenTheUserSays)
 {
-    ASSERT_EQ(NotebookWriter().Save(folder.path(), QStringLiteral("ZESZYT1"), form.Pages.Contents()), NotebookFault::None);
+    ASSERT_EQ(NotebookWriter().Save(folder.path(), QStringLiteral("ZESZYT1"), form.Document.Pages().Contents()), NotebookFault::None);
     // A file of the bare name in the current folder is no notebook.
     QTemporaryDir elsewhere;
     const QString programFolder = QDir::currentPath();
@@ -286,8 +292,8 @@ TEST_F(NotebookWindowTest, ClosingAsksToSaveAndAnExistingNotebookIsReplacedOnlyW
         EXPECT_FALSE(form.close());
         EXPECT_EQ(names.shown, std::vector<QDialog*>{SaveDlg});
     }
-    EXPECT_TRUE(form.DiskFile.Modified);
-    EXPECT_TRUE(form.DiskFile.Untitled);
+    EXPECT_TRUE(form.Document.Modified());
+    EXPECT_TRUE(form.Document.Name().isEmpty());
 
     // Yes, an existing notebook, refuse to replace it, the same name again, replace: closes.
     boxes.Then(win::IDYES);
@@ -305,8 +311,8 @@ TEST_F(NotebookWindowTest, ClosingAsksToSaveAndAnExistingNotebookIsReplacedOnlyW
     EXPECT_TRUE(closed);
     EXPECT_EQ(shownAgain, "ZESZYT1") << "the dialog shows the name again";
     EXPECT_EQ(boxes.Shown().back().text, QString::fromUtf8("Zeszyt o nazwie ZESZYT1 istnieje. Czy chcesz go zastapić?"));
-    EXPECT_FALSE(form.DiskFile.Modified);
-    EXPECT_FALSE(form.DiskFile.Untitled);
+    EXPECT_FALSE(form.Document.Modified());
+    EXPECT_FALSE(form.Document.Name().isEmpty());
     EXPECT_EQ(Files(), QStringList({"ZESZYT1.qel3d", "ZESZYT11.bmp", "ZESZYT12.bmp"})) << "the two pages were written";
     TakeQuitRequest();
 
@@ -335,7 +341,7 @@ TEST_F(NotebookWindowTest, NamesThatCannotBeFileNamesAreRefusedAndTheDialogComes
         EXPECT_EQ(box.style, win::MB_OK | win::MB_ICONEXCLAMATION);
         EXPECT_TRUE(box.text.startsWith(QString::fromUtf8("Zeszyt nie może mieć takiej nazwy.")));
     }
-    EXPECT_EQ(form.NotebookName, QString::fromUtf8("Żółw i kot")) << "taken without the spaces around it";
+    EXPECT_EQ(form.Document.Name(), QString::fromUtf8("Żółw i kot")) << "taken without the spaces around it";
     EXPECT_TRUE(Files().contains(QString::fromUtf8("Żółw i kot1.bmp")));
 
     // The open dialog refuses the same way, and a cancel there changes nothing.
@@ -345,7 +351,7 @@ TEST_F(NotebookWindowTest, NamesThatCannotBeFileNamesAreRefusedAndTheDialogComes
         EXPECT_EQ(names.shown.size(), 2u);
     }
     EXPECT_EQ(boxes.Shown().size(), 4u);
-    EXPECT_EQ(form.NotebookName, QString::fromUtf8("Żółw i kot"));
+    EXPECT_EQ(form.Document.Name(), QString::fromUtf8("Żółw i kot"));
 }
 
 TEST_F(NotebookWindowTest, AFailedSaveIsReportedWithTheFolderAndKeepsTheWindowOpen)
@@ -364,10 +370,10 @@ TEST_F(NotebookWindowTest, AFailedSaveIsReportedWithTheFolderAndKeepsTheWindowOp
     ASSERT_EQ(boxes.Shown().size(), 2u);
     EXPECT_TRUE(boxes.Shown()[1].text.contains(unwritable)) << boxes.Shown()[1].text.toStdString();
     EXPECT_EQ(boxes.Shown()[1].style, win::MB_OK | win::MB_ICONEXCLAMATION);
-    EXPECT_TRUE(form.DiskFile.Modified);
-    EXPECT_TRUE(form.DiskFile.Untitled);
-    EXPECT_EQ(form.NotebookName, "") << "the name was not taken";
-    EXPECT_EQ(form.StatusText(0), "");
+    EXPECT_TRUE(form.Document.Modified());
+    EXPECT_TRUE(form.Document.Name().isEmpty());
+    EXPECT_EQ(form.Document.Name(), "") << "the name was not taken";
+    EXPECT_EQ(form.StatusText(0), "Zeszyt bez nazwy *");
 }
 
 using Spoil = std::function<void(const QString& folder)>;
@@ -381,7 +387,7 @@ TEST_P(SpoiltNotebookWindow, OpeningItLeavesTheLiveNotebookAsItWas)
         DialogScript names({TypeName(QStringLiteral("DOM"))});
         ui().SaveAsMenu->trigger();
     }
-    ASSERT_EQ(NotebookWriter().Save(folder.path(), QStringLiteral("ZLY"), form.Pages.Contents()), NotebookFault::None);
+    ASSERT_EQ(NotebookWriter().Save(folder.path(), QStringLiteral("ZLY"), form.Document.Pages().Contents()), NotebookFault::None);
     GetParam()(folder.path());
     QTest::mouseClick(ui().NewPageBtn, Qt::LeftButton);
     QTest::mouseClick(ui().FillBtn, Qt::LeftButton);
@@ -392,18 +398,18 @@ TEST_P(SpoiltNotebookWindow, OpeningItLeavesTheLiveNotebookAsItWas)
     boxes.Then(win::IDNO); // the changes need not be kept
     {
         DialogScript names({TypeName(QStringLiteral("ZLY"))});
-        EXPECT_NE(form.DiskFile.LoadFile(), win::IDOK);
+        EXPECT_NE(form.Document.Open(), win::IDOK);
     }
     ASSERT_EQ(boxes.Shown().size(), 2u);
     EXPECT_EQ(boxes.Shown()[1].style, win::MB_OK | win::MB_ICONEXCLAMATION);
     EXPECT_TRUE(boxes.Shown()[1].text.contains("ZLY"));
     EXPECT_TRUE(Floor() == floor);
     EXPECT_TRUE(form.Turtle == turtle);
-    EXPECT_EQ(form.Pages.PageCount, 2);
-    EXPECT_EQ(form.Pages.CurrentPage, 1);
-    EXPECT_EQ(form.NotebookName, "DOM") << "the notebook keeps its own name";
-    EXPECT_EQ(form.StatusText(0), "Zeszyt: DOM");
-    EXPECT_FALSE(form.DiskFile.Untitled);
+    EXPECT_EQ(form.Document.Pages().PageCount(), 2);
+    EXPECT_EQ(form.Document.Pages().CurrentPage(), 1);
+    EXPECT_EQ(form.Document.Name(), "DOM") << "the notebook keeps its own name";
+    EXPECT_EQ(form.StatusText(0), "Zeszyt: DOM *") << "still unsaved";
+    EXPECT_FALSE(form.Document.Name().isEmpty());
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -170,15 +170,15 @@ TEST_F(MainFormPanelTest, PageButtonsRefuseWithAMessageAndAddingMarksTheNotebook
         EXPECT_EQ(box.caption, "QEL 3D");
         EXPECT_EQ(box.style, 0x30u);
     }
-    EXPECT_FALSE(form.DiskFile.Modified);
+    EXPECT_FALSE(form.Document.Modified());
 
     {
         const win::KeyStateOverride shift(true);
         QTest::mouseClick(ui().NewPageBtn, Qt::LeftButton);
     }
-    EXPECT_EQ(form.Pages.PageCount, 2);
-    EXPECT_EQ(form.Pages.CurrentPage, 0) << "Shift puts the new page first";
-    EXPECT_TRUE(form.DiskFile.Modified);
+    EXPECT_EQ(form.Document.Pages().PageCount(), 2);
+    EXPECT_EQ(form.Document.Pages().CurrentPage(), 0) << "Shift puts the new page first";
+    EXPECT_TRUE(form.Document.Modified());
     EXPECT_EQ(form.StatusText(1), "1 / 2");
 
     {
@@ -187,7 +187,7 @@ TEST_F(MainFormPanelTest, PageButtonsRefuseWithAMessageAndAddingMarksTheNotebook
             QTest::mouseClick(ui().NewPageBtn, Qt::LeftButton);
         QTest::mouseClick(ui().NewPageBtn, Qt::LeftButton);
     }
-    EXPECT_EQ(form.Pages.PageCount, 8);
+    EXPECT_EQ(form.Document.Pages().PageCount(), 8);
     EXPECT_EQ(boxes.Shown().back().text, QString::fromUtf8("Zeszyt może posiadać maksymalnie 8 stron."));
 }
 

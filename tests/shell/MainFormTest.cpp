@@ -143,7 +143,7 @@ TEST_F(MainFormTest, ForwardButtonDrawsTheLineWhileTheWindowIgnoresClicks)
                 lineDrawn = lineDrawn && SheetAt(127, row) == kBlue;
             EXPECT_EQ(SheetAt(127, 20), kWhite);
             EXPECT_EQ(std::memcmp(form.Sheet.FloorBits(), form.Sheet.Sheet().Bits(), kSheetBytes), 0);
-            EXPECT_TRUE(form.Pages.Current()->Dirty);
+            EXPECT_TRUE(form.Document.Modified());
             return !lineDrawn;
         }
         // The pass after the command: the character stands at the end of the line; the status

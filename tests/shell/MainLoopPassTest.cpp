@@ -54,7 +54,6 @@ struct Host final : MotionHost {
     TDXAnimation& character;
     explicit Host(TDXAnimation& walking) : character(walking) {}
     void EndCommand() override { character.Play = false; }
-    void MarkPageDrawn() override {}
 };
 
 // The main-loop pass over an engine of fakes, with a clock that moves only as it is read. Whenever

@@ -6,6 +6,7 @@
 #include "fakes/ManualClock.h"
 #include "shell/Application.h"
 #include "shell/RunProgram.h"
+#include "storage/NotebookReader.h"
 #include "ui_MainForm.h"
 #include "win/MessageBox.h"
 #include "win/MessagePump.h"
@@ -312,13 +313,39 @@ protected:
     void ExpectSound(int action)
     {
         SCOPED_TRACE("after action " + std::to_string(action) + " of seed " + std::to_string(seed));
-        ASSERT_GE(form.Pages.PageCount, 1);
-        ASSERT_LE(form.Pages.PageCount, 8);
-        ASSERT_GE(form.Pages.CurrentPage, 0);
-        ASSERT_LT(form.Pages.CurrentPage, form.Pages.PageCount);
+        ASSERT_GE(form.Document.Pages().PageCount(), 1);
+        ASSERT_LE(form.Document.Pages().PageCount(), 8);
+        ASSERT_GE(form.Document.Pages().CurrentPage(), 0);
+        ASSERT_LT(form.Document.Pages().CurrentPage(), form.Document.Pages().PageCount());
         ASSERT_TRUE(std::isfinite(form.Turtle.X) && std::isfinite(form.Turtle.Y) &&
                     std::isfinite(form.Turtle.Heading));
         ASSERT_TRUE(form.isEnabled()) << "the window stays locked with no command running";
+        ExpectModifiedTellsTheTruth();
+    }
+
+    // Unsaved changes are exactly a difference from the notebook last saved or opened: the one
+    // on disk under its name. Without a name, only one empty page with the turtle at home can
+    // be unchanged.
+    void ExpectModifiedTellsTheTruth()
+    {
+        const Notebook& pages = form.Document.Pages();
+        if (form.Document.Name().isEmpty()) {
+            if (!form.Document.Modified()) {
+                ASSERT_TRUE(OneEmptyPage(pages)) << "changes that would be lost without a question";
+            }
+            return;
+        }
+        const NotebookReading kept = ReadNotebook(notebooks.path(), form.Document.Name());
+        ASSERT_EQ(kept.Fault, NotebookFault::None);
+        ASSERT_EQ(form.Document.Modified(), !pages.SameDrawings(kept.Content));
+    }
+
+    static bool OneEmptyPage(const Notebook& pages)
+    {
+        const std::uint8_t* image = pages.ImageOf(0);
+        const TTurtleState& turtle = pages.TurtleOf(0);
+        return pages.PageCount() == 1 && std::all_of(image, image + kSheetBytes, [&](std::uint8_t b) { return b == image[0]; })
+               && turtle.X == 0.0 && turtle.Y == 0.0 && turtle.Heading == 0.0;
     }
 
     const int seed = Setting("QEL_MONKEY_SEED", 20261207);

@@ -115,7 +115,7 @@ TEST_F(UndoWindowTest, CtrlZTwiceTakesBackAFillAndAMoveAndTheButtonsFollow)
             EXPECT_EQ(form.Sheet.Sheet().At(127, 60), kWhite);
             EXPECT_TRUE(AtHome());
             EXPECT_EQ(form.StatusText(3), "Y = 0");
-            EXPECT_TRUE(form.DiskFile.Modified);
+            EXPECT_FALSE(form.Document.Modified()) << "back to what there was";
             ExpectButtons(false, true, "with everything taken back");
             Press(Qt::Key_Y, Qt::ControlModifier);
             EXPECT_NEAR(form.Turtle.Y, 100.0, 1e-9);

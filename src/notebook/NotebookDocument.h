@@ -1,0 +1,81 @@
+#pragma once
+
+#include "notebook/DiskFile.h"
+#include "notebook/Notebook.h"
+#include "notebook/NotebookPrompts.h"
+#include "notebook/UndoHistory.h"
+#include "storage/NotebookContent.h"
+
+#include <QObject>
+#include <QString>
+
+#include <cstdint>
+#include <functional>
+
+class TurtleSheet;
+
+// The notebook as a document: its pages, the steps that can be taken back, its name, and where
+// its history stood when it was last saved or opened. Every change of content goes through one
+// door (a step begins, the change is made, the step ends and Changed is announced); whether the
+// notebook holds unsaved changes is worked out from that, never set by hand.
+class NotebookDocument : public QObject {
+    Q_OBJECT
+public:
+    // The longest name a notebook may have.
+    static constexpr int kMaxNameLength = 64;
+
+    NotebookDocument(TurtleSheet& sheet, NotebookPrompts& prompts);
+
+    const Notebook& Pages() const { return notebook_; }
+    Notebook& Pages() { return notebook_; }
+    // The name the notebook was last saved or opened under; empty while it has none.
+    const QString& Name() const { return diskFile_.Name; }
+    // True when the pages, or where a page's turtle stands, differ from what was last saved or
+    // opened. The child's tools never count.
+    bool Modified() const;
+    bool CanUndo() const { return history_.CanUndo(); }
+    bool CanRedo() const { return history_.CanRedo(); }
+    std::size_t HistoryBytes() const { return history_.MemoryBytes(); }
+
+    // One page holding the live turtle and sheet, nothing to take back, nothing unsaved. Nothing
+    // is announced: the window shows its start-up state.
+    void Start();
+    // The door for a change made at once.
+    void Edit(const std::function<void()>& change);
+    // The door for a change that takes many passes of the main loop: a walking command.
+    void BeginStep();
+    void EndStep();
+    PageResult NewPage(bool inFront);
+    PageResult DeletePage();
+    HistoryMove Undo();
+    HistoryMove Redo();
+
+    // The notebook menu and closing; they answer with dialog results.
+    int New();
+    int Open();
+    int Save();
+    int SaveAs();
+    bool CanClose();
+
+signals:
+    // The content, the history, the name or the saved state changed.
+    void Changed();
+
+private:
+    void AssignDiskFileCallbacks();
+    int AskName(NameQuestion question, QString& name);
+    int SaveUnder(const QString& name);
+    int OpenNamed(const QString& name);
+    // What is in the pages now is what was last saved or opened.
+    void MarkSaved();
+    // Nothing on disk matches the pages, whatever the history says.
+    void MarkUnsaved();
+
+    TurtleSheet& sheet_;
+    NotebookPrompts& prompts_;
+    Notebook notebook_;
+    UndoHistory history_;
+    TDiskFile diskFile_;
+    std::uint64_t savedPosition_ = 0;
+    NotebookContent saved_;
+};

@@ -1,0 +1,20 @@
+#pragma once
+
+#include <QString>
+
+// Which name dialog the document asks with.
+enum class NameQuestion { Open, Save };
+
+// What the notebook document asks the person, and how it tells of a refusal. The window
+// implements it with its message boxes and name dialogs; tests answer from a script.
+class NotebookPrompts {
+public:
+    virtual ~NotebookPrompts() = default;
+    // Whether to save the changes first: win::IDYES, IDNO or IDCANCEL.
+    virtual int AskToSave() = 0;
+    // Lets the person choose a name, the dialog starting from `name`; false when cancelled.
+    virtual bool AskName(NameQuestion question, QString& name) = 0;
+    // A notebook of that name is on disk: win::IDYES replaces it.
+    virtual int AskToReplace(const QString& name) = 0;
+    virtual void ShowRefusal(const QString& text) = 0;
+};

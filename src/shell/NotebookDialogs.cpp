@@ -1,0 +1,54 @@
+#include "shell/NotebookDialogs.h"
+
+#include "dialogs/OpenDlg.h"
+#include "dialogs/SaveDlg.h"
+#include "shell/Application.h"
+#include "storage/NotebookFolder.h"
+#include "storage/NotebookList.h"
+#include "win/MessageBox.h"
+
+namespace {
+
+const QString kNotebookCaption = QStringLiteral("QEL 3D");
+
+template <class NameDialog>
+bool AskWith(NameDialog& dialog, QString& name)
+{
+    dialog.SetFileName(name);
+    const bool accepted = dialog.exec() == QDialog::Accepted;
+    name = dialog.FileName();
+    return accepted;
+}
+
+} // namespace
+
+void ShowNotebookRefusal(const QString& text)
+{
+    win::MessageBox({nullptr, text, kNotebookCaption, win::MB_OK | win::MB_ICONEXCLAMATION});
+}
+
+int NotebookDialogs::AskToSave()
+{
+    return win::MessageBox({nullptr, QStringLiteral("Rysunki w zeszycie zostały zmienione. Czy chcesz je zachować?"),
+                            kNotebookCaption, win::MB_YESNOCANCEL | win::MB_ICONQUESTION});
+}
+
+bool NotebookDialogs::AskName(NameQuestion question, QString& name)
+{
+    if (question == NameQuestion::Save)
+        return AskWith(*SaveDlg, name);
+    OpenDlg->ShowNotebooks(ListSavedNotebooks(NotebooksFolder()));
+    return AskWith(*OpenDlg, name);
+}
+
+int NotebookDialogs::AskToReplace(const QString& name)
+{
+    return win::MessageBox({nullptr,
+                            QStringLiteral("Zeszyt o nazwie ") + name + QStringLiteral(" istnieje. Czy chcesz go zastapić?"),
+                            kNotebookCaption, win::MB_YESNO | win::MB_ICONQUESTION});
+}
+
+void NotebookDialogs::ShowRefusal(const QString& text)
+{
+    ShowNotebookRefusal(text);
+}

@@ -1,0 +1,430 @@
+#include "fakes/MemoryFloor.h"
+#include "fakes/RecordingPanel.h"
+#include "notebook/ImageDelta.h"
+#include "notebook/NotebookDocument.h"
+#include "notebook/NotebookPrompts.h"
+#include "turtle/TurtleMotion.h"
+#include "turtle/TurtleSheet.h"
+#include "win/MessageBox.h"
+
+#include <QImage>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <deque>
+#include <random>
+#include <vector>
+
+namespace {
+
+using Picture = std::vector<std::uint8_t>;
+
+// Pictures a difference must carry exactly, from nothing changed to noise.
+struct PicturePair {
+    const char* name;
+    void (*change)(Picture&);
+    std::size_t mostBytes; // what the difference may keep at most
+};
+
+const PicturePair kPicturePairs[] = {
+    {"nothing", [](Picture&) {}, 0},
+    {"first byte", [](Picture& p) { p.front() ^= 1; }, 8},
+    {"last byte", [](Picture& p) { p.back() = 0; }, 8},
+    {"a line two wide",
+     [](Picture& p) {
+         for (int row = 27; row < 128; ++row)
+             p[static_cast<std::size_t>(row * kSheetSize + 127)] = p[static_cast<std::size_t>(row * kSheetSize + 128)] = 12;
+     },
+     1000},
+    {"a filled half", [](Picture& p) { std::fill(p.begin(), p.begin() + kSheetBytes / 2, std::uint8_t{4}); }, 200},
+    {"short runs and single bytes",
+     [](Picture& p) {
+         for (std::size_t i = 0; i < 4000; i += 7)
+             p[i] = static_cast<std::uint8_t>(i % 3 == 0 ? 1 : 9);
+     },
+     4000},
+    {"noise",
+     [](Picture& p) {
+         std::mt19937 random(7);
+         for (auto& byte : p)
+             byte = static_cast<std::uint8_t>(random());
+     },
+     kSheetBytes + kSheetBytes / 64},
+};
+
+void PrintTo(const PicturePair& pair, std::ostream* out)
+{
+    *out << pair.name;
+}
+
+class ImageDeltaTest : public ::testing::TestWithParam<PicturePair> {};
+
+TEST_P(ImageDeltaTest, TakesEitherPictureToTheOtherAndStaysSmall)
+{
+    Picture from(kSheetBytes, SheetBitmap::kWhite);
+    for (std::size_t i = 0; i < from.size(); i += 1000)
+        from[i] = 3; // something drawn before
+    Picture to = from;
+    GetParam().change(to);
+
+    const ImageDelta delta = ImageDelta::Between(from.data(), to.data(), kSheetBytes);
+    EXPECT_EQ(delta.Empty(), from == to);
+    EXPECT_LE(delta.Bytes(), GetParam().mostBytes);
+    Picture forth = from;
+    delta.ApplyTo(forth.data());
+    EXPECT_TRUE(forth == to);
+    Picture back = to;
+    delta.ApplyTo(back.data());
+    EXPECT_TRUE(back == from);
+}
+
+INSTANTIATE_TEST_SUITE_P(Pictures, ImageDeltaTest, ::testing::ValuesIn(kPicturePairs),
+                         [](const auto& instance) {
+                             std::string name = instance.param.name;
+                             std::ranges::replace(name, ' ', '_');
+                             return name;
+                         });
+
+// Everything an undo must bring back: every page's picture and turtle, which page is in front,
+// and what the sheet, the floor and the panel show.
+struct Notebookshot {
+    std::vector<Picture> pictures;
+    std::vector<TTurtleState> turtles;
+    int current = 0;
+    Picture sheet;
+    Picture floor;
+    QString penColor, bgColor, penWidth;
+    bool penDown = false, characterShown = false;
+    std::uint8_t penIndex = 0;
+    int penWidthOnSheet = 0;
+    bool operator==(const Notebookshot&) const = default;
+};
+
+struct SilentHost final : MotionHost {
+    void EndCommand() override {}
+};
+
+// Answers the document's questions from a script: every name dialog gets `name`.
+struct ScriptedPrompts final : NotebookPrompts {
+    std::deque<int> saveAnswers;
+    QString name = QStringLiteral("zeszyt");
+    int questions = 0;
+    int AskToSave() override
+    {
+        ++questions;
+        const int answer = saveAnswers.empty() ? win::IDCANCEL : saveAnswers.front();
+        if (!saveAnswers.empty())
+            saveAnswers.pop_front();
+        return answer;
+    }
+    bool AskName(NameQuestion, QString& typed) override
+    {
+        typed = name;
+        return true;
+    }
+    int AskToReplace(const QString&) override { return win::IDYES; }
+    void ShowRefusal(const QString&) override {}
+};
+
+class NotebookDocumentTest : public ::testing::Test {
+public:
+    NotebookDocumentTest()
+    {
+        qputenv("QEL3D_NOTEBOOKS", folder.path().toUtf8());
+        sheet.AttachFloor(floor);
+        sheet.ResetTurtle();
+        sheet.FillFloorImage(SheetBitmap::kWhite);
+        sheet.UpdateSheetFromFloor();
+        document.Start();
+    }
+    ~NotebookDocumentTest() override { qunsetenv("QEL3D_NOTEBOOKS"); }
+
+    // A turtle command through the document's door for steps that take many passes.
+    void Run(void (TurtleMotion::*start)(int), int amount)
+    {
+        document.BeginStep();
+        (motion.*start)(amount);
+        for (int pass = 0; pass < 1000 && motion.State != CommandState::Idle; ++pass)
+            motion.StepCommand(100);
+        document.EndStep();
+        ASSERT_EQ(motion.State, CommandState::Idle);
+    }
+
+    // Three pages with drawings of their own; the middle one in front, its turtle moved and turned.
+    void DrawThreePages()
+    {
+        Run(&TurtleMotion::StartForward, 30);
+        document.NewPage(false);
+        sheet.SetPenColor(9);
+        Run(&TurtleMotion::StartCircle, 20);
+        document.NewPage(false);
+        Run(&TurtleMotion::StartBackward, 50);
+        document.Pages().PrevPage();
+        Run(&TurtleMotion::StartRight, 45);
+        Run(&TurtleMotion::StartForward, 40);
+    }
+
+    Notebookshot Take()
+    {
+        const Notebook& notebook = document.Pages();
+        Notebookshot shot;
+        for (int i = 0; i < notebook.PageCount(); ++i) {
+            shot.pictures.emplace_back(notebook.ImageOf(i), notebook.ImageOf(i) + kSheetBytes);
+            shot.turtles.push_back(notebook.TurtleOf(i));
+        }
+        shot.current = notebook.CurrentPage();
+        shot.sheet.assign(sheet.Sheet().Bits(), sheet.Sheet().Bits() + kSheetBytes);
+        shot.floor.assign(sheet.FloorBits(), sheet.FloorBits() + kSheetBytes);
+        shot.penColor = panel.penColorLabel;
+        shot.bgColor = panel.bgColorLabel;
+        shot.penWidth = panel.penWidthLabel;
+        shot.penDown = panel.penDown;
+        shot.characterShown = panel.characterShown;
+        shot.penIndex = sheet.Canvas().PenColor();
+        shot.penWidthOnSheet = sheet.Canvas().PenWidth();
+        return shot;
+    }
+
+    // Takes one step back or forth, showing its page first when it is on another one.
+    HistoryMove Step(HistoryMove (NotebookDocument::*move)())
+    {
+        const HistoryMove first = (document.*move)();
+        return first == HistoryMove::ShowedPage ? (document.*move)() : first;
+    }
+
+    QTemporaryDir folder;
+    MemoryFloor floor;
+    TTurtleState turtle;
+    RecordingPanel panel;
+    TurtleSheet sheet{turtle, panel};
+    ScriptedPrompts prompts;
+    NotebookDocument document{sheet, prompts};
+    SilentHost host;
+    TurtleMotion motion{sheet, host};
+};
+
+// One action of the child; `step` when it changes the drawings or where a turtle stands, so that
+// it can be taken back and leaves something to save.
+struct Action {
+    const char* name;
+    void (*act)(NotebookDocumentTest&);
+    bool step;
+};
+
+void PrintTo(const Action& action, std::ostream* out)
+{
+    *out << action.name;
+}
+
+class DocumentAction : public NotebookDocumentTest, public ::testing::WithParamInterface<Action> {
+public:
+    static void Fill(NotebookDocumentTest& t)
+    {
+        t.document.Edit([&] { t.sheet.FillUnderTurtle(); });
+    }
+    static void Background(NotebookDocumentTest& t)
+    {
+        QTemporaryDir folder;
+        QImage picture(100, 50, QImage::Format_RGB32);
+        picture.fill(qRgb(250, 0, 0));
+        const QString path = folder.filePath("tlo.bmp");
+        ASSERT_TRUE(picture.save(path, "BMP"));
+        t.document.Edit([&] { ASSERT_TRUE(t.sheet.LoadBackground(path)); });
+    }
+};
+
+const Action kActions[] = {
+    {"forward", [](NotebookDocumentTest& t) { t.Run(&TurtleMotion::StartForward, 60); }, true},
+    {"backward", [](NotebookDocumentTest& t) { t.Run(&TurtleMotion::StartBackward, 20); }, true},
+    {"left", [](NotebookDocumentTest& t) { t.Run(&TurtleMotion::StartLeft, 30); }, true},
+    {"circle", [](NotebookDocumentTest& t) { t.Run(&TurtleMotion::StartCircle, 35); }, true},
+    {"square", [](NotebookDocumentTest& t) { t.Run(&TurtleMotion::StartSquare, 25); }, true},
+    {"fill", &DocumentAction::Fill, true},
+    {"clear_on_a_new_background",
+     [](NotebookDocumentTest& t) {
+         t.document.Edit([&] {
+             t.sheet.SetBGColor(11);
+             t.sheet.ClearSheet();
+         });
+     },
+     true},
+    {"home_after_a_move",
+     [](NotebookDocumentTest& t) { t.document.Edit([&] { t.turtle.X = t.turtle.Y = t.turtle.Heading = 0.0; }); }, true},
+    {"background_picture", &DocumentAction::Background, true},
+    {"add_page_behind", [](NotebookDocumentTest& t) { ASSERT_EQ(t.document.NewPage(false), PageResult::Done); }, true},
+    {"add_page_in_front", [](NotebookDocumentTest& t) { ASSERT_EQ(t.document.NewPage(true), PageResult::Done); }, true},
+    {"delete_page", [](NotebookDocumentTest& t) { ASSERT_EQ(t.document.DeletePage(), PageResult::Done); }, true},
+    // The child's tools, and turning the pages, are no steps.
+    {"pen_colour", [](NotebookDocumentTest& t) { t.sheet.SetPenColor(2); }, false},
+    {"pen_width", [](NotebookDocumentTest& t) { t.sheet.SetPenWidth(7); }, false},
+    {"pen_up", [](NotebookDocumentTest& t) { t.sheet.SetPenDown(false); }, false},
+    {"next_page", [](NotebookDocumentTest& t) { t.document.Pages().NextPage(); }, false},
+    {"a_dialog_cancelled", [](NotebookDocumentTest& t) { t.document.Edit([] {}); }, false},
+};
+
+TEST_P(DocumentAction, AStepIsUnsavedUntilTakenBackAndBringsBackExactlyWhatWasThere)
+{
+    DrawThreePages();
+    ASSERT_EQ(document.SaveAs(), win::IDOK);
+    ASSERT_FALSE(document.Modified());
+    const bool hadSteps = document.CanUndo();
+    const Notebookshot before = Take();
+    GetParam().act(*this);
+    const Notebookshot after = Take();
+    EXPECT_EQ(document.Modified(), GetParam().step);
+    if (!GetParam().step) {
+        EXPECT_FALSE(document.CanRedo());
+        return;
+    }
+    ASSERT_TRUE(hadSteps);
+    ASSERT_FALSE(after == before) << "the action changes something";
+    ASSERT_EQ(Step(&NotebookDocument::Undo), HistoryMove::Done);
+    EXPECT_TRUE(Take() == before);
+    EXPECT_FALSE(document.Modified()) << "back where it was saved";
+    ASSERT_EQ(Step(&NotebookDocument::Redo), HistoryMove::Done);
+    EXPECT_TRUE(Take() == after);
+    EXPECT_TRUE(document.Modified());
+    ASSERT_EQ(Step(&NotebookDocument::Undo), HistoryMove::Done);
+    EXPECT_TRUE(Take() == before) << "the second time too";
+}
+
+INSTANTIATE_TEST_SUITE_P(Actions, DocumentAction, ::testing::ValuesIn(kActions),
+                         [](const auto& instance) { return std::string(instance.param.name); });
+
+TEST_F(NotebookDocumentTest, KeepsTheLast32StepsOfMoreAndTheToolsAsLastChosen)
+{
+    std::vector<TTurtleState> places;
+    for (int i = 0; i < 33; ++i) {
+        places.push_back(turtle);
+        Run(&TurtleMotion::StartRight, 10);
+        Run(&TurtleMotion::StartForward, 3);
+    }
+    sheet.SetPenColor(4);
+    int undone = 0;
+    while (document.Undo() == HistoryMove::Done)
+        ++undone;
+    EXPECT_EQ(undone, 32);
+    EXPECT_TRUE(SamePlace(turtle, places[17])) << "the first steps fell out";
+    EXPECT_EQ(turtle.PenColor, 4);
+    EXPECT_TRUE(document.Modified());
+    int redone = 0;
+    while (document.Redo() == HistoryMove::Done)
+        ++redone;
+    EXPECT_EQ(redone, 32);
+}
+
+TEST_F(NotebookDocumentTest, ANewStepAfterUndoDropsTheRedoStepsButAnEditThatChangedNothingKeepsThem)
+{
+    Run(&TurtleMotion::StartForward, 40);
+    Run(&TurtleMotion::StartRight, 90);
+    ASSERT_EQ(document.Undo(), HistoryMove::Done);
+    document.Edit([] {});
+    EXPECT_TRUE(document.CanRedo());
+    Run(&TurtleMotion::StartLeft, 10);
+    EXPECT_FALSE(document.CanRedo());
+    EXPECT_EQ(document.Redo(), HistoryMove::Nothing);
+}
+
+TEST_F(NotebookDocumentTest, AStepOnAnotherPageIsShownBeforeItIsTakenBack)
+{
+    DrawThreePages();
+    const Notebookshot before = Take();
+    Run(&TurtleMotion::StartCircle, 30);
+    const Notebookshot drawn = Take();
+    document.Pages().NextPage();
+    const Notebookshot elsewhere = Take();
+    ASSERT_EQ(document.Undo(), HistoryMove::ShowedPage);
+    EXPECT_EQ(document.Pages().CurrentPage(), 1);
+    EXPECT_TRUE(Take().pictures == elsewhere.pictures) << "nothing changed yet";
+    ASSERT_EQ(document.Undo(), HistoryMove::Done);
+    EXPECT_TRUE(Take() == before);
+    ASSERT_EQ(document.Redo(), HistoryMove::Done);
+    EXPECT_TRUE(Take() == drawn);
+}
+
+TEST_F(NotebookDocumentTest, ACommandIsOneStepHoweverFarItGot)
+{
+    document.BeginStep();
+    motion.StartSquare(60);
+    for (int pass = 0; pass < 40; ++pass)
+        motion.StepCommand(100); // two sides and a bit
+    ASSERT_NE(motion.State, CommandState::Idle);
+    EXPECT_TRUE(document.Modified()) << "while it walks";
+    motion.Stop();
+    document.EndStep();
+    ASSERT_EQ(document.Undo(), HistoryMove::Done);
+    EXPECT_EQ(turtle.X, 0.0);
+    EXPECT_EQ(turtle.Y, 0.0);
+    EXPECT_EQ(turtle.Heading, 0.0);
+    const Picture white(kSheetBytes, SheetBitmap::kWhite);
+    EXPECT_TRUE(Picture(sheet.Sheet().Bits(), sheet.Sheet().Bits() + kSheetBytes) == white);
+    EXPECT_FALSE(document.CanUndo());
+    EXPECT_FALSE(document.Modified());
+}
+
+TEST_F(NotebookDocumentTest, StepsThatUndoEachOtherLeaveNothingToSave)
+{
+    sheet.SetPenDown(false);
+    Run(&TurtleMotion::StartForward, 40);
+    EXPECT_TRUE(document.Modified());
+    Run(&TurtleMotion::StartBackward, 40);
+    EXPECT_FALSE(document.Modified());
+    EXPECT_TRUE(document.CanUndo());
+}
+
+TEST_F(NotebookDocumentTest, NewAndOpenAskFirstAndStartFromWhatIsOnDisk)
+{
+    Run(&TurtleMotion::StartCircle, 30); // a drawing of circles only
+    prompts.saveAnswers = {win::IDYES};
+    ASSERT_EQ(document.New(), win::IDOK);
+    EXPECT_EQ(prompts.questions, 1);
+    EXPECT_TRUE(document.Name().isEmpty());
+    EXPECT_FALSE(document.Modified());
+    EXPECT_FALSE(document.CanUndo());
+
+    ASSERT_EQ(document.Open(), win::IDOK);
+    EXPECT_EQ(prompts.questions, 1) << "nothing to ask about";
+    EXPECT_EQ(document.Name(), QStringLiteral("zeszyt"));
+    EXPECT_FALSE(document.Modified());
+    EXPECT_FALSE(document.CanUndo());
+    EXPECT_EQ(sheet.Sheet().At(127, 97), 12) << "the circle came back";
+
+    // No to the question, then the open is cancelled: the drawing is still there, still unsaved.
+    Run(&TurtleMotion::StartForward, 10);
+    prompts.saveAnswers = {win::IDNO};
+    prompts.name = QStringLiteral("brak");
+    EXPECT_NE(document.Open(), win::IDOK);
+    EXPECT_TRUE(document.Modified());
+    EXPECT_EQ(document.Name(), QStringLiteral("zeszyt"));
+}
+
+TEST_F(NotebookDocumentTest, NamesAreTrimmedAndLongOnesRefusedUntilAGoodOneComes)
+{
+    struct LongFirst final : NotebookPrompts {
+        std::vector<QString> typed{QString(65, QChar(u'ż')), QStringLiteral("a/b"), QStringLiteral("  Dom  ")};
+        std::vector<QString> seen;
+        int refusals = 0;
+        int AskToSave() override { return win::IDNO; }
+        bool AskName(NameQuestion, QString& name) override
+        {
+            seen.push_back(name);
+            name = typed[seen.size() - 1];
+            return true;
+        }
+        int AskToReplace(const QString&) override { return win::IDYES; }
+        void ShowRefusal(const QString&) override { ++refusals; }
+    } answers;
+    NotebookDocument named(sheet, answers);
+    named.Start();
+    ASSERT_EQ(named.SaveAs(), win::IDOK);
+    EXPECT_EQ(answers.refusals, 2);
+    EXPECT_EQ(answers.seen[1], answers.typed[0]) << "the dialog comes back with the text";
+    EXPECT_EQ(named.Name(), QStringLiteral("Dom"));
+    answers.typed.push_back(QStringLiteral("Dom"));
+    ASSERT_EQ(named.SaveAs(), win::IDOK);
+    EXPECT_EQ(answers.seen[3], QStringLiteral("Dom")) << "save as starts from the present name";
+}
+
+} // namespace
