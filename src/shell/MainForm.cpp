@@ -233,12 +233,9 @@ void TMainForm::ExitMenuClick()
 
 void TMainForm::closeEvent(QCloseEvent* event)
 {
-    // The window takes no input while the turtle walks; a close from the window manager waits
-    // for the command's end like any other click.
-    if (Motion.State != CommandState::Idle) {
-        event->ignore();
-        return;
-    }
+    // A close during a walk stops the turtle where it got to, as Esc does; what it drew stays,
+    // and the close goes on as usual.
+    Motion.Stop();
     const bool canClose = Document.CanClose();
     DXCore.Running = !canClose;
     if (!canClose) {

@@ -62,7 +62,7 @@ protected:
     TMainForm& form = *MainForm;
 };
 
-TEST_F(CommandLockTest, WhileTheTurtleWalksTheWindowKeepsItsLookAndRefusesToClose)
+TEST_F(CommandLockTest, WhileTheTurtleWalksTheWindowKeepsItsLookAndACloseStopsTheWalkFirst)
 {
     // A control disabled for a reason of its own stays grey.
     auto* help = qobject_cast<QToolButton*>(ui().MainToolBar->widgetForAction(ui().HelpBtn));
@@ -84,19 +84,20 @@ TEST_F(CommandLockTest, WhileTheTurtleWalksTheWindowKeepsItsLookAndRefusesToClos
         EXPECT_TRUE(during[i] == before[i]) << "part " << i << " changed its look";
     EXPECT_EQ(help->grab().toImage(), helpDisabled);
 
+    form.Motion.StepCommand(1000);
+    const double stoppedAt = form.Turtle.Y;
+    boxes.Then(win::IDCANCEL);
     EXPECT_FALSE(form.close());
-    EXPECT_TRUE(boxes.Shown().empty()) << "no question in the middle of a walk";
-    EXPECT_TRUE(form.isVisible());
-    EXPECT_NE(form.Motion.State, CommandState::Idle);
-
-    WalkToTheEnd();
+    EXPECT_EQ(boxes.Shown().size(), 1u) << "the usual question, once the turtle stopped";
+    EXPECT_EQ(form.Motion.State, CommandState::Idle);
+    EXPECT_EQ(form.Turtle.Y, stoppedAt);
     EXPECT_TRUE(form.isEnabled());
     ui().HelpBtn->setEnabled(true);
     EXPECT_EQ(help->grab().toImage(), helpEnabled);
 
     boxes.Then(win::IDNO);
     EXPECT_TRUE(form.close());
-    EXPECT_EQ(boxes.Shown().size(), 1u);
+    EXPECT_EQ(boxes.Shown().size(), 2u);
 }
 
 TEST_F(CommandLockTest, AClickedTrackBarTakesTheArrowKeys)
