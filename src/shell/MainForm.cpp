@@ -3,7 +3,6 @@
 #include "shell/ExceptionBox.h"
 #include "shell/ProgressForm.h"
 #include "shell/SceneSetup.h"
-#include "turtle/StatusTexts.h"
 #include "ui_MainForm.h"
 #include "win/MessagePump.h"
 #include "win/WindowLook.h"
@@ -22,19 +21,6 @@ static void InitShellResources()
     Q_INIT_RESOURCE(qel3d);
 }
 
-namespace {
-
-// Status bar panels: widths and the texts they show until the first refresh. The heading's
-// panel is wide enough for "K = -9999.9", many turns either way.
-struct StatusPanel {
-    int width;
-    const char* startText;
-};
-constexpr std::array<StatusPanel, 5> kStatusPanels = {{
-    {320, ""}, {50, "? / ?"}, {70, "X = ??"}, {70, "Y = ??"}, {66, "K = ??"},
-}};
-
-} // namespace
 
 void ShowTrackValue(QLabel* label, int value)
 {
@@ -54,7 +40,7 @@ TMainForm::TMainForm(QWidget* parent)
                    | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     ui->ColorImage->setPixmap(QPixmap::fromImage(Sheet.ColorStrip()));
     ui->WidthImage->setPixmap(QPixmap::fromImage(Sheet.WidthStrip()));
-    CreateStatusPanels();
+    status_ = std::make_unique<StatusPanels>(*ui->MainStatusBar);
     ConfigureComponents();
     ConnectHandlers();
     StartTimer.start();
@@ -131,29 +117,14 @@ void TMainForm::ConnectHandlers()
         connect(track, &QSlider::valueChanged, label, [label = label](int value) { ShowTrackValue(label, value); });
 }
 
-void TMainForm::CreateStatusPanels()
-{
-    for (std::size_t i = 0; i < kStatusPanels.size(); ++i) {
-        auto* panel = new QLabel(QString::fromUtf8(kStatusPanels[i].startText), ui->MainStatusBar);
-        panel->setFixedWidth(kStatusPanels[i].width);
-        panel->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        ui->MainStatusBar->addWidget(panel);
-        statusPanels_[i] = panel;
-    }
-}
-
 void TMainForm::RefreshStatus()
 {
-    const StatusTexts texts = MakeStatusTexts(Document.Pages().CurrentPage(), Document.Pages().PageCount(), Turtle, QLocale::system());
-    statusPanels_[1]->setText(texts.page);
-    statusPanels_[2]->setText(texts.x);
-    statusPanels_[3]->setText(texts.y);
-    statusPanels_[4]->setText(texts.heading);
+    status_->ShowTurtle(MakeStatusTexts(Document.Pages().CurrentPage(), Document.Pages().PageCount(), Turtle, QLocale::system()));
 }
 
 QString TMainForm::StatusText(int panel) const
 {
-    return statusPanels_.at(static_cast<std::size_t>(panel))->text();
+    return status_->Text(panel);
 }
 
 bool TMainForm::MouseInViewport() const

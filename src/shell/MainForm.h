@@ -11,6 +11,7 @@
 #include "notebook/NotebookDocument.h"
 #include "shell/MainLoopPass.h"
 #include "shell/NotebookDialogs.h"
+#include "shell/StatusPanels.h"
 #include "shell/TextureFloor.h"
 #include "turtle/CameraControl.h"
 #include "turtle/TurtleMotion.h"
@@ -141,7 +142,6 @@ protected:
 private:
     void ConfigureComponents();
     void ConnectHandlers();
-    void CreateStatusPanels();
     void StartCommand(void (TurtleMotion::*start)(int), const QSlider* track);
     bool StartUp();
     void RunMainLoop();
@@ -156,7 +156,6 @@ private:
     void CreateKeyboard();
     // The document changed: the undo buttons, the name and the status follow.
     void ShowDocument();
-    void ShowNotebookName();
     void ConnectNotebookHandlers();
     // Shows a page operation's refusal; true when it was done.
     bool PageDone(PageResult result);
@@ -169,7 +168,7 @@ private:
     void ShowCharacterShown(bool shown) override;
 
     std::unique_ptr<Ui::TMainForm> ui;
-    std::array<QLabel*, 5> statusPanels_{};
+    std::unique_ptr<StatusPanels> status_;
     std::unique_ptr<TProgressForm> progress_;
     std::unique_ptr<TJoinFile> archive_;
     bool loopRunning_ = false;

@@ -5,16 +5,8 @@
 #include "ui_MainForm.h"
 #include "win/MessageBox.h"
 
-#include <QLabel>
 #include <QPrintDialog>
 #include <QPrinter>
-
-namespace {
-
-// How long the status bar says that the notebook was saved.
-constexpr int kSavedMessageMs = 3000;
-
-} // namespace
 
 void TMainForm::ConnectNotebookHandlers()
 {
@@ -29,18 +21,8 @@ void TMainForm::ConnectNotebookHandlers()
 void TMainForm::ShowDocument()
 {
     UpdateUndoActions();
-    ShowNotebookName();
+    status_->ShowNotebook(Document.Name(), Document.Modified());
     RefreshStatus();
-}
-
-void TMainForm::ShowNotebookName()
-{
-    const QString& name = Document.Name();
-    QString text = name.isEmpty() ? QString() : QStringLiteral("Zeszyt: %1").arg(name);
-    // A mark while there is something a save would keep.
-    if (Document.Modified())
-        text = (text.isEmpty() ? QStringLiteral("Zeszyt bez nazwy") : text) + QStringLiteral(" *");
-    statusPanels_[0]->setText(text);
 }
 
 void TMainForm::NewBtnClick()
@@ -56,7 +38,7 @@ void TMainForm::LoadBtnClick()
 void TMainForm::SaveBtnClick()
 {
     if (Document.Save() == win::IDOK)
-        ui->MainStatusBar->showMessage(QStringLiteral("Zeszyt %1 został zapisany.").arg(Document.Name()), kSavedMessageMs);
+        status_->ShowSaved(Document.Name());
 }
 
 void TMainForm::SaveAsMenuClick()

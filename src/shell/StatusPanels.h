@@ -1,0 +1,27 @@
+#pragma once
+
+#include "turtle/StatusTexts.h"
+
+#include <QString>
+
+#include <array>
+
+class QLabel;
+class QStatusBar;
+
+// The status bar's five panels: the notebook, the page, X, Y and the heading.
+class StatusPanels {
+public:
+    explicit StatusPanels(QStatusBar& bar);
+
+    void ShowTurtle(const StatusTexts& texts);
+    // The notebook's name, marked while it holds changes not saved.
+    void ShowNotebook(const QString& name, bool modified);
+    // Says for a moment that the notebook was saved.
+    void ShowSaved(const QString& name);
+    QString Text(int panel) const;
+
+private:
+    QStatusBar& bar_;
+    std::array<QLabel*, 5> panels_{};
+};
