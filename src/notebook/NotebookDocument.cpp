@@ -143,6 +143,16 @@ bool NotebookDocument::CanClose()
     return canClose;
 }
 
+void NotebookDocument::Restore(const NotebookContent& content, const QString& name)
+{
+    notebook_.Replace(content);
+    history_.Clear();
+    diskFile_.Name = name;
+    diskFile_.Untitled = name.isEmpty();
+    MarkUnsaved();
+    emit Changed();
+}
+
 int NotebookDocument::AskName(NameQuestion question, QString& name)
 {
     QString typed = name;

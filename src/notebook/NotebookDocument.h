@@ -56,6 +56,9 @@ public:
     int Save();
     int SaveAs();
     bool CanClose();
+    // A notebook a crashed program left: it takes the place of this one, under its name, and
+    // nothing of it is saved yet.
+    void Restore(const NotebookContent& content, const QString& name);
 
 signals:
     // The content, the history, the name or the saved state changed.

@@ -9,6 +9,7 @@
 #include "engine/DXScene.h"
 #include "engine/DXSound.h"
 #include "notebook/NotebookDocument.h"
+#include "notebook/RecoveryKeeper.h"
 #include "shell/MainLoopPass.h"
 #include "shell/NotebookDialogs.h"
 #include "shell/StatusPanels.h"
@@ -171,6 +172,7 @@ private:
     std::unique_ptr<StatusPanels> status_;
     std::unique_ptr<TProgressForm> progress_;
     std::unique_ptr<TJoinFile> archive_;
+    std::unique_ptr<RecoveryKeeper> recovery_;
     bool loopRunning_ = false;
     bool commandRunning_ = false;
     // Holds the window's input while a command runs.

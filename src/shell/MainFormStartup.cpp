@@ -5,6 +5,8 @@
 #include "shell/Application.h"
 #include "shell/DataFolder.h"
 #include "shell/ProgressForm.h"
+#include "shell/RecoveryOffer.h"
+#include "storage/RecoveryCopy.h"
 #include "ui_MainForm.h"
 #include "win/MessageBox.h"
 
@@ -111,6 +113,9 @@ bool TMainForm::StartUp()
     QCoreApplication::processEvents();
     setEnabled(true);
     Sheet.UpdateFloor();
+    recovery_ = std::make_unique<RecoveryKeeper>(Document, RecoveryCopy::Create(RecoveryRoot()),
+                                                 [this] { return Motion.State == CommandState::Idle; });
+    OfferRecoveredNotebook(Document, *recovery_, RecoveryRoot());
     return true;
 }
 
@@ -148,6 +153,8 @@ void TMainForm::RunMainLoop()
 
 void TMainForm::ShutDown()
 {
+    // A normal end: nothing is left to recover.
+    recovery_.reset();
     Document.Pages().ReleaseNotebook();
     FloorMesh.reset();
     DXAnimation.Destroy();

@@ -15,39 +15,13 @@ shots=${2:-}
 work=$(mktemp -d)
 trap 'kill "$app" "$wm" 2>/dev/null || true; rm -rf "$work"' EXIT
 
-fail() {
-  echo "FAIL: $*" >&2
-  exit 1
-}
-
-# The window manager takes Alt+F4 and asks the window to close.
-openbox --sm-disable >/dev/null 2>&1 &
-wm=$!
-for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.1; done
-
-"$program" &
-app=$!
-# The main window (name searches ignore case), once start-up has hidden its progress window.
-mainWindow() { xdotool search --onlyvisible --name '^qel 3d$' 2>/dev/null | head -n 1 || true; }
-seen=0
-for _ in $(seq 300); do
-  if xdotool search --onlyvisible --name '^progressform$' >/dev/null 2>&1; then seen=1
-  elif [ -n "$(mainWindow)" ] && { [ "$seen" = 1 ] || [ "$SECONDS" -gt 8 ]; }; then break; fi
-  sleep 0.1
-done
-sleep 1
-window=$(mainWindow)
-[ -n "$window" ] || fail "the main window did not show"
-
-eval "$(xdotool getwindowgeometry --shell "$window")"
-menu=$((HEIGHT - 426)) # the client area under the menu bar is 625 × 426
+. "$(dirname "$0")/program_under_wm.sh"
+start_window_manager
+start_program
 # The command buttons and the panel under the track bars; a track bar loses its keyboard
 # highlight while the window is locked, which is no greying.
 buttons="36x226+${X}+$((Y + menu + 44))"
 panel="215x130+${X}+$((Y + menu + 272))"
-park() { xdotool mousemove --window "$window" 420 $((menu + 200)); } # over the 3D view, no button
-# A message box of the program: its caption is the name in capitals, and name searches ignore case.
-question() { xdotool search --onlyvisible --name '^qel 3d$' 2>/dev/null | grep -v -x "$window" | head -n 1 || true; }
 
 xdotool windowactivate --sync "$window" 2>/dev/null || true
 park
@@ -70,19 +44,7 @@ if [ -n "$shots" ]; then cp "$work/during.png" "$shots/faults-mid-command.png"; 
 
 # Alt+F4 in the middle of the walk: the turtle stops and the question comes; "Nie" closes.
 xdotool key alt+F4
-box=
-for _ in $(seq 50); do
-  box=$(question)
-  [ -n "$box" ] && break
-  kill -0 "$app" 2>/dev/null || fail "Alt+F4 during the walk closed the program without a question"
-  sleep 0.1
-done
-[ -n "$box" ] || fail "Alt+F4 during the walk asked nothing"
+sleep 0.5
 if [ -n "$shots" ]; then import -window root "$shots/close-mid-command.png"; fi
-xdotool windowactivate --sync "$box" 2>/dev/null || true
-xdotool key n
-for _ in $(seq 100); do
-  kill -0 "$app" 2>/dev/null || exit 0
-  sleep 0.1
-done
-fail "the program did not close after the question"
+answer_question n "Alt+F4 during the walk asked nothing"
+wait_for_exit "the program did not close after the question"

@@ -1,0 +1,63 @@
+# Shared by the tests that use the program as a person does, under a window manager on an X
+# server of their own: sourced after `program` and `work` are set. The program keeps its data
+# (recovery copies) and notebooks in `work`.
+
+export XDG_DATA_HOME="$work/data" QEL3D_NOTEBOOKS="$work/notebooks"
+
+fail() {
+  echo "FAIL: $*" >&2
+  exit 1
+}
+
+# The window manager takes Alt+F4 and asks the window to close.
+start_window_manager() {
+  openbox --sm-disable >/dev/null 2>&1 &
+  wm=$!
+  for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.1; done
+}
+
+# The main window (name searches ignore case).
+mainWindow() { xdotool search --onlyvisible --name '^qel 3d$' 2>/dev/null | head -n 1 || true; }
+# A message box of the program: its caption is the name in capitals.
+question() { xdotool search --onlyvisible --name '^qel 3d$' 2>/dev/null | grep -v -x "${window:-}" | head -n 1 || true; }
+park() { xdotool mousemove --window "$window" 420 $((menu + 200)); } # over the 3D view, no button
+
+# Starts the program and waits for its main window, once start-up has hidden its progress window.
+start_program() {
+  "$program" &
+  app=$!
+  local seen=0 started=$SECONDS
+  window=
+  for _ in $(seq 300); do
+    if xdotool search --onlyvisible --name '^progressform$' >/dev/null 2>&1; then seen=1
+    elif [ -n "$(mainWindow)" ] && { [ "$seen" = 1 ] || [ $((SECONDS - started)) -gt 8 ]; }; then break; fi
+    sleep 0.1
+  done
+  sleep 1
+  window=$(mainWindow)
+  [ -n "$window" ] || fail "the main window did not show"
+  eval "$(xdotool getwindowgeometry --shell "$window")"
+  menu=$((HEIGHT - 426)) # the client area under the menu bar is 625 × 426
+}
+
+# Waits for a message box of the program and answers it with a key.
+answer_question() {
+  local box=
+  for _ in $(seq 50); do
+    box=$(question)
+    [ -n "$box" ] && break
+    sleep 0.1
+  done
+  [ -n "$box" ] || fail "$2"
+  xdotool windowactivate --sync "$box" 2>/dev/null || true
+  xdotool key "$1"
+}
+
+# Waits for the program to end.
+wait_for_exit() {
+  for _ in $(seq 100); do
+    kill -0 "$app" 2>/dev/null || return 0
+    sleep 0.1
+  done
+  fail "$1"
+}

@@ -1,0 +1,51 @@
+#!/usr/bin/env bash
+# Nothing drawn is lost when the program is killed: a line is drawn, the program rests, and is
+# killed with SIGKILL; started again it offers the drawing back, Tak restores it, and a save
+# keeps the line. It runs its own X server with openbox.
+# Arguments: the program; optionally a folder that keeps the screenshots.
+set -euo pipefail
+
+if [ -z "${QEL_OWN_DISPLAY:-}" ]; then
+  export QEL_OWN_DISPLAY=1 QEL_SCREEN=1024x768x24
+  exec "$(dirname "$0")/../../scripts/own-display.sh" "$0" "$@"
+fi
+
+program=$1
+shots=${2:-}
+work=$(mktemp -d)
+trap 'kill -9 "$app" "$wm" 2>/dev/null || true; rm -rf "$work"' EXIT
+. "$(dirname "$0")/program_under_wm.sh"
+start_window_manager
+
+start_program
+xdotool windowactivate --sync "$window" 2>/dev/null || true
+# Forward 100: about three seconds of walking, then a second of rest.
+xdotool mousemove --window "$window" 20 $((menu + 60)) click 1
+park
+sleep 5
+ls "$XDG_DATA_HOME"/*/Odzysk/*/biezacy >/dev/null 2>&1 || fail "no recovery copy after the program rested"
+kill -9 "$app"
+wait "$app" 2>/dev/null || true
+
+start_program
+sleep 0.5
+if [ -n "$shots" ]; then import -window root "$shots/recovery-offer.png"; fi
+answer_question Return "the drawing was not offered back"
+sleep 1
+if [ -n "$shots" ]; then import -window root "$shots/recovery-restored.png"; fi
+
+# The restored drawing is unsaved: closing asks, Tak, a name, and the line is in the saved page.
+xdotool windowactivate --sync "$window" 2>/dev/null || true
+xdotool key alt+F4
+answer_question t "closing the restored drawing did not ask to save it"
+sleep 1
+xdotool type --delay 50 ODZYSK
+xdotool key Return
+wait_for_exit "the program did not close after saving"
+page="$QEL3D_NOTEBOOKS/ODZYSK1.bmp"
+[ -f "$page" ] || fail "the restored notebook was not saved"
+line=$(convert "$page" -format '%[pixel:p{127,60}]' info:)
+white=$(convert "$page" -format '%[pixel:p{20,20}]' info:)
+[ "$line" != "$white" ] || fail "the line drawn before the kill is not on the saved page"
+ls "$XDG_DATA_HOME"/*/Odzysk/*/biezacy >/dev/null 2>&1 && fail "a recovery copy is left after a normal exit"
+exit 0
