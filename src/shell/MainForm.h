@@ -28,9 +28,11 @@
 #include <functional>
 #include <memory>
 
+class PanelAccess;
 class QLabel;
 class QSlider;
 class TProgressForm;
+class ViewLayout;
 
 namespace Ui {
 class TMainForm;
@@ -189,6 +191,8 @@ private:
     void MarkPageDrawn() override;
 
     std::unique_ptr<Ui::TMainForm> ui;
+    std::unique_ptr<ViewLayout> viewLayout_;
+    std::unique_ptr<PanelAccess> panelAccess_;
     std::array<QLabel*, 5> statusPanels_{};
     std::unique_ptr<TProgressForm> progress_;
     std::unique_ptr<TJoinFile> archive_;
