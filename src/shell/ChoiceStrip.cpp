@@ -83,7 +83,9 @@ void ChoiceStrip::keyPressEvent(QKeyEvent* event)
         if (next != cell)
             choice_.pick(next, Qt::NoModifier);
     } else if (key == Qt::Key_Space || key == Qt::Key_Return || key == Qt::Key_Enter) {
-        choice_.pick(cell, event->modifiers() & Qt::ShiftModifier);
+        // The arrows chose already; with Shift the cell is chosen once more, as a Shift-click.
+        if (event->modifiers() & Qt::ShiftModifier)
+            choice_.pick(cell, Qt::ShiftModifier);
     } else {
         QLabel::keyPressEvent(event);
         return;

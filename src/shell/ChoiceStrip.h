@@ -4,8 +4,8 @@
 
 #include <functional>
 
-// A strip of cells to choose from (the palette, the pen widths), taking the keyboard: the
-// arrows move the choice one cell, Up and Down one row, and Shift with Space or Enter chooses
+// A strip of cells to choose from (the palette, the pen widths), taking the keyboard: Left and
+// Right move the choice one cell, Up and Down one row, and Shift with Space or Enter chooses
 // the cell once more with Shift held, as a Shift-click does. A screen reader hears the strip's
 // name with the cell chosen now.
 class ChoiceStrip : public QLabel {

@@ -1,9 +1,7 @@
 #include "shell/FocusFrame.h"
 
-#include <QApplication>
+#include <QFocusEvent>
 #include <QPainter>
-
-#include <algorithm>
 
 namespace {
 
@@ -12,25 +10,42 @@ const QColor kFrameColour(255, 128, 0);
 
 } // namespace
 
-FocusFrame::FocusFrame(QWidget& area, std::vector<QWidget*> framed) : QWidget(&area)
+FocusFrame::FocusFrame(QWidget& area, const std::vector<QWidget*>& framed) : QWidget(&area)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
-    for (QWidget* widget : framed)
-        framed_.emplace_back(widget);
     hide();
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { Follow(now); });
+    for (QWidget* widget : framed)
+        widget->installEventFilter(this);
 }
 
-void FocusFrame::Follow(QWidget* focus)
+bool FocusFrame::eventFilter(QObject* watched, QEvent* event)
 {
-    const bool ours = std::any_of(framed_.begin(), framed_.end(),
-                                  [focus](const QPointer<QWidget>& widget) { return widget && widget == focus; });
-    if (!ours || !focus->isVisible()) {
+    auto* control = static_cast<QWidget*>(watched);
+    if (event->type() == QEvent::FocusIn) {
+        switch (static_cast<QFocusEvent*>(event)->reason()) {
+        case Qt::TabFocusReason:
+        case Qt::BacktabFocusReason:
+        case Qt::ShortcutFocusReason:
+            keyboardFocus_ = control;
+            break;
+        case Qt::MouseFocusReason:
+            keyboardFocus_ = nullptr;
+            break;
+        default: // the window active again, or the focus given back: as it was
+            break;
+        }
+        if (control == keyboardFocus_)
+            Frame(control);
+    } else if (event->type() == QEvent::FocusOut || event->type() == QEvent::Hide) {
         hide();
-        return;
     }
-    const QRect around(focus->mapTo(parentWidget(), QPoint(0, 0)), focus->size());
+    return QWidget::eventFilter(watched, event);
+}
+
+void FocusFrame::Frame(QWidget* control)
+{
+    const QRect around(control->mapTo(parentWidget(), QPoint(0, 0)), control->size());
     setGeometry(around.adjusted(-kThickness, -kThickness, kThickness, kThickness));
     show();
     raise();

@@ -184,6 +184,9 @@ void PanelAccess::NameControls(Ui::TMainForm& ui)
         label->setAccessibleDescription(QString::fromUtf8(description));
     for (QLabel* label : {ui.SelColorImage, ui.SelBGColorImage, ui.SelWidthImage})
         label->setAccessibleName(label->accessibleDescription());
+    // The tool bar's button for what does not fit, hidden while everything does.
+    if (auto* more = ui.MainToolBar->findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button")))
+        more->setAccessibleName(QStringLiteral("Więcej przycisków"));
     ui.DXViewport->setAccessibleName(QStringLiteral("Widok żółwia"));
     ui.MainStatusBar->setAccessibleName(QStringLiteral("Pasek stanu"));
     const std::array<const char*, 5> panels = {"Pasek stanu", "Strona zeszytu i liczba stron", "Położenie X żółwia",

@@ -81,7 +81,8 @@ TEST_F(MainFormTest, WindowIsLaidOutAsAChildExpectsIt)
     for (int k = 0; k < 6; ++k) {
         const Row& row = rows[k];
         EXPECT_EQ(row.button->geometry(), QRect(8, 48 + 36 * k, 25, 25)) << k;
-        EXPECT_EQ(row.button->toolTip(), QString::fromUtf8(row.hint)) << k;
+        // The hint, then the command's key.
+        EXPECT_TRUE(row.button->toolTip().startsWith(QString::fromUtf8(row.hint) + " (klawisz: ")) << k;
         EXPECT_FALSE(row.button->icon().isNull()) << k;
         EXPECT_EQ(row.track->geometry(), QRect(36, 48 + 36 * k, 157, 41)) << k;
         EXPECT_EQ(row.track->maximum(), row.maximum) << k;

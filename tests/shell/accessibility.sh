@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # The program as a screen reader sees it: on its own X server (with openbox) and its own
 # accessibility bus, an AT-SPI client walks the main window's tree and fails on any button,
-# track bar or menu item without a name; then it moves the keyboard with Tab to "Naprzód",
-# presses Space and waits for the status line to show the turtle's new place.
+# track bar or menu item without a name. Then the keyboard alone: Tab to "Naprzód" and Space
+# moves the turtle (the status line shows it), K and O draw a square and a circle, an arrow on the
+# colour strip picks a colour, and Ctrl+S with a typed name saves the notebook.
 # Arguments: the program; optionally a folder that keeps a screenshot.
 set -euo pipefail
 
@@ -19,7 +20,8 @@ program=$1
 shots=${2:-}
 here=$(dirname "$0")
 bus= wm= app=
-trap 'kill $app $wm $bus 2>/dev/null || true' EXIT
+notebooks=$(mktemp -d)
+trap 'kill $app $wm $bus 2>/dev/null || true; rm -rf "$notebooks"' EXIT
 
 fail() {
   echo "FAIL: $*" >&2
@@ -32,7 +34,7 @@ openbox --sm-disable >/dev/null 2>&1 &
 wm=$!
 for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.1; done
 
-export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 QEL3D_NOTEBOOKS=$notebooks
 "$program" &
 app=$!
 window=
@@ -45,5 +47,6 @@ done
 sleep 1
 xdotool windowactivate --sync "$window" 2>/dev/null || true
 
-python3 "$here/accessibility_walk.py" || fail "see above"
+# The system Python, which the Debian package of pyatspi serves.
+/usr/bin/python3 "$here/accessibility_walk.py" || fail "see above"
 if [ -n "$shots" ]; then import -window root "$shots/accessibility.png"; fi

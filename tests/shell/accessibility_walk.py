@@ -1,4 +1,5 @@
 """The main window through AT-SPI: every control named, and the panel by keyboard."""
+import os
 import subprocess
 import sys
 import time
@@ -46,7 +47,25 @@ def focused(window):
 
 def status_texts(window):
     return sorted(node.name for node, _ in walk(window)
-                  if node.getRole() == pyatspi.ROLE_LABEL and node.name and node.name[:4] in ('X = ', 'Y = '))
+                  if node.getRole() == pyatspi.ROLE_LABEL and node.name and node.name[:4] in ('X = ', 'Y = ', 'K = '))
+
+
+def wait_until(test, seconds):
+    deadline = time.time() + seconds
+    while time.time() < deadline:
+        if test():
+            return True
+        time.sleep(0.2)
+    return False
+
+
+def tab_to(window, wanted):
+    for _ in range(60):
+        node = focused(window)
+        if node is not None and wanted(node.name or ''):
+            return node
+        key('Tab')
+    sys.exit('Tab never reached the control')
 
 
 def key(name):
@@ -69,22 +88,39 @@ def main():
         sys.exit('fewer controls than the window shows')
 
     before = status_texts(window)
-    for _ in range(60):
-        node = focused(window)
-        if node is not None and node.name == 'Naprzód':
-            break
-        key('Tab')
-    else:
-        sys.exit('Tab never reached "Naprzód"')
-    print('focus on "Naprzód":', node.getRoleName(), '-', node.description)
+    forward = tab_to(window, lambda name: name == 'Naprzód')
+    print('focus on "Naprzód":', forward.getRoleName(), '-', forward.description)
     key('space')
-    deadline = time.time() + 15
-    while time.time() < deadline and status_texts(window) in (before, []):
-        time.sleep(0.25)
+    wait_until(lambda: status_texts(window) not in (before, []), 15)
     after = status_texts(window)
     print('status before', before, 'after', after)
     if after == before:
         sys.exit('Space on "Naprzód" changed nothing on the status line')
+
+    # A square and a circle from their keys: each runs while the window takes no input.
+    enabled = lambda: forward.getState().contains(pyatspi.STATE_ENABLED)
+    for letter in ('k', 'o'):
+        key(letter)
+        if not wait_until(lambda: not enabled(), 5) or not wait_until(enabled, 30):
+            sys.exit(f'the key {letter} started no command')
+        print('key', letter, 'ran its command')
+
+    colours = tab_to(window, lambda name: name.startswith('Kolor pisaka:'))
+    chosen = colours.name
+    key('Right')
+    print('colour strip:', chosen, '->', colours.name)
+    if colours.name == chosen:
+        sys.exit('the arrow on the colour strip chose no other colour')
+
+    # Saving: Ctrl+S asks for a name, typed and confirmed with Enter.
+    key('ctrl+s')
+    time.sleep(1)
+    subprocess.run(['xdotool', 'type', '--delay', '50', 'KLASA'], check=True)
+    key('Return')
+    saved = os.path.join(os.environ['QEL3D_NOTEBOOKS'], 'KLASA.qel3d')
+    if not wait_until(lambda: os.path.exists(saved), 10):
+        sys.exit('the notebook was not saved from the keyboard')
+    print('saved', saved)
     if unnamed:
         sys.exit('controls without a name')
 

@@ -71,7 +71,13 @@ void main()
     // lit texture shows its own colours, neither brighter nor darker.
     vec3 colour = clamp(materialColour.rgb * light, 0.0, 1.0);
     if (textured) {
-        vec4 texel = texture(colours, uv);
+        // Up close each texel is a sharp square; from afar the texture is filtered (its
+        // smaller copies, along a slant) so that thin lines thin out instead of breaking up.
+        vec2 size = vec2(textureSize(colours, 0));
+        vec2 dx = dFdx(uv), dy = dFdy(uv);
+        bool magnified = max(length(dx * size), length(dy * size)) <= 1.0;
+        vec4 texel = magnified ? texelFetch(colours, ivec2(mod(floor(uv * size), size)), 0)
+                               : textureGrad(colours, uv, dx, dy);
         if (texel.a < 0.5)
             discard;
         colour *= texel.rgb;
@@ -335,9 +341,7 @@ const GLSceneRenderer::TextureEntry* GLSceneRenderer::CachedTexture(Texture3& te
         entry.texture = Ptr<Texture3>::Share(&texture);
         glGenTextures(1, &entry.colours);
         // Indices cannot be blended (a blend of two indices is a third, unrelated colour), so
-        // the texture holds their colours. Seen from afar it is sampled from smaller copies
-        // of itself, so that a thin line thins out instead of breaking up; up close each texel
-        // stays a sharp square.
+        // the texture holds their colours, with smaller copies of itself for a view from afar.
         glBindTexture(GL_TEXTURE_2D, entry.colours);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
