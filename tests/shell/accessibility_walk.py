@@ -74,7 +74,8 @@ def key(name):
 
 
 def main():
-    window = main_window(find_program())
+    app = find_program()
+    window = main_window(app)
     unnamed, seen = [], 0
     for node, path in walk(window):
         if node.getRole() in CONTROLS:
@@ -99,6 +100,7 @@ def main():
 
     # A square and a circle from their keys: each runs while the window takes no input.
     enabled = lambda: forward.getState().contains(pyatspi.STATE_ENABLED)
+    wait_until(enabled, 15)
     for letter in ('k', 'o'):
         key(letter)
         if not wait_until(lambda: not enabled(), 5) or not wait_until(enabled, 30):
@@ -114,7 +116,8 @@ def main():
 
     # Saving: Ctrl+S asks for a name, typed and confirmed with Enter.
     key('ctrl+s')
-    time.sleep(1)
+    if not wait_until(lambda: any(c is not None and c.getRole() == pyatspi.ROLE_DIALOG for c in app), 10):
+        sys.exit('Ctrl+S asked for no name')
     subprocess.run(['xdotool', 'type', '--delay', '50', 'KLASA'], check=True)
     key('Return')
     saved = os.path.join(os.environ['QEL3D_NOTEBOOKS'], 'KLASA.qel3d')
