@@ -18,7 +18,7 @@ ViewLayout::ViewLayout(const Parts& parts)
 {
     for (const QWidget* widget : parts_.underView)
         firstUnderView_.push_back(widget->pos());
-    // The window table's size is the smallest; the window may grow from there.
+    // The layout's own size is the smallest; the window may grow from there.
     if (QLayout* layout = parts_.window.layout())
         layout->setSizeConstraint(QLayout::SetDefaultConstraint);
     parts_.client.setMinimumSize(firstClient_);

@@ -44,7 +44,7 @@ private:
     void FollowView();
 
     Parts parts_;
-    // The client area's first size: the view's place in it is the window table's.
+    // The client area's first size, in which everything stands where the layout put it.
     QSize firstClient_;
     QRect firstView_;
     std::vector<QPoint> firstUnderView_;
