@@ -15,8 +15,10 @@ PanelKeyboard::PanelKeyboard(QWidget& window, const std::vector<QWidget*>& tabOr
     : QObject(&window), window_(window)
 {
     for (QWidget* widget : tabOrder) {
-        widget->setFocusPolicy(Qt::StrongFocus);
-        if (qobject_cast<QAbstractButton*>(widget))
+        // A button clicked with the mouse leaves the keyboard where it was (in a track bar, say).
+        const bool button = qobject_cast<QAbstractButton*>(widget) != nullptr;
+        widget->setFocusPolicy(button ? Qt::TabFocus : Qt::StrongFocus);
+        if (button)
             widget->installEventFilter(this);
     }
     for (std::size_t i = 1; i < tabOrder.size(); ++i)
