@@ -11,6 +11,7 @@ packages=(
   libassimp-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth x11-utils imagemagick poppler-utils openbox xdotool
+  at-spi2-core dbus dbus-x11 python3-pyatspi
   fonts-dejavu-core fonts-liberation2 qt6-translations-l10n
   desktop-file-utils appstream dpkg-dev
   clang libclang-rt-14-dev

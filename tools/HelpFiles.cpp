@@ -59,6 +59,27 @@ zostanie wyczyszczona na ten kolor. Niżej jest pasek grubości: kliknij, jak gr
 <tr><td><b>Postać</b> (drugi)</td><td>okno z postaciami do wyboru</td></tr>
 </table>
 
+<h2>Klawiatura</h2>
+<p>Wszystko w oknie da się zrobić bez myszy. Klawisz <b>Tab</b> przechodzi po przyciskach, suwakach
+i paskach po kolei, z góry na dół; pomarańczowa ramka pokazuje, gdzie jesteś. <b>Spacja</b> albo
+<b>Enter</b> naciska przycisk w ramce. Na suwaku strzałki zmieniają liczbę, a na pasku kolorów
+i pasku grubości wybierają kolor albo grubość; <b>Shift</b> ze spacją na pasku kolorów robi
+z wybranego koloru kolor tła. Gdy ramka nie stoi na suwaku, te klawisze od razu dają polecenia:</p>
+<table>
+<tr><td><b>strzałka w górę</b></td><td>Naprzód</td></tr>
+<tr><td><b>strzałka w dół</b></td><td>Do tyłu</td></tr>
+<tr><td><b>strzałka w prawo</b></td><td>W prawo</td></tr>
+<tr><td><b>strzałka w lewo</b></td><td>W lewo</td></tr>
+<tr><td><b>O</b></td><td>Okrąg</td></tr>
+<tr><td><b>K</b></td><td>Kwadrat</td></tr>
+<tr><td><b>P</b></td><td>Podnieś/Opuść pisak</td></tr>
+<tr><td><b>W</b></td><td>Wypełnij</td></tr>
+<tr><td><b>C</b></td><td>Wyczyść</td></tr>
+<tr><td><b>Home</b></td><td>Wróć</td></tr>
+<tr><td><b>F11</b></td><td>pole żółwia na cały ekran; <b>F11</b> albo <b>Esc</b> wraca do okna</td></tr>
+</table>
+<p>Okno można powiększyć albo rozciągnąć na cały ekran: pole żółwia rośnie razem z nim.</p>
+
 <h2>Kamera</h2>
 <p>Lewy przycisk myszy w polu żółwia obraca kamerę. Prawy przycisk myszy odsuwa ją albo
 przysuwa. Tak możesz obejrzeć rysunek z każdej strony.</p>

@@ -210,12 +210,14 @@ void TDXCore::CreateViewport()
         throw EngineError(EngineErrorCode::SetFrontClipping);
 }
 
-void TDXCore::RebuildDevice(bool hardware)
+void TDXCore::RebuildDevice(bool hardware, std::optional<DeviceShape> shape)
 {
     TDirectX3DRM& r = *DirectX3DRM;
     // A device lost to an earlier failed rebuild left its size and shades behind; dither and
     // quality are in the record, as the setters keep the device and the record alike.
-    if (r.Device)
+    if (shape)
+        lostDevice_ = *shape;
+    else if (r.Device)
         lostDevice_ = {r.Device->GetWidth(), r.Device->GetHeight(), r.Device->GetShades()};
     const bool dither = r.Device ? r.Device->GetDither() : r.Dither;
     const rm::D3DRMRENDERQUALITY quality = r.Device ? r.Device->GetQuality() : r.Quality;
@@ -303,18 +305,23 @@ void TDXCore::PaintWindow()
 
 void TDXCore::ResizeViewport(int width, int height)
 {
-    if (!DirectX3DRM || !DirectX3DRM->Device || !DirectX3DRM->Viewport)
+    // The render window covers the view's rectangle at its new size, and the device and its
+    // viewport are made again at that size, of the kind the settings ask for.
+    if (width <= 0 || height <= 0)
         return;
-    TDirectX3DRM& r = *DirectX3DRM;
-    const int deviceWidth = r.Device->GetWidth();
-    const int deviceHeight = r.Device->GetHeight();
-    if (width == deviceWidth && height == deviceHeight)
+    if (RenderForm && DXViewport)
+        RenderForm->setGeometry(DXViewport->Left(), DXViewport->Top(), width, height);
+    if (!Rebuildable())
         return;
-    if (width <= deviceWidth && height <= deviceHeight) {
-        r.Viewport.reset();
-        CreateViewport();
-    }
-    RebuildDevice(true);
+    const rm::Device3* device = DirectX3DRM->Device.get();
+    const DeviceShape now = device ? DeviceShape{device->GetWidth(), device->GetHeight(), device->GetShades()}
+                                   : lostDevice_;
+    if (width == now.width && height == now.height)
+        return;
+    ReportingErrors([&] {
+        RebuildDevice(Hardware, DeviceShape{width, height, now.shades});
+        return true;
+    });
 }
 
 bool TDXCore::SceneRender()

@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 class QWidget;
 class TDXInput;
@@ -40,6 +41,7 @@ public:
     void ShowForm(bool show);
     bool ActivateWindow(int active);
     void PaintWindow();
+    // The 3D view changed its size: the render window, the device and the viewport follow.
     void ResizeViewport(int width, int height);
 
     bool RenderScene();
@@ -82,11 +84,19 @@ public:
     void ComponentError(std::uint16_t code);
 
 private:
+    // What a rebuild carries over from the device it replaces.
+    struct DeviceShape {
+        int width = 0;
+        int height = 0;
+        std::uint32_t shades = 0;
+    };
+
     const win::GUID* FindDevice(std::uint32_t colorModel, bool software);
     void MakeDevice(bool hardware, int width, int height);
     void CreateDevice(bool hardware, int width, int height);
     void CreateViewport();
-    void RebuildDevice(bool hardware);
+    // At the size and shades of `shape`, else of the device it replaces.
+    void RebuildDevice(bool hardware, std::optional<DeviceShape> shape = std::nullopt);
     // A created core, or one whose device a failed rebuild took: the setters may rebuild it.
     bool Rebuildable() const { return DirectX3DRM && (Ready || deviceLost_); }
     void ReleaseRecord();
@@ -94,13 +104,6 @@ private:
     std::uint32_t Pump(bool waitForMessage);
     template <class Operation>
     bool ReportingErrors(Operation&& operation);
-
-    // What a rebuild carries over from the device it replaces.
-    struct DeviceShape {
-        int width = 0;
-        int height = 0;
-        std::uint32_t shades = 0;
-    };
 
     QWidget* owner_;
     EngineSystem& system_;

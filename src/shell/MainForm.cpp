@@ -1,8 +1,11 @@
 #include "shell/MainForm.h"
 
 #include "shell/ExceptionBox.h"
+#include "shell/PanelAccess.h"
 #include "shell/ProgressForm.h"
 #include "shell/SceneSetup.h"
+#include "shell/ViewLayout.h"
+#include "turtle/SheetColors.h"
 #include "ui_MainForm.h"
 #include "win/MessagePump.h"
 #include "win/WindowLook.h"
@@ -36,13 +39,19 @@ TMainForm::TMainForm(QWidget* parent)
     InitShellResources();
     ui->setupUi(this);
     win::UseWindowLook(*this);
-    setWindowFlags(Qt::Window | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
-                   | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint
+                   | Qt::WindowCloseButtonHint);
     ui->ColorImage->setPixmap(QPixmap::fromImage(Sheet.ColorStrip()));
     ui->WidthImage->setPixmap(QPixmap::fromImage(Sheet.WidthStrip()));
     status_ = std::make_unique<StatusPanels>(*ui->MainStatusBar);
     ConfigureComponents();
     ConnectHandlers();
+    viewLayout_ = std::make_unique<ViewLayout>(ViewLayout::Parts{
+        *this, *ui->ClientArea, *ui->DXViewport, *ui->MainToolBar, {ui->Label1, ui->Label2}, *ui->MainStatusBar, DXCore});
+    panelAccess_ = std::make_unique<PanelAccess>(*this, *ui, PanelAccess::Strips{
+        [this] { return ColorToCell(Turtle.PenColor); },
+        [this](Qt::KeyboardModifiers keys, int x, int y) { RunGuarded([&] { ColorImageMouseUp(keys, x, y); }); },
+        [this] { return Turtle.PenWidth - 1; }, [this](int x) { RunGuarded([&] { WidthImageClick(x); }); }});
     StartTimer.start();
 }
 

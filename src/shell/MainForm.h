@@ -28,9 +28,11 @@
 #include <cstdint>
 #include <memory>
 
+class PanelAccess;
 class QLabel;
 class QSlider;
 class TProgressForm;
+class ViewLayout;
 
 namespace Ui {
 class TMainForm;
@@ -170,6 +172,8 @@ private:
 
     std::unique_ptr<Ui::TMainForm> ui;
     std::unique_ptr<StatusPanels> status_;
+    std::unique_ptr<ViewLayout> viewLayout_;
+    std::unique_ptr<PanelAccess> panelAccess_;
     std::unique_ptr<TProgressForm> progress_;
     std::unique_ptr<TJoinFile> archive_;
     std::unique_ptr<RecoveryKeeper> recovery_;

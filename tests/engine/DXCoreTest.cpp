@@ -144,6 +144,35 @@ TEST_F(DXCoreTest, RebuildsKeepTheDeviceSizeAndFollowTheSameValueRules)
     EXPECT_EQ(core.GetD3DRM()->Device->GetQuality(), rm::D3DRMSHADE_GOURAUD);
 }
 
+TEST_F(DXCoreTest, AResizedViewGetsADeviceOfItsSize)
+{
+    ASSERT_TRUE(Create());
+    const int devices = Devices();
+    core.ResizeViewport(400, 300);
+    core.ResizeViewport(0, 600);
+    EXPECT_EQ(Devices(), devices) << "the same size, or none, rebuilds nothing";
+
+    viewport.resize(800, 600);
+    core.ResizeViewport(800, 600);
+    EXPECT_EQ(Devices(), devices + 1);
+    EXPECT_EQ(core.RenderForm->geometry(), QRect(220, 48, 800, 600));
+    EXPECT_EQ(core.GetD3DRM()->Device->GetWidth(), 800);
+    EXPECT_EQ(core.GetD3DRM()->Device->GetHeight(), 600);
+    EXPECT_TRUE(core.Ready);
+
+    // A device that cannot be made is reported; the next size brings one back.
+    system.Log.FailCall("CreateDeviceFromClipper", system.Log.Count("CreateDeviceFromClipper") + 1,
+                        static_cast<win::HRESULT>(0x88760316));
+    system.Log.FailCall("CreateDeviceFromClipper", system.Log.Count("CreateDeviceFromClipper") + 2,
+                        static_cast<win::HRESULT>(0x88760316));
+    core.ResizeViewport(640, 480);
+    EXPECT_EQ(boxes.Shown().size(), 1u);
+    EXPECT_FALSE(core.Ready);
+    core.ResizeViewport(700, 500);
+    EXPECT_TRUE(core.Ready);
+    EXPECT_EQ(core.GetD3DRM()->Device->GetWidth(), 700);
+}
+
 TEST_F(DXCoreTest, RebuildErrorsReachTheSettersCaller)
 {
     ASSERT_TRUE(Create());

@@ -1,6 +1,7 @@
 #include "fakes/ScriptedMessageBoxes.h"
 #include "shell/Application.h"
 #include "shell/MainForm.h"
+#include "shell/PanelAccess.h"
 
 #include <QAction>
 #include <QFile>
@@ -43,6 +44,9 @@ TEST(HelpText, TheIntroductionNamesEverythingTheMainWindowOffers)
         for (const QKeySequence& keys : action->shortcuts())
             EXPECT_TRUE(help.contains(keys.toString())) << name.toStdString() << " " << keys.toString().toStdString();
     }
+    for (const PanelCommandKey& key : PanelCommandKeys())
+        EXPECT_TRUE(help.contains(QString::fromUtf8(key.keyName))) << key.keyName;
+    EXPECT_TRUE(help.contains(QStringLiteral("F11")));
 }
 
 } // namespace

@@ -15,9 +15,11 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QStatusBar>
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <functional>
 
 namespace {
@@ -81,7 +83,8 @@ TEST_F(MainFormTest, WindowIsLaidOutAsAChildExpectsIt)
     for (int k = 0; k < 6; ++k) {
         const Row& row = rows[k];
         EXPECT_EQ(row.button->geometry(), QRect(8, 48 + 36 * k, 25, 25)) << k;
-        EXPECT_EQ(row.button->toolTip(), QString::fromUtf8(row.hint)) << k;
+        // The hint, then the command's key.
+        EXPECT_TRUE(row.button->toolTip().startsWith(QString::fromUtf8(row.hint) + " (klawisz: ")) << k;
         EXPECT_FALSE(row.button->icon().isNull()) << k;
         EXPECT_EQ(row.track->geometry(), QRect(36, 48 + 36 * k, 157, 41)) << k;
         EXPECT_EQ(row.track->maximum(), row.maximum) << k;
@@ -201,6 +204,12 @@ QPoint ShownAt(const rm::Frame3& camera, const QSize& view, rm::D3DVECTOR point)
             static_cast<int>((1.0f - y / z / 0.5f) / 2.0f * height)};
 }
 
+// The floor point under the middle of a sheet pixel.
+rm::D3DVECTOR FloorPoint(QPoint pixel)
+{
+    return {10.0f * (static_cast<float>(pixel.x() - 127) + 0.5f), 0.0f, 10.0f * (static_cast<float>(127 - pixel.y()) - 0.5f)};
+}
+
 TEST_F(MainFormTest, TheFloorShowsEachSheetPixelInItsOwnColourUnderItsTurtlePoint)
 {
     struct Mark {
@@ -232,10 +241,7 @@ TEST_F(MainFormTest, TheFloorShowsEachSheetPixelInItsOwnColourUnderItsTurtlePoin
         }
         const QImage shown = view->grabFramebuffer();
         for (const Mark& mark : marks) {
-            // The middle of the pixel's square on the floor: its turtle points scaled by ten.
-            const float x = 10.0f * (static_cast<float>(mark.column - 127) + 0.5f),
-                        z = 10.0f * (static_cast<float>(127 - mark.row) - 0.5f);
-            const QPoint at = ShownAt(*form.DXCamera.CameraFrame, view->size(), {x, 0.0f, z});
+            const QPoint at = ShownAt(*form.DXCamera.CameraFrame, view->size(), FloorPoint({mark.column, mark.row}));
             EXPECT_EQ(QColor(shown.pixel(at)), QColor(SheetPalette()[mark.colour]))
                 << "sheet pixel " << mark.column << ", " << mark.row;
         }
@@ -259,6 +265,88 @@ TEST_F(MainFormTest, AQuitRequestEndsTheLoopLikeAClose)
     EXPECT_FALSE(form.LoopRunning());
     EXPECT_FALSE(form.DXCore.Ready) << "shutdown ran";
 }
+
+struct WindowSize {
+    const char* name;
+    QSize client; // the client area under the menu bar
+};
+
+class ViewSize : public MainFormTest, public ::testing::WithParamInterface<WindowSize> {
+protected:
+    void GrowTo(QSize client)
+    {
+        form.resize(form.size() + client - form.ClientArea()->size());
+        QTRY_COMPARE(form.ClientArea()->size(), client);
+    }
+};
+
+// The view takes every pixel the window gains, drawn at its size; the panel stays, the status
+// bar and the hints stay under the view. A thin line across the far half of the sheet, seen from
+// the start camera, shows whole: no stretch of it falls between the texels the pixels hit.
+TEST_P(ViewSize, TheViewTakesTheRoomTheWindowGainsAndAThinLineOnItHasNoGap)
+{
+    const QSize client = GetParam().client;
+    const QRect forward = ui().ForwardBtn->geometry();
+    GrowTo(client);
+    const QSize gained = client - QSize(625, 426);
+    EXPECT_EQ(ui().DXViewport->geometry(), QRect(220, 48, 400 + gained.width(), 300 + gained.height()));
+    EXPECT_EQ(ui().ForwardBtn->geometry(), forward);
+    EXPECT_EQ(ui().MainStatusBar->geometry(), QRect(0, client.height() - 19, client.width(), 19));
+    EXPECT_EQ(ui().Label2->geometry().bottom() + 1, ui().MainStatusBar->y() - 18);
+    EXPECT_EQ(ui().MainToolBar->width(), client.width());
+
+    const struct {
+        QPoint from, to;
+    } lines[] = {{{20, 30}, {235, 38}}, {{30, 90}, {225, 84}}, {{60, 10}, {200, 20}}};
+    int passes = 0;
+    boxes.Then(win::IDNO);
+    RunProgram(form, [&] {
+        if (!form.LoopRunning())
+            return false;
+        if (passes++ == 0) {
+            SheetCanvas& canvas = form.Sheet.Canvas();
+            canvas.SetPenColor(0);
+            canvas.SetPenWidth(1);
+            for (const auto& line : lines) {
+                canvas.MoveTo(line.from.x(), line.from.y());
+                canvas.LineTo(line.to.x(), line.to.y());
+            }
+            form.Sheet.UpdateFloor();
+            return false;
+        }
+        auto* view = form.DXCore.RenderForm->findChild<QOpenGLWidget*>();
+        if (passes < 5 || !view || view->size() != ui().DXViewport->size())
+            return false;
+        EXPECT_EQ(form.DXCore.RenderForm->geometry(), ui().DXViewport->geometry());
+        const QImage shown = view->grabFramebuffer();
+        const int scale = qRound(view->devicePixelRatio());
+        EXPECT_EQ(shown.size(), view->size() * scale);
+        for (const auto& line : lines) {
+            const QPoint from = ShownAt(*form.DXCamera.CameraFrame, view->size(), FloorPoint(line.from)) * scale;
+            const QPoint to = ShownAt(*form.DXCamera.CameraFrame, view->size(), FloorPoint(line.to)) * scale;
+            // Along the line, away from its ends, no two columns side by side lack a pixel
+            // clearly darker than the white sheet: where its pixels step a row, they may touch
+            // at their corners only.
+            int gaps = 0;
+            int light = 0;
+            for (int x = from.x() + 3; x <= to.x() - 3; ++x) {
+                const double y = from.y() + (to.y() - from.y()) * (x - from.x()) / double(to.x() - from.x());
+                int darkest = 255;
+                for (int dy = -3; dy <= 3; ++dy)
+                    darkest = std::min(darkest, qGray(shown.pixel(x, qRound(y) + dy)));
+                light = darkest > 200 ? light + 1 : 0;
+                gaps += light == 2 ? 1 : 0;
+            }
+            EXPECT_EQ(gaps, 0) << "line from " << line.from.x() << "," << line.from.y() << " in a " << shown.width()
+                               << " x " << shown.height() << " view";
+        }
+        return true;
+    });
+}
+
+INSTANTIATE_TEST_SUITE_P(Window, ViewSize,
+                         ::testing::Values(WindowSize{"Default", {625, 426}}, WindowSize{"Large", {1280, 980}}),
+                         [](const auto& test) { return std::string(test.param.name); });
 
 struct MissingFile {
     const char* present; // the data file copied into the working folder

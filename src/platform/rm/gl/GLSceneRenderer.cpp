@@ -1,5 +1,6 @@
 #include "rm/gl/GLSceneRenderer.h"
 
+#include <QOpenGLContext>
 #include <QOpenGLShaderProgram>
 
 #include <algorithm>
@@ -53,12 +54,12 @@ void main()
 }
 )";
 
-// Textures are palette indices; the palette's alpha marks the decal-transparent entries.
+// Textures are the colours their palette gives their indices; alpha marks the decal-transparent
+// texels.
 const char* const kFragmentShader = R"(#version 330 core
 uniform vec4 materialColour;
 uniform bool textured;
-uniform sampler2D indices;
-uniform sampler2D palette;
+uniform sampler2D colours;
 
 in vec2 uv;
 flat in vec3 light;
@@ -70,11 +71,16 @@ void main()
     // lit texture shows its own colours, neither brighter nor darker.
     vec3 colour = clamp(materialColour.rgb * light, 0.0, 1.0);
     if (textured) {
-        int index = int(texture(indices, uv).r * 255.0 + 0.5);
-        vec4 entry = texelFetch(palette, ivec2(index, 0), 0);
-        if (entry.a < 0.5)
+        // Up close each texel is a sharp square; from afar the texture is filtered (its
+        // smaller copies, along a slant) so that thin lines thin out instead of breaking up.
+        vec2 size = vec2(textureSize(colours, 0));
+        vec2 dx = dFdx(uv), dy = dFdy(uv);
+        bool magnified = max(length(dx * size), length(dy * size)) <= 1.0;
+        vec4 texel = magnified ? texelFetch(colours, ivec2(mod(floor(uv * size), size)), 0)
+                               : textureGrad(colours, uv, dx, dy);
+        if (texel.a < 0.5)
             discard;
-        colour *= entry.rgb;
+        colour *= texel.rgb;
     }
     fragColour = vec4(colour, 1.0);
 }
@@ -138,9 +144,12 @@ bool GLSceneRenderer::Initialize()
     uniforms_.materialColour = program_->uniformLocation("materialColour");
     uniforms_.textured = program_->uniformLocation("textured");
     program_->bind();
-    program_->setUniformValue("indices", 0);
-    program_->setUniformValue("palette", 1);
+    program_->setUniformValue("colours", 0);
     program_->release();
+    const QOpenGLContext* context = QOpenGLContext::currentContext();
+    if (context && (context->hasExtension("GL_EXT_texture_filter_anisotropic")
+                    || context->hasExtension("GL_ARB_texture_filter_anisotropic")))
+        glGetFloatv(kMaxAnisotropyLimit, &anisotropy_);
     return true;
 }
 
@@ -241,9 +250,7 @@ void GLSceneRenderer::DrawMesh(const FrameRecord::Mesh& drawn)
         glUniform1i(uniforms_.textured, texture != nullptr);
         if (texture) {
             glActiveTexture(GL_TEXTURE0);
-            glBindTexture(GL_TEXTURE_2D, texture->indices);
-            glActiveTexture(GL_TEXTURE1);
-            glBindTexture(GL_TEXTURE_2D, texture->palette);
+            glBindTexture(GL_TEXTURE_2D, texture->colours);
         }
         glDrawArrays(GL_TRIANGLES, run.first, run.count);
     }
@@ -332,54 +339,61 @@ const GLSceneRenderer::TextureEntry* GLSceneRenderer::CachedTexture(Texture3& te
     TextureEntry& entry = it->second;
     if (added) {
         entry.texture = Ptr<Texture3>::Share(&texture);
-        GLuint names[2];
-        glGenTextures(2, names);
-        entry.indices = names[0];
-        entry.palette = names[1];
-        // Indices are never blended: a blend of two indices is a third, unrelated colour.
-        const auto setUp = [this](GLuint name, GLint wrap) {
-            glBindTexture(GL_TEXTURE_2D, name);
-            glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_NEAREST);
-            glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
-            glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, wrap);
-            glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, wrap);
-        };
-        setUp(entry.indices, GL_REPEAT);
-        setUp(entry.palette, GL_CLAMP_TO_EDGE);
-        UploadPixels(entry);
-        UploadPalette(entry);
+        glGenTextures(1, &entry.colours);
+        // Indices cannot be blended (a blend of two indices is a third, unrelated colour), so
+        // the texture holds their colours, with smaller copies of itself for a view from afar.
+        glBindTexture(GL_TEXTURE_2D, entry.colours);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
+        if (anisotropy_ > 1.0f)
+            glTexParameterf(GL_TEXTURE_2D, kMaxAnisotropy, anisotropy_);
+        TakePalette(entry);
+        UploadColours(entry);
     } else {
-        if (entry.pixelChanges != texture.PixelChanges())
-            UploadPixels(entry);
-        if (entry.paletteChanges != texture.PaletteChanges() || entry.transparency != texture.DecalTransparency() ||
-            entry.transparentColor != texture.DecalTransparentColor())
-            UploadPalette(entry);
+        const bool newPalette = entry.paletteChanges != texture.PaletteChanges()
+                                || entry.transparency != texture.DecalTransparency()
+                                || entry.transparentColor != texture.DecalTransparentColor();
+        if (newPalette)
+            TakePalette(entry);
+        if (newPalette || entry.pixelChanges != texture.PixelChanges())
+            UploadColours(entry);
     }
     entry.lastFrame = frame_;
     return entry.usable ? &entry : nullptr;
 }
 
-void GLSceneRenderer::UploadPixels(TextureEntry& entry)
+void GLSceneRenderer::UploadColours(TextureEntry& entry)
 {
     const Image& image = *entry.texture->GetImage();
     entry.pixelChanges = entry.texture->PixelChanges();
     entry.usable = ReadableIndices(image);
     if (!entry.usable)
         return;
-    glBindTexture(GL_TEXTURE_2D, entry.indices);
+    colourData_.resize(static_cast<std::size_t>(image.width) * static_cast<std::size_t>(image.height) * 4);
+    const auto* indices = static_cast<const std::uint8_t*>(image.buffer1);
+    std::uint8_t* out = colourData_.data();
+    for (int row = 0; row < image.height; ++row) {
+        const std::uint8_t* line = indices + static_cast<std::ptrdiff_t>(row) * image.bytes_per_line;
+        for (int column = 0; column < image.width; ++column, out += 4)
+            std::copy_n(&entry.palette[static_cast<std::size_t>(line[column]) * 4], 4, out);
+    }
+    glBindTexture(GL_TEXTURE_2D, entry.colours);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    glPixelStorei(GL_UNPACK_ROW_LENGTH, image.bytes_per_line);
     if (image.width == entry.width && image.height == entry.height) {
-        glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, image.width, image.height, GL_RED, GL_UNSIGNED_BYTE, image.buffer1);
+        glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, image.width, image.height, GL_RGBA, GL_UNSIGNED_BYTE,
+                        colourData_.data());
     } else {
-        glTexImage2D(GL_TEXTURE_2D, 0, GL_R8, image.width, image.height, 0, GL_RED, GL_UNSIGNED_BYTE, image.buffer1);
+        glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, image.width, image.height, 0, GL_RGBA, GL_UNSIGNED_BYTE,
+                     colourData_.data());
         entry.width = image.width;
         entry.height = image.height;
     }
-    glPixelStorei(GL_UNPACK_ROW_LENGTH, 0);
+    glGenerateMipmap(GL_TEXTURE_2D);
 }
 
-void GLSceneRenderer::UploadPalette(TextureEntry& entry)
+void GLSceneRenderer::TakePalette(TextureEntry& entry)
 {
     const Texture3& texture = *entry.texture;
     const Image& image = *texture.GetImage();
@@ -392,15 +406,12 @@ void GLSceneRenderer::UploadPalette(TextureEntry& entry)
         const PaletteEntry colour = i < given ? image.palette[i] : PaletteEntry{};
         const bool transparent = entry.transparency && colour.red == ((key >> 16) & 0xFF) &&
                                  colour.green == ((key >> 8) & 0xFF) && colour.blue == (key & 0xFF);
-        std::uint8_t* out = &paletteData_[static_cast<std::size_t>(i) * 4];
+        std::uint8_t* out = &entry.palette[static_cast<std::size_t>(i) * 4];
         out[0] = colour.red;
         out[1] = colour.green;
         out[2] = colour.blue;
         out[3] = transparent ? 0 : 255;
     }
-    glBindTexture(GL_TEXTURE_2D, entry.palette);
-    glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, 256, 1, 0, GL_RGBA, GL_UNSIGNED_BYTE, paletteData_.data());
 }
 
 void GLSceneRenderer::SetMatrix(GLint location, const Matrix4& m)
@@ -416,8 +427,7 @@ void GLSceneRenderer::FreeMesh(MeshEntry& entry)
 
 void GLSceneRenderer::FreeTexture(TextureEntry& entry)
 {
-    const GLuint names[2] = {entry.indices, entry.palette};
-    glDeleteTextures(2, names);
+    glDeleteTextures(1, &entry.colours);
 }
 
 } // namespace rm::gl

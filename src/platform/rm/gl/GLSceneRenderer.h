@@ -24,6 +24,10 @@ namespace rm::gl {
 // up in.
 class GLSceneRenderer final : protected QOpenGLFunctions_3_3_Core {
 public:
+    // GL_TEXTURE_MAX_ANISOTROPY and its limit, of the anisotropic filtering extensions.
+    static constexpr GLenum kMaxAnisotropy = 0x84FE;
+    static constexpr GLenum kMaxAnisotropyLimit = 0x84FF;
+
     GLSceneRenderer();
     ~GLSceneRenderer();
     GLSceneRenderer(const GLSceneRenderer&) = delete;
@@ -56,8 +60,9 @@ private:
     };
     struct TextureEntry {
         Ptr<Texture3> texture;
-        GLuint indices = 0;
-        GLuint palette = 0;
+        GLuint colours = 0;
+        // The palette as RGBA, alpha 0 where decal transparency keys the colour out.
+        std::array<std::uint8_t, 256 * 4> palette{};
         bool usable = false; // the image held 8-bit indices when last taken
         int width = 0;
         int height = 0;
@@ -77,8 +82,9 @@ private:
     void UploadMesh(MeshEntry& entry);
     // The texture ready to draw with, or none when its image cannot be read.
     const TextureEntry* CachedTexture(Texture3& texture);
-    void UploadPixels(TextureEntry& entry);
-    void UploadPalette(TextureEntry& entry);
+    // The image's indices as their palette colours, with its smaller copies.
+    void UploadColours(TextureEntry& entry);
+    void TakePalette(TextureEntry& entry);
     void SetMatrix(GLint location, const Matrix4& m);
     void FreeMesh(MeshEntry& entry);
     void FreeTexture(TextureEntry& entry);
@@ -92,7 +98,9 @@ private:
     // Working space, kept to spare allocations.
     std::vector<float> vertexData_;
     std::vector<std::uint32_t> runStarts_;
-    std::array<std::uint8_t, 256 * 4> paletteData_{};
+    std::vector<std::uint8_t> colourData_;
+    // How far textures seen at a slant are sampled along their slant; 1 without the extension.
+    GLfloat anisotropy_ = 1.0f;
 };
 
 } // namespace rm::gl

@@ -1,0 +1,131 @@
+"""The main window through AT-SPI: every control named, and the panel by keyboard."""
+import os
+import subprocess
+import sys
+import time
+
+import pyatspi
+
+CONTROLS = {
+    pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_TOGGLE_BUTTON, pyatspi.ROLE_SLIDER, pyatspi.ROLE_MENU_ITEM,
+    pyatspi.ROLE_CHECK_MENU_ITEM, pyatspi.ROLE_RADIO_MENU_ITEM, pyatspi.ROLE_MENU,
+}
+
+
+def find_program(seconds=20):
+    deadline = time.time() + seconds
+    while time.time() < deadline:
+        for app in pyatspi.Registry.getDesktop(0):
+            if app is not None and 'qel' in (app.name or '').lower():
+                return app
+        time.sleep(0.2)
+    sys.exit('no application named like the program on the accessibility bus')
+
+
+def walk(node, path=''):
+    for child in node:
+        if child is None:
+            continue
+        here = f'{path}/{child.getRoleName()}'
+        yield child, here
+        yield from walk(child, here)
+
+
+def main_window(app):
+    for child in app:
+        if child is not None and child.name == 'Qel 3D':
+            return child
+    sys.exit('the program shows no window named "Qel 3D"')
+
+
+def focused(window):
+    for node, _ in walk(window):
+        if node.getState().contains(pyatspi.STATE_FOCUSED):
+            return node
+    return None
+
+
+def status_texts(window):
+    return sorted(node.name for node, _ in walk(window)
+                  if node.getRole() == pyatspi.ROLE_LABEL and node.name and node.name[:4] in ('X = ', 'Y = ', 'K = '))
+
+
+def wait_until(test, seconds):
+    deadline = time.time() + seconds
+    while time.time() < deadline:
+        if test():
+            return True
+        time.sleep(0.2)
+    return False
+
+
+def tab_to(window, wanted):
+    for _ in range(60):
+        node = focused(window)
+        if node is not None and wanted(node.name or ''):
+            return node
+        key('Tab')
+    sys.exit('Tab never reached the control')
+
+
+def key(name):
+    subprocess.run(['xdotool', 'key', '--clearmodifiers', name], check=True)
+    time.sleep(0.15)
+
+
+def main():
+    app = find_program()
+    window = main_window(app)
+    unnamed, seen = [], 0
+    for node, path in walk(window):
+        if node.getRole() in CONTROLS:
+            seen += 1
+            if not (node.name or '').strip():
+                unnamed.append(path)
+    print(f'{seen} controls, {len(unnamed)} without a name')
+    for path in unnamed:
+        print('  unnamed:', path)
+    if seen < 31:
+        sys.exit('fewer controls than the window shows')
+
+    before = status_texts(window)
+    forward = tab_to(window, lambda name: name == 'Naprzód')
+    print('focus on "Naprzód":', forward.getRoleName(), '-', forward.description)
+    key('space')
+    wait_until(lambda: status_texts(window) not in (before, []), 15)
+    after = status_texts(window)
+    print('status before', before, 'after', after)
+    if after == before:
+        sys.exit('Space on "Naprzód" changed nothing on the status line')
+
+    # A square and a circle from their keys: each runs while the window takes no input.
+    enabled = lambda: forward.getState().contains(pyatspi.STATE_ENABLED)
+    wait_until(enabled, 15)
+    for letter in ('k', 'o'):
+        key(letter)
+        if not wait_until(lambda: not enabled(), 5) or not wait_until(enabled, 30):
+            sys.exit(f'the key {letter} started no command')
+        print('key', letter, 'ran its command')
+
+    colours = tab_to(window, lambda name: name.startswith('Kolor pisaka:'))
+    chosen = colours.name
+    key('Right')
+    print('colour strip:', chosen, '->', colours.name)
+    if colours.name == chosen:
+        sys.exit('the arrow on the colour strip chose no other colour')
+
+    # Saving: Ctrl+S asks for a name, typed and confirmed with Enter.
+    key('ctrl+s')
+    if not wait_until(lambda: any(c is not None and c.getRole() == pyatspi.ROLE_DIALOG for c in app), 10):
+        sys.exit('Ctrl+S asked for no name')
+    subprocess.run(['xdotool', 'type', '--delay', '50', 'KLASA'], check=True)
+    key('Return')
+    saved = os.path.join(os.environ['QEL3D_NOTEBOOKS'], 'KLASA.qel3d')
+    if not wait_until(lambda: os.path.exists(saved), 10):
+        sys.exit('the notebook was not saved from the keyboard')
+    print('saved', saved)
+    if unnamed:
+        sys.exit('controls without a name')
+
+
+main()
