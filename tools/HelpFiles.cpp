@@ -61,7 +61,8 @@ zostanie wyczyszczona na ten kolor. Niżej jest pasek grubości: kliknij, jak gr
 
 <h2>Kamera</h2>
 <p>Lewy przycisk myszy w polu żółwia obraca kamerę. Prawy przycisk myszy odsuwa ją albo
-przysuwa. Tak możesz obejrzeć rysunek z każdej strony.</p>
+przysuwa. Tak możesz obejrzeć rysunek z każdej strony. Dwukrotne kliknięcie w polu żółwia
+przywraca kamerę na początkowe miejsce.</p>
 
 <h2>Strony zeszytu</h2>
 <p>Rysunki leżą w zeszycie, który ma do ośmiu stron. Każda strona ma swój rysunek i swojego żółwia.

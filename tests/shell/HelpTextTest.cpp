@@ -1,5 +1,6 @@
 #include "fakes/ScriptedMessageBoxes.h"
 #include "shell/Application.h"
+#include "shell/CameraReturn.h"
 #include "shell/MainForm.h"
 
 #include <QAction>
@@ -42,7 +43,7 @@ TEST(HelpText, TheIntroductionNamesEverythingTheMainWindowOffers)
         EXPECT_TRUE(help.contains(name)) << name.toStdString();
         for (const QKeySequence& keys : action->shortcuts())
             EXPECT_TRUE(help.contains(keys.toString())) << name.toStdString() << " " << keys.toString().toStdString();
-    }
+    }    EXPECT_TRUE(help.contains(CameraReturn::kHint)) << "the 3D view's hint";
 }
 
 } // namespace

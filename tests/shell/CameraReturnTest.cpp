@@ -1,0 +1,48 @@
+#include "shell/CameraReturn.h"
+#include "turtle/CameraControl.h"
+
+#include <QFrame>
+#include <QTest>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(CameraReturn, ADoubleClickWithTheLeftButtonInTheViewBringsTheCameraBack)
+{
+    QWidget window;
+    window.resize(640, 420);
+    QFrame view(&window);
+    view.setGeometry(220, 48, 400, 300);
+    // The render window lies over the view, as a sibling, and takes the clicks.
+    QWidget render(&window);
+    render.setGeometry(view.geometry());
+    QWidget panel(&window);
+    panel.setGeometry(8, 48, 200, 300);
+    CameraControl camera;
+    camera.Reset(0, 3000, -2000);
+    const CameraReturn cameraReturn(view, camera);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+
+    const struct {
+        QWidget* target;
+        Qt::MouseButton button;
+        QPoint at;
+        bool back;
+    } clicks[] = {
+        {&render, Qt::LeftButton, {200, 150}, true},
+        {&render, Qt::LeftButton, {399, 299}, true},
+        {&render, Qt::RightButton, {200, 150}, false},
+        {&panel, Qt::LeftButton, {100, 100}, false},
+    };
+    for (const auto& click : clicks) {
+        camera.CameraPos = {500, 800, 700, 1};
+        QTest::mouseDClick(click.target, click.button, {}, click.at);
+        EXPECT_EQ(camera.CameraPos == (CameraControl::Vector{0, 3000, -2000, 1}), click.back)
+            << click.at.x() << "," << click.at.y();
+    }
+}
+
+} // namespace
