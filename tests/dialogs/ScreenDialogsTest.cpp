@@ -8,8 +8,11 @@
 #include "turtle/TurtleSheet.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -262,6 +265,39 @@ TEST_F(Background, CancelChangesNothingAndSaysNothing)
     EXPECT_EQ(choices, 1);
     EXPECT_TRUE(boxes.Shown().empty());
     EXPECT_EQ(SheetBytes(), before);
+}
+
+TEST_F(Background, TheDialogOpensAmongTheUsersPicturesWithAPolishFilter)
+{
+    ASSERT_TRUE(folder.isValid());
+    const QByteArray home = qgetenv("HOME");
+    const QByteArray config = qgetenv("XDG_CONFIG_HOME");
+    qputenv("HOME", folder.path().toUtf8());
+    qputenv("XDG_CONFIG_HOME", folder.filePath("config").toUtf8());
+    EXPECT_EQ(BackgroundPicturesFolder(), folder.path()) << "no pictures folder: home";
+
+    ASSERT_TRUE(QDir(folder.path()).mkdir("Pictures"));
+    const QString pictures = folder.filePath("Pictures");
+    EXPECT_EQ(BackgroundPicturesFolder(), pictures);
+    QString shownFolder;
+    QStringList filters;
+    WhenModal([&] {
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            if (auto* dialog = qobject_cast<QFileDialog*>(window); dialog && dialog->isVisible()) {
+                shownFolder = dialog->directory().absolutePath();
+                filters = dialog->nameFilters();
+                dialog->reject();
+            }
+        }
+    });
+    EXPECT_EQ(ChooseBackgroundFile(nullptr), QString());
+    EXPECT_EQ(shownFolder, pictures);
+    EXPECT_EQ(filters, QStringList{"Obrazki BMP (*.bmp)"});
+    qputenv("HOME", home);
+    if (config.isNull())
+        qunsetenv("XDG_CONFIG_HOME");
+    else
+        qputenv("XDG_CONFIG_HOME", config);
 }
 
 // --- Display dialog ------------------------------------------------------------------------
