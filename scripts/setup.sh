@@ -12,7 +12,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth x11-utils imagemagick poppler-utils openbox xdotool
   fonts-dejavu-core fonts-liberation2 qt6-translations-l10n
-  desktop-file-utils appstream dpkg-dev
+  desktop-file-utils appstream dpkg-dev lintian
   clang libclang-rt-14-dev
 )
 
