@@ -165,7 +165,7 @@ void TurtleMotion::StepMove(std::uint32_t dt)
     if (std::fabs(CommandAmount) > 1.0)
         return;
 
-    // The last fraction of a unit is added without drawing.
+    // The last fraction of a unit is added without drawing: the turtle lands on its target.
     if (!heldAtEdge_) {
         t.X = targetX_;
         t.Y = targetY_;
@@ -187,6 +187,7 @@ void TurtleMotion::StepTurn(std::uint32_t dt)
     if (std::fabs(CommandAmount) > std::fabs(step))
         return;
 
+    // Land exactly on the target heading.
     t.Heading = targetHeading_;
     if (SquareRepeats < 0) {
         Finish();
