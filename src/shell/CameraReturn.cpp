@@ -41,7 +41,8 @@ bool CameraReturn::eventFilter(QObject* watched, QEvent* event)
             camera_.ReturnToStart();
     } else if (event->type() == QEvent::ToolTip) {
         const auto& help = static_cast<const QHelpEvent&>(*event);
-        if (InView(receiver, help.globalPos())) {
+        // While the turtle walks the window takes no input, and the hint would only hide the panel.
+        if (view_.window()->isEnabled() && InView(receiver, help.globalPos())) {
             QToolTip::showText(help.globalPos(), kHint, &view_);
             return true;
         }

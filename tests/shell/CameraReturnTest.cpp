@@ -1,8 +1,11 @@
 #include "shell/CameraReturn.h"
 #include "turtle/CameraControl.h"
 
+#include <QApplication>
 #include <QFrame>
+#include <QHelpEvent>
 #include <QTest>
+#include <QToolTip>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -43,6 +46,16 @@ TEST(CameraReturn, ADoubleClickWithTheLeftButtonInTheViewBringsTheCameraBack)
         EXPECT_EQ(camera.CameraPos == (CameraControl::Vector{0, 3000, -2000, 1}), click.back)
             << click.at.x() << "," << click.at.y();
     }
+    // The hint shows over the view, but not while a walk has the window locked.
+    for (const bool enabled : {false, true}) {
+        QToolTip::hideText();
+        window.setEnabled(enabled);
+        const QPoint at(200, 150);
+        QHelpEvent help(QEvent::ToolTip, at, render.mapToGlobal(at));
+        QApplication::sendEvent(&render, &help);
+        EXPECT_EQ(QToolTip::isVisible() && QToolTip::text() == CameraReturn::kHint, enabled);
+    }
+    QToolTip::hideText();
 }
 
 } // namespace
