@@ -12,13 +12,13 @@ double Elevation(const CameraControl::Vector& v)
 }
 
 // Whether the tilt by a about the x axis carries the camera across the upward side of that axis,
-// where the view turns over: the (y, z) part turns the shorter way from its angle θ to θ + a, and
-// the top lies at the multiples of 2π.
+// where the view turns over: the (y, z) part turns from its angle θ to θ + a, and the top lies at
+// the multiples of 2π.
 bool TiltsOverTheTop(const CameraControl::Vector& v, double a)
 {
     constexpr double kTurn = 2 * std::numbers::pi;
     const double from = std::atan2(v[2], v[1]);
-    const double to = from + std::remainder(a, kTurn);
+    const double to = from + a;
     return std::floor(std::max(from, to) / kTurn) > std::floor(std::min(from, to) / kTurn);
 }
 
@@ -72,8 +72,9 @@ void CameraControl::HandleMouse(const dinput::DIMOUSESTATE& state, double dt,
 
 void CameraControl::Orbit(double p, double q)
 {
-    // The turn about the vertical axis by b after the tilt about the x axis by a.
-    const double a = -q;
+    // The turn about the vertical axis by b after the tilt about the x axis by a. A fling tilts a
+    // quarter turn at most, so that the camera goes the way the mouse went, not round the back.
+    const double a = std::clamp(-q, -kQuarterTurn, kQuarterTurn);
     const double b = -p;
     const double ca = std::cos(a), sa = std::sin(a), cb = std::cos(b), sb = std::sin(b);
     OrbitMatrix = {cb, sb * sa, sb * ca, 0,

@@ -20,6 +20,7 @@ public:
     static constexpr double kMinHeight = 200.0;
     // The orbit stops short of straight above the turtle (80°), where the view would turn over.
     static constexpr double kMaxElevation = 1.3962634015954636;
+    static constexpr double kQuarterTurn = 1.5707963267948966;
     static constexpr double kMinDistance = 800.0;
     static constexpr double kMaxDistance = 4000.0;
     // How far one step may carry the distance past either end of its range.
