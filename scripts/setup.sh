@@ -13,7 +13,7 @@ packages=(
   xvfb xauth x11-utils imagemagick poppler-utils openbox xdotool
   at-spi2-core dbus dbus-x11 python3-pyatspi
   fonts-dejavu-core fonts-liberation2 qt6-translations-l10n
-  desktop-file-utils appstream dpkg-dev
+  desktop-file-utils appstream dpkg-dev lintian
   clang libclang-rt-14-dev
 )
 

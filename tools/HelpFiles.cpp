@@ -82,7 +82,8 @@ z wybranego koloru kolor tła. Gdy ramka nie stoi na suwaku, te klawisze od razu
 
 <h2>Kamera</h2>
 <p>Lewy przycisk myszy w polu żółwia obraca kamerę. Prawy przycisk myszy odsuwa ją albo
-przysuwa. Tak możesz obejrzeć rysunek z każdej strony.</p>
+przysuwa. Tak możesz obejrzeć rysunek z każdej strony. Dwukrotne kliknięcie w polu żółwia
+przywraca kamerę na początkowe miejsce.</p>
 
 <h2>Strony zeszytu</h2>
 <p>Rysunki leżą w zeszycie, który ma do ośmiu stron. Każda strona ma swój rysunek i swojego żółwia.
@@ -115,8 +116,10 @@ w każdym programie do rysowania.</p>
 <h2>Pasek narzędzi</h2>
 <p>Przycisk <b>Co to jest?</b> otwiera tę pomoc, przycisk <b>Nauczyciel</b> – przykładowe lekcje,
 a <b>Koniec</b> zamyka program. Dwa następne przyciski, <b>Cofnij</b> i <b>Ponów</b>, działają tak
-samo jak w menu <b>Edycja</b>. Póki żółw idzie, okna nie da się zamknąć: poczekaj, aż skończy,
-albo zatrzymaj go klawiszem <b>Esc</b>.</p>
+samo jak w menu <b>Edycja</b>. Zamknięcie okna w czasie, gdy żółw idzie, najpierw go zatrzymuje,
+tak jak klawisz <b>Esc</b>; narysowane linie zostają.</p>
+<p>Gdy program zostanie nagle przerwany, zanim rysunki zostały zachowane, przy następnym
+uruchomieniu zapyta, czy je przywrócić.</p>
 )");
 }
 

@@ -9,6 +9,7 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QPixmap>
+#include <QStandardPaths>
 
 namespace {
 
@@ -39,13 +40,21 @@ void AddPreview(QFileDialog& dialog)
 
 } // namespace
 
+QString BackgroundPicturesFolder()
+{
+    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    if (!pictures.isEmpty() && QDir(pictures).exists())
+        return pictures;
+    return QDir::homePath();
+}
+
 QString ChooseBackgroundFile(QWidget* owner)
 {
-    QFileDialog dialog(owner, kCaption);
+    QFileDialog dialog(owner, kCaption, BackgroundPicturesFolder());
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilter(QStringLiteral("Bitmaps (*.bmp)"));
+    dialog.setNameFilter(QStringLiteral("Obrazki BMP (*.bmp)"));
     dialog.setDefaultSuffix(QStringLiteral("bmp"));
     AddPreview(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())

@@ -10,6 +10,8 @@ class TurtleSheet;
 // The place-background command of the main window: a bitmap chosen by the user is centred on
 // the sheet.
 
+// Where the picture-open dialog starts: the user's pictures folder, or home when there is none.
+QString BackgroundPicturesFolder();
 // The picture-open dialog with a preview; an empty name when the user cancels.
 QString ChooseBackgroundFile(QWidget* owner);
 // Places the picture `chooseFile` names on the sheet. Nothing happens on an empty name; a file

@@ -8,11 +8,11 @@
 #include "dialogs/SaveDlg.h"
 #include "dialogs/ScreenDlg.h"
 #include "dialogs/ShapeDlg.h"
+#include "shell/CameraReturn.h"
 #include "shell/MainForm.h"
 #include "shell/ProgressForm.h"
-
-#include <QGuiApplication>
-#include <QScreen>
+#include "shell/WindowPlacement.h"
+#include "ui_MainForm.h"
 
 TMainForm* MainForm = nullptr;
 TAboutDlg* AboutDlg = nullptr;
@@ -41,7 +41,8 @@ ApplicationWindows::ApplicationWindows()
     : mainForm_(Create(MainForm)), aboutDlg_(Create(AboutDlg)), openDlg_(Create(OpenDlg)),
       saveDlg_(Create(SaveDlg)), penDlg_(Create(PenDlg)), posDlg_(Create(PosDlg)),
       screenDlg_(Create(ScreenDlg)), displayDlg_(Create(DisplayDlg)), progressForm_(Create(ProgressForm)),
-      shapeDlg_(Create(ShapeDlg))
+      shapeDlg_(Create(ShapeDlg)), placement_(std::make_unique<WindowPlacement>(*mainForm_)),
+      cameraReturn_(std::make_unique<CameraReturn>(*mainForm_->Controls().DXViewport, mainForm_->Camera))
 {
 }
 
@@ -62,9 +63,4 @@ ApplicationWindows::~ApplicationWindows()
 void ApplicationWindows::ShowMainWindow()
 {
     mainForm_->show();
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        QRect frame = mainForm_->frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        mainForm_->move(frame.topLeft());
-    }
 }

@@ -12,6 +12,8 @@ class TScreenDlg;
 class TDisplayDlg;
 class TProgressForm;
 class TShapeDlg;
+class WindowPlacement;
+class CameraReturn;
 
 // The application's windows, reachable from everywhere as the program's handlers expect.
 extern TMainForm* MainForm;
@@ -26,7 +28,9 @@ extern TProgressForm* ProgressForm;
 extern TShapeDlg* ShapeDlg;
 
 // Owns the ten windows, created in this order (the first is the main window) and destroyed in
-// the reverse order; binds each to its global pointer while it lives.
+// the reverse order; binds each to its global pointer while it lives. While they live, every
+// window the program shows is placed on the screen around the main window, and a double click
+// in the 3D view brings the camera back.
 class ApplicationWindows {
 public:
     ApplicationWindows();
@@ -48,4 +52,6 @@ private:
     std::unique_ptr<TDisplayDlg> displayDlg_;
     std::unique_ptr<TProgressForm> progressForm_;
     std::unique_ptr<TShapeDlg> shapeDlg_;
+    std::unique_ptr<WindowPlacement> placement_;
+    std::unique_ptr<CameraReturn> cameraReturn_;
 };

@@ -2,6 +2,27 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numbers>
+
+namespace {
+
+double Elevation(const CameraControl::Vector& v)
+{
+    return std::atan2(v[1], std::hypot(v[0], v[2]));
+}
+
+// Whether the tilt by a about the x axis carries the camera across the upward side of that axis,
+// where the view turns over: the (y, z) part turns from its angle θ to θ + a, and the top lies at
+// the multiples of 2π.
+bool TiltsOverTheTop(const CameraControl::Vector& v, double a)
+{
+    constexpr double kTurn = 2 * std::numbers::pi;
+    const double from = std::atan2(v[2], v[1]);
+    const double to = from + a;
+    return std::floor(std::max(from, to) / kTurn) > std::floor(std::min(from, to) / kTurn);
+}
+
+} // namespace
 
 CameraControl::Matrix CameraControl::Identity()
 {
@@ -25,8 +46,15 @@ CameraControl::CameraControl() : OrbitMatrix(Identity()), TurtleMatrix(Identity(
 void CameraControl::Reset(double x, double y, double z)
 {
     CameraPos = {x, y, z, 1.0};
+    start_ = CameraPos;
     OrbitMatrix = Identity();
     TurtleMatrix = OrbitMatrix;
+}
+
+void CameraControl::ReturnToStart()
+{
+    CameraPos = start_;
+    OrbitMatrix = Identity();
 }
 
 void CameraControl::HandleMouse(const dinput::DIMOUSESTATE& state, double dt,
@@ -44,17 +72,35 @@ void CameraControl::HandleMouse(const dinput::DIMOUSESTATE& state, double dt,
 
 void CameraControl::Orbit(double p, double q)
 {
-    // The turn about the vertical axis by b after the tilt about the x axis by a.
-    const double a = -q;
+    // The turn about the vertical axis by b after the tilt about the x axis by a. A fling tilts a
+    // quarter turn at most, so that the camera goes the way the mouse went, not round the back.
+    const double a = std::clamp(-q, -kQuarterTurn, kQuarterTurn);
     const double b = -p;
     const double ca = std::cos(a), sa = std::sin(a), cb = std::cos(b), sb = std::sin(b);
     OrbitMatrix = {cb, sb * sa, sb * ca, 0,
                    0, ca, -sa, 0,
                    -sb, cb * sa, cb * ca, 0,
                    0, 0, 0, 1};
+    const Vector before = CameraPos;
     CameraPos = Multiply(OrbitMatrix, CameraPos);
+    // A tilt past the top, or steeper than the highest place, stops there, on the side where the
+    // turn alone takes the camera.
+    if (TiltsOverTheTop(before, a) || Elevation(CameraPos) > kMaxElevation)
+        PlaceAtTheHighest(cb * before[0] + sb * before[2], -sb * before[0] + cb * before[2]);
     if (CameraPos[1] < kMinHeight)
         CameraPos[1] = kMinHeight;
+}
+
+void CameraControl::PlaceAtTheHighest(double towardsX, double towardsZ)
+{
+    const double across = std::hypot(towardsX, towardsZ);
+    if (across <= 0.0)
+        return;
+    const double r = std::sqrt(CameraPos[0] * CameraPos[0] + CameraPos[1] * CameraPos[1] + CameraPos[2] * CameraPos[2]);
+    const double horizontal = r * std::cos(kMaxElevation) / across;
+    CameraPos[0] = towardsX * horizontal;
+    CameraPos[1] = r * std::sin(kMaxElevation);
+    CameraPos[2] = towardsZ * horizontal;
 }
 
 void CameraControl::MoveAway(double d)

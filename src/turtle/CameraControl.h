@@ -18,6 +18,9 @@ struct CameraPose {
 class CameraControl {
 public:
     static constexpr double kMinHeight = 200.0;
+    // The orbit stops short of straight above the turtle (80°), where the view would turn over.
+    static constexpr double kMaxElevation = 1.3962634015954636;
+    static constexpr double kQuarterTurn = 1.5707963267948966;
     static constexpr double kMinDistance = 800.0;
     static constexpr double kMaxDistance = 4000.0;
     // How far one step may carry the distance past either end of its range.
@@ -33,6 +36,8 @@ public:
 
     // The start place, in the turtle's frame.
     void Reset(double x, double y, double z);
+    // Back to the start place, wherever the mouse has taken the camera.
+    void ReturnToStart();
     // mouseInViewport is asked only while a button is pressed: the cursor is not read otherwise.
     void HandleMouse(const dinput::DIMOUSESTATE& state, double dt, const std::function<bool()>& mouseInViewport);
     // The camera's place in the scene, behind the turtle as it now stands.
@@ -44,5 +49,8 @@ public:
 
 private:
     void Orbit(double p, double q);
+    void PlaceAtTheHighest(double towardsX, double towardsZ);
     void MoveAway(double d);
+
+    Vector start_{};
 };

@@ -34,24 +34,47 @@ bool HoldAtEdge(double& coordinate)
     return false;
 }
 
+// Sines of whole-degree headings are not exact: a walk aimed within a billionth of a whole unit
+// ends on that unit, so that the truncated position shows what was aimed at.
+double OnWholeUnitIfAlmost(double coordinate)
+{
+    const double whole = std::round(coordinate);
+    return std::fabs(coordinate - whole) < 1e-9 ? whole : coordinate;
+}
+
 } // namespace
 
 TurtleMotion::TurtleMotion(TurtleSheet& sheet, MotionHost& host) : sheet_(sheet), host_(host) {}
 
+void TurtleMotion::AimMove(double amount)
+{
+    const TTurtleState& t = sheet_.Turtle();
+    targetX_ = OnWholeUnitIfAlmost(t.X + std::sin(t.Heading) * amount);
+    targetY_ = OnWholeUnitIfAlmost(t.Y + std::cos(t.Heading) * amount);
+    heldAtEdge_ = false;
+    CommandAmount = amount;
+    State = CommandState::Move;
+}
+
+void TurtleMotion::AimTurn(double amount)
+{
+    targetHeading_ = sheet_.Turtle().Heading + amount;
+    CommandAmount = amount;
+    State = CommandState::Turn;
+}
+
 void TurtleMotion::StartMove(double amount)
 {
-    CommandAmount = amount;
     CommandStep = 0.0;
     SquareRepeats = -1;
-    State = CommandState::Move;
+    AimMove(amount);
 }
 
 void TurtleMotion::StartTurn(double amount)
 {
-    CommandAmount = amount;
     CommandStep = 0.0;
     SquareRepeats = -1;
-    State = CommandState::Turn;
+    AimTurn(amount);
 }
 
 void TurtleMotion::StartForward(int distance)
@@ -83,11 +106,10 @@ void TurtleMotion::StartCircle(int radius)
 
 void TurtleMotion::StartSquare(int side)
 {
-    CommandAmount = side;
     CommandStep = 0.0;
     SquareSide = side;
     SquareRepeats = 3;
-    State = CommandState::Move;
+    AimMove(side);
 }
 
 void TurtleMotion::StepCommand(std::uint32_t dt)
@@ -128,8 +150,10 @@ void TurtleMotion::StepMove(std::uint32_t dt)
 
     // The turtle stops at the edge of the sheet; the rest of the move is dropped.
     if (HoldAtEdge(t.X))
-        CommandAmount = 0.0;
+        heldAtEdge_ = true;
     if (HoldAtEdge(t.Y))
+        heldAtEdge_ = true;
+    if (heldAtEdge_)
         CommandAmount = 0.0;
     CommandStep = 0.0;
 
@@ -140,15 +164,15 @@ void TurtleMotion::StepMove(std::uint32_t dt)
     if (std::fabs(CommandAmount) > 1.0)
         return;
 
-    // The last fraction of a unit is added without drawing.
-    t.X += std::sin(t.Heading) * CommandAmount;
-    t.Y += std::cos(t.Heading) * CommandAmount;
-    if (SquareRepeats < 0) {
-        Finish();
-    } else {
-        CommandAmount = kRightAngle;
-        State = CommandState::Turn;
+    // The last fraction of a unit is added without drawing: the turtle lands on its target.
+    if (!heldAtEdge_) {
+        t.X = targetX_;
+        t.Y = targetY_;
     }
+    if (SquareRepeats < 0)
+        Finish();
+    else
+        AimTurn(kRightAngle);
 }
 
 void TurtleMotion::StepTurn(std::uint32_t dt)
@@ -163,18 +187,16 @@ void TurtleMotion::StepTurn(std::uint32_t dt)
         return;
 
     // Land exactly on the target heading.
-    t.Heading += CommandAmount;
+    t.Heading = targetHeading_;
     if (SquareRepeats < 0) {
         Finish();
         return;
     }
     --SquareRepeats;
-    if (SquareRepeats >= 0) {
-        CommandAmount = SquareSide;
-        State = CommandState::Move;
-    } else {
+    if (SquareRepeats >= 0)
+        AimMove(SquareSide);
+    else
         Finish();
-    }
 }
 
 void TurtleMotion::StepCircle(std::uint32_t dt)

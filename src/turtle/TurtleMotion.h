@@ -47,6 +47,8 @@ public:
 private:
     void StartMove(double amount);
     void StartTurn(double amount);
+    void AimMove(double amount);
+    void AimTurn(double amount);
     void StepMove(std::uint32_t dt);
     void StepTurn(std::uint32_t dt);
     void StepCircle(std::uint32_t dt);
@@ -54,4 +56,10 @@ private:
 
     TurtleSheet& sheet_;
     MotionHost& host_;
+    // Where the running move or turn ends, worked out once at its start: the steps of the walk
+    // do not add up exactly to the amount.
+    double targetX_ = 0.0;
+    double targetY_ = 0.0;
+    double targetHeading_ = 0.0;
+    bool heldAtEdge_ = false;
 };

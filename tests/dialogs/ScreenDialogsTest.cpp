@@ -8,8 +8,11 @@
 #include "turtle/TurtleSheet.h"
 
 #include <QAbstractButton>
+#include <QApplication>
 #include <QCheckBox>
+#include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
@@ -262,6 +265,30 @@ TEST_F(Background, CancelChangesNothingAndSaysNothing)
     EXPECT_EQ(choices, 1);
     EXPECT_TRUE(boxes.Shown().empty());
     EXPECT_EQ(SheetBytes(), before);
+}
+
+TEST_F(Background, TheDialogOpensAmongTheUsersPicturesWithAPolishFilter)
+{
+    ASSERT_TRUE(folder.isValid());
+    const QByteArray home = qgetenv("HOME");
+    qputenv("HOME", folder.path().toUtf8());
+    qputenv("XDG_CONFIG_HOME", folder.filePath("config").toUtf8()); // no folder list of the user's
+    EXPECT_EQ(BackgroundPicturesFolder(), folder.path()) << "no pictures folder: home";
+
+    ASSERT_TRUE(QDir(folder.path()).mkdir("Pictures"));
+    int shown = 0;
+    WhenModal([&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        ASSERT_NE(dialog, nullptr);
+        EXPECT_EQ(dialog->directory().absolutePath(), folder.filePath("Pictures"));
+        EXPECT_EQ(dialog->nameFilters(), QStringList{"Obrazki BMP (*.bmp)"});
+        ++shown;
+        dialog->reject();
+    });
+    EXPECT_EQ(ChooseBackgroundFile(nullptr), QString());
+    EXPECT_EQ(shown, 1);
+    qputenv("HOME", home);
+    qunsetenv("XDG_CONFIG_HOME");
 }
 
 // --- Display dialog ------------------------------------------------------------------------

@@ -1,6 +1,8 @@
 #include "dialogs/ShapeDlg.h"
 
+#include <QColor>
 #include <QFrame>
+#include <QImage>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -78,6 +80,22 @@ TEST_F(ShapeDlg, ControlsComeInTheirOrderWithTagsAndPictures)
         SCOPED_TRACE(picture->objectName().toStdString());
         EXPECT_EQ(picture->pixmap().deviceIndependentSize(), QSizeF(100, 100));
     }
+}
+
+// What the dialog shows: the characters that can be chosen in their colours, the reptile greyed.
+TEST_F(ShapeDlg, ChoosableCharactersAreInColourAndTheReptileIsGreyed)
+{
+    const auto colouredPixels = [](QLabel* picture) {
+        const QImage shown = picture->grab().toImage();
+        int coloured = 0;
+        for (int y = 0; y < shown.height(); ++y)
+            for (int x = 0; x < shown.width(); ++x)
+                coloured += QColor(shown.pixel(x, y)).hsvSaturation() > 100 ? 1 : 0;
+        return coloured;
+    };
+    EXPECT_GT(colouredPixels(Image2), 1000) << "the snail";
+    EXPECT_GT(colouredPixels(Image3), 1000) << "the turtle";
+    EXPECT_EQ(colouredPixels(Image1), 0) << "the reptile";
 }
 
 TEST_F(ShapeDlg, EveryShowingPutsTheFrameOnTheCallersSelection)

@@ -207,9 +207,14 @@ TEST(SaveDlg, ShowsTheNamingAdviceInFull)
     ASSERT_NE(advice, nullptr);
     ASSERT_NE(caption, nullptr);
     EXPECT_EQ(advice->text().toStdString(),
-              "Podaj nazwę zeszytu. Nazwa może składać się z liter i cyfr i nie może być dłuższa "
-              "niż siedem znaków. Karti z zeszytu będą umieszczone w katalogu KARTKI.");
+              "Podaj nazwę zeszytu. Nazwa może mieć litery (także polskie), cyfry i spacje, nie może "
+              "mieć znaków / ani \\ i nie może być dłuższa niż 64 znaki. Kartki z zeszytu będą "
+              "umieszczone w folderze dokumentów, w katalogu Qel 3D/KARTKI.");
     EXPECT_EQ(caption->text().toStdString(), "Nazwa zeszytu");
+    // Long names with spaces are welcome: the field takes the dialog's width.
+    const auto* field = dialog.findChild<QLineEdit*>("FileName");
+    ASSERT_NE(field, nullptr);
+    EXPECT_GE(field->width(), advice->width());
 
     // Whatever sans font stands in for the window font, neither text may be cut off.
     EXPECT_LE(advice->heightForWidth(advice->width()), advice->height());

@@ -1,5 +1,6 @@
 #include "fakes/ScriptedMessageBoxes.h"
 #include "shell/Application.h"
+#include "shell/CameraReturn.h"
 #include "shell/MainForm.h"
 #include "shell/PanelAccess.h"
 
@@ -47,6 +48,7 @@ TEST(HelpText, TheIntroductionNamesEverythingTheMainWindowOffers)
     for (const PanelCommandKey& key : PanelCommandKeys())
         EXPECT_TRUE(help.contains(QString::fromUtf8(key.keyName))) << key.keyName;
     EXPECT_TRUE(help.contains(QStringLiteral("F11")));
+    EXPECT_TRUE(help.contains(CameraReturn::kHint)) << "the 3D view's hint";
 }
 
 } // namespace

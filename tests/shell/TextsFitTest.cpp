@@ -16,9 +16,13 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QKeySequence>
 #include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSet>
 #include <QStyleOption>
 #include <QToolButton>
 
@@ -103,6 +107,26 @@ protected:
     ScriptedMessageBoxes boxes;
     ApplicationWindows windows;
 };
+
+// Alt with a menu's letter opens it; then one more letter chooses one item only.
+TEST_F(TextsFitTest, EveryMenuItemHasALetterOfItsOwn)
+{
+    const auto* bar = MainForm->findChild<QMenuBar*>();
+    ASSERT_NE(bar, nullptr);
+    QList<const QWidget*> menus{bar};
+    for (const QMenu* menu : bar->findChildren<const QMenu*>())
+        menus.append(menu);
+    for (const QWidget* menu : menus) {
+        QSet<int> taken;
+        for (const QAction* action : menu->actions()) {
+            if (action->isSeparator())
+                continue;
+            const QKeySequence letter = QKeySequence::mnemonic(action->text());
+            EXPECT_TRUE(!letter.isEmpty() && !taken.contains(letter[0].toCombined())) << action->text().toStdString();
+            taken.insert(letter[0].toCombined());
+        }
+    }
+}
 
 // Every window with its longest realistic values: no label, button or status panel is narrower
 // than its text.

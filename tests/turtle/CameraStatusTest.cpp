@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
 
 namespace {
 
@@ -122,6 +123,36 @@ TEST(CameraControl, AFastDragNeverCarriesTheCameraThroughTheTurtleOrUnderTheFloo
         // The camera still looks down at the turtle after the step.
         const CameraPose pose = camera.PlaceCamera(TTurtleState{});
         EXPECT_TRUE(std::isfinite(pose.viewY) && pose.viewY < 0.0f);
+    }
+}
+
+TEST(CameraControl, OrbitingUpStopsShortOfTheTopAndTheCameraCanReturnToItsStart)
+{
+    const struct {
+        int lX;
+        int lY; // upwards; with dt = 16 ms the tilt is 0.024 · lY radians a step
+    } drags[] = {{0, -1}, {0, -5}, {0, -40}, {0, -100}, {0, -100000}, {3, -20}, {-50, -7}};
+    for (const auto& drag : drags) {
+        SCOPED_TRACE(std::to_string(drag.lX) + ", " + std::to_string(drag.lY));
+        CameraControl camera;
+        camera.Reset(0, 3000, -2000);
+        dinput::DIMOUSESTATE state;
+        state.lX = drag.lX;
+        state.lY = drag.lY;
+        state.rgbButtons[0] = 0x80;
+        for (int pass = 0; pass < 300; ++pass) {
+            camera.HandleMouse(state, 16, [] { return true; });
+            const CameraControl::Vector& p = camera.CameraPos;
+            ASSERT_LE(std::atan2(p[1], std::hypot(p[0], p[2])), CameraControl::kMaxElevation + 1e-9) << pass;
+            // Straight up and down the camera keeps its distance and stays behind the turtle.
+            if (drag.lX == 0) {
+                ASSERT_NEAR(std::sqrt(p[0] * p[0] + p[1] * p[1] + p[2] * p[2]), std::sqrt(13e6), 1e-6) << pass;
+                ASSERT_LT(p[2], 0.0) << "over the top at pass " << pass;
+            }
+        }
+        camera.ReturnToStart();
+        EXPECT_EQ(camera.CameraPos, (CameraControl::Vector{0, 3000, -2000, 1}));
+        EXPECT_EQ(camera.OrbitMatrix, CameraControl::Identity());
     }
 }
 

@@ -1,5 +1,6 @@
 #include "fakes/MemoryFloor.h"
 #include "fakes/RecordingPanel.h"
+#include "turtle/StatusTexts.h"
 #include "turtle/TurtleMotion.h"
 #include "turtle/TurtleSheet.h"
 
@@ -7,6 +8,8 @@
 
 #include <cmath>
 #include <cstring>
+#include <random>
+#include <sstream>
 #include <vector>
 
 namespace {
@@ -212,6 +215,45 @@ TEST_F(TurtleMotionTest, PenUpMovesWithoutDrawingOrTouchingTheFloor)
     EXPECT_EQ(FloorChanges(), changesBefore);
     for (int row = 0; row < kSheetSize; ++row)
         ASSERT_EQ(SheetAt(127, row), kWhite) << "row " << row;
+}
+
+// Whatever the pass times, a walk ends where it was aimed: the status shows the whole numbers.
+TEST_F(TurtleMotionTest, WalksEndExactlyOnTheirTargetWhateverThePassTimes)
+{
+    const struct {
+        const char* commands; // F forward, B backward, R right, L left, S square, with amounts
+        const char* status;   // X, Y and K as the status bar shows them
+    } walks[] = {
+        {"F100", "X = 0 Y = 100 K = 0.0"},
+        {"R90 F100", "X = 100 Y = 0 K = 90.0"},
+        {"L90 F100 B30", "X = -70 Y = 0 K = -90.0"},
+        {"R30 F100 S40", "X = 50 Y = 86 K = 390.0"},
+        {"R180 F100 S20 R90 F7", "X = -7 Y = -100 K = 630.0"},
+    };
+    std::mt19937 random(22);
+    std::uniform_int_distribution<std::uint32_t> passTime(0, 400);
+    for (const auto& walk : walks) {
+        for (int sequence = 0; sequence < 50; ++sequence) {
+            sheet.ResetTurtle();
+            std::istringstream commands(walk.commands);
+            char command = 0;
+            int amount = 0;
+            while (commands >> command >> amount) {
+                switch (command) {
+                case 'F': motion.StartForward(amount); break;
+                case 'B': motion.StartBackward(amount); break;
+                case 'R': motion.StartRight(amount); break;
+                case 'L': motion.StartLeft(amount); break;
+                default: motion.StartSquare(amount); break;
+                }
+                while (motion.State != CommandState::Idle)
+                    motion.StepCommand(passTime(random));
+            }
+            const StatusTexts shown = MakeStatusTexts(0, 1, turtle, QLocale::c());
+            EXPECT_EQ((shown.x + ' ' + shown.y + ' ' + shown.heading).toStdString(), walk.status)
+                << walk.commands << ", sequence " << sequence;
+        }
+    }
 }
 
 } // namespace

@@ -1,0 +1,47 @@
+#include "shell/WindowPlacement.h"
+
+#include <QGuiApplication>
+#include <QScreen>
+#include <QTest>
+#include <QWidget>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(WindowPlacement, CentresOnTheAnchorAndShiftsIntoTheArea)
+{
+    const struct {
+        QSize frame;
+        QRect anchor;
+        QRect expected;
+    } cases[] = {
+        {{200, 100}, {100, 100, 600, 400}, {300, 250, 200, 100}}, // fits: centred
+        {{560, 520}, {700, 600, 560, 400}, {700, 480, 560, 520}}, // would hang below the area
+        {{560, 520}, {-300, -200, 400, 300}, {0, 0, 560, 520}},   // would hang off the top left
+        {{1500, 1200}, {0, 0, 1280, 1000}, {0, 0, 1500, 1200}},   // too large: title bar inside
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(PlaceWithin(c.frame, c.anchor, {0, 0, 1280, 1000}), c.expected) << c.anchor.x();
+}
+
+TEST(WindowPlacement, AWindowOpenedBesideAMainWindowInTheCornerStaysOnTheScreen)
+{
+    const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+    QWidget main;
+    main.resize(400, 300);
+    const WindowPlacement placement(main);
+    main.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
+    EXPECT_LE((main.frameGeometry().center() - available.center()).manhattanLength(), 2);
+
+    main.move(available.right() - 420, available.bottom() - 320);
+    QWidget help(&main, Qt::Window);
+    help.resize(560, 520);
+    help.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&help));
+    EXPECT_TRUE(available.contains(help.frameGeometry())) << help.frameGeometry().y();
+    EXPECT_EQ(help.frameGeometry().right(), available.right()) << "as near the main window as fits";
+}
+
+} // namespace
