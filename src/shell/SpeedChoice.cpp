@@ -1,0 +1,97 @@
+#include "shell/SpeedChoice.h"
+
+#include "shell/ExceptionBox.h"
+
+#include <QActionGroup>
+#include <QIcon>
+#include <QMenu>
+#include <QSettings>
+#include <QToolBar>
+#include <QToolButton>
+
+#include <array>
+
+namespace {
+
+const QString kPaceKey = QStringLiteral("turtle/speed");
+const QString kChoiceText = QStringLiteral("Szybkość żółwia");
+
+struct PaceChoice {
+    TurtlePace pace;
+    // How the settings name it; stays the same whatever the menu says.
+    const char* stored;
+    const char* text;
+    const char* tip;
+    const char* icon;
+};
+
+const std::array<PaceChoice, 4> kChoices = {{
+    {TurtlePace::Slow, "slow", "&Wolno", "Żółw chodzi dwa razy wolniej", ":/speed-slow.svg"},
+    {TurtlePace::Normal, "normal", "&Normalnie", "Żółw chodzi zwykłym krokiem", ":/speed-normal.svg"},
+    {TurtlePace::Fast, "fast", "&Szybko", "Żółw chodzi cztery razy szybciej", ":/speed-fast.svg"},
+    {TurtlePace::Instant, "instant", "&Błyskawicznie", "Żółw od razu kończy każde polecenie", ":/speed-instant.svg"},
+}};
+
+const PaceChoice& ChoiceOf(TurtlePace pace)
+{
+    for (const PaceChoice& choice : kChoices) {
+        if (choice.pace == pace)
+            return choice;
+    }
+    return kChoices[1];
+}
+
+// The program's own settings, wherever the system keeps a user's.
+QSettings ProgramSettings()
+{
+    return QSettings(QStringLiteral("Qel 3D"), QStringLiteral("Qel 3D"));
+}
+
+} // namespace
+
+TurtlePace StoredPace(const QSettings& settings)
+{
+    const QString stored = settings.value(kPaceKey).toString();
+    for (const PaceChoice& choice : kChoices) {
+        if (stored == QLatin1String(choice.stored))
+            return choice.pace;
+    }
+    return TurtlePace::Normal;
+}
+
+void StorePace(QSettings& settings, TurtlePace pace)
+{
+    settings.setValue(kPaceKey, QLatin1String(ChoiceOf(pace).stored));
+}
+
+void AddSpeedChoice(TurtleSpeed& speed, QMenu& options, QAction* before, QToolBar& toolBar)
+{
+    speed.SetPace(StoredPace(ProgramSettings()));
+
+    auto* menu = new QMenu(QStringLiteral("&") + kChoiceText, &options);
+    menu->setStatusTip(kChoiceText);
+    menu->menuAction()->setToolTip(kChoiceText);
+    // The menu's picture is the dial of the chosen speed; the tool bar's button shows it too.
+    const auto showPace = [menu](TurtlePace pace) { menu->setIcon(QIcon(QString::fromLatin1(ChoiceOf(pace).icon))); };
+    auto* group = new QActionGroup(menu);
+    for (const PaceChoice& choice : kChoices) {
+        QAction* action = menu->addAction(QIcon(QString::fromLatin1(choice.icon)), QString::fromUtf8(choice.text));
+        action->setStatusTip(QString::fromUtf8(choice.tip));
+        action->setCheckable(true);
+        action->setChecked(choice.pace == speed.Pace());
+        action->setActionGroup(group);
+        QObject::connect(action, &QAction::triggered, menu, Guarded([&speed, showPace, pace = choice.pace] {
+            speed.SetPace(pace);
+            showPace(pace);
+            QSettings settings = ProgramSettings();
+            StorePace(settings, pace);
+        }));
+    }
+    showPace(speed.Pace());
+    options.insertMenu(before, menu);
+
+    toolBar.addSeparator();
+    toolBar.addAction(menu->menuAction());
+    if (auto* button = qobject_cast<QToolButton*>(toolBar.widgetForAction(menu->menuAction())))
+        button->setPopupMode(QToolButton::InstantPopup);
+}
