@@ -2,6 +2,7 @@
 
 #include "dialogs/NotebookPrint.h"
 #include "dialogs/OpenDlg.h"
+#include "dialogs/PageExport.h"
 #include "dialogs/SaveDlg.h"
 #include "shell/Application.h"
 #include "shell/ExceptionBox.h"
@@ -63,6 +64,9 @@ void TMainForm::ConnectNotebookHandlers()
     connect(ui->SaveMenu, &QAction::triggered, this, Guarded([this] { SaveBtnClick(); }));
     connect(ui->SaveAsMenu, &QAction::triggered, this, Guarded([this] { SaveAsMenuClick(); }));
     connect(ui->PrintMenu, &QAction::triggered, this, Guarded([this] { PrintMenuClick(); }));
+    const auto shownPage = [this] { return PageExport({Sheet.FloorBits(), documentName_, Pages.CurrentPage + 1}); };
+    connect(ui->SavePictureMenu, &QAction::triggered, this, Guarded([this, shownPage] { shownPage().SaveAs(this); }));
+    connect(ui->CopyPictureMenu, &QAction::triggered, this, Guarded([shownPage] { shownPage().CopyToClipboard(); }));
 }
 
 int TMainForm::QuerySave()
