@@ -5,16 +5,22 @@
 #include "turtle/SheetColors.h"
 #include "ui_MainForm.h"
 #include "win/MessagePump.h"
+#include "win/TickClock.h"
 #include "support/CurrentFolder.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QElapsedTimer>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QMenu>
 #include <QOpenGLWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QToolButton>
 
 #include <gtest/gtest.h>
 
@@ -162,6 +168,76 @@ TEST_F(MainFormTest, ForwardButtonDrawsTheLineWhileTheWindowIgnoresClicks)
         << "a drawing alone is a change worth asking about";
     EXPECT_FALSE(form.LoopRunning());
     EXPECT_EQ(SheetAt(127, 50), kWhite) << "shutdown releases the notebook and clears the sheet";
+}
+
+TEST_F(MainFormTest, ChosenFromTheToolBarInstantSpeedDrawsTheWholeSquareAtOnce)
+{
+    QMenu* speed = nullptr;
+    for (QAction* action : ui().OptionsMenu->actions())
+        if (action->menu() && action->text() == QString::fromUtf8("&Szybkość żółwia"))
+            speed = action->menu();
+    ASSERT_NE(speed, nullptr);
+    auto* button = qobject_cast<QToolButton*>(ui().MainToolBar->widgetForAction(speed->menuAction()));
+    ASSERT_NE(button, nullptr);
+    EXPECT_EQ(button->popupMode(), QToolButton::InstantPopup);
+    EXPECT_TRUE(speed->actions().at(1)->isChecked()) << "Normal";
+    speed->actions().at(3)->trigger();
+
+    std::uint32_t clickedAt = 0;
+    std::uint32_t took = 0;
+    boxes.Then(win::IDNO);
+    RunProgram(form, [&] {
+        if (!form.LoopRunning())
+            return false;
+        if (clickedAt == 0) {
+            clickedAt = win::GetTickCount();
+            QTest::mouseClick(ui().SquareBtn, Qt::LeftButton);
+            return false;
+        }
+        if (form.Motion.State != CommandState::Idle)
+            return false;
+        took = win::GetTickCount() - clickedAt;
+        for (const auto& [column, row] : {std::pair{127, 100}, {150, 77}, {177, 100}, {150, 127}})
+            EXPECT_EQ(SheetAt(column, row), kBlue) << column << ", " << row;
+        return true;
+    });
+    // The next run walks at Normal again.
+    speed->actions().at(1)->trigger();
+    EXPECT_GT(took, 0u);
+    EXPECT_LT(took, 1000u) << "at Normal a square of 50 walks for about 20 s";
+}
+
+TEST_F(MainFormTest, ThePageGoesToTheClipboardAndIntoAFileFourTimesLarger)
+{
+    EXPECT_TRUE(ui().SheetMenu->actions().contains(ui().SavePictureMenu));
+    EXPECT_EQ(ui().SavePictureMenu->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_E));
+    EXPECT_TRUE(ui().EditMenu->actions().contains(ui().CopyPictureMenu));
+    form.Sheet.FillFloorImage(kBlue);
+    form.Sheet.FloorBits()[kSheetSize * 2 + 3] = kWhite;
+
+    ui().CopyPictureMenu->trigger();
+    const QImage copied = QGuiApplication::clipboard()->image();
+    ASSERT_EQ(copied.size(), QSize(1024, 1024));
+    EXPECT_EQ(copied.pixel(12, 8), SheetPalette()[kWhite]);
+    EXPECT_EQ(copied.pixel(15, 11), SheetPalette()[kWhite]);
+    EXPECT_EQ(copied.pixel(16, 11), SheetPalette()[kBlue]);
+
+    const QTemporaryDir folder;
+    QString suggested;
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        if (!dialog)
+            return;
+        suggested = QFileInfo(dialog->selectedFiles().value(0)).fileName();
+        dialog->selectFile(folder.filePath(QStringLiteral("dom")));
+        static_cast<QDialog*>(dialog)->accept(); // as its Zapisz button does
+    });
+    answer.start(10);
+    ui().SavePictureMenu->trigger();
+    EXPECT_EQ(suggested, "Rysunek strona 1.png");
+    const QImage saved(folder.filePath(QStringLiteral("dom.png")));
+    EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32), copied.convertToFormat(QImage::Format_RGB32));
 }
 
 TEST_F(MainFormTest, HiddenCharacterIsLiftedOutOfViewButFollowsTheTurtle)
