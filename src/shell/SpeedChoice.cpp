@@ -75,7 +75,8 @@ void AddSpeedChoice(TurtleSpeed& speed, QMenu& options, QAction* before, QToolBa
     const auto showPace = [menu](TurtlePace pace) { menu->setIcon(QIcon(QString::fromLatin1(ChoiceOf(pace).icon))); };
     auto* group = new QActionGroup(menu);
     for (const PaceChoice& choice : kChoices) {
-        QAction* action = menu->addAction(QIcon(QString::fromLatin1(choice.icon)), QString::fromUtf8(choice.text));
+        // The items go without pictures, so the mark of the chosen one stands out.
+        QAction* action = menu->addAction(QString::fromUtf8(choice.text));
         action->setStatusTip(QString::fromUtf8(choice.tip));
         action->setCheckable(true);
         action->setChecked(choice.pace == speed.Pace());
