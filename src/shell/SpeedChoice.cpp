@@ -47,8 +47,7 @@ QSettings ProgramSettings()
     return QSettings(QStringLiteral("Qel 3D"), QStringLiteral("Qel 3D"));
 }
 
-} // namespace
-
+// The remembered pace; Normal when there is none, or one this program does not know.
 TurtlePace StoredPace(const QSettings& settings)
 {
     const QString stored = settings.value(kPaceKey).toString();
@@ -59,10 +58,7 @@ TurtlePace StoredPace(const QSettings& settings)
     return TurtlePace::Normal;
 }
 
-void StorePace(QSettings& settings, TurtlePace pace)
-{
-    settings.setValue(kPaceKey, QLatin1String(ChoiceOf(pace).stored));
-}
+} // namespace
 
 void AddSpeedChoice(TurtleSpeed& speed, QMenu& options, QAction* before, QToolBar& toolBar)
 {
@@ -84,8 +80,7 @@ void AddSpeedChoice(TurtleSpeed& speed, QMenu& options, QAction* before, QToolBa
         QObject::connect(action, &QAction::triggered, menu, Guarded([&speed, showPace, pace = choice.pace] {
             speed.SetPace(pace);
             showPace(pace);
-            QSettings settings = ProgramSettings();
-            StorePace(settings, pace);
+            ProgramSettings().setValue(kPaceKey, QLatin1String(ChoiceOf(pace).stored));
         }));
     }
     showPace(speed.Pace());

@@ -171,38 +171,6 @@ TEST_F(MainLoopPassTest, ACommandStartedByTheEventThatEndsASleepMovesByPassTimeO
         << "the walk does not skip the sleep";
 }
 
-TEST_F(MainLoopPassTest, TheRunningCommandGetsThePassTimeAtTheTurtlesSpeed)
-{
-    const std::pair<TurtlePace, double> paces[] = {{TurtlePace::Slow, 0.5}, {TurtlePace::Fast, 4.0}};
-    for (const auto& [pace, factor] : paces) {
-        loop.Speed().SetPace(pace);
-        sheet.ResetTurtle();
-        ASSERT_TRUE(RunUntilAWait());
-        onWake = [this] { motion.StartForward(100); };
-        ASSERT_TRUE(RunUntilAWait());
-        onWake = nullptr;
-        const std::uint32_t step = loop.Dt();
-        loop.Run();
-        EXPECT_NEAR(turtle.Y, TurtleMotion::kMoveUnitsPerMs * step * factor, 1e-9) << factor;
-        motion.Stop();
-    }
-}
-
-TEST_F(MainLoopPassTest, AtInstantSpeedASquareIsDrawnWholeInThePassAfterItsClick)
-{
-    loop.Speed().SetPace(TurtlePace::Instant);
-    ASSERT_TRUE(RunUntilAWait());
-    onWake = [this] { motion.StartSquare(50); };
-    ASSERT_TRUE(RunUntilAWait());
-    onWake = nullptr;
-    loop.Run();
-    EXPECT_EQ(motion.State, CommandState::Idle);
-    EXPECT_NEAR(turtle.Heading, TurtleMotion::kFullCircle, 1e-9);
-    // Its four sides: up, right, down and back left to the start.
-    for (const auto& [column, row] : {std::pair{127, 100}, {150, 77}, {177, 100}, {150, 127}})
-        EXPECT_NE(sheet.Sheet().At(column, row), sheet.BackgroundIndex()) << column << ", " << row;
-}
-
 // What keeps the loop awake, each on its own.
 struct Busy {
     const char* what;

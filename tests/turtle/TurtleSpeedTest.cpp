@@ -13,34 +13,23 @@
 namespace {
 
 struct Host final : MotionHost {
-    int ended = 0;
-    void EndCommand() override { ++ended; }
+    void EndCommand() override {}
     void MarkPageDrawn() override {}
 };
 
-// A turtle on a sheet of its own, walked pass after pass as the main loop walks it.
+// A turtle on a sheet of its own, started on a command and walked in passes of `dt` ms, at a
+// speed or (without one) as the main loop always walked it.
 struct Walker {
-    Walker()
+    Walker(const std::function<void(TurtleMotion&)>& start, std::uint32_t dt, TurtleSpeed* speed)
     {
         sheet.AttachFloor(floor);
         sheet.ResetTurtle();
-        sheet.UpdateFloor();
+        start(motion);
+        const auto step = [this](std::uint32_t ms) { motion.StepCommand(ms); };
+        const auto walking = [this] { return motion.State != CommandState::Idle; };
+        for (std::uint32_t pass = 0; walking(); ++passes, time += pass, pass = dt)
+            speed ? speed->Pass(pass, step, walking) : step(pass);
     }
-
-    // Passes of `dt` ms at `speed` until the command ends: how many, and the time they took.
-    std::pair<int, std::uint32_t> Walk(TurtleSpeed& speed, std::uint32_t dt)
-    {
-        int passes = 0;
-        std::uint32_t elapsed = 0;
-        for (; motion.State != CommandState::Idle && passes < 100000; ++passes) {
-            speed.Pass(
-                passes == 0 ? 0 : dt, [this](std::uint32_t ms) { motion.StepCommand(ms); },
-                [this] { return motion.State != CommandState::Idle; });
-            elapsed += passes == 0 ? 0 : dt;
-        }
-        return {passes, elapsed};
-    }
-
     bool SameDrawing(const Walker& other) const
     {
         return turtle == other.turtle && std::memcmp(floor.pixels.data(), other.floor.pixels.data(), kSheetBytes) == 0;
@@ -52,6 +41,8 @@ struct Walker {
     TurtleSheet sheet{turtle, panel};
     Host host;
     TurtleMotion motion{sheet, host};
+    int passes = 0;
+    std::uint32_t time = 0;
 };
 
 struct Command {
@@ -59,79 +50,43 @@ struct Command {
     std::function<void(TurtleMotion&)> start;
 };
 
-const Command kCommands[] = {
-    {"Forward", [](TurtleMotion& m) { m.StartForward(100); }},
-    {"Left", [](TurtleMotion& m) { m.StartLeft(90); }},
-    {"Circle", [](TurtleMotion& m) { m.StartCircle(50); }},
-    {"Square", [](TurtleMotion& m) { m.StartSquare(50); }},
-};
-
 class EveryCommand : public ::testing::TestWithParam<Command> {};
 
-TEST_P(EveryCommand, ScaledPacesTakeTheirShareOfTheNormalTimeAndEndWhereNormalEnds)
+TEST_P(EveryCommand, SlowNormalAndFastTakeTheirShareOfTodaysTimeAndEndWhereItEnds)
 {
-    // 15 ms passes leave half milliseconds at Slow, which must not be lost.
-    constexpr std::uint32_t kPass = 15;
-    Walker today;
-    GetParam().start(today.motion);
-    today.motion.StepCommand(0);
-    std::uint32_t todayTime = 0;
-    while (today.motion.State != CommandState::Idle) {
-        today.motion.StepCommand(kPass);
-        todayTime += kPass;
-    }
-
-    const struct {
-        TurtlePace pace;
-        double factor;
-    } paces[] = {{TurtlePace::Normal, 1.0}, {TurtlePace::Slow, 0.5}, {TurtlePace::Fast, 4.0}};
+    // Passes of 15 ms leave half milliseconds at Slow, which must not be lost.
+    const Walker today(GetParam().start, 15, nullptr);
+    const std::pair<TurtlePace, double> paces[] = {{TurtlePace::Slow, 0.5}, {TurtlePace::Normal, 1.0}, {TurtlePace::Fast, 4.0}};
     for (const auto& [pace, factor] : paces) {
-        SCOPED_TRACE(factor);
         TurtleSpeed speed;
         speed.SetPace(pace);
-        Walker walker;
-        GetParam().start(walker.motion);
-        const std::uint32_t time = walker.Walk(speed, kPass).second;
+        const Walker walker(GetParam().start, 15, &speed);
         // Each of a square's eight parts may end a pass apart from where it ends today.
-        EXPECT_NEAR(time, todayTime / factor, kPass * 8);
-        EXPECT_EQ(walker.host.ended, 1);
-        EXPECT_NEAR(walker.turtle.X, today.turtle.X, 1e-9);
-        EXPECT_NEAR(walker.turtle.Y, today.turtle.Y, 1e-9);
-        EXPECT_NEAR(walker.turtle.Heading, today.turtle.Heading, 1e-9);
+        EXPECT_NEAR(walker.time, today.time / factor, 15 * 8) << factor;
+        EXPECT_NEAR(walker.turtle.X, today.turtle.X, 1e-9) << factor;
+        EXPECT_NEAR(walker.turtle.Y, today.turtle.Y, 1e-9) << factor;
+        EXPECT_NEAR(walker.turtle.Heading, today.turtle.Heading, 1e-9) << factor;
         if (pace == TurtlePace::Normal) {
-            EXPECT_EQ(time, todayTime);
-            EXPECT_TRUE(walker.SameDrawing(today)) << "Normal is the walk as it always was";
+            EXPECT_TRUE(walker.time == today.time && walker.SameDrawing(today)) << "Normal is the walk as it always was";
         }
     }
 }
 
-TEST_P(EveryCommand, InstantEndsInOnePassDrawingWhatNormalDrawsInFrames)
+TEST_P(EveryCommand, InstantEndsInOnePassDrawingWhatNormalDrawsFrameByFrame)
 {
     TurtleSpeed instant;
     instant.SetPace(TurtlePace::Instant);
-    Walker now;
-    GetParam().start(now.motion);
-    EXPECT_EQ(now.Walk(instant, 0).first, 1);
-    EXPECT_EQ(now.host.ended, 1);
-
-    TurtleSpeed normal;
-    Walker framed;
-    GetParam().start(framed.motion);
-    framed.Walk(normal, TurtleSpeed::kInstantSliceMs);
-    EXPECT_TRUE(now.SameDrawing(framed)) << "a circle is many short chords, not one";
+    const Walker now(GetParam().start, 0, &instant);
+    EXPECT_EQ(now.passes, 1);
+    // As at Normal in frames of 16 ms: a circle too is many short chords, not one.
+    EXPECT_TRUE(now.SameDrawing(Walker(GetParam().start, 16, nullptr)));
 }
 
-INSTANTIATE_TEST_SUITE_P(TurtleSpeed, EveryCommand, ::testing::ValuesIn(kCommands),
+INSTANTIATE_TEST_SUITE_P(TurtleSpeed, EveryCommand,
+                         ::testing::Values(Command{"Forward", [](TurtleMotion& m) { m.StartForward(100); }},
+                                           Command{"Left", [](TurtleMotion& m) { m.StartLeft(90); }},
+                                           Command{"Circle", [](TurtleMotion& m) { m.StartCircle(50); }},
+                                           Command{"Square", [](TurtleMotion& m) { m.StartSquare(50); }}),
                          [](const ::testing::TestParamInfo<Command>& command) { return std::string(command.param.name); });
-
-TEST(TurtleSpeedTest, SlowLosesNoTimeEvenInPassesOfOneMillisecond)
-{
-    TurtleSpeed speed;
-    speed.SetPace(TurtlePace::Slow);
-    std::uint32_t walked = 0;
-    for (int pass = 0; pass < 1000; ++pass)
-        speed.Pass(1, [&](std::uint32_t ms) { walked += ms; }, [] { return true; });
-    EXPECT_EQ(walked, 500u);
-}
 
 } // namespace
