@@ -2,6 +2,7 @@
 #include "fakes/ScriptedMessageBoxes.h"
 #include "shell/RunProgram.h"
 #include "shell/MainForm.h"
+#include "shell/SpeedChoice.h"
 #include "turtle/SheetColors.h"
 #include "ui_MainForm.h"
 #include "win/MessagePump.h"
@@ -20,6 +21,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
+#include <QToolBar>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -177,6 +179,11 @@ TEST_F(MainFormTest, ChosenFromTheToolBarInstantSpeedDrawsTheWholeSquareAtOnce)
     auto* button = qobject_cast<QToolButton*>(ui().MainToolBar->widgetForAction(speed));
     ASSERT_TRUE(button && button->popupMode() == QToolButton::InstantPopup);
     speed->menu()->actions().at(3)->trigger();
+    QMenu options; // of a window in the next run
+    QToolBar toolBar;
+    TurtleSpeed remembered;
+    AddSpeedChoice(remembered, options, nullptr, toolBar);
+    EXPECT_EQ(remembered.Pace(), TurtlePace::Instant);
 
     std::uint32_t clickedAt = 0;
     boxes.Then(win::IDNO);
@@ -198,8 +205,9 @@ TEST_F(MainFormTest, ThePageGoesToTheClipboardAndIntoAFileFourTimesLarger)
     ui().CopyPictureMenu->trigger();
     const QImage copied = QGuiApplication::clipboard()->image();
     ASSERT_EQ(copied.size(), QSize(1024, 1024));
-    EXPECT_EQ(copied.pixel(15, 11), SheetPalette()[kBlue]);
-    EXPECT_NE(copied.pixel(16, 11), SheetPalette()[kBlue]);
+    // Sheet pixel (3, 2) is the sharp square from (12, 8) to (15, 11).
+    EXPECT_TRUE(copied.pixel(12, 8) == SheetPalette()[kBlue] && copied.pixel(15, 11) == SheetPalette()[kBlue]);
+    EXPECT_TRUE(copied.pixel(11, 8) != SheetPalette()[kBlue] && copied.pixel(16, 11) != SheetPalette()[kBlue]);
 
     const QTemporaryDir folder;
     QString suggested;
