@@ -29,7 +29,7 @@ const std::array<PaceChoice, 4> kChoices = {{
     {TurtlePace::Slow, "slow", "&Wolno", "Żółw chodzi dwa razy wolniej", ":/speed-slow.svg"},
     {TurtlePace::Normal, "normal", "&Normalnie", "Żółw chodzi zwykłym krokiem", ":/speed-normal.svg"},
     {TurtlePace::Fast, "fast", "&Szybko", "Żółw chodzi cztery razy szybciej", ":/speed-fast.svg"},
-    {TurtlePace::Instant, "instant", "&Błyskawicznie", "Żółw od razu kończy każde polecenie", ":/speed-instant.svg"},
+    {TurtlePace::Instant, "instant", "&Błyskawicznie", "Żółw od razu kończy polecenie", ":/speed-instant.svg"},
 }};
 
 const PaceChoice& ChoiceOf(TurtlePace pace)
@@ -66,9 +66,22 @@ void AddSpeedChoice(TurtleSpeed& speed, QMenu& options, QAction* before, QToolBa
 
     auto* menu = new QMenu(QStringLiteral("&") + kChoiceText, &options);
     menu->setStatusTip(kChoiceText);
-    menu->menuAction()->setToolTip(kChoiceText);
-    // The menu's picture is the dial of the chosen speed; the tool bar's button shows it too.
-    const auto showPace = [menu](TurtlePace pace) { menu->setIcon(QIcon(QString::fromLatin1(ChoiceOf(pace).icon))); };
+    // The tool bar's button opens the menu without taking its action, which would turn the button
+    // grey while a command runs, when the locked window disables its menus. It is made as the tool
+    // bar makes its own.
+    auto* button = new QToolButton(&toolBar);
+    button->setMenu(menu);
+    button->setPopupMode(QToolButton::InstantPopup);
+    button->setToolTip(kChoiceText);
+    button->setAutoRaise(true);
+    button->setFocusPolicy(Qt::NoFocus);
+    button->setIconSize(toolBar.iconSize());
+    // The menu and the button show the dial of the chosen speed.
+    const auto showPace = [menu, button](TurtlePace pace) {
+        const QIcon dial(QString::fromLatin1(ChoiceOf(pace).icon));
+        menu->setIcon(dial);
+        button->setIcon(dial);
+    };
     auto* group = new QActionGroup(menu);
     for (const PaceChoice& choice : kChoices) {
         // The items go without pictures, so the mark of the chosen one stands out.
@@ -87,7 +100,5 @@ void AddSpeedChoice(TurtleSpeed& speed, QMenu& options, QAction* before, QToolBa
     options.insertMenu(before, menu);
 
     toolBar.addSeparator();
-    toolBar.addAction(menu->menuAction());
-    if (auto* button = qobject_cast<QToolButton*>(toolBar.widgetForAction(menu->menuAction())))
-        button->setPopupMode(QToolButton::InstantPopup);
+    toolBar.addWidget(button);
 }
