@@ -25,20 +25,19 @@ public:
 
     explicit PageExport(const SharedPage& page);
 
-    const QImage& Picture() const { return picture_; }
     // "NAME strona N.png" (or "Rysunek strona N.png" while the notebook has no name) in the
     // user's pictures folder, or the home folder when there is none.
     QString SuggestedPath() const;
-    // Writes the picture as a PNG file; false, leaving any file of that name as it was, when it
-    // cannot be written.
-    bool WriteTo(const QString& path) const;
-    // The same, telling the child in a box when it fails.
+    // Writes the picture as a PNG file, telling the child in a box when it cannot; a file of that
+    // name is then left as it was.
     void SaveTo(const QString& path) const;
     // Asks where to write the picture, then writes it there.
     void SaveAs(QWidget* parent) const;
     void CopyToClipboard() const;
 
 private:
+    bool WriteTo(const QString& path) const;
+
     QImage picture_;
     QString fileName_;
 };
