@@ -1,6 +1,7 @@
 #include "turtle/TurtleMotion.h"
 #include "SilentPanel.h"
 #include "turtle/TurtleSheet.h"
+#include "turtle/TurtleSpeed.h"
 
 #include <benchmark/benchmark.h>
 
@@ -62,6 +63,23 @@ void StepCommandDrawingPass(benchmark::State& state)
     }
 }
 BENCHMARK(StepCommandDrawingPass);
+
+// The one pass in which an instant circle of radius 100 is drawn whole, chord by chord: how long
+// the window waits for it.
+void InstantCirclePass(benchmark::State& state)
+{
+    Workspace w;
+    TurtleSpeed speed;
+    speed.SetPace(TurtlePace::Instant);
+    for (auto _ : state) {
+        w.motion.StartCircle(100);
+        speed.Pass(
+            0, [&w](std::uint32_t ms) { w.motion.StepCommand(ms); },
+            [&w] { return w.motion.State != CommandState::Idle; });
+        benchmark::ClobberMemory();
+    }
+}
+BENCHMARK(InstantCirclePass)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -97,12 +97,17 @@ Na dole okna widać numer strony i liczbę stron, miejsce żółwia (X, Y) i jeg
 pokazuje zapisane zeszyty z obrazkiem pierwszej strony: kliknij zeszyt dwa razy albo kliknij go i <b>OK</b>.
 <b>Zapisz</b> (Ctrl+S) zapisuje zeszyt, a <b>Zapisz jako...</b> zapisuje go pod nową nazwą.
 <b>Drukuj...</b> (Ctrl+P) drukuje wszystkie strony, każdą na osobnej kartce papieru.
+<b>Zapisz stronę jako obraz...</b> (Ctrl+E) zapisuje oglądaną stronę jako obrazek PNG, cztery razy
+większy, w folderze obrazów – można go wysłać albo pokazać innym.
 <b>Koniec</b> zamyka program; gdy rysunki się zmieniły, program pyta, czy je zachować.</td></tr>
 <tr><td><b>Edycja</b></td><td><b>Cofnij</b> (Ctrl+Z) odwołuje ostatni ruch, wypełnienie, czyszczenie
 albo inną zmianę rysunku; <b>Ponów</b> (Ctrl+Y albo Ctrl+Shift+Z) przywraca to, co zostało cofnięte.
+<b>Kopiuj obraz</b> kładzie ten sam obrazek do schowka, skąd można go wkleić w innym programie.
 <b>Umieść tło</b> kładzie na kartkę obrazek z pliku BMP.</td></tr>
 <tr><td><b>Opcje</b></td><td><b>Pisak</b> – kolor, grubość i ustawienie pisaka.
-<b>Żółw</b> – miejsce i kierunek żółwia, wpisane liczbami. <b>Ekran</b> – kolor tła.
+<b>Żółw</b> – miejsce i kierunek żółwia, wpisane liczbami. <b>Szybkość żółwia</b> – jak szybko żółw
+chodzi: <b>Wolno</b>, <b>Normalnie</b>, <b>Szybko</b> albo <b>Błyskawicznie</b>, gdy rysunek ma być
+gotowy od razu; program zapamiętuje wybór. <b>Ekran</b> – kolor tła.
 <b>Wyświetlanie</b> jest w tej wersji wyłączone.</td></tr>
 <tr><td><b>Pomoc</b></td><td><b>Wprowadzenie</b> otwiera tę pomoc, <b>Nauczyciel</b> – przykładowe lekcje,
 a <b>O programie</b> mówi, co to za program.</td></tr>
@@ -116,8 +121,9 @@ w każdym programie do rysowania.</p>
 <h2>Pasek narzędzi</h2>
 <p>Przycisk <b>Co to jest?</b> otwiera tę pomoc, przycisk <b>Nauczyciel</b> – przykładowe lekcje,
 a <b>Koniec</b> zamyka program. Dwa następne przyciski, <b>Cofnij</b> i <b>Ponów</b>, działają tak
-samo jak w menu <b>Edycja</b>. Zamknięcie okna w czasie, gdy żółw idzie, najpierw go zatrzymuje,
-tak jak klawisz <b>Esc</b>; narysowane linie zostają.</p>
+samo jak w menu <b>Edycja</b>. Ostatni przycisk, z licznikiem, wybiera szybkość żółwia.
+Zamknięcie okna w czasie, gdy żółw idzie, najpierw go zatrzymuje, tak jak klawisz <b>Esc</b>;
+narysowane linie zostają.</p>
 <p>Gdy program zostanie nagle przerwany, zanim rysunki zostały zachowane, przy następnym
 uruchomieniu zapyta, czy je przywrócić.</p>
 )");

@@ -1,6 +1,7 @@
 #include "shell/MainForm.h"
 
 #include "dialogs/NotebookPrint.h"
+#include "dialogs/PageExport.h"
 #include "shell/ExceptionBox.h"
 #include "ui_MainForm.h"
 #include "win/MessageBox.h"
@@ -16,6 +17,9 @@ void TMainForm::ConnectNotebookHandlers()
     connect(ui->SaveMenu, &QAction::triggered, this, Guarded([this] { SaveBtnClick(); }));
     connect(ui->SaveAsMenu, &QAction::triggered, this, Guarded([this] { SaveAsMenuClick(); }));
     connect(ui->PrintMenu, &QAction::triggered, this, Guarded([this] { PrintMenuClick(); }));
+    const auto shownPage = [this] { return PageExport({Sheet.FloorBits(), Document.Name(), Document.Pages().CurrentPage() + 1}); };
+    connect(ui->SavePictureMenu, &QAction::triggered, this, Guarded([this, shownPage] { shownPage().SaveAs(this); }));
+    connect(ui->CopyPictureMenu, &QAction::triggered, this, Guarded([shownPage] { shownPage().CopyToClipboard(); }));
 }
 
 void TMainForm::ShowDocument()

@@ -12,6 +12,7 @@
 #include "dialogs/TurtleSettings.h"
 #include "shell/Application.h"
 #include "shell/ExceptionBox.h"
+#include "shell/SpeedChoice.h"
 #include "ui_MainForm.h"
 
 void TMainForm::ConnectSettingsHandlers()
@@ -21,6 +22,7 @@ void TMainForm::ConnectSettingsHandlers()
     connect(ui->ScreenMenu, &QAction::triggered, this, Guarded([this] { ScreenMenuClick(); }));
     connect(ui->SetBGMenu, &QAction::triggered, this, Guarded([this] { SetBGMenuClick(); }));
     connect(ui->DisplayMenu, &QAction::triggered, this, Guarded([this] { DisplayMenuClick(); }));
+    AddSpeedChoice(Loop.Speed(), *ui->OptionsMenu, ui->ScreenMenu, *ui->MainToolBar);
     connect(ui->HelpBtn, &QAction::triggered, this, Guarded([this] { ContHelpMenuClick(); }));
     connect(ui->ContHelpMenu, &QAction::triggered, this, Guarded([this] { ContHelpMenuClick(); }));
     connect(ui->TutorBtn, &QAction::triggered, this, Guarded([this] { TutorBtnClick(); }));

@@ -35,7 +35,9 @@ void MainLoopPass::Run()
         parts_.camera.HandleMouse(mouse_, dt_, mouseInViewport_);
     }
     StopCommandOnEscape();
-    parts_.motion.StepCommand(dt_);
+    speed_.Pass(
+        dt_, [this](std::uint32_t ms) { parts_.motion.StepCommand(ms); },
+        [this] { return parts_.motion.State != CommandState::Idle; });
     std::uint32_t waited = 0;
     if (NothingCanChange())
         waited = parts_.core.WaitAndStep();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "dinput/MouseState.h"
+#include "turtle/TurtleSpeed.h"
 
 #include <array>
 #include <cstdint>
@@ -38,7 +39,8 @@ struct LoopParts {
 // One pass of the program's main loop: the camera follows the mouse, the running command moves
 // on, the window's events are handled, a frame is rendered, the character walks and is placed
 // where the turtle is, and the status bar is refreshed now and then. All motion is scaled by the
-// milliseconds the previous pass took; the first pass moves nothing.
+// milliseconds the previous pass took; the first pass moves nothing. The running command gets that
+// time at the turtle's speed.
 // When nothing can change (no command, no animation, no button held, the picture and the status
 // bar showing what is) a pass sleeps until the next event instead of spinning; the time asleep is
 // not pass time.
@@ -55,6 +57,8 @@ public:
 
     // The milliseconds the last pass took, the next pass's step.
     std::uint32_t Dt() const { return dt_; }
+
+    TurtleSpeed& Speed() { return speed_; }
 
 private:
     // What a frame shows of the turtle, the camera and the character; what the status bar shows.
@@ -79,6 +83,7 @@ private:
     void PlaceCharacter();
 
     LoopParts parts_;
+    TurtleSpeed speed_;
     const std::function<bool()> mouseInViewport_;
     dinput::DIMOUSESTATE mouse_;
     std::array<char, 256> keys_{};

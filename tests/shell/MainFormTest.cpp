@@ -2,20 +2,28 @@
 #include "fakes/ScriptedMessageBoxes.h"
 #include "shell/RunProgram.h"
 #include "shell/MainForm.h"
+#include "shell/SpeedChoice.h"
 #include "turtle/SheetColors.h"
 #include "ui_MainForm.h"
 #include "win/MessagePump.h"
+#include "win/TickClock.h"
 #include "support/CurrentFolder.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QElapsedTimer>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QMenu>
 #include <QOpenGLWidget>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTimer>
 #include <QStatusBar>
+#include <QToolBar>
+#include <QToolButton>
 
 #include <gtest/gtest.h>
 
@@ -165,6 +173,61 @@ TEST_F(MainFormTest, ForwardButtonDrawsTheLineWhileTheWindowIgnoresClicks)
         << "a drawing alone is a change worth asking about";
     EXPECT_FALSE(form.LoopRunning());
     EXPECT_EQ(SheetAt(127, 50), kWhite) << "shutdown releases the notebook and clears the sheet";
+}
+
+TEST_F(MainFormTest, ChosenFromTheToolBarInstantSpeedDrawsTheWholeSquareAtOnce)
+{
+    QAction* speed = ui().OptionsMenu->actions().at(2);
+    ASSERT_TRUE(speed->menu() && speed->text() == QString::fromUtf8("&Szybkość żółwia"));
+    const QWidget* last = ui().MainToolBar->widgetForAction(ui().MainToolBar->actions().last());
+    const auto* button = qobject_cast<const QToolButton*>(last);
+    ASSERT_TRUE(button && button->menu() == speed->menu() && button->popupMode() == QToolButton::InstantPopup);
+    speed->menu()->actions().at(3)->trigger();
+    QMenu options; // of a window in the next run
+    QToolBar toolBar;
+    TurtleSpeed remembered;
+    AddSpeedChoice(remembered, options, nullptr, toolBar);
+    EXPECT_EQ(remembered.Pace(), TurtlePace::Instant);
+
+    std::uint32_t clickedAt = 0;
+    boxes.Then(win::IDNO);
+    RunProgram(form, [&] {
+        if (form.LoopRunning() && clickedAt == 0) {
+            clickedAt = win::GetTickCount();
+            QTest::mouseClick(ui().SquareBtn, Qt::LeftButton);
+        }
+        return clickedAt != 0 && form.Motion.State == CommandState::Idle && SheetAt(177, 100) == kBlue;
+    });
+    speed->menu()->actions().at(1)->trigger(); // the next test walks at Normal
+    EXPECT_LT(win::GetTickCount() - clickedAt, 1000u) << "at Normal a square of 50 walks for about 20 s";
+}
+
+TEST_F(MainFormTest, ThePageGoesToTheClipboardAndIntoAFileFourTimesLarger)
+{
+    EXPECT_EQ(ui().SavePictureMenu->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_E));
+    form.Sheet.FloorBits()[kSheetSize * 2 + 3] = kBlue;
+    ui().CopyPictureMenu->trigger();
+    const QImage copied = QGuiApplication::clipboard()->image();
+    ASSERT_EQ(copied.size(), QSize(1024, 1024));
+    // Sheet pixel (3, 2) is the sharp square from (12, 8) to (15, 11).
+    EXPECT_TRUE(copied.pixel(12, 8) == SheetPalette()[kBlue] && copied.pixel(15, 11) == SheetPalette()[kBlue]);
+    EXPECT_TRUE(copied.pixel(11, 8) != SheetPalette()[kBlue] && copied.pixel(16, 11) != SheetPalette()[kBlue]);
+
+    const QTemporaryDir folder;
+    QString suggested;
+    QTimer answer;
+    QObject::connect(&answer, &QTimer::timeout, [&] {
+        if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+            suggested = QFileInfo(dialog->selectedFiles().value(0)).fileName();
+            dialog->selectFile(folder.filePath(QStringLiteral("dom")));
+            static_cast<QDialog*>(dialog)->accept(); // as its Zapisz button does
+        }
+    });
+    answer.start(10);
+    ui().SavePictureMenu->trigger();
+    EXPECT_EQ(suggested, "Rysunek strona 1.png");
+    const QImage saved(folder.filePath(QStringLiteral("dom.png")));
+    EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32), copied.convertToFormat(QImage::Format_RGB32));
 }
 
 TEST_F(MainFormTest, HiddenCharacterIsLiftedOutOfViewButFollowsTheTurtle)

@@ -14,6 +14,8 @@ program=$1
 shots=${2:-}
 work=$(mktemp -d)
 trap 'kill "$app" "$wm" 2>/dev/null || true; rm -rf "$work"' EXIT
+# The turtle walks at the speed the program starts with, not one a user once chose.
+export XDG_CONFIG_HOME="$work/config"
 
 . "$(dirname "$0")/program_under_wm.sh"
 start_window_manager

@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QSettings>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -12,6 +13,10 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
     // As in the program: closing a window never ends the application by itself.
     QApplication::setQuitOnLastWindowClosed(false);
+    // What a test chooses is remembered in settings of its own run, never the user's or those
+    // of a test running beside it.
+    const QTemporaryDir settings;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, settings.path());
     ::testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }

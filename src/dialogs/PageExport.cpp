@@ -1,0 +1,72 @@
+#include "dialogs/PageExport.h"
+
+#include "storage/PagePicture.h"
+#include "turtle/TurtleState.h"
+#include "win/MessageBox.h"
+
+#include <QClipboard>
+#include <QDir>
+#include <QFileDialog>
+#include <QGuiApplication>
+#include <QSaveFile>
+#include <QStandardPaths>
+
+namespace {
+
+const QString kPictureCaption = QStringLiteral("QEL 3D");
+
+QString PicturesFolder()
+{
+    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    return !pictures.isEmpty() && QDir(pictures).exists() ? pictures : QDir::homePath();
+}
+
+} // namespace
+
+PageExport::PageExport(const SharedPage& page)
+    : picture_(PagePicture(page.image)
+                   .scaled(kSheetSize * kEnlargement, kSheetSize * kEnlargement, Qt::IgnoreAspectRatio,
+                           Qt::FastTransformation)),
+      fileName_(QStringLiteral("%1 strona %2.png")
+                    .arg(page.notebook.isEmpty() ? QStringLiteral("Rysunek") : page.notebook)
+                    .arg(page.number))
+{
+}
+
+QString PageExport::SuggestedPath() const
+{
+    return QDir(PicturesFolder()).filePath(fileName_);
+}
+
+bool PageExport::WriteTo(const QString& path) const
+{
+    // Written beside the file and put in its place only when complete.
+    QSaveFile file(path);
+    return file.open(QIODevice::WriteOnly) && picture_.save(&file, "PNG") && file.commit();
+}
+
+void PageExport::SaveTo(const QString& path) const
+{
+    if (WriteTo(path))
+        return;
+    const QString text = QStringLiteral("Nie można zapisać obrazu w pliku %1.").arg(QDir::toNativeSeparators(path));
+    win::MessageBox({nullptr, text, kPictureCaption, win::MB_OK | win::MB_ICONEXCLAMATION});
+}
+
+void PageExport::SaveAs(QWidget* parent) const
+{
+    QFileDialog dialog(parent, QStringLiteral("Zapisz stronę jako obraz"));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilter(QStringLiteral("Obraz PNG (*.png)"));
+    dialog.setDefaultSuffix(QStringLiteral("png"));
+    dialog.selectFile(SuggestedPath());
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return;
+    SaveTo(dialog.selectedFiles().constFirst());
+}
+
+void PageExport::CopyToClipboard() const
+{
+    QGuiApplication::clipboard()->setImage(picture_);
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QImage>
+#include <QString>
+
+#include <cstdint>
+
+class QWidget;
+
+// A page as it is shared: its drawing (the 256 rows of 256 sheet palette indices) and the names
+// it goes by.
+struct SharedPage {
+    const std::uint8_t* image;
+    // The notebook's name; empty while it has none.
+    QString notebook;
+    // The page's number as the status bar shows it, from 1.
+    int number;
+};
+
+// A page as a picture to share: enlarged four times with sharp pixels, written as a PNG file or
+// put on the clipboard.
+class PageExport {
+public:
+    static constexpr int kEnlargement = 4;
+
+    explicit PageExport(const SharedPage& page);
+
+    // "NAME strona N.png" (or "Rysunek strona N.png" while the notebook has no name) in the
+    // user's pictures folder, or the home folder when there is none.
+    QString SuggestedPath() const;
+    // Writes the picture as a PNG file, telling the child in a box when it cannot; a file of that
+    // name is then left as it was.
+    void SaveTo(const QString& path) const;
+    // Asks where to write the picture, then writes it there.
+    void SaveAs(QWidget* parent) const;
+    void CopyToClipboard() const;
+
+private:
+    bool WriteTo(const QString& path) const;
+
+    QImage picture_;
+    QString fileName_;
+};
