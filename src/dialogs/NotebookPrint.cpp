@@ -2,7 +2,11 @@
 
 #include "storage/PagePicture.h"
 
+#include <QDir>
 #include <QPagedPaintDevice>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QStandardPaths>
 #include <QPainter>
 
 #include <algorithm>
@@ -43,4 +47,14 @@ bool PrintNotebook(QPagedPaintDevice& device, const NotebookContent& content, co
         painter.drawRect(drawing);
     }
     return painter.end();
+}
+
+void SuggestPrintFile(QPrinter& printer, const QString& name)
+{
+    const QString title = name.isEmpty() ? QStringLiteral("Zeszyt") : name;
+    printer.setDocName(title);
+    if (!QPrinterInfo::availablePrinters().isEmpty())
+        return;
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    printer.setOutputFileName(QDir(documents).filePath(title + QStringLiteral(".pdf")));
 }

@@ -53,6 +53,7 @@ void TMainForm::SaveAsMenuClick()
 void TMainForm::PrintMenuClick()
 {
     QPrinter printer;
+    SuggestPrintFile(printer, Document.Name());
     QPrintDialog dialog(&printer, this);
     if (dialog.exec() != QDialog::Accepted)
         return;

@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QListWidget>
 #include <QPrinter>
+#include <QPrinterInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -134,6 +135,17 @@ TEST(NotebookPrint, PrintsEveryPageOnASheetOfItsOwnInItsColours)
     nowhere.setOutputFormat(QPrinter::PdfFormat);
     nowhere.setOutputFileName(dir.filePath("no/such/folder/zeszyt.pdf"));
     EXPECT_FALSE(PrintNotebook(nowhere, content, QStringLiteral("DOM")));
+}
+
+TEST(NotebookPrint, WithNoPrinterTheFileSuggestedIsTheNotebookInTheDocumentsFolder)
+{
+    if (!QPrinterInfo::availablePrinters().isEmpty())
+        GTEST_SKIP() << "a printer is set up here";
+    QPrinter printer;
+    SuggestPrintFile(printer, QString::fromUtf8("Żółw"));
+    EXPECT_EQ(printer.docName(), QString::fromUtf8("Żółw"));
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    EXPECT_EQ(printer.outputFileName(), QDir(documents).filePath(QString::fromUtf8("Żółw.pdf")));
 }
 
 } // namespace
