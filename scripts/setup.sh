@@ -13,7 +13,7 @@ packages=(
   xvfb xauth x11-utils imagemagick poppler-utils openbox xdotool
   fonts-dejavu-core fonts-liberation2 qt6-translations-l10n
   desktop-file-utils appstream dpkg-dev
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev zlib1g-dev
 )
 
 missing=()

@@ -23,7 +23,6 @@ std::vector<SavedNotebook> ListSavedNotebooks(const QString& folder)
     }
     QCollator collator;
     collator.setCaseSensitivity(Qt::CaseInsensitive);
-    collator.setNumericMode(true);
     std::sort(names.begin(), names.end(), collator);
 
     std::vector<SavedNotebook> found;
