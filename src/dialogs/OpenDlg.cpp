@@ -90,9 +90,11 @@ void TOpenDlg::ShowNotebooks(const std::vector<SavedNotebook>& notebooks)
         const QSignalBlocker quiet(ui->NotebookList);
         ui->NotebookList->clear();
         for (const SavedNotebook& notebook : notebooks) {
-            auto* item = new QListWidgetItem(waiting_, notebook.Name, ui->NotebookList);
+            // Made whole before it joins the list, which then hears of it once.
+            auto* item = new QListWidgetItem(waiting_, notebook.Name);
             // Long names are cut short under their pictures.
             item->setToolTip(notebook.Name);
+            ui->NotebookList->addItem(item);
         }
         ui->NotebookList->setCurrentRow(-1);
     }
