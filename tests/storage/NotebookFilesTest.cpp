@@ -13,10 +13,14 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLockFile>
 #include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <functional>
@@ -218,6 +222,22 @@ TEST_F(NotebookFilesTest, EachSaveCountsAndASaveExpectingAnotherCountWritesNothi
     }
     EXPECT_EQ(writer.Save(dir.path(), "DOM", mine, 2).SaveCounter, 3u);
     EXPECT_EQ(ReadNotebook(dir.path(), QStringLiteral("DOM")).Content.Pages.size(), 1u);
+}
+
+TEST_F(NotebookFilesTest, TheLockOfACopyKilledWhileSavingIsTakenOver)
+{
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        QLockFile lock(QDir(dir.path()).filePath(QStringLiteral("DOM.lock")));
+        ::_exit(lock.tryLock() ? 0 : 1); // dies holding it
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+    ASSERT_TRUE(QFileInfo::exists(Path(QStringLiteral("DOM.lock"))));
+    EXPECT_EQ(Save(EightPages()), NotebookFault::None);
+    EXPECT_FALSE(QFileInfo::exists(Path(QStringLiteral("DOM.lock"))));
 }
 
 TEST_F(NotebookFilesTest, AFolderThatCannotBeWrittenIsReportedAndKeepsWhatItHolds)
