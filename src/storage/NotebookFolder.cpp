@@ -29,13 +29,26 @@ bool IsNotebookName(const QString& name)
     return true;
 }
 
+namespace {
+
+QString FilePath(const QString& folder, const QString& name, const QString& ending)
+{
+    return QDir(folder).filePath(name.normalized(QString::NormalizationForm_C) + ending);
+}
+
+} // namespace
+
 QString IndexPath(const QString& folder, const QString& name)
 {
-    return QDir(folder).filePath(name.normalized(QString::NormalizationForm_C) + QStringLiteral(".qel3d"));
+    return FilePath(folder, name, QStringLiteral(".qel3d"));
 }
 
 QString PagePath(const QString& folder, const QString& name, int page)
 {
-    return QDir(folder).filePath(name.normalized(QString::NormalizationForm_C) + QString::number(page)
-                                 + QStringLiteral(".bmp"));
+    return FilePath(folder, name, QString::number(page) + QStringLiteral(".bmp"));
+}
+
+QString LockPath(const QString& folder, const QString& name)
+{
+    return FilePath(folder, name, QStringLiteral(".lock"));
 }

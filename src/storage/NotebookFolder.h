@@ -21,3 +21,5 @@ bool IsNotebookName(const QString& name);
 QString IndexPath(const QString& folder, const QString& name);
 // page counts from 1, as the files do.
 QString PagePath(const QString& folder, const QString& name, int page);
+// The lock file N.lock that saves of the notebook N take turns on; never longer than the index's name.
+QString LockPath(const QString& folder, const QString& name);

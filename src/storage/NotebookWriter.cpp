@@ -90,7 +90,7 @@ SaveResult NotebookWriter::Save(const QString& folder, const QString& name, cons
     if (!QDir().mkpath(folder))
         return {NotebookFault::CannotWrite, 0};
 
-    QLockFile lock(QDir(folder).filePath(NotebookNameForm(name) + QStringLiteral(".lock")));
+    QLockFile lock(LockPath(folder, name));
     lock.setStaleLockTime(0); // only the lock of a copy that is no longer running is taken over
     if (!lock.tryLock(kLockWaitMs))
         return {NotebookFault::CannotWrite, 0};

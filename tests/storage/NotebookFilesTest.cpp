@@ -229,7 +229,7 @@ TEST_F(NotebookFilesTest, TheLockOfACopyKilledWhileSavingIsTakenOver)
     const pid_t child = ::fork();
     ASSERT_GE(child, 0);
     if (child == 0) {
-        QLockFile lock(QDir(dir.path()).filePath(QStringLiteral("DOM.lock")));
+        QLockFile lock(LockPath(dir.path(), QStringLiteral("DOM")));
         ::_exit(lock.tryLock() ? 0 : 1); // dies holding it
     }
     int status = 0;
