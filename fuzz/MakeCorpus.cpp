@@ -509,7 +509,13 @@ void NotebookSeeds(const fs::path& corpus)
     seeds.Add("broken-page-chunk-past-end.png", Patched(page, 8, 0xFFFFFF7Fu)); // the header chunk far longer than the file
     seeds.Add("broken-page-no-end.png", Cut(page, page.size() - 12));
 
-    seeds.Add("hostile-text-chunks.png", Png(256, 256, {{"zTXt", TextBomb(false, 100)}, {"iTXt", TextBomb(true, 100)}}));
+    // PNG decoders unpack at most a few megabytes of one text chunk, so the text comes in many.
+    Chunks texts;
+    for (int i = 0; i < 20; ++i)
+        texts.push_back({"zTXt", TextBomb(false, 7)});
+    for (int i = 0; i < 20; ++i)
+        texts.push_back({"iTXt", TextBomb(true, 7)});
+    seeds.Add("hostile-text-chunks.png", Png(256, 256, texts));
     seeds.Add("hostile-huge.png", Png(100000, 100000));
     seeds.Add("hostile-huge.bmp", Patched(Patched(Bitmap(4, 4, 24), kWidthField, 100000), kHeightField, 100000));
     seeds.Add("hostile-progressive.jpg", Raw("\xff\xd8\xff\xc2\x00\x11\x08\xff\xff\xff\xff\x03\x01\x22\x00\x02\x11"
