@@ -1,11 +1,14 @@
 #include "storage/NotebookReader.h"
 #include "storage/NotebookWriter.h"
+#include "storage/PagePicture.h"
 
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
+
+#include <sys/resource.h>
 
 namespace {
 
@@ -28,7 +31,7 @@ void SaveNotebook(benchmark::State& state)
     QTemporaryDir dir;
     const NotebookContent content = EightDrawnPages();
     for (auto _ : state) {
-        if (NotebookWriter().Save(dir.path(), QStringLiteral("DOM"), content) != NotebookFault::None)
+        if (NotebookWriter().Save(dir.path(), QStringLiteral("DOM"), content).Fault != NotebookFault::None)
             state.SkipWithError("save failed");
     }
 }
@@ -82,6 +85,33 @@ void ReadEightFilesWithQFile(benchmark::State& state)
     }
 }
 BENCHMARK(ReadEightFilesWithQFile)->Unit(benchmark::kMicrosecond);
+
+double PeakResidentMegabytes()
+{
+    rusage usage{};
+    getrusage(RUSAGE_SELF, &usage);
+    return static_cast<double>(usage.ru_maxrss) / 1024;
+}
+
+// One page read of a file nobody here wrote (the fuzz target's hostile seeds), beside a drawn
+// page. Goal: under 100 ms and 50 MB each; the peak of the process is reported.
+void ReadPage(benchmark::State& state, const char* seed)
+{
+    const QString path = QStringLiteral(QEL_NOTEBOOK_SEEDS "/") + QString::fromUtf8(seed);
+    std::vector<std::uint8_t> image(kSheetBytes);
+    const double before = PeakResidentMegabytes();
+    for (auto _ : state) {
+        const PageReadFault fault = ReadPagePicture(path, image.data());
+        benchmark::DoNotOptimize(fault);
+    }
+    state.counters["peak_rss_growth_MB"] = PeakResidentMegabytes() - before;
+}
+BENCHMARK_CAPTURE(ReadPage, drawn_bmp, "valid-page-8bit.bmp")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(ReadPage, svg, "hostile.svg")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(ReadPage, progressive_jpeg, "hostile-progressive.jpg")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(ReadPage, png_with_text_chunks, "hostile-text-chunks.png")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(ReadPage, huge_png_header, "hostile-huge.png")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(ReadPage, huge_bmp_header, "hostile-huge.bmp")->Unit(benchmark::kMicrosecond);
 
 } // namespace
 BENCHMARK_MAIN();

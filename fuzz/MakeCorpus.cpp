@@ -9,6 +9,8 @@
 #include "TexturePackWriter.h"
 #include "XFileWriter.h"
 
+#include <zlib.h>
+
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -406,6 +408,130 @@ void JoinFileSeeds(const fs::path& corpus)
     seeds.Add("broken-name-unterminated.jx", unterminated);
 }
 
+// PNG pictures, written chunk by chunk.
+void PutBigEndian(Bytes& out, std::uint32_t value)
+{
+    for (int i = 3; i >= 0; --i)
+        out.push_back(static_cast<std::uint8_t>(value >> (8 * i)));
+}
+
+void PutChunk(Bytes& png, const std::string& type, const Bytes& data)
+{
+    Bytes typed(type.begin(), type.end());
+    typed.insert(typed.end(), data.begin(), data.end());
+    PutBigEndian(png, static_cast<std::uint32_t>(data.size()));
+    png.insert(png.end(), typed.begin(), typed.end());
+    PutBigEndian(png, static_cast<std::uint32_t>(crc32(0, typed.data(), static_cast<uInt>(typed.size()))));
+}
+
+Bytes Deflated(const Bytes& raw)
+{
+    uLongf length = compressBound(static_cast<uLong>(raw.size()));
+    Bytes out(length);
+    if (compress2(out.data(), &length, raw.data(), static_cast<uLong>(raw.size()), 9) != Z_OK)
+        throw std::runtime_error("cannot compress");
+    out.resize(length);
+    return out;
+}
+
+using Chunks = std::vector<std::pair<std::string, Bytes>>;
+
+// An 8-bit paletted PNG of four colours in stripes, with `extra` chunks before its pixels.
+Bytes Png(std::uint32_t width, std::uint32_t height, const Chunks& extra = {})
+{
+    Bytes png = Raw("\x89PNG\r\n\x1a\n");
+    Bytes header;
+    PutBigEndian(header, width);
+    PutBigEndian(header, height);
+    header.insert(header.end(), {8, 3, 0, 0, 0}); // 8 bits, palette, deflate, no filter, no interlace
+    PutChunk(png, "IHDR", header);
+    Bytes palette;
+    PutPalette(palette, 4, true);
+    PutChunk(png, "PLTE", palette);
+    for (const auto& [type, data] : extra)
+        PutChunk(png, type, data);
+    Bytes rows;
+    const std::uint32_t pixelRows = std::min<std::uint32_t>(height, 256);
+    for (std::uint32_t row = 0; row < pixelRows; ++row) {
+        rows.push_back(0); // no filter
+        for (std::uint32_t column = 0; column < std::min<std::uint32_t>(width, 256); ++column)
+            rows.push_back(static_cast<std::uint8_t>((row / 16 + column / 32) % 4));
+    }
+    PutChunk(png, "IDAT", Deflated(rows));
+    PutChunk(png, "IEND", {});
+    return png;
+}
+
+// A compressed text chunk whose text is `megabytes` of spaces: small on disk, huge once read.
+Bytes TextBomb(bool international, std::size_t megabytes)
+{
+    Bytes chunk = Text("Comment");
+    chunk.push_back(0);
+    if (international)
+        chunk.insert(chunk.end(), {1, 0, 0, 0}); // compressed, deflate, no language, no translation
+    else
+        chunk.push_back(0); // deflate
+    const Bytes text = Deflated(Bytes(megabytes << 20, ' '));
+    chunk.insert(chunk.end(), text.begin(), text.end());
+    return chunk;
+}
+
+Bytes NotebookIndex(const std::string& extra)
+{
+    return Text("{\"format\": 1, \"pageCount\": 1, \"currentPage\": 1," + extra
+                + " \"turtles\": [{\"penDown\": true, \"hidden\": false, \"shape\": 1, \"penColor\": 0,"
+                  " \"penWidth\": 1, \"bgColor\": 15, \"penMode\": 0, \"x\": 0, \"y\": 0, \"heading\": 0}]}\n");
+}
+
+// Seeds of the notebook reader, which reads each input both as an index and as a page picture.
+// The hostile ones are what the page reader must refuse before decoding or read without
+// unpacking: they are also the tests' and the benchmark's hostile pages.
+void NotebookSeeds(const fs::path& corpus)
+{
+    Seeds seeds(corpus, "fuzz_notebook");
+    seeds.Add("valid-index.qel3d", NotebookIndex(""));
+    seeds.Add("valid-index-counted.qel3d", NotebookIndex(" \"saveCounter\": 41,"));
+    seeds.Add("broken-index-counter-negative.qel3d", NotebookIndex(" \"saveCounter\": -1,"));
+    seeds.Add("broken-index-counter-fraction.qel3d", NotebookIndex(" \"saveCounter\": 1.5,"));
+    seeds.Add("broken-index-cut.qel3d", Cut(NotebookIndex(""), 60));
+
+    const Bytes page = Png(256, 256);
+    seeds.Add("valid-page-8bit.bmp", Bitmap(256, 256, 8));
+    seeds.Add("valid-page-24bit-top-down.bmp", Bitmap(256, -256, 24));
+    seeds.Add("valid-page-4bit-core-header.bmp", Bitmap(256, 256, 4, true));
+    seeds.Add("valid-page.png", page);
+    seeds.Add("valid-page-with-text.png", Png(256, 256, {{"tEXt", Text(std::string("Title\0Dom", 9))}}));
+    seeds.Add("broken-page-small.bmp", Bitmap(128, 128, 8));
+    seeds.Add("broken-page-cut.bmp", Cut(Bitmap(256, 256, 8), 30000));
+    seeds.Add("broken-page-rle8.bmp", Rle8Bitmap(256, 256, {0, 1}));
+    seeds.Add("broken-page-small.png", Png(100, 256));
+    seeds.Add("broken-page-cut.png", Cut(page, page.size() / 2));
+    seeds.Add("broken-page-chunk-past-end.png", Patched(page, 8, 0xFFFFFF7Fu)); // the header chunk far longer than the file
+    seeds.Add("broken-page-no-end.png", Cut(page, page.size() - 12));
+
+    // PNG decoders unpack at most a few megabytes of one text chunk, so the text comes in many.
+    Chunks texts;
+    for (int i = 0; i < 20; ++i)
+        texts.push_back({"zTXt", TextBomb(false, 7)});
+    for (int i = 0; i < 20; ++i)
+        texts.push_back({"iTXt", TextBomb(true, 7)});
+    seeds.Add("hostile-text-chunks.png", Png(256, 256, texts));
+    seeds.Add("hostile-huge.png", Png(100000, 100000));
+    seeds.Add("hostile-huge.bmp", Patched(Patched(Bitmap(4, 4, 24), kWidthField, 100000), kHeightField, 100000));
+    seeds.Add("hostile-progressive.jpg", Raw("\xff\xd8\xff\xc2\x00\x11\x08\xff\xff\xff\xff\x03\x01\x22\x00\x02\x11"
+                                             "\x01\x03\x11\x01\xff\xda\x00\x08\x01\x01\x00\x00\x3f\x00\xd2\xcf\x20\xff\xd9"));
+    // Each level uses the one before ten times: a billion circles once drawn.
+    std::string svg = "<svg xmlns=\"http://www.w3.org/2000/svg\" xmlns:xlink=\"http://www.w3.org/1999/xlink\" "
+                      "width=\"256\" height=\"256\"><defs><circle id=\"l0\" r=\"1\"/>";
+    for (int level = 1; level <= 9; ++level) {
+        svg += "<g id=\"l" + std::to_string(level) + "\">";
+        for (int i = 0; i < 10; ++i)
+            svg += "<use xlink:href=\"#l" + std::to_string(level - 1) + "\"/>";
+        svg += "</g>";
+    }
+    seeds.Add("hostile.svg", Text(svg + "</defs><use xlink:href=\"#l9\"/></svg>\n"));
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -420,6 +546,7 @@ int main(int argc, char** argv)
         XFileSeeds(corpus);
         TexturePackSeeds(corpus);
         BackgroundSeeds(corpus);
+        NotebookSeeds(corpus);
     } catch (const std::exception& error) {
         std::fprintf(stderr, "qel_fuzz_corpus: %s\n", error.what());
         return 1;

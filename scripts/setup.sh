@@ -14,7 +14,7 @@ packages=(
   at-spi2-core dbus dbus-x11 python3-pyatspi
   fonts-dejavu-core fonts-liberation2 qt6-translations-l10n
   desktop-file-utils appstream dpkg-dev lintian
-  clang libclang-rt-14-dev
+  clang libclang-rt-14-dev zlib1g-dev
 )
 
 missing=()

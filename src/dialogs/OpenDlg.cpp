@@ -1,5 +1,6 @@
 #include "dialogs/OpenDlg.h"
 
+#include "dialogs/NotebookPreviewLoader.h"
 #include "ui_OpenDlg.h"
 #include "win/WindowLook.h"
 
@@ -8,29 +9,26 @@
 
 namespace {
 
-constexpr int kPictureSide = 64;
+constexpr int kPictureSide = NotebookPreviewLoader::kPictureSide;
 const QSize kCellSize(76, 90);
 
-// The first page, small, in a thin frame so that a white page shows on the white list; an empty
-// sheet with a question mark when it cannot be read.
-QIcon NotebookPicture(const QImage& firstPage)
+// An empty sheet in a thin frame, with a mark on it.
+QIcon MarkedSheet(const QString& mark)
 {
     QPixmap picture(kPictureSide, kPictureSide);
     picture.fill(Qt::white);
     QPainter painter(&picture);
     painter.setPen(Qt::gray);
-    if (firstPage.isNull())
-        painter.drawText(picture.rect(), Qt::AlignCenter, QStringLiteral("?"));
-    else
-        painter.drawImage(picture.rect(), firstPage.scaled(kPictureSide, kPictureSide, Qt::IgnoreAspectRatio,
-                                                           Qt::SmoothTransformation));
+    painter.drawText(picture.rect(), Qt::AlignCenter, mark);
     painter.drawRect(0, 0, kPictureSide - 1, kPictureSide - 1);
     return QIcon(picture);
 }
 
 } // namespace
 
-TOpenDlg::TOpenDlg(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TOpenDlg>())
+TOpenDlg::TOpenDlg(QWidget* parent)
+    : QDialog(parent), ui(std::make_unique<Ui::TOpenDlg>()), waiting_(MarkedSheet({})),
+      unreadable_(MarkedSheet(QStringLiteral("?"))), warning_(QStringLiteral(":/dialogs/warning.svg"))
 {
     ui->setupUi(this);
     win::UseWindowLook(*this);
@@ -85,10 +83,41 @@ void TOpenDlg::SetFileName(const QString& name)
 
 void TOpenDlg::ShowNotebooks(const std::vector<SavedNotebook>& notebooks)
 {
-    // Filling the list must not overwrite the name typed last time.
-    const QSignalBlocker quiet(ui->NotebookList);
-    ui->NotebookList->clear();
-    for (const SavedNotebook& notebook : notebooks)
-        new QListWidgetItem(NotebookPicture(notebook.FirstPage), notebook.Name, ui->NotebookList);
-    ui->NotebookList->setCurrentRow(-1);
+    loader_.reset();
+    const int showing = ++showing_;
+    {
+        // Filling the list must not overwrite the name typed last time.
+        const QSignalBlocker quiet(ui->NotebookList);
+        ui->NotebookList->clear();
+        for (const SavedNotebook& notebook : notebooks) {
+            // Made whole before it joins the list, which then hears of it once.
+            auto* item = new QListWidgetItem(waiting_, notebook.Name);
+            // Long names are cut short under their pictures.
+            item->setToolTip(notebook.Name);
+            ui->NotebookList->addItem(item);
+        }
+        ui->NotebookList->setCurrentRow(-1);
+    }
+    ui->EmptyLabel->setVisible(notebooks.empty());
+    loader_ = std::make_unique<NotebookPreviewLoader>(
+        *this, notebooks, [this, showing](int row, const NotebookPreviewPicture& preview) {
+            if (showing == showing_)
+                ShowPreview(row, preview);
+        });
+}
+
+void TOpenDlg::ShowPreview(int row, const NotebookPreviewPicture& preview)
+{
+    QListWidgetItem* item = ui->NotebookList->item(row);
+    if (!item)
+        return;
+    if (!preview.Problem.isEmpty()) {
+        item->setIcon(warning_);
+        item->setToolTip(item->text() + QLatin1Char('\n') + preview.Problem);
+    } else if (preview.Picture.isNull()) {
+        item->setIcon(unreadable_);
+    } else {
+        // Kept as the small indexed picture; it becomes a pixmap only while it is painted.
+        item->setData(Qt::DecorationRole, preview.Picture);
+    }
 }

@@ -3,6 +3,7 @@
 #include "storage/NotebookList.h"
 
 #include <QDialog>
+#include <QIcon>
 #include <QString>
 
 #include <memory>
@@ -11,10 +12,13 @@
 namespace Ui {
 class TOpenDlg;
 }
+class NotebookPreviewLoader;
+struct NotebookPreviewPicture;
 
-// Asks for the notebook to open. The saved notebooks are shown with a small picture of their
-// first page: a click puts the name into the edit, a double click opens it at once. A name can
-// still be typed, and the edit keeps it for the next showing.
+// Asks for the notebook to open. The saved notebooks are listed by name at once, each with a
+// small picture of its first page that is read in the background: a click puts the name into
+// the edit, a double click opens it at once. A notebook that cannot be opened shows a warning
+// mark and why. A name can still be typed, and the edit keeps it for the next showing.
 class TOpenDlg : public QDialog {
     Q_OBJECT
 public:
@@ -23,11 +27,17 @@ public:
 
     QString FileName() const;
     void SetFileName(const QString& name);
-    // Fills the list, in the order given.
+    // Fills the list, in the order given, and starts reading the pictures.
     void ShowNotebooks(const std::vector<SavedNotebook>& notebooks);
 
 private:
     void ConnectScrollBar();
+    void ShowPreview(int row, const NotebookPreviewPicture& preview);
 
     std::unique_ptr<Ui::TOpenDlg> ui;
+    QIcon waiting_, unreadable_, warning_;
+    // Pictures of an earlier showing still on their way are not this list's.
+    int showing_ = 0;
+    // Last, so that its thread has stopped before the rest of the dialog goes.
+    std::unique_ptr<NotebookPreviewLoader> loader_;
 };

@@ -40,6 +40,7 @@ void NotebookDocument::AssignDiskFileCallbacks()
         sheet_.ResetTurtle();
         history_.Clear();
         MarkSaved();
+        diskCounter_.reset();
         return win::IDOK;
     });
     diskFile_.AssignFun(TDiskFile::DoLoad, [this](QString& name) { return OpenNamed(name); });
@@ -149,6 +150,7 @@ void NotebookDocument::Restore(const NotebookContent& content, const QString& na
     history_.Clear();
     diskFile_.Name = name;
     diskFile_.Untitled = name.isEmpty();
+    diskCounter_.reset();
     MarkUnsaved();
     emit Changed();
 }
@@ -159,14 +161,15 @@ int NotebookDocument::AskName(NameQuestion question, QString& name)
     for (;;) {
         if (!prompts_.AskName(question, typed))
             return win::IDCANCEL;
-        // Spaces around a name would only hide in the file name.
-        const QString candidate = typed.trimmed();
+        // Spaces around a name would only hide in the file name, and a name typed in another
+        // Unicode form must find the same notebook.
+        const QString candidate = NotebookNameForm(typed);
         if (candidate.toUcs4().size() > kMaxNameLength) {
             prompts_.ShowRefusal(QStringLiteral("Nazwa zeszytu może mieć najwyżej %1 znaki. Wpisz krótszą nazwę.")
                                      .arg(kMaxNameLength));
         } else if (!IsNotebookName(candidate)) {
-            prompts_.ShowRefusal(QStringLiteral("Zeszyt nie może mieć takiej nazwy. Nazwa nie może być pusta "
-                                                "ani zawierać znaków / i \\."));
+            prompts_.ShowRefusal(QStringLiteral("Zeszyt nie może mieć takiej nazwy. Nazwa nie może być pusta, "
+                                                "zaczynać się od kropki ani zawierać znaków / i \\."));
         } else {
             name = candidate;
             return win::IDOK;
@@ -177,11 +180,19 @@ int NotebookDocument::AskName(NameQuestion question, QString& name)
 int NotebookDocument::SaveUnder(const QString& name)
 {
     const QString folder = NotebooksFolder();
-    const NotebookFault fault = NotebookWriter().Save(folder, name, notebook_.Contents());
-    if (fault != NotebookFault::None) {
-        prompts_.ShowRefusal(NotebookFaultText(fault, name, folder));
+    const NotebookContent content = notebook_.Contents();
+    // Over its own name the notebook is saved only as this program last saw it on disk.
+    std::optional<std::uint64_t> expected = name == Name() ? diskCounter_ : std::nullopt;
+    SaveResult result = NotebookWriter().Save(folder, name, content, expected);
+    if (result.Fault == NotebookFault::SavedElsewhere && prompts_.AskToSaveOverOtherCopy(name))
+        result = NotebookWriter().Save(folder, name, content, result.SaveCounter);
+    if (result.Fault == NotebookFault::SavedElsewhere)
+        return win::IDCANCEL;
+    if (result.Fault != NotebookFault::None) {
+        prompts_.ShowRefusal(NotebookFaultText(result.Fault, name, folder));
         return win::IDCANCEL;
     }
+    diskCounter_ = result.SaveCounter;
     MarkSaved();
     return win::IDOK;
 }
@@ -191,13 +202,19 @@ int NotebookDocument::OpenNamed(const QString& name)
     const QString folder = NotebooksFolder();
     const NotebookReading reading = ReadNotebook(folder, name);
     if (reading.Fault != NotebookFault::None) {
-        prompts_.ShowRefusal(NotebookFaultText(reading.Fault, name, folder, reading.File));
+        prompts_.ShowRefusal(NotebookFaultText(reading.Fault, name, folder));
         return win::IDCANCEL;
     }
     notebook_.Replace(reading.Content);
     // Steps of the notebook that was open cannot be taken back in this one.
     history_.Clear();
+    diskCounter_ = reading.SaveCounter;
     MarkSaved();
+    if (!reading.LostPages.isEmpty()) {
+        prompts_.ShowRefusal(LostPagesText(name, reading.LostPages));
+        // Blank pages stand in for the lost ones: a save puts the notebook right again.
+        MarkUnsaved();
+    }
     return win::IDOK;
 }
 

@@ -11,6 +11,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 
 class TurtleSheet;
 
@@ -81,4 +82,7 @@ private:
     TDiskFile diskFile_;
     std::uint64_t savedPosition_ = 0;
     NotebookContent saved_;
+    // The save counter the notebook had on disk when this program last opened or saved it under
+    // its name; nothing while it has no name or came back from a recovery copy.
+    std::optional<std::uint64_t> diskCounter_;
 };

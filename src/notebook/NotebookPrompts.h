@@ -16,5 +16,8 @@ public:
     virtual bool AskName(NameQuestion question, QString& name) = 0;
     // A notebook of that name is on disk: win::IDYES replaces it.
     virtual int AskToReplace(const QString& name) = 0;
+    // Another copy of the program saved the notebook since this one opened or saved it: true to
+    // save over it all the same.
+    virtual bool AskToSaveOverOtherCopy(const QString& name) = 0;
     virtual void ShowRefusal(const QString& text) = 0;
 };

@@ -3,6 +3,7 @@
 #include "dialogs/OpenDlg.h"
 #include "dialogs/SaveDlg.h"
 #include "shell/Application.h"
+#include "storage/NotebookFault.h"
 #include "storage/NotebookFolder.h"
 #include "storage/NotebookList.h"
 #include "win/MessageBox.h"
@@ -46,6 +47,12 @@ int NotebookDialogs::AskToReplace(const QString& name)
     return win::MessageBox({nullptr,
                             QStringLiteral("Zeszyt o nazwie ") + name + QStringLiteral(" istnieje. Czy chcesz go zastapić?"),
                             kNotebookCaption, win::MB_YESNO | win::MB_ICONQUESTION});
+}
+
+bool NotebookDialogs::AskToSaveOverOtherCopy(const QString& name)
+{
+    return win::MessageBox({nullptr, SavedElsewhereQuestion(name), kNotebookCaption, win::MB_YESNO | win::MB_ICONQUESTION})
+           == win::IDYES;
 }
 
 void NotebookDialogs::ShowRefusal(const QString& text)

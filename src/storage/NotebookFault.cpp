@@ -2,7 +2,7 @@
 
 #include <QDir>
 
-QString NotebookFaultText(NotebookFault fault, const QString& name, const QString& folder, const QString& file)
+QString NotebookFaultText(NotebookFault fault, const QString& name, const QString& folder)
 {
     const QString where = QDir::toNativeSeparators(folder);
     switch (fault) {
@@ -10,18 +10,34 @@ QString NotebookFaultText(NotebookFault fault, const QString& name, const QStrin
         return QStringLiteral("W katalogu %1 nie ma zeszytu o nazwie %2.").arg(where, name);
     case NotebookFault::BadIndex:
         return QStringLiteral("Zeszytu %1 nie można otworzyć: plik %1.qel3d w katalogu %2 jest uszkodzony.").arg(name, where);
-    case NotebookFault::MissingPage:
-        return QStringLiteral("Zeszytu %1 nie można otworzyć: w katalogu %2 brakuje kartki %3.").arg(name, where, file);
-    case NotebookFault::BadPage:
-        return QStringLiteral("Zeszytu %1 nie można otworzyć: kartka %3 w katalogu %2 jest uszkodzona "
-                              "albo nie ma rozmiaru 256 × 256 punktów.")
-            .arg(name, where, file);
     case NotebookFault::CannotWrite:
         return QStringLiteral("Nie można zapisać zeszytu %1 w katalogu %2. Poprzednia kopia zeszytu "
                               "pozostała bez zmian.")
+            .arg(name, where);
+    case NotebookFault::PartlyWritten:
+        return QStringLiteral("Zapisywanie zeszytu %1 w katalogu %2 przerwało się w połowie. Zeszyt na dysku "
+                              "może być niepełny; zapisz go jeszcze raz.")
+            .arg(name, where);
+    case NotebookFault::SavedElsewhere:
+        return QStringLiteral("Zeszyt %1 w katalogu %2 został w międzyczasie zapisany przez inną kopię programu. "
+                              "Ten zapis niczego w nim nie zmienił.")
             .arg(name, where);
     case NotebookFault::None:
         break;
     }
     return {};
+}
+
+QString SavedElsewhereQuestion(const QString& name)
+{
+    return QStringLiteral("Zeszyt %1 został w międzyczasie zapisany przez inną kopię programu. "
+                          "Czy zastąpić go tymi rysunkami?")
+        .arg(name);
+}
+
+QString LostPagesText(const QString& name, const QStringList& lostPages)
+{
+    return QStringLiteral("Niektórych kartek zeszytu %1 nie można było odczytać: %2. W ich miejscu są puste "
+                          "kartki.")
+        .arg(name, lostPages.join(QStringLiteral(", ")));
 }

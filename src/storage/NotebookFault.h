@@ -1,16 +1,24 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
-// Why a notebook could not be saved or opened; nothing of the live notebook changed then.
+// Why a notebook could not be saved or opened.
 enum class NotebookFault {
     None,
-    NoNotebook,   // no index file of that name
-    BadIndex,     // the index cannot be read, or holds something no notebook holds
-    MissingPage,  // a page picture the index promises is not there
-    BadPage,      // a page picture cannot be read or is not 256 × 256
-    CannotWrite,  // the folder cannot be made or written to
+    NoNotebook,     // no index file of that name
+    BadIndex,       // the index cannot be read, or holds something no notebook holds
+    CannotWrite,    // nothing could be written, and the copy on disk is as it was
+    PartlyWritten,  // writing failed after the old files began to be replaced
+    SavedElsewhere, // another copy of the program saved the notebook since this one read or saved it
 };
 
-// The fault's text for the user. `file` names the page picture for the page faults.
-QString NotebookFaultText(NotebookFault fault, const QString& name, const QString& folder, const QString& file = {});
+// The fault's text for the user.
+QString NotebookFaultText(NotebookFault fault, const QString& name, const QString& folder);
+
+// The question before saving over a notebook that another copy of the program saved meanwhile.
+QString SavedElsewhereQuestion(const QString& name);
+
+// The text telling which page pictures of the notebook `name` could not be read and were
+// opened as blank pages.
+QString LostPagesText(const QString& name, const QStringList& lostPages);

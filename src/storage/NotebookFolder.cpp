@@ -12,10 +12,15 @@ QString NotebooksFolder()
     return QDir(documents).filePath(QStringLiteral("Qel 3D/KARTKI"));
 }
 
+QString NotebookNameForm(const QString& typed)
+{
+    return typed.trimmed().normalized(QString::NormalizationForm_C);
+}
+
 bool IsNotebookName(const QString& name)
 {
     const QString trimmed = name.trimmed();
-    if (trimmed.isEmpty() || trimmed == QLatin1String(".") || trimmed == QLatin1String(".."))
+    if (trimmed.isEmpty() || trimmed.startsWith(QLatin1Char('.')))
         return false;
     for (const QChar c : trimmed) {
         if (c == QLatin1Char('/') || c == QLatin1Char('\\') || c.category() == QChar::Other_Control)
@@ -24,12 +29,26 @@ bool IsNotebookName(const QString& name)
     return true;
 }
 
+namespace {
+
+QString FilePath(const QString& folder, const QString& name, const QString& ending)
+{
+    return QDir(folder).filePath(name.normalized(QString::NormalizationForm_C) + ending);
+}
+
+} // namespace
+
 QString IndexPath(const QString& folder, const QString& name)
 {
-    return QDir(folder).filePath(name + QStringLiteral(".qel3d"));
+    return FilePath(folder, name, QStringLiteral(".qel3d"));
 }
 
 QString PagePath(const QString& folder, const QString& name, int page)
 {
-    return QDir(folder).filePath(name + QString::number(page) + QStringLiteral(".bmp"));
+    return FilePath(folder, name, QString::number(page) + QStringLiteral(".bmp"));
+}
+
+QString LockPath(const QString& folder, const QString& name)
+{
+    return FilePath(folder, name, QStringLiteral(".lock"));
 }

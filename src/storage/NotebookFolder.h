@@ -8,10 +8,18 @@
 // $QEL3D_NOTEBOOKS when set, otherwise "Qel 3D/KARTKI" in the user's documents folder.
 QString NotebooksFolder();
 
+// The one form a typed name is kept in: trimmed, and composed (NFC), so that "żółw" typed with
+// composed or with combining letters names the same notebook.
+QString NotebookNameForm(const QString& typed);
+
 // Whether a name can be a notebook's file name: not empty after trimming, no slash, backslash
-// or control character, and not "." or "..". Letters of any alphabet are welcome.
+// or control character, and not starting with "." (hidden files, "." and ".."). Letters of any
+// alphabet are welcome.
 bool IsNotebookName(const QString& name);
 
+// The paths use the name's composed form.
 QString IndexPath(const QString& folder, const QString& name);
 // page counts from 1, as the files do.
 QString PagePath(const QString& folder, const QString& name, int page);
+// The lock file N.lock that saves of the notebook N take turns on; never longer than the index's name.
+QString LockPath(const QString& folder, const QString& name);

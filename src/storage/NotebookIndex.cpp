@@ -2,6 +2,7 @@
 
 #include "turtle/SheetCanvas.h"
 #include "turtle/SheetColors.h"
+#include "win/RegularFile.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -12,11 +13,15 @@
 namespace {
 
 constexpr int kFormat = 1;
+// An index holds a few lines per page; anything much larger is not one.
+constexpr qint64 kMaxIndexBytes = 64 * 1024;
 constexpr int kFirstShape = 1;
 constexpr int kLastShape = 3;
 constexpr int kLastPenMode = 2;
 // Typed positions never reach further; anything beyond is no turtle of ours.
 constexpr double kFarthestPosition = 1'000'000.0;
+// The largest count a JSON number holds exactly.
+constexpr double kLargestCounter = 9'007'199'254'740'992.0;
 
 QJsonObject EncodeTurtle(const TTurtleState& t)
 {
@@ -58,6 +63,18 @@ public:
             out = d;
         return good_;
     }
+    // A key that older files lack: missing leaves `out` as it is.
+    bool Count(const char* key, std::uint64_t& out)
+    {
+        const QJsonValue v = object_.value(QLatin1String(key));
+        if (v.isUndefined())
+            return good_;
+        const double d = v.toDouble();
+        good_ = good_ && v.isDouble() && d == std::floor(d) && d >= 0 && d <= kLargestCounter;
+        if (good_)
+            out = static_cast<std::uint64_t>(d);
+        return good_;
+    }
     bool Good() const { return good_; }
 
 private:
@@ -89,7 +106,7 @@ std::optional<TTurtleState> DecodeTurtle(const QJsonValue& value)
 
 } // namespace
 
-QByteArray EncodeIndex(const NotebookContent& content)
+QByteArray EncodeIndex(const NotebookContent& content, std::uint64_t saveCounter)
 {
     QJsonArray turtles;
     for (const PageContent& page : content.Pages)
@@ -99,6 +116,7 @@ QByteArray EncodeIndex(const NotebookContent& content)
         {"pageCount", static_cast<int>(content.Pages.size())},
         {"currentPage", content.CurrentPage + 1},
         {"turtles", turtles},
+        {"saveCounter", static_cast<double>(saveCounter)},
     };
     return QJsonDocument(index).toJson();
 }
@@ -111,15 +129,18 @@ std::optional<NotebookIndex> DecodeIndex(const QByteArray& text)
         return std::nullopt;
     const QJsonObject object = document.object();
     std::int32_t format = 0, pageCount = 0, currentPage = 0;
+    NotebookIndex index;
     FieldReader read(object);
-    if (!read.Whole("format", kFormat, kFormat, format) || !read.Whole("pageCount", 1, kMaxNotebookPages, pageCount)
-        || !read.Whole("currentPage", 1, pageCount, currentPage))
+    read.Whole("format", kFormat, kFormat, format);
+    read.Whole("pageCount", 1, kMaxNotebookPages, pageCount);
+    read.Whole("currentPage", 1, pageCount, currentPage);
+    read.Count("saveCounter", index.SaveCounter);
+    if (!read.Good())
         return std::nullopt;
     const QJsonArray turtles = object.value(QLatin1String("turtles")).toArray();
     if (turtles.size() != pageCount)
         return std::nullopt;
 
-    NotebookIndex index;
     index.CurrentPage = currentPage - 1;
     for (const QJsonValue& value : turtles) {
         const std::optional<TTurtleState> turtle = DecodeTurtle(value);
@@ -128,4 +149,10 @@ std::optional<NotebookIndex> DecodeIndex(const QByteArray& text)
         index.Turtles.push_back(*turtle);
     }
     return index;
+}
+
+std::optional<NotebookIndex> ReadIndexFile(const QString& path)
+{
+    const std::optional<QByteArray> text = win::ReadRegularFile(path, kMaxIndexBytes);
+    return text ? DecodeIndex(*text) : std::nullopt;
 }

@@ -3,21 +3,11 @@
 #include "storage/NotebookFolder.h"
 #include "storage/NotebookIndex.h"
 #include "storage/PagePicture.h"
-#include "win/RegularFile.h"
+#include "turtle/SheetColors.h"
 
 #include <QFileInfo>
 
-namespace {
-
-// An index holds a few lines per page; anything much larger is not one.
-constexpr qint64 kMaxIndexBytes = 64 * 1024;
-
-NotebookFault PageFault(PageReadFault fault)
-{
-    return fault == PageReadFault::Missing ? NotebookFault::MissingPage : NotebookFault::BadPage;
-}
-
-} // namespace
+#include <algorithm>
 
 NotebookReading ReadNotebook(const QString& folder, const QString& name)
 {
@@ -27,25 +17,25 @@ NotebookReading ReadNotebook(const QString& folder, const QString& name)
         reading.Fault = NotebookFault::NoNotebook;
         return reading;
     }
-    const std::optional<QByteArray> text = win::ReadRegularFile(indexPath, kMaxIndexBytes);
-    const std::optional<NotebookIndex> index = text ? DecodeIndex(*text) : std::nullopt;
+    const std::optional<NotebookIndex> index = ReadIndexFile(indexPath);
     if (!index) {
         reading.Fault = NotebookFault::BadIndex;
         return reading;
     }
 
+    reading.SaveCounter = index->SaveCounter;
     NotebookContent& content = reading.Content;
     content.CurrentPage = index->CurrentPage;
     content.Pages.resize(index->Turtles.size());
     for (std::size_t page = 0; page < content.Pages.size(); ++page) {
-        content.Pages[page].Turtle = index->Turtles[page];
+        PageContent& pageContent = content.Pages[page];
+        pageContent.Turtle = index->Turtles[page];
         const QString path = PagePath(folder, name, static_cast<int>(page) + 1);
-        const PageReadFault fault = ReadPagePicture(path, content.Pages[page].Image.data());
-        if (fault != PageReadFault::None) {
-            reading.Fault = PageFault(fault);
-            reading.File = QFileInfo(path).fileName();
-            reading.Content = {};
-            return reading;
+        if (ReadPagePicture(path, pageContent.Image.data()) != PageReadFault::None) {
+            // A sheet cleared in the turtle's background colour, as the clear command leaves it.
+            const std::uint8_t background = NearestSheetIndex(CellRgb(ColorToCell(pageContent.Turtle.BGColor)));
+            std::fill(pageContent.Image.begin(), pageContent.Image.end(), background);
+            reading.LostPages.append(QFileInfo(path).fileName());
         }
     }
     return reading;

@@ -4,13 +4,20 @@
 #include "storage/NotebookFault.h"
 
 #include <QString>
+#include <QStringList>
+
+#include <cstdint>
 
 struct NotebookReading {
     NotebookFault Fault = NotebookFault::None;
-    QString File; // the page picture a page fault is about
     NotebookContent Content;
+    std::uint64_t SaveCounter = 0; // the index's, for the next save to check against
+    // File names of the page pictures that were missing, unreadable or not pages; their pages
+    // are blank in the background colour of their turtle.
+    QStringList LostPages;
 };
 
-// Reads and checks the whole notebook `name` in `folder`: its index and every page picture.
-// The content is good only when Fault is None.
+// Reads and checks the whole notebook `name` in `folder`: its index and every page picture. The
+// content is good when Fault is None; an index that cannot be read refuses the notebook, a page
+// that cannot be read is only lost.
 NotebookReading ReadNotebook(const QString& folder, const QString& name);

@@ -2,10 +2,12 @@
 
 #include "turtle/SheetColors.h"
 #include "turtle/TurtleState.h"
-#include "win/BitmapFile.h"
 #include "win/RegularFile.h"
 
+#include <QBuffer>
 #include <QFileInfo>
+#include <QImageReader>
+#include <QtEndian>
 
 #include <array>
 #include <cstring>
@@ -13,8 +15,130 @@
 
 namespace {
 
-// A page picture from any paint program, with room to spare.
-constexpr qint64 kMaxPictureBytes = 64LL * 1024 * 1024;
+// A 256 × 256 picture takes at most 256 KB of pixels; the rest is room for what paint programs
+// put beside them.
+constexpr qint64 kMaxPictureBytes = 4LL * 1024 * 1024;
+// What decoding may allocate, in megabytes: a page and its conversion.
+constexpr int kDecodeLimitMb = 2;
+
+const QByteArray kPngSignature("\x89PNG\r\n\x1a\n", 8);
+constexpr qsizetype kChunkFrameBytes = 12; // length, type, CRC
+
+struct Header {
+    PageReadFault Fault = PageReadFault::None;
+    QByteArray Decodable; // what the decoder is given
+    const char* Format = nullptr;
+};
+
+Header Refused(PageReadFault fault)
+{
+    Header header;
+    header.Fault = fault;
+    return header;
+}
+
+template <class T>
+T LittleEndian(const QByteArray& bytes, qsizetype at)
+{
+    return qFromLittleEndian<T>(bytes.constData() + at);
+}
+
+bool IsPageSize(std::int64_t width, std::int64_t height)
+{
+    return width == kSheetSize && (height == kSheetSize || height == -kSheetSize);
+}
+
+// A bitmap is taken uncompressed only (also with bit fields), and only when it holds every row:
+// Qt's reader would quietly paint the rows of a file cut short.
+Header CheckBitmap(const QByteArray& bytes)
+{
+    constexpr qsizetype kFileHeaderBytes = 14;
+    constexpr std::uint32_t kCoreHeaderBytes = 12;
+    constexpr std::uint32_t kInfoHeaderBytes = 40;
+    if (bytes.size() < kFileHeaderBytes + kCoreHeaderBytes)
+        return Refused(PageReadFault::Unreadable);
+    const auto pixelsAt = LittleEndian<std::uint32_t>(bytes, 10);
+    const auto headerBytes = LittleEndian<std::uint32_t>(bytes, kFileHeaderBytes);
+    std::int64_t width = 0, height = 0;
+    std::uint32_t bitCount = 0, compression = 0;
+    if (headerBytes == kCoreHeaderBytes) {
+        width = LittleEndian<std::uint16_t>(bytes, 18);
+        height = LittleEndian<std::uint16_t>(bytes, 20);
+        bitCount = LittleEndian<std::uint16_t>(bytes, 24);
+    } else if (headerBytes >= kInfoHeaderBytes && headerBytes <= static_cast<std::uint64_t>(bytes.size() - kFileHeaderBytes)) {
+        width = LittleEndian<std::int32_t>(bytes, 18);
+        height = LittleEndian<std::int32_t>(bytes, 22);
+        bitCount = LittleEndian<std::uint16_t>(bytes, 28);
+        compression = LittleEndian<std::uint32_t>(bytes, 30);
+    } else {
+        return Refused(PageReadFault::Unreadable);
+    }
+    if (!IsPageSize(width, height))
+        return Refused(PageReadFault::WrongSize);
+    constexpr std::uint32_t kUncompressed = 0, kBitFields = 3;
+    const bool knownBits = bitCount == 1 || bitCount == 4 || bitCount == 8 || bitCount == 16 || bitCount == 24
+                           || bitCount == 32;
+    if (!knownBits || (compression != kUncompressed && compression != kBitFields))
+        return Refused(PageReadFault::Unreadable);
+    const std::uint64_t rowBytes = (static_cast<std::uint64_t>(kSheetSize) * bitCount + 31) / 32 * 4;
+    const auto available = static_cast<std::uint64_t>(bytes.size());
+    if (pixelsAt > available || rowBytes * kSheetSize > available - pixelsAt)
+        return Refused(PageReadFault::Unreadable);
+    return {PageReadFault::None, bytes, "bmp"};
+}
+
+// The PNG with only the chunks that make up its pixels (header, palette, transparency, data,
+// end): text, profiles and whatever else a program left in it are never handed to the decoder.
+Header CheckPng(const QByteArray& bytes)
+{
+    constexpr qsizetype kHeaderDataBytes = 13;
+    QByteArray kept = kPngSignature;
+    qsizetype at = kPngSignature.size();
+    bool first = true;
+    while (at + kChunkFrameBytes <= bytes.size()) {
+        const auto length = qFromBigEndian<std::uint32_t>(bytes.constData() + at);
+        const QByteArray type = bytes.mid(at + 4, 4);
+        if (length > static_cast<std::uint64_t>(bytes.size() - at - kChunkFrameBytes))
+            return Refused(PageReadFault::Unreadable);
+        const qsizetype chunkBytes = kChunkFrameBytes + static_cast<qsizetype>(length);
+        if (first) {
+            if (type != "IHDR" || length != kHeaderDataBytes)
+                return Refused(PageReadFault::Unreadable);
+            const auto width = qFromBigEndian<std::uint32_t>(bytes.constData() + at + 8);
+            const auto height = qFromBigEndian<std::uint32_t>(bytes.constData() + at + 12);
+            if (width != kSheetSize || height != kSheetSize)
+                return Refused(PageReadFault::WrongSize);
+            first = false;
+        }
+        const bool critical = (type[0] & 0x20) == 0;
+        if (critical || type == "tRNS")
+            kept.append(bytes.constData() + at, chunkBytes);
+        if (type == "IEND")
+            return {PageReadFault::None, kept, "png"};
+        at += chunkBytes;
+    }
+    return Refused(PageReadFault::Unreadable);
+}
+
+Header CheckHeader(const QByteArray& bytes)
+{
+    if (bytes.startsWith("BM"))
+        return CheckBitmap(bytes);
+    if (bytes.startsWith(kPngSignature))
+        return CheckPng(bytes);
+    return Refused(PageReadFault::Unreadable);
+}
+
+QImage Decode(const Header& header)
+{
+    QByteArray bytes = header.Decodable;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, header.Format);
+    reader.setAutoDetectImageFormat(false);
+    reader.setAllocationLimit(kDecodeLimitMb);
+    return reader.read();
+}
 
 // The palette of a saved page: the sixteen sheet colours, then black for indices a drawing never
 // holds, so that every byte names a colour.
@@ -24,18 +148,6 @@ QList<QRgb> PageColorTable()
     for (int i = 0; i < kColorCount; ++i)
         table[i] = SheetPalette()[static_cast<std::size_t>(i)];
     return table;
-}
-
-QImage ReadAnyPicture(const QString& path)
-{
-    // Bitmaps go through the reader that refuses files cut short; Qt would paint their missing rows.
-    QImage picture = win::ReadBitmapFile(path);
-    if (!picture.isNull())
-        return picture;
-    const std::optional<QByteArray> bytes = win::ReadRegularFile(path, kMaxPictureBytes);
-    if (!bytes || bytes->startsWith("BM"))
-        return {};
-    return QImage::fromData(*bytes);
 }
 
 void MapIndexed(const QImage& picture, std::uint8_t* image)
@@ -73,11 +185,12 @@ QImage PagePicture(const std::uint8_t* image)
     return picture;
 }
 
-PageReadFault ReadPagePicture(const QString& path, std::uint8_t* image)
+PageReadFault DecodePagePicture(const QByteArray& bytes, std::uint8_t* image)
 {
-    if (!QFileInfo(path).isFile())
-        return PageReadFault::Missing;
-    const QImage picture = ReadAnyPicture(path);
+    const Header header = CheckHeader(bytes);
+    if (header.Fault != PageReadFault::None)
+        return header.Fault;
+    const QImage picture = Decode(header);
     if (picture.isNull())
         return PageReadFault::Unreadable;
     if (picture.size() != QSize(kSheetSize, kSheetSize))
@@ -87,4 +200,14 @@ PageReadFault ReadPagePicture(const QString& path, std::uint8_t* image)
     else
         MapColours(picture, image);
     return PageReadFault::None;
+}
+
+PageReadFault ReadPagePicture(const QString& path, std::uint8_t* image)
+{
+    if (!QFileInfo(path).isFile())
+        return PageReadFault::Missing;
+    const std::optional<QByteArray> bytes = win::ReadRegularFile(path, kMaxPictureBytes);
+    if (!bytes)
+        return PageReadFault::Unreadable;
+    return DecodePagePicture(*bytes, image);
 }

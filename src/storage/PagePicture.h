@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QImage>
 #include <QString>
 
@@ -13,7 +14,11 @@ QImage PagePicture(const std::uint8_t* image);
 
 enum class PageReadFault { None, Missing, Unreadable, WrongSize };
 
-// Reads a page picture into `image` (kSheetBytes). Any picture Qt reads will do, so a page a
-// teacher saved from another paint program still opens; every colour becomes the nearest of the
-// sixteen. On a fault `image` is left as it was.
+// Reads a page picture into `image` (kSheetBytes). A BMP or PNG picture will do, told apart by
+// its first bytes, so that a page a teacher saved from another paint program still opens; every
+// colour becomes the nearest of the sixteen. The size comes from the header and anything but
+// 256 × 256 is refused before decoding; PNG's text and other side chunks are dropped unread.
+// On a fault `image` is left as it was.
 PageReadFault ReadPagePicture(const QString& path, std::uint8_t* image);
+// The same for the bytes of a page picture file.
+PageReadFault DecodePagePicture(const QByteArray& bytes, std::uint8_t* image);

@@ -98,7 +98,7 @@ bool RecoveryCopy::Write(const NotebookContent& content, const QString& name)
     const QString folder = QDir(folder_).filePath(QString::number(next));
     QDir(folder).removeRecursively(); // what a killed write left
     if (!QDir().mkpath(folder) || !WriteSmallFile(QDir(folder).filePath(kNameFile), name.toUtf8())
-        || NotebookWriter().Save(folder, kStem, content) != NotebookFault::None) {
+        || NotebookWriter().Save(folder, kStem, content).Fault != NotebookFault::None) {
         QDir(folder).removeRecursively();
         return false;
     }

@@ -1,6 +1,7 @@
 #include "storage/NotebookList.h"
 #include "dialogs/NotebookPrint.h"
 #include "storage/NotebookWriter.h"
+#include "dialogs/NotebookPreviewLoader.h"
 #include "dialogs/OpenDlg.h"
 #include "storage/NotebookFolder.h"
 #include "turtle/SheetColors.h"
@@ -8,7 +9,9 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLabel>
 #include <QListWidget>
+#include <QTest>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QProcess>
@@ -38,54 +41,68 @@ NotebookContent PagesInColours(std::initializer_list<std::uint8_t> colours)
     return content;
 }
 
-TEST(NotebookList, ShowsTheNewestFirstWithThePictureOfItsFirstPage)
+TEST(NotebookList, ShowsEveryNotebookByNameAndFillsInPicturesWarningsAndNames)
 {
     QTemporaryDir dir;
-    const QDateTime now = QDateTime::currentDateTime();
     const struct {
         const char* name;
         std::uint8_t colour;
-        int ageSeconds;
-    } notebooks[] = {{"STARY", kRed, 300}, {"NOWY", kBlue, 10}, {"Środkowy", kLime, 100}};
-    for (const auto& n : notebooks) {
-        const QString name = QString::fromUtf8(n.name);
-        ASSERT_EQ(NotebookWriter().Save(dir.path(), name, PagesInColours({n.colour, kRed})), NotebookFault::None);
-        QFile index(IndexPath(dir.path(), name));
-        ASSERT_TRUE(index.open(QIODevice::ReadWrite));
-        index.setFileTime(now.addSecs(-n.ageSeconds), QFileDevice::FileModificationTime);
-    }
-    QFile::remove(PagePath(dir.path(), QString::fromUtf8("Środkowy"), 1));
+    } notebooks[] = {{"zeszyt 10", kRed}, {"Bocian", kBlue}, {"zeszyt 9", kLime}, {"ZEPSUTY", kRed},
+                     {"bez kartki", kRed}};
+    for (const auto& n : notebooks)
+        ASSERT_EQ(NotebookWriter().Save(dir.path(), QString::fromUtf8(n.name), PagesInColours({n.colour, kRed})).Fault,
+                  NotebookFault::None);
+    QFile::remove(PagePath(dir.path(), QStringLiteral("bez kartki"), 1));
+    QFile spoilt(IndexPath(dir.path(), QStringLiteral("ZEPSUTY")));
+    ASSERT_TRUE(spoilt.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    spoilt.write("{");
+    spoilt.close();
     QFile(QDir(dir.path()).filePath("notes.txt")).open(QIODevice::WriteOnly);
+    QFile(QDir(dir.path()).filePath(".ukryty.qel3d")).open(QIODevice::WriteOnly);
 
     const std::vector<SavedNotebook> list = ListSavedNotebooks(dir.path());
-    ASSERT_EQ(list.size(), 3u);
-    EXPECT_EQ(list[0].Name, "NOWY");
-    EXPECT_EQ(list[1].Name, QString::fromUtf8("Środkowy"));
-    EXPECT_EQ(list[2].Name, "STARY");
-    EXPECT_EQ(list[0].FirstPage.pixel(128, 128), SheetPalette()[kBlue]);
-    EXPECT_EQ(list[0].FirstPage.pixel(128, 10), SheetPalette()[kWhite]);
-    EXPECT_TRUE(list[1].FirstPage.isNull()) << "listed without a picture";
-    EXPECT_EQ(list[2].FirstPage.pixel(128, 128), SheetPalette()[kRed]);
-
+    QStringList names;
+    for (const SavedNotebook& notebook : list)
+        names.append(notebook.Name);
+    EXPECT_EQ(names, QStringList({"bez kartki", "Bocian", "ZEPSUTY", "zeszyt 10", "zeszyt 9"}));
     EXPECT_TRUE(ListSavedNotebooks(dir.filePath("missing")).empty());
+
+    TOpenDlg dialog;
+    dialog.ShowNotebooks(list);
+    const auto* shown = dialog.findChild<QListWidget*>(QStringLiteral("NotebookList"));
+    const auto* empty = dialog.findChild<QLabel*>(QStringLiteral("EmptyLabel"));
+    ASSERT_TRUE(shown && empty);
+    ASSERT_EQ(shown->count(), 5);
+    EXPECT_TRUE(empty->isHidden());
+    // The pictures come in the background; the warning's tooltip is the last thing set.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return shown->item(2)->toolTip().contains('\n'); }, 5000));
+    ASSERT_TRUE(QTest::qWaitFor([&] { return shown->item(4)->data(Qt::DecorationRole).typeId() == QMetaType::QImage; }, 5000));
+    for (int row = 0; row < shown->count(); ++row)
+        EXPECT_TRUE(shown->item(row)->toolTip().startsWith(names[row])) << row;
+    EXPECT_TRUE(shown->item(2)->toolTip().contains(QStringLiteral("ZEPSUTY.qel3d"))) << "the reason";
+    const QImage bocian = shown->item(1)->data(Qt::DecorationRole).value<QImage>();
+    EXPECT_EQ(bocian.pixel(32, 32), SheetPalette()[kBlue]);
+    EXPECT_EQ(bocian.pixel(32, 10), SheetPalette()[kWhite]);
+    EXPECT_NE(bocian.pixel(0, 0), SheetPalette()[kWhite]) << "the frame";
+    EXPECT_NE(shown->item(0)->data(Qt::DecorationRole).typeId(), QMetaType::QImage) << "no first page, no picture";
+
+    dialog.ShowNotebooks({});
+    EXPECT_EQ(shown->count(), 0);
+    EXPECT_FALSE(empty->isHidden());
+    EXPECT_EQ(empty->text(), QString::fromUtf8("Nie zapisano jeszcze żadnego zeszytu."));
 }
 
-TEST(NotebookList, EveryPictureInTheOpenDialogIsFramedSoAWhitePageShows)
+TEST(NotebookList, SmallPicturesKeepThinLinesAndAFrameSoAWhitePageShows)
 {
-    QImage white(kSheetSize, kSheetSize, QImage::Format_RGB32);
-    white.fill(Qt::white);
-    TOpenDlg dialog;
-    dialog.ShowNotebooks({{QStringLiteral("PUSTY"), {}, white}, {QStringLiteral("ZEPSUTY"), {}, {}}});
-    const auto* list = dialog.findChild<QListWidget*>(QStringLiteral("NotebookList"));
-    ASSERT_NE(list, nullptr);
-    ASSERT_EQ(list->count(), 2);
-    for (int row = 0; row < list->count(); ++row) {
-        const QImage picture = list->item(row)->icon().pixmap(list->iconSize()).toImage();
-        ASSERT_FALSE(picture.isNull()) << row;
-        EXPECT_NE(picture.pixel(0, 0), QColor(Qt::white).rgb()) << row << ": the frame";
-        EXPECT_NE(picture.pixel(picture.width() - 1, picture.height() / 2), QColor(Qt::white).rgb()) << row;
-        EXPECT_EQ(picture.pixel(picture.width() / 4, picture.height() / 4), QColor(Qt::white).rgb()) << row;
-    }
+    std::vector<std::uint8_t> page(kSheetBytes, kWhite);
+    for (int column = 0; column < kSheetSize; ++column)
+        page[static_cast<std::size_t>(130 * kSheetSize + column)] = kRed; // one pixel high
+    const QImage picture = SmallPagePicture(page);
+    ASSERT_EQ(picture.size(), QSize(64, 64));
+    EXPECT_EQ(picture.pixel(20, 130 / 4), SheetPalette()[kRed]);
+    EXPECT_EQ(picture.pixel(20, 20), SheetPalette()[kWhite]);
+    for (const QPoint corner : {QPoint(0, 0), QPoint(63, 32), QPoint(32, 63)})
+        EXPECT_NE(picture.pixel(corner), SheetPalette()[kWhite]);
 }
 
 // Runs a tool of the system's PDF utilities and returns what it printed.

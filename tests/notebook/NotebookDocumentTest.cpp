@@ -3,10 +3,14 @@
 #include "notebook/ImageDelta.h"
 #include "notebook/NotebookDocument.h"
 #include "notebook/NotebookPrompts.h"
+#include "storage/NotebookFolder.h"
+#include "storage/NotebookReader.h"
+#include "storage/NotebookWriter.h"
 #include "turtle/TurtleMotion.h"
 #include "turtle/TurtleSheet.h"
 #include "win/MessageBox.h"
 
+#include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
 
@@ -111,6 +115,8 @@ struct ScriptedPrompts final : NotebookPrompts {
     std::deque<int> saveAnswers;
     QString name = QStringLiteral("zeszyt");
     int questions = 0;
+    bool saveOverOtherCopy = false;
+    std::vector<QString> refusals;
     int AskToSave() override
     {
         ++questions;
@@ -125,7 +131,12 @@ struct ScriptedPrompts final : NotebookPrompts {
         return true;
     }
     int AskToReplace(const QString&) override { return win::IDYES; }
-    void ShowRefusal(const QString&) override {}
+    bool AskToSaveOverOtherCopy(const QString&) override
+    {
+        ++questions;
+        return saveOverOtherCopy;
+    }
+    void ShowRefusal(const QString& text) override { refusals.push_back(text); }
 };
 
 class NotebookDocumentTest : public ::testing::Test {
@@ -414,6 +425,7 @@ TEST_F(NotebookDocumentTest, NamesAreTrimmedAndLongOnesRefusedUntilAGoodOneComes
             return true;
         }
         int AskToReplace(const QString&) override { return win::IDYES; }
+        bool AskToSaveOverOtherCopy(const QString&) override { return true; }
         void ShowRefusal(const QString&) override { ++refusals; }
     } answers;
     NotebookDocument named(sheet, answers);
@@ -425,6 +437,33 @@ TEST_F(NotebookDocumentTest, NamesAreTrimmedAndLongOnesRefusedUntilAGoodOneComes
     answers.typed.push_back(QStringLiteral("Dom"));
     ASSERT_EQ(named.SaveAs(), win::IDOK);
     EXPECT_EQ(answers.seen[3], QStringLiteral("Dom")) << "save as starts from the present name";
+}
+
+TEST_F(NotebookDocumentTest, ASaveOverAnotherCopysSaveAsksFirstAndALostPageOpensBlankAndUnsaved)
+{
+    ASSERT_EQ(document.SaveAs(), win::IDOK);
+    // Another copy of the program saves two pages under the same name.
+    NotebookContent other;
+    other.Pages.resize(2);
+    ASSERT_EQ(NotebookWriter().Save(folder.path(), QStringLiteral("zeszyt"), other).Fault, NotebookFault::None);
+    Run(&TurtleMotion::StartForward, 20);
+    ASSERT_NE(document.Save(), win::IDOK);
+    EXPECT_EQ(prompts.questions, 1);
+    EXPECT_TRUE(document.Modified());
+    EXPECT_EQ(ReadNotebook(folder.path(), QStringLiteral("zeszyt")).Content.Pages.size(), 2u) << "nothing written";
+    prompts.saveOverOtherCopy = true;
+    ASSERT_EQ(document.Save(), win::IDOK);
+    EXPECT_EQ(ReadNotebook(folder.path(), QStringLiteral("zeszyt")).Content.Pages.size(), 1u);
+    ASSERT_EQ(document.Save(), win::IDOK);
+    EXPECT_EQ(prompts.questions, 2) << "its own saves ask nothing";
+
+    document.NewPage(false);
+    ASSERT_EQ(document.Save(), win::IDOK);
+    ASSERT_TRUE(QFile::remove(PagePath(folder.path(), QStringLiteral("zeszyt"), 2)));
+    ASSERT_EQ(document.Open(), win::IDOK);
+    EXPECT_EQ(document.Pages().PageCount(), 2);
+    EXPECT_EQ(prompts.refusals.size(), 1u) << "the lost page is named";
+    EXPECT_TRUE(document.Modified()) << "a save puts the notebook right";
 }
 
 } // namespace
