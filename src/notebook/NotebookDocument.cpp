@@ -97,51 +97,37 @@ PageResult NotebookDocument::DeletePage()
 
 HistoryMove NotebookDocument::Undo()
 {
-    const HistoryMove move = history_.Undo();
-    emit Changed();
-    return move;
+    return Announced(history_.Undo());
 }
 
 HistoryMove NotebookDocument::Redo()
 {
-    const HistoryMove move = history_.Redo();
-    emit Changed();
-    return move;
+    return Announced(history_.Redo());
 }
 
 int NotebookDocument::New()
 {
-    const int result = diskFile_.NewFile();
-    emit Changed();
-    return result;
+    return Announced(diskFile_.NewFile());
 }
 
 int NotebookDocument::Open()
 {
-    const int result = diskFile_.LoadFile();
-    emit Changed();
-    return result;
+    return Announced(diskFile_.LoadFile());
 }
 
 int NotebookDocument::Save()
 {
-    const int result = diskFile_.SaveFile(true);
-    emit Changed();
-    return result;
+    return Announced(diskFile_.SaveFile(true));
 }
 
 int NotebookDocument::SaveAs()
 {
-    const int result = diskFile_.SaveAsFile();
-    emit Changed();
-    return result;
+    return Announced(diskFile_.SaveAsFile());
 }
 
 bool NotebookDocument::CanClose()
 {
-    const bool canClose = diskFile_.CanClose();
-    emit Changed();
-    return canClose;
+    return Announced(diskFile_.CanClose());
 }
 
 void NotebookDocument::Restore(const NotebookContent& content, const QString& name)

@@ -66,6 +66,13 @@ signals:
     void Changed();
 
 private:
+    // Announces the change an operation made, passing on its result.
+    template <class Result>
+    Result Announced(Result result)
+    {
+        emit Changed();
+        return result;
+    }
     void AssignDiskFileCallbacks();
     int AskName(NameQuestion question, QString& name);
     int SaveUnder(const QString& name);

@@ -4,19 +4,6 @@
 # It runs its own X server with openbox, so the screen it reads is its own.
 # Arguments: the program; optionally a folder that keeps the screenshots.
 set -euo pipefail
-
-if [ -z "${QEL_OWN_DISPLAY:-}" ]; then
-  export QEL_OWN_DISPLAY=1 QEL_SCREEN=1024x768x24
-  exec "$(dirname "$0")/../../scripts/own-display.sh" "$0" "$@"
-fi
-
-program=$1
-shots=${2:-}
-work=$(mktemp -d)
-trap 'kill "$app" "$wm" 2>/dev/null || true; rm -rf "$work"' EXIT
-# The turtle walks at the speed the program starts with, not one a user once chose.
-export XDG_CONFIG_HOME="$work/config"
-
 . "$(dirname "$0")/program_under_wm.sh"
 start_window_manager
 start_program

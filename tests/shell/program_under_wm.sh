@@ -1,8 +1,21 @@
 # Shared by the tests that use the program as a person does, under a window manager on an X
-# server of their own: sourced after `program` and `work` are set. The program keeps its data
-# (recovery copies) and notebooks in `work`.
+# server of their own. Sourced at the top of such a test, whose arguments are the program and,
+# optionally, a folder that keeps the screenshots. The program keeps its data (recovery copies),
+# settings and notebooks in a folder of the test's own.
 
-export XDG_DATA_HOME="$work/data" QEL3D_NOTEBOOKS="$work/notebooks"
+if [ -z "${QEL_OWN_DISPLAY:-}" ]; then
+  export QEL_OWN_DISPLAY=1 QEL_SCREEN=1024x768x24
+  exec "$(dirname "$0")/../../scripts/own-display.sh" "$0" "$@"
+fi
+
+program=$1
+shots=${2:-}
+work=$(mktemp -d)
+app=
+wm=
+hard_stop=
+trap 'kill ${hard_stop:+-9} $app $wm 2>/dev/null || true; rm -rf "$work"' EXIT
+export XDG_DATA_HOME="$work/data" XDG_CONFIG_HOME="$work/config" QEL3D_NOTEBOOKS="$work/notebooks"
 
 fail() {
   echo "FAIL: $*" >&2

@@ -4,18 +4,9 @@
 # keeps the line. It runs its own X server with openbox.
 # Arguments: the program; optionally a folder that keeps the screenshots.
 set -euo pipefail
-
-if [ -z "${QEL_OWN_DISPLAY:-}" ]; then
-  export QEL_OWN_DISPLAY=1 QEL_SCREEN=1024x768x24
-  exec "$(dirname "$0")/../../scripts/own-display.sh" "$0" "$@"
-fi
-
-program=$1
-shots=${2:-}
-work=$(mktemp -d)
-trap 'kill -9 "$app" "$wm" 2>/dev/null || true; rm -rf "$work"' EXIT
 . "$(dirname "$0")/program_under_wm.sh"
 start_window_manager
+hard_stop=1
 
 start_program
 xdotool windowactivate --sync "$window" 2>/dev/null || true
