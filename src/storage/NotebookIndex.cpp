@@ -1,5 +1,6 @@
 #include "storage/NotebookIndex.h"
 
+#include "storage/DrawingRecordCodec.h"
 #include "turtle/SheetCanvas.h"
 #include "turtle/SheetColors.h"
 
@@ -11,7 +12,9 @@
 
 namespace {
 
-constexpr int kFormat = 1;
+constexpr int kFormat = 2;
+// Notebooks before drawing records; they open with none.
+constexpr int kFirstFormat = 1;
 constexpr int kFirstShape = 1;
 constexpr int kLastShape = 3;
 constexpr int kLastPenMode = 2;
@@ -92,13 +95,17 @@ std::optional<TTurtleState> DecodeTurtle(const QJsonValue& value)
 QByteArray EncodeIndex(const NotebookContent& content)
 {
     QJsonArray turtles;
-    for (const PageContent& page : content.Pages)
+    QJsonArray records;
+    for (const PageContent& page : content.Pages) {
         turtles.append(EncodeTurtle(page.Turtle));
+        records.append(QString::fromLatin1(EncodeRecord(page.Record).toBase64()));
+    }
     const QJsonObject index{
         {"format", kFormat},
         {"pageCount", static_cast<int>(content.Pages.size())},
         {"currentPage", content.CurrentPage + 1},
         {"turtles", turtles},
+        {"records", records},
     };
     return QJsonDocument(index).toJson();
 }
@@ -112,7 +119,7 @@ std::optional<NotebookIndex> DecodeIndex(const QByteArray& text)
     const QJsonObject object = document.object();
     std::int32_t format = 0, pageCount = 0, currentPage = 0;
     FieldReader read(object);
-    if (!read.Whole("format", kFormat, kFormat, format) || !read.Whole("pageCount", 1, kMaxNotebookPages, pageCount)
+    if (!read.Whole("format", kFirstFormat, kFormat, format) || !read.Whole("pageCount", 1, kMaxNotebookPages, pageCount)
         || !read.Whole("currentPage", 1, pageCount, currentPage))
         return std::nullopt;
     const QJsonArray turtles = object.value(QLatin1String("turtles")).toArray();
@@ -126,6 +133,14 @@ std::optional<NotebookIndex> DecodeIndex(const QByteArray& text)
         if (!turtle)
             return std::nullopt;
         index.Turtles.push_back(*turtle);
+    }
+    const QJsonArray records = object.value(QLatin1String("records")).toArray();
+    for (qsizetype page = 0; page < pageCount; ++page) {
+        const QJsonValue kept = page < records.size() ? records.at(page) : QJsonValue();
+        const QByteArray bytes = QByteArray::fromBase64(kept.toString().toLatin1());
+        std::optional<DrawingRecord> record = DecodeRecord(bytes);
+        const bool fits = record && RecordFits(*record, index.Turtles[static_cast<std::size_t>(page)]);
+        index.Records.push_back(fits ? std::move(*record) : DrawingRecord{});
     }
     return index;
 }

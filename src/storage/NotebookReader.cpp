@@ -9,8 +9,9 @@
 
 namespace {
 
-// An index holds a few lines per page; anything much larger is not one.
-constexpr qint64 kMaxIndexBytes = 64 * 1024;
+// An index holds a few lines per page and how each page was drawn; anything much larger is not
+// one.
+constexpr qint64 kMaxIndexBytes = 4 * 1024 * 1024;
 
 NotebookFault PageFault(PageReadFault fault)
 {
@@ -39,6 +40,7 @@ NotebookReading ReadNotebook(const QString& folder, const QString& name)
     content.Pages.resize(index->Turtles.size());
     for (std::size_t page = 0; page < content.Pages.size(); ++page) {
         content.Pages[page].Turtle = index->Turtles[page];
+        content.Pages[page].Record = index->Records[page];
         const QString path = PagePath(folder, name, static_cast<int>(page) + 1);
         const PageReadFault fault = ReadPagePicture(path, content.Pages[page].Image.data());
         if (fault != PageReadFault::None) {
