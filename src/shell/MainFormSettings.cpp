@@ -35,7 +35,7 @@ void TMainForm::PenMenuClick()
 
 void TMainForm::PosMenuClick()
 {
-    Document.Edit([this] { RunTurtleDialog(*PosDlg, Sheet); });
+    Document.Edit([this] { RunTurtleDialog(*PosDlg, Sheet); }, {RecordOp::Place});
 }
 
 void TMainForm::ScreenMenuClick()
