@@ -30,8 +30,8 @@ RecordListDlg::RecordListDlg(QWidget* parent) : QDialog(parent), list_(new QList
 void RecordListDlg::ShowRecord(const DrawingRecord& record)
 {
     list_->clear();
-    for (const RecordEntry& entry : record.Entries)
-        list_->addItem(RecordEntryText(entry));
+    for (std::size_t i = 0; i < record.Size(); ++i)
+        list_->addItem(RecordEntryText(record.HeadAt(i)));
 }
 
 void RecordListDlg::ShowCurrent(int entry)

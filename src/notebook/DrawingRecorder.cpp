@@ -1,5 +1,6 @@
 #include "notebook/DrawingRecorder.h"
 
+#include "notebook/Notebook.h"
 #include "notebook/RecordSteps.h"
 
 #include <cmath>
@@ -33,18 +34,19 @@ RecordChange DrawingRecorder::Change(const StepKind& kind, const DrawingRecord& 
                                      const std::uint8_t* afterImage, const TTurtleState& after)
 {
     if (kind.Op == RecordOp::Start)
-        return {0, StartedRecord(afterImage, after).Entries};
-    RecordChange change{record.Entries.size(), {}};
+        return {0, StartedRecord(afterImage, after)};
+    RecordChange change{record.Size(), {}};
     AddToolEntries(change.Entries, RecordTools(record), before);
-    change.Entries.push_back(Redone(kind, beforeImage, before, afterImage, after));
+    change.Entries.Append(Redone(kind, beforeImage, before, afterImage, after));
     return change;
 }
 
 RecordEntry DrawingRecorder::Redone(const StepKind& kind, const std::uint8_t* beforeImage, const TTurtleState& before,
                                     const std::uint8_t* afterImage, const TTurtleState& after)
 {
-    RecordEntry entry{kind.Op, kind.Op == RecordOp::Snapshot ? after.BGColor : kind.Amount,
-                      after.X, after.Y, after.Heading, nullptr};
+    RecordEntry entry;
+    entry.Op = kind.Op;
+    entry.Amount = kind.Op == RecordOp::Snapshot ? after.BGColor : kind.Amount;
     turtle_ = before;
     std::memcpy(sheet_.FloorBits(), beforeImage, kSheetBytes);
     sheet_.UpdateSheetFromFloor();
@@ -52,11 +54,29 @@ RecordEntry DrawingRecorder::Redone(const StepKind& kind, const std::uint8_t* be
     if (BeginEntry(sheet_, motion_, entry))
         WalkToEnd(motion_);
     if (NearlyAt(turtle_, after)) {
+        entry.Nudge = NudgeBetween(turtle_, after);
         entry.Picture = PictureBetween(sheet_.FloorBits(), afterImage);
         return entry;
     }
+    // A snapshot's redo leaves the turtle where it stood.
     entry.Op = RecordOp::Snapshot;
     entry.Amount = after.BGColor;
+    entry.Nudge = NudgeBetween(before, after);
     entry.Picture = PictureBetween(beforeImage, afterImage);
     return entry;
+}
+
+bool DrawingRecorder::Redraws(const DrawingRecord& record, const std::uint8_t* image, const TTurtleState& turtle)
+{
+    if (record.Empty())
+        return false;
+    turtle_ = TTurtleState{};
+    sheet_.ApplyTurtle();
+    for (std::size_t i = 0; i < record.Size(); ++i) {
+        const RecordEntry entry = record.At(i);
+        if (BeginEntry(sheet_, motion_, entry))
+            WalkToEnd(motion_);
+        EndEntry(sheet_, entry);
+    }
+    return SamePlace(turtle_, turtle) && std::memcmp(sheet_.FloorBits(), image, kSheetBytes) == 0;
 }

@@ -11,7 +11,7 @@ PageReplay::PageReplay(TurtleSheet& sheet) : sheet_(sheet), motion_(sheet, *this
 void PageReplay::Start(const DrawingRecord& record)
 {
     Stop();
-    if (record.Entries.empty())
+    if (record.Empty())
         return;
     record_ = record;
     std::memcpy(savedImage_.data(), sheet_.FloorBits(), kSheetBytes);
@@ -44,7 +44,7 @@ void PageReplay::Step(std::uint32_t dt)
             time_ -= kRecordSliceMs;
             motion_.StepCommand(kRecordSliceMs);
             if (motion_.State == CommandState::Idle)
-                EndEntry(sheet_, record_.Entries[next_ - 1]);
+                EndEntry(sheet_, entry_);
             continue;
         }
         if (!BeginNext()) {
@@ -56,12 +56,12 @@ void PageReplay::Step(std::uint32_t dt)
 
 bool PageReplay::BeginNext()
 {
-    if (next_ == record_.Entries.size())
+    if (next_ == record_.Size())
         return false;
     emit EntryReached(static_cast<int>(next_));
-    const RecordEntry& entry = record_.Entries[next_++];
-    if (!BeginEntry(sheet_, motion_, entry))
-        EndEntry(sheet_, entry);
+    entry_ = record_.At(next_++);
+    if (!BeginEntry(sheet_, motion_, entry_))
+        EndEntry(sheet_, entry_);
     return true;
 }
 

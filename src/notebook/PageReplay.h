@@ -44,6 +44,8 @@ private:
     TurtleSheet& sheet_;
     TurtleMotion motion_;
     DrawingRecord record_;
+    // The entry being redone.
+    RecordEntry entry_;
     std::vector<std::uint8_t> savedImage_;
     TTurtleState savedTurtle_;
     std::size_t next_ = 0;

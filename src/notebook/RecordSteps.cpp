@@ -12,6 +12,7 @@ bool BeginEntry(TurtleSheet& sheet, TurtleMotion& motion, const RecordEntry& ent
     case RecordOp::Start:
         std::memset(sheet.FloorBits(), 0, kSheetBytes);
         sheet.SetBGColor(entry.Amount);
+        turtle.X = turtle.Y = turtle.Heading = 0.0;
         break;
     case RecordOp::Forward: motion.StartForward(entry.Amount); return true;
     case RecordOp::Backward: motion.StartBackward(entry.Amount); return true;
@@ -42,10 +43,7 @@ void EndEntry(TurtleSheet& sheet, const RecordEntry& entry)
         sheet.UpdateSheetFromFloor();
         sheet.FloorChanged();
     }
-    TTurtleState& turtle = sheet.Turtle();
-    turtle.X = entry.X;
-    turtle.Y = entry.Y;
-    turtle.Heading = entry.Heading;
+    ApplyNudge(sheet.Turtle(), entry.Nudge);
 }
 
 void WalkToEnd(TurtleMotion& motion)

@@ -91,9 +91,9 @@ std::size_t UndoHistory::MemoryBytes() const
 {
     std::size_t bytes = sizeof *this + openImage_.capacity() + redo_.capacity() * sizeof(Step);
     for (const Step& step : undo_)
-        bytes += sizeof step + step.image.Bytes() + step.record.capacity() * sizeof(RecordEntry);
+        bytes += sizeof step + step.image.Bytes() + step.record.MemoryBytes();
     for (const Step& step : redo_)
-        bytes += step.image.Bytes() + step.record.capacity() * sizeof(RecordEntry);
+        bytes += step.image.Bytes() + step.record.MemoryBytes();
     return bytes;
 }
 
@@ -142,7 +142,7 @@ bool UndoHistory::EndStep()
         RecordChange change = recorder_.Change(openKind_, record, openImage_.data(), openTurtle_,
                                                notebook_.ImageOf(step.page), step.after);
         step.recordFrom = change.From;
-        step.record = record.Splice(change.From, std::move(change.Entries));
+        step.record = record.Splice(change.From, change.Entries);
     } else {
         // The pages were replaced behind the history's back: nothing kept fits them any more.
         Clear();
@@ -178,7 +178,7 @@ void UndoHistory::Reapply(Step& step)
 
 void UndoHistory::ShowDrawing(Step& step, const TTurtleState& place)
 {
-    step.record = notebook_.RecordOf(step.page).Splice(step.recordFrom, std::move(step.record));
+    step.record = notebook_.RecordOf(step.page).Splice(step.recordFrom, step.record);
     step.image.ApplyTo(sheet_.FloorBits());
     TakePlace(sheet_.Turtle(), place);
     sheet_.UpdateSheetFromFloor();

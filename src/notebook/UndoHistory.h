@@ -73,7 +73,7 @@ private:
         // Drawing: the page's record entries from `recordFrom` on, as they were on the other
         // side of the step.
         std::size_t recordFrom = 0;
-        std::vector<RecordEntry> record;
+        DrawingRecord record;
     };
 
     // The page a step must be seen on before it is taken back or done again; -1 for none.

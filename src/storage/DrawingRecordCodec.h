@@ -6,9 +6,9 @@
 
 #include <optional>
 
-// A page's drawing record as bytes, kept in the notebook's index. Each entry is its kind, its
-// amount, the turtle's place for entries that change the page, and its picture's code.
+// A page's drawing record as bytes, kept in the notebook's index.
 QByteArray EncodeRecord(const DrawingRecord& record);
-// Nothing unless the bytes are a whole record whose every value is one the program makes:
-// amounts in range, finite places, pictures that fit a page.
+// Nothing unless the bytes are a whole record, beginning with its only Start, whose every amount
+// is one the program makes and whose pictures fit a page. Whether it draws its page is for the
+// notebook to find out.
 std::optional<DrawingRecord> DecodeRecord(const QByteArray& bytes);

@@ -139,8 +139,7 @@ std::optional<NotebookIndex> DecodeIndex(const QByteArray& text)
         const QJsonValue kept = page < records.size() ? records.at(page) : QJsonValue();
         const QByteArray bytes = QByteArray::fromBase64(kept.toString().toLatin1());
         std::optional<DrawingRecord> record = DecodeRecord(bytes);
-        const bool fits = record && RecordFits(*record, index.Turtles[static_cast<std::size_t>(page)]);
-        index.Records.push_back(fits ? std::move(*record) : DrawingRecord{});
+        index.Records.push_back(record ? std::move(*record) : DrawingRecord{});
     }
     return index;
 }

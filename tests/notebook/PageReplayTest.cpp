@@ -154,13 +154,20 @@ TEST_P(PageReplayTest, ASavedAndReopenedNotebookReplaysTheSame)
     DrawRandomly(20);
     QTemporaryDir dir;
     ASSERT_EQ(NotebookWriter().Save(dir.path(), QStringLiteral("DOM"), notebook.Contents()), NotebookFault::None);
-    const NotebookReading reading = ReadNotebook(dir.path(), QStringLiteral("DOM"));
+    const std::vector<std::uint8_t> kept = notebook.RecordOf(0).Bytes();
+    NotebookReading reading = ReadNotebook(dir.path(), QStringLiteral("DOM"));
     ASSERT_EQ(reading.Fault, NotebookFault::None);
     notebook.Replace(reading.Content);
     EXPECT_TRUE(Replays());
     notebook.PrevPage();
     EXPECT_TRUE(Replays());
-    EXPECT_GT(notebook.RecordOf(0).Entries.size(), 1u);
+    EXPECT_EQ(notebook.RecordOf(0).Bytes(), kept);
+
+    // A record that does not draw its page gives way to the page as it stands.
+    reading.Content.Pages[0].Image[kSheetBytes / 2] ^= 1;
+    notebook.Replace(reading.Content);
+    EXPECT_NE(notebook.RecordOf(0).Bytes(), kept);
+    EXPECT_TRUE(Replays());
 }
 
 INSTANTIATE_TEST_SUITE_P(Seeds, PageReplayTest, ::testing::Range(1u, 13u));
