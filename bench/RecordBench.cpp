@@ -1,3 +1,4 @@
+#include "notebook/DrawingRecorder.h"
 #include "notebook/Notebook.h"
 #include "notebook/RecordSteps.h"
 #include "notebook/UndoHistory.h"
@@ -91,6 +92,18 @@ void RecordOfThousandCommands(benchmark::State& state)
     }
 }
 BENCHMARK(RecordOfThousandCommands)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(1);
+
+// Opening a notebook redoes each page's record off the page to see that it draws the page: here
+// a page of a thousand commands.
+void CheckThousandCommands(benchmark::State& state)
+{
+    Workspace w;
+    w.DrawThousandCommands(false);
+    DrawingRecorder checker;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(checker.Redraws(w.notebook.RecordOf(0), w.sheet.FloorBits(), w.turtle));
+}
+BENCHMARK(CheckThousandCommands)->Unit(benchmark::kMillisecond);
 
 // One forward move of 50 walked and recorded, which redoes it off the page ...
 void RecordedForward(benchmark::State& state)
