@@ -56,9 +56,15 @@ struct Engine {
     TurtleSheet sheet{turtle, panel};
     NoHost host;
     TurtleMotion motion{sheet, host};
+    // No page is replayed here.
+    struct NoReplay final : LoopWalk {
+        bool Walking() const override { return false; }
+        void Step(std::uint32_t) override {}
+        void Stop() override {}
+    } replay;
     CameraControl cameraControl;
     NoWindow loopWindow;
-    MainLoopPass pass{{core, scene, character, keyboard, turtle, motion, cameraControl, loopWindow}};
+    MainLoopPass pass{{core, scene, character, keyboard, turtle, motion, replay, cameraControl, loopWindow}};
     bool created = false;
 };
 

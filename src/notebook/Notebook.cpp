@@ -1,5 +1,6 @@
 #include "notebook/Notebook.h"
 
+#include "notebook/DrawingRecorder.h"
 #include "turtle/TurtleSheet.h"
 
 #include <cstring>
@@ -43,6 +44,7 @@ void Notebook::StartNotebook()
     current_ = 0;
     Slot(0) = std::make_unique<TNotebookPage>();
     StoreCurrent();
+    RestartRecord(0);
 }
 
 void Notebook::ReleaseNotebook()
@@ -74,6 +76,7 @@ PageResult Notebook::NewPage(bool inFront)
     // A new page looks like a cleared one: the background's own colour.
     sheet_.FillFloorImage(sheet_.BackgroundIndex());
     StoreCurrent();
+    RestartRecord(current_);
     sheet_.UpdateSheetFromFloor();
     return PageResult::Done;
 }
@@ -116,6 +119,11 @@ void Notebook::ShowCurrentPage()
     sheet_.FloorChanged();
     // The panel and the sheet's pen follow the page's own record.
     sheet_.ApplyTurtle();
+}
+
+void Notebook::RestartRecord(int page)
+{
+    RecordOf(page) = StartedRecord(ImageOf(page), TurtleOf(page));
 }
 
 const TTurtleState& Notebook::TurtleOf(int page) const
@@ -161,6 +169,7 @@ NotebookContent Notebook::Contents()
         PageContent& page = content.Pages[static_cast<std::size_t>(i)];
         page.Turtle = Slot(i)->Turtle;
         std::memcpy(page.Image.data(), Slot(i)->Image.get(), kSheetBytes);
+        page.Record = Slot(i)->Record;
     }
     return content;
 }
@@ -170,10 +179,15 @@ void Notebook::Replace(const NotebookContent& content)
     EmptySlots();
     count_ = static_cast<int>(content.Pages.size());
     current_ = content.CurrentPage;
+    DrawingRecorder checker;
     for (int i = 0; i < count_; ++i) {
         const PageContent& page = content.Pages[static_cast<std::size_t>(i)];
         Slot(i) = std::make_unique<TNotebookPage>();
         Slot(i)->Store(page.Turtle, page.Image.data());
+        // A page kept without a record that draws it replays as it stands.
+        Slot(i)->Record = checker.Redraws(page.Record, page.Image.data(), page.Turtle)
+                              ? page.Record
+                              : StartedRecord(page.Image.data(), page.Turtle);
     }
     ShowCurrentPage();
 }

@@ -48,6 +48,11 @@ public:
     const std::uint8_t* ImageOf(int page) const;
     // Which page object sits in a slot; tells pages apart across an insertion.
     const TNotebookPage* PageAt(int index) const { return slots_[static_cast<std::size_t>(index)].get(); }
+    // How a page was drawn.
+    DrawingRecord& RecordOf(int page) { return Slot(page)->Record; }
+    const DrawingRecord& RecordOf(int page) const { return slots_[static_cast<std::size_t>(page)]->Record; }
+    // A page's record starts anew at the page as it stands.
+    void RestartRecord(int page);
 
     // For taking steps back: puts a page in at `index` (the pages from there move one on), or
     // takes the one there out, and shows the page `current` then is.

@@ -38,6 +38,7 @@ void NotebookDocument::AssignDiskFileCallbacks()
         notebook_.ReleaseNotebook();
         notebook_.StartNotebook();
         sheet_.ResetTurtle();
+        notebook_.RestartRecord(0);
         history_.Clear();
         MarkSaved();
         diskCounter_.reset();
@@ -63,16 +64,16 @@ void NotebookDocument::Start()
     MarkSaved();
 }
 
-void NotebookDocument::Edit(const std::function<void()>& change)
+void NotebookDocument::Edit(const std::function<void()>& change, StepKind kind)
 {
-    history_.BeginStep();
+    history_.BeginStep(kind);
     change();
     EndStep();
 }
 
-void NotebookDocument::BeginStep()
+void NotebookDocument::BeginStep(StepKind kind)
 {
-    history_.BeginStep();
+    history_.BeginStep(kind);
 }
 
 void NotebookDocument::EndStep()

@@ -41,10 +41,10 @@ public:
     // One page holding the live turtle and sheet, nothing to take back, nothing unsaved. Nothing
     // is announced: the window shows its start-up state.
     void Start();
-    // The door for a change made at once.
-    void Edit(const std::function<void()>& change);
+    // The door for a change made at once; its kind goes into the page's drawing record.
+    void Edit(const std::function<void()>& change, StepKind kind = {});
     // The door for a change that takes many passes of the main loop: a walking command.
-    void BeginStep();
+    void BeginStep(StepKind kind = {});
     void EndStep();
     PageResult NewPage(bool inFront);
     PageResult DeletePage();

@@ -1,13 +1,15 @@
 #pragma once
 
+#include "storage/DrawingRecord.h"
 #include "turtle/TurtleState.h"
 
 #include <cstdint>
 #include <memory>
 
-// One page of the notebook: its turtle and a copy of its drawing (the floor image's layout:
-// 256 rows of 256 palette-index bytes). While the page is current, the live turtle and the
-// floor image are its true content and these copies are stale.
+// One page of the notebook: its turtle, a copy of its drawing (the floor image's layout: 256
+// rows of 256 palette-index bytes) and how it was drawn. While the page is current, the live
+// turtle and the floor image are its true content and these copies are stale; the record is
+// always the page's own.
 class TNotebookPage {
 public:
     TNotebookPage();
@@ -17,4 +19,5 @@ public:
 
     TTurtleState Turtle;
     std::unique_ptr<std::uint8_t[]> Image;
+    DrawingRecord Record;
 };

@@ -18,10 +18,11 @@ UndoHistory::UndoHistory(Notebook& notebook, TurtleSheet& sheet)
 {
 }
 
-void UndoHistory::BeginStep()
+void UndoHistory::BeginStep(StepKind kind)
 {
     EndStep();
     open_ = true;
+    openKind_ = kind;
     openPage_ = notebook_.CurrentPage();
     openCount_ = notebook_.PageCount();
     openTurtle_ = sheet_.Turtle();
@@ -90,9 +91,9 @@ std::size_t UndoHistory::MemoryBytes() const
 {
     std::size_t bytes = sizeof *this + openImage_.capacity() + redo_.capacity() * sizeof(Step);
     for (const Step& step : undo_)
-        bytes += sizeof step + step.image.Bytes();
+        bytes += sizeof step + step.image.Bytes() + step.record.MemoryBytes();
     for (const Step& step : redo_)
-        bytes += step.image.Bytes();
+        bytes += step.image.Bytes() + step.record.MemoryBytes();
     return bytes;
 }
 
@@ -137,6 +138,11 @@ bool UndoHistory::EndStep()
         step.image = ImageDelta::Between(openImage_.data(), notebook_.ImageOf(step.page), kSheetBytes);
         if (step.image.Empty() && SamePlace(step.before, step.after))
             return false;
+        DrawingRecord& record = notebook_.RecordOf(step.page);
+        RecordChange change = recorder_.Change(openKind_, record, openImage_.data(), openTurtle_,
+                                               notebook_.ImageOf(step.page), step.after);
+        step.recordFrom = change.From;
+        step.record = record.Splice(change.From, change.Entries);
     } else {
         // The pages were replaced behind the history's back: nothing kept fits them any more.
         Clear();
@@ -152,7 +158,7 @@ bool UndoHistory::EndStep()
     return true;
 }
 
-void UndoHistory::Revert(const Step& step)
+void UndoHistory::Revert(Step& step)
 {
     switch (step.change) {
     case Change::Drawing: ShowDrawing(step, step.before); break;
@@ -161,7 +167,7 @@ void UndoHistory::Revert(const Step& step)
     }
 }
 
-void UndoHistory::Reapply(const Step& step)
+void UndoHistory::Reapply(Step& step)
 {
     switch (step.change) {
     case Change::Drawing: ShowDrawing(step, step.after); break;
@@ -170,8 +176,9 @@ void UndoHistory::Reapply(const Step& step)
     }
 }
 
-void UndoHistory::ShowDrawing(const Step& step, const TTurtleState& place)
+void UndoHistory::ShowDrawing(Step& step, const TTurtleState& place)
 {
+    step.record = notebook_.RecordOf(step.page).Splice(step.recordFrom, step.record);
     step.image.ApplyTo(sheet_.FloorBits());
     TakePlace(sheet_.Turtle(), place);
     sheet_.UpdateSheetFromFloor();
@@ -185,5 +192,7 @@ void UndoHistory::InsertPage(const Step& step, int current)
     page->Turtle = step.after;
     std::memset(page->Image.get(), 0, kSheetBytes);
     step.image.ApplyTo(page->Image.get());
+    // A page coming back replays as it stands.
+    page->Record = StartedRecord(page->Image.get(), page->Turtle);
     notebook_.InsertPage(step.page, std::move(page), current);
 }

@@ -1,6 +1,7 @@
 #pragma once
 
-#include "notebook/ImageDelta.h"
+#include "storage/ImageDelta.h"
+#include "notebook/DrawingRecorder.h"
 #include "notebook/Notebook.h"
 #include "turtle/TurtleState.h"
 
@@ -21,15 +22,17 @@ enum class HistoryMove {
 
 // The steps the child can take back and do again. A step begins before an edit and ends after it;
 // a command that runs for many passes of the main loop is one step however far it got. A step
-// keeps only what changed: the drawing, where the turtle stands, and pages added or deleted. The
-// child's tools (pen, width, character) are left as last chosen.
+// keeps only what changed: the drawing, where the turtle stands, the entries of the page's drawing
+// record, and pages added or deleted. The child's tools (pen, width, character) are left as last
+// chosen.
 class UndoHistory {
 public:
     static constexpr std::size_t kMaxSteps = 32;
 
     UndoHistory(Notebook& notebook, TurtleSheet& sheet);
 
-    void BeginStep();
+    // The kind of step says how the page's drawing record tells of it.
+    void BeginStep(StepKind kind = {});
     // Keeps what the step changed; false when it changed nothing.
     bool EndStep();
     bool StepOpen() const { return open_; }
@@ -67,14 +70,18 @@ private:
         // Pages: the current page while the page is there, and while it is not.
         int currentWith = 0;
         int currentWithout = 0;
+        // Drawing: the page's record entries from `recordFrom` on, as they were on the other
+        // side of the step.
+        std::size_t recordFrom = 0;
+        DrawingRecord record;
     };
 
     // The page a step must be seen on before it is taken back or done again; -1 for none.
     int PageToShow(const Step& step, bool undoing) const;
-    void Revert(const Step& step);
-    void Reapply(const Step& step);
-    // Takes the step's page across the change, the turtle to `place`.
-    void ShowDrawing(const Step& step, const TTurtleState& place);
+    void Revert(Step& step);
+    void Reapply(Step& step);
+    // Takes the step's page across the change, the turtle to `place`, and its record along.
+    void ShowDrawing(Step& step, const TTurtleState& place);
     void InsertPage(const Step& step, int current);
 
     Notebook& notebook_;
@@ -83,9 +90,11 @@ private:
     std::vector<Step> redo_;
     std::uint64_t nextSerial_ = 1;
     std::uint64_t base_ = 0;
+    DrawingRecorder recorder_;
 
     // The step in progress: the notebook as it was when it began.
     bool open_ = false;
+    StepKind openKind_;
     int openPage_ = 0;
     int openCount_ = 0;
     TTurtleState openTurtle_;

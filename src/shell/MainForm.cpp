@@ -33,7 +33,7 @@ void ShowTrackValue(QLabel* label, int value)
 TMainForm::TMainForm(QWidget* parent)
     : QMainWindow(parent), DXCore(this), Sheet(Turtle, *this), Motion(Sheet, *this),
       Document(Sheet, NotebookQuestions),
-      Loop({DXCore, DXScene, DXAnimation, DXKeyboard, Turtle, Motion, Camera, *this}),
+      Loop({DXCore, DXScene, DXAnimation, DXKeyboard, Turtle, Motion, Replay, Camera, *this}),
       ui(std::make_unique<Ui::TMainForm>())
 {
     InitShellResources();
@@ -111,6 +111,7 @@ void TMainForm::ConnectHandlers()
     ConnectSettingsHandlers();
     ConnectUndoHandlers();
     ConnectNotebookHandlers();
+    Replay.AddActions();
     connect(ui->ExitMenu, &QAction::triggered, this, Guarded([this] { ExitMenuClick(); }));
     connect(ui->ToolButton7, &QAction::triggered, this, Guarded([this] { ExitMenuClick(); }));
 
@@ -165,45 +166,45 @@ void TMainForm::EndCommand()
     QCoreApplication::processEvents();
 }
 
-void TMainForm::StartCommand(void (TurtleMotion::*start)(int), const QSlider* track)
+void TMainForm::StartCommand(void (TurtleMotion::*start)(int), const QSlider* track, RecordOp kind)
 {
     // Only the main loop carries a command to its end; without it the window would stay
     // disabled for good.
-    if (!loopRunning_ || Motion.State != CommandState::Idle)
+    if (!loopRunning_ || Motion.State != CommandState::Idle || Replay.Walking())
         return;
-    Document.BeginStep();
+    Document.BeginStep({kind, track->value()});
     BeginCommand();
     (Motion.*start)(track->value());
 }
 
 void TMainForm::ForwardBtnClick()
 {
-    StartCommand(&TurtleMotion::StartForward, ui->ForwardTrack);
+    StartCommand(&TurtleMotion::StartForward, ui->ForwardTrack, RecordOp::Forward);
 }
 
 void TMainForm::BackwardBtnClick()
 {
-    StartCommand(&TurtleMotion::StartBackward, ui->BackwardTrack);
+    StartCommand(&TurtleMotion::StartBackward, ui->BackwardTrack, RecordOp::Backward);
 }
 
 void TMainForm::RightBtnClick()
 {
-    StartCommand(&TurtleMotion::StartRight, ui->RightTrack);
+    StartCommand(&TurtleMotion::StartRight, ui->RightTrack, RecordOp::Right);
 }
 
 void TMainForm::LeftBtnClick()
 {
-    StartCommand(&TurtleMotion::StartLeft, ui->LeftTrack);
+    StartCommand(&TurtleMotion::StartLeft, ui->LeftTrack, RecordOp::Left);
 }
 
 void TMainForm::CircleBtnClick()
 {
-    StartCommand(&TurtleMotion::StartCircle, ui->CircleTrack);
+    StartCommand(&TurtleMotion::StartCircle, ui->CircleTrack, RecordOp::Circle);
 }
 
 void TMainForm::SquareBtnClick()
 {
-    StartCommand(&TurtleMotion::StartSquare, ui->SquareTrack);
+    StartCommand(&TurtleMotion::StartSquare, ui->SquareTrack, RecordOp::Square);
 }
 
 void TMainForm::ExitMenuClick()
@@ -216,6 +217,7 @@ void TMainForm::closeEvent(QCloseEvent* event)
     // A close during a walk stops the turtle where it got to, as Esc does; what it drew stays,
     // and the close goes on as usual.
     Motion.Stop();
+    Replay.Stop();
     const bool canClose = Document.CanClose();
     DXCore.Running = !canClose;
     if (!canClose) {

@@ -12,6 +12,7 @@
 #include "notebook/RecoveryKeeper.h"
 #include "shell/MainLoopPass.h"
 #include "shell/NotebookDialogs.h"
+#include "shell/ReplayControl.h"
 #include "shell/StatusPanels.h"
 #include "shell/TextureFloor.h"
 #include "turtle/CameraControl.h"
@@ -72,6 +73,7 @@ public:
     CameraControl Camera;
     NotebookDialogs NotebookQuestions;
     NotebookDocument Document;
+    ReplayControl Replay{*this};
     MainLoopPass Loop;
     std::int32_t CharacterAnimation = 0;
 
@@ -145,7 +147,7 @@ protected:
 private:
     void ConfigureComponents();
     void ConnectHandlers();
-    void StartCommand(void (TurtleMotion::*start)(int), const QSlider* track);
+    void StartCommand(void (TurtleMotion::*start)(int), const QSlider* track, RecordOp kind);
     bool StartUp();
     void RunMainLoop();
     void ShutDown();

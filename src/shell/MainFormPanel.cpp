@@ -73,7 +73,7 @@ void TMainForm::ColorImageMouseUp(Qt::KeyboardModifiers shift, int x, int y)
         Document.Edit([&] {
             Sheet.SetBGColor(n);
             Sheet.ClearSheet();
-        });
+        }, {RecordOp::Start});
     } else {
         Sheet.SetPenColor(n);
     }
@@ -96,12 +96,12 @@ void TMainForm::ShowBtnClick()
 
 void TMainForm::FillBtnClick()
 {
-    Document.Edit([this] { Sheet.FillUnderTurtle(); });
+    Document.Edit([this] { Sheet.FillUnderTurtle(); }, {RecordOp::Fill});
 }
 
 void TMainForm::ClearBtnClick()
 {
-    Document.Edit([this] { Sheet.ClearSheet(); });
+    Document.Edit([this] { Sheet.ClearSheet(); }, {RecordOp::Start});
 }
 
 void TMainForm::HomeBtnClick()
@@ -110,7 +110,7 @@ void TMainForm::HomeBtnClick()
         Turtle.X = 0.0;
         Turtle.Y = 0.0;
         Turtle.Heading = 0.0;
-    });
+    }, {RecordOp::Home});
 }
 
 void TMainForm::ShapeBtnClick()

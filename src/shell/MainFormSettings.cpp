@@ -37,7 +37,7 @@ void TMainForm::PenMenuClick()
 
 void TMainForm::PosMenuClick()
 {
-    Document.Edit([this] { RunTurtleDialog(*PosDlg, Sheet); });
+    Document.Edit([this] { RunTurtleDialog(*PosDlg, Sheet); }, {RecordOp::Place});
 }
 
 void TMainForm::ScreenMenuClick()

@@ -113,8 +113,10 @@ bool TMainForm::StartUp()
     QCoreApplication::processEvents();
     setEnabled(true);
     Sheet.UpdateFloor();
+    // The first page's record starts at the sheet now shown, not at the floor filled before.
+    Document.Pages().RestartRecord(0);
     recovery_ = std::make_unique<RecoveryKeeper>(Document, RecoveryCopy::Create(RecoveryRoot()),
-                                                 [this] { return Motion.State == CommandState::Idle; });
+                                                 [this] { return Motion.State == CommandState::Idle && !Replay.Walking(); });
     OfferRecoveredNotebook(Document, *recovery_, RecoveryRoot());
     return true;
 }

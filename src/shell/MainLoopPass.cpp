@@ -35,9 +35,15 @@ void MainLoopPass::Run()
         parts_.camera.HandleMouse(mouse_, dt_, mouseInViewport_);
     }
     StopCommandOnEscape();
+    // The speed paces a command and a replay alike; at Błyskawicznie a replay draws its page in
+    // one pass.
     speed_.Pass(
-        dt_, [this](std::uint32_t ms) { parts_.motion.StepCommand(ms); },
-        [this] { return parts_.motion.State != CommandState::Idle; });
+        dt_,
+        [this](std::uint32_t ms) {
+            parts_.motion.StepCommand(ms);
+            parts_.replay.Step(ms);
+        },
+        [this] { return parts_.motion.State != CommandState::Idle || parts_.replay.Walking(); });
     std::uint32_t waited = 0;
     if (NothingCanChange())
         waited = parts_.core.WaitAndStep();
@@ -61,7 +67,8 @@ bool MainLoopPass::NothingCanChange() const
 {
     // Up to here a pass in which nothing runs has changed nothing, so the last frame and the
     // last status refresh tell whether the window shows what is.
-    return parts_.core.Running && parts_.motion.State == CommandState::Idle && !parts_.character.Play
+    return parts_.core.Running && parts_.motion.State == CommandState::Idle && !parts_.replay.Walking()
+           && !parts_.character.Play
            && !buttonHeld_ && rendered_ && *rendered_ == Now() && status_ == StatusNow();
 }
 
@@ -80,11 +87,13 @@ MainLoopPass::StatusShown MainLoopPass::StatusNow() const
 
 void MainLoopPass::StopCommandOnEscape()
 {
-    // Esc ends a running command where the turtle got to.
-    if (parts_.motion.State == CommandState::Idle)
+    // Esc ends a running command where the turtle got to, and a replay at once.
+    if (parts_.motion.State == CommandState::Idle && !parts_.replay.Walking())
         return;
-    if (parts_.keyboard.GetKBState(keys_.data()) && (static_cast<std::uint8_t>(keys_[dinput::DIK_ESCAPE]) & kKeyDown))
+    if (parts_.keyboard.GetKBState(keys_.data()) && (static_cast<std::uint8_t>(keys_[dinput::DIK_ESCAPE]) & kKeyDown)) {
         parts_.motion.Stop();
+        parts_.replay.Stop();
+    }
 }
 
 void MainLoopPass::PlaceCamera()

@@ -24,6 +24,15 @@ public:
     virtual void RefreshStatus() = 0;
 };
 
+// A walk the loop carries on beside the turtle's commands: a page drawn again. Esc stops it.
+class LoopWalk {
+public:
+    virtual ~LoopWalk() = default;
+    virtual bool Walking() const = 0;
+    virtual void Step(std::uint32_t dt) = 0;
+    virtual void Stop() = 0;
+};
+
 // What one pass of the main loop works on.
 struct LoopParts {
     TDXCore& core;
@@ -32,6 +41,7 @@ struct LoopParts {
     TDXInput& keyboard;
     TTurtleState& turtle;
     TurtleMotion& motion;
+    LoopWalk& replay;
     CameraControl& camera;
     LoopWindow& window;
 };

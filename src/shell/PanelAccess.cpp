@@ -70,17 +70,11 @@ constexpr std::array<TrackText, 6> kTracks = {{
     {&Ui::TMainForm::SquareTrack, "Kwadrat", "długość boku"},
 }};
 
-// The sheet palette's colours in palette order.
-constexpr std::array<const char*, kColorCount> kColourNames = {
-    "czarny", "bordowy", "zielony", "oliwkowy", "granatowy", "fioletowy", "morski", "srebrny",
-    "szary", "czerwony", "jasnozielony", "żółty", "niebieski", "różowy", "błękitny", "biały",
-};
-
 QString ColourOfCell(int cell)
 {
     if (cell < 0 || cell >= kColorCount)
         return QStringLiteral("?");
-    return QString::fromUtf8(kColourNames[NearestSheetIndex(CellRgb(cell))]) + QStringLiteral(" (%1)").arg(cell);
+    return QString::fromUtf8(CellColourName(cell)) + QStringLiteral(" (%1)").arg(cell);
 }
 
 const PanelCommandKey* KeyOf(const QString& button)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "storage/DrawingRecord.h"
 #include "turtle/TurtleState.h"
 
 #include <cstdint>
@@ -8,11 +9,13 @@
 // A notebook holds one to eight pages.
 inline constexpr int kMaxNotebookPages = 8;
 
-// One page as it is kept on disk: its turtle and its drawing (256 rows of 256 sheet palette
-// indices, the floor image's layout).
+// One page as it is kept on disk: its turtle, its drawing (256 rows of 256 sheet palette
+// indices, the floor image's layout) and the record of how it was drawn (empty when none is
+// known: the page then stands for its own start).
 struct PageContent {
     TTurtleState Turtle;
     std::vector<std::uint8_t> Image = std::vector<std::uint8_t>(kSheetBytes);
+    DrawingRecord Record;
 };
 
 // A whole notebook apart from the live window: what is saved, opened and printed.

@@ -1,5 +1,6 @@
 #include "storage/NotebookIndex.h"
 
+#include "storage/DrawingRecordCodec.h"
 #include "turtle/SheetCanvas.h"
 #include "turtle/SheetColors.h"
 #include "win/RegularFile.h"
@@ -12,9 +13,12 @@
 
 namespace {
 
-constexpr int kFormat = 1;
-// An index holds a few lines per page; anything much larger is not one.
-constexpr qint64 kMaxIndexBytes = 64 * 1024;
+constexpr int kFormat = 2;
+// Notebooks before drawing records; they open with none.
+constexpr int kFirstFormat = 1;
+// An index holds a few lines per page and how each page was drawn; anything much larger is not
+// one.
+constexpr qint64 kMaxIndexBytes = 4 * 1024 * 1024;
 constexpr int kFirstShape = 1;
 constexpr int kLastShape = 3;
 constexpr int kLastPenMode = 2;
@@ -109,14 +113,18 @@ std::optional<TTurtleState> DecodeTurtle(const QJsonValue& value)
 QByteArray EncodeIndex(const NotebookContent& content, std::uint64_t saveCounter)
 {
     QJsonArray turtles;
-    for (const PageContent& page : content.Pages)
+    QJsonArray records;
+    for (const PageContent& page : content.Pages) {
         turtles.append(EncodeTurtle(page.Turtle));
+        records.append(QString::fromLatin1(EncodeRecord(page.Record).toBase64()));
+    }
     const QJsonObject index{
         {"format", kFormat},
         {"pageCount", static_cast<int>(content.Pages.size())},
         {"currentPage", content.CurrentPage + 1},
         {"turtles", turtles},
         {"saveCounter", static_cast<double>(saveCounter)},
+        {"records", records},
     };
     return QJsonDocument(index).toJson();
 }
@@ -131,7 +139,7 @@ std::optional<NotebookIndex> DecodeIndex(const QByteArray& text)
     std::int32_t format = 0, pageCount = 0, currentPage = 0;
     NotebookIndex index;
     FieldReader read(object);
-    read.Whole("format", kFormat, kFormat, format);
+    read.Whole("format", kFirstFormat, kFormat, format);
     read.Whole("pageCount", 1, kMaxNotebookPages, pageCount);
     read.Whole("currentPage", 1, pageCount, currentPage);
     read.Count("saveCounter", index.SaveCounter);
@@ -147,6 +155,13 @@ std::optional<NotebookIndex> DecodeIndex(const QByteArray& text)
         if (!turtle)
             return std::nullopt;
         index.Turtles.push_back(*turtle);
+    }
+    const QJsonArray records = object.value(QLatin1String("records")).toArray();
+    for (qsizetype page = 0; page < pageCount; ++page) {
+        const QJsonValue kept = page < records.size() ? records.at(page) : QJsonValue();
+        const QByteArray bytes = QByteArray::fromBase64(kept.toString().toLatin1());
+        std::optional<DrawingRecord> record = DecodeRecord(bytes);
+        index.Records.push_back(record ? std::move(*record) : DrawingRecord{});
     }
     return index;
 }

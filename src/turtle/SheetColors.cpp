@@ -13,6 +13,18 @@ const std::array<QRgb, kColorCount>& SheetPalette()
     return palette;
 }
 
+const char* CellColourName(int cell)
+{
+    // The sheet palette's colours in palette order.
+    static constexpr std::array<const char*, kColorCount> names = {
+        "czarny", "bordowy", "zielony", "oliwkowy", "granatowy", "fioletowy", "morski", "srebrny",
+        "szary", "czerwony", "jasnozielony", "żółty", "niebieski", "różowy", "błękitny", "biały",
+    };
+    if (cell < 0 || cell >= kColorCount)
+        return "?";
+    return names[NearestSheetIndex(CellRgb(cell))];
+}
+
 int ColorToCell(int n)
 {
     if (n >= 1 && n <= 6)

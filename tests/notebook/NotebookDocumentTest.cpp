@@ -1,6 +1,6 @@
 #include "fakes/MemoryFloor.h"
 #include "fakes/RecordingPanel.h"
-#include "notebook/ImageDelta.h"
+#include "storage/ImageDelta.h"
 #include "notebook/NotebookDocument.h"
 #include "notebook/NotebookPrompts.h"
 #include "storage/NotebookFolder.h"

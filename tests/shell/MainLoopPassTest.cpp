@@ -116,10 +116,15 @@ public:
     TurtleSheet sheet{turtle, panel};
     Host host{character};
     TurtleMotion motion{sheet, host};
+    struct NoReplay final : LoopWalk {
+        bool Walking() const override { return false; }
+        void Step(std::uint32_t) override {}
+        void Stop() override {}
+    } replay;
     CameraControl cameraControl;
     Window loopWindow;
     TDXInput keyboard{system};
-    MainLoopPass loop{{core, scene, character, keyboard, turtle, motion, cameraControl, loopWindow}};
+    MainLoopPass loop{{core, scene, character, keyboard, turtle, motion, replay, cameraControl, loopWindow}};
     QObject receiver;
     std::function<void()> onWake;
     std::vector<int> framesAtWait;

@@ -1,5 +1,6 @@
 #include "fakes/ManualClock.h"
 #include "fakes/ScriptedMessageBoxes.h"
+#include "dialogs/RecordListDlg.h"
 #include "shell/RunProgram.h"
 #include "ui_MainForm.h"
 #include "win/MessagePump.h"
@@ -9,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <vector>
 
 namespace {
 
@@ -183,6 +185,72 @@ TEST_F(UndoWindowTest, EscStopsASquareWhereTheTurtleIsAndOneUndoTakesTheWholeSqu
         return true;
     });
     EXPECT_EQ(stage, Undone);
+}
+
+TEST_F(UndoWindowTest, F5DrawsThePageAgainAndEscPutsItBackAtOnce)
+{
+    enum Stage { Starting, Walking, Replaying, Stopping, Stopped } stage = Starting;
+    std::vector<std::uint8_t> drawn;
+    const auto pageAsDrawn = [&] { return std::equal(drawn.begin(), drawn.end(), form.Sheet.FloorBits()); };
+    RunProgram(form, [&] {
+        if (!form.LoopRunning())
+            return false;
+        switch (stage) {
+        case Starting: {
+            if (!Activated())
+                return false;
+            const QList<QAction*> edit = ui().EditMenu->actions();
+            EXPECT_EQ(edit.value(edit.indexOf(ui().RedoMenu) + 1)->objectName(), "ReplayMenu");
+            const QList<QAction*> tools = ui().MainToolBar->actions();
+            EXPECT_EQ(tools.value(tools.indexOf(ui().RedoBtn) + 1)->objectName(), "ReplayMenu");
+            QTest::mouseClick(ui().ForwardBtn, Qt::LeftButton);
+            stage = Walking;
+            return false;
+        }
+        case Walking:
+            if (CommandRunning() || form.Motion.State != CommandState::Idle)
+                return false;
+            drawn.assign(form.Sheet.FloorBits(), form.Sheet.FloorBits() + kSheetBytes);
+            Press(Qt::Key_F5);
+            EXPECT_TRUE(FloorIsAll(kWhite)) << "the page starts as its record does";
+            EXPECT_TRUE(AtHome());
+            EXPECT_FALSE(ui().UndoBtn->isEnabled());
+            stage = Replaying;
+            return false;
+        case Replaying:
+            if (form.Replay.Walking())
+                return false;
+            EXPECT_TRUE(form.Replay.Matched());
+            EXPECT_TRUE(pageAsDrawn());
+            EXPECT_NEAR(form.Turtle.Y, 100.0, 1e-9);
+            ExpectButtons(true, false, "after the replay");
+            EXPECT_TRUE(form.Document.Modified());
+            Press(Qt::Key_F5);
+            stage = Stopping;
+            return false;
+        case Stopping:
+            if (form.Turtle.Y < 30.0)
+                return false;
+            QTest::keyPress(form.windowHandle(), Qt::Key_Escape);
+            stage = Stopped;
+            return false;
+        case Stopped: {
+            if (form.Replay.Walking())
+                return false;
+            QTest::keyRelease(form.windowHandle(), Qt::Key_Escape);
+            EXPECT_TRUE(pageAsDrawn()) << "Esc puts the page back at once";
+            EXPECT_NEAR(form.Turtle.Y, 100.0, 1e-9);
+            EXPECT_FALSE(CommandRunning());
+            ExpectButtons(true, false, "after a replay stopped");
+            form.findChild<QAction*>("RecordListMenu")->trigger();
+            const auto* list = form.findChild<RecordListDlg*>();
+            EXPECT_TRUE(list && list->Text().contains("Naprzód 100\n"));
+            return true;
+        }
+        }
+        return true;
+    });
+    EXPECT_EQ(stage, Stopped);
 }
 
 } // namespace

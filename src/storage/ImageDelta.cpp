@@ -1,4 +1,4 @@
-#include "notebook/ImageDelta.h"
+#include "storage/ImageDelta.h"
 
 #include <cstring>
 
@@ -79,6 +79,35 @@ void ImageDelta::Put(Run run, std::size_t length)
     for (; value >= 0x80; value >>= 7)
         code_.push_back(static_cast<std::uint8_t>(value | 0x80));
     code_.push_back(static_cast<std::uint8_t>(value));
+}
+
+std::optional<ImageDelta> ImageDelta::FromCode(std::vector<std::uint8_t> code, std::size_t size)
+{
+    std::size_t at = 0;
+    std::size_t covered = 0;
+    while (at < code.size()) {
+        std::size_t value = 0;
+        bool whole = false;
+        // A run's number never takes more than the bits of a size.
+        for (int shift = 0; at < code.size() && shift < 63; shift += 7) {
+            const std::uint8_t byte = code[at++];
+            value |= std::size_t{byte & 0x7Fu} << shift;
+            if (byte < 0x80) {
+                whole = true;
+                break;
+            }
+        }
+        const std::size_t length = value >> 2;
+        const auto run = static_cast<Run>(value & 3);
+        const std::size_t kept = run == Repeated ? 1 : run == Scattered ? length : 0;
+        if (!whole || run > Scattered || length == 0 || length > size - covered || kept > code.size() - at)
+            return std::nullopt;
+        covered += length;
+        at += kept;
+    }
+    ImageDelta delta;
+    delta.code_ = std::move(code);
+    return delta;
 }
 
 void ImageDelta::ApplyTo(std::uint8_t* image) const

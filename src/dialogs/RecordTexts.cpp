@@ -1,0 +1,46 @@
+#include "dialogs/RecordTexts.h"
+
+#include "turtle/SheetColors.h"
+
+#include <array>
+
+namespace {
+
+QString ColourName(int storedColour)
+{
+    return QString::fromUtf8(CellColourName(ColorToCell(storedColour)));
+}
+
+// The pen dialog's modes.
+constexpr std::array<const char*, 3> kPenModes = {"rysowanie", "usuwanie", "odwracanie"};
+
+} // namespace
+
+QString RecordEntryText(const RecordEntry& entry)
+{
+    const auto withAmount = [&](const char* command) {
+        return QStringLiteral("%1 %2").arg(QString::fromUtf8(command)).arg(entry.Amount);
+    };
+    switch (entry.Op) {
+    case RecordOp::Start: return QStringLiteral("Początek strony, tło: %1").arg(ColourName(entry.Amount));
+    case RecordOp::Forward: return withAmount("Naprzód");
+    case RecordOp::Backward: return withAmount("Wstecz");
+    case RecordOp::Right: return withAmount("Prawo");
+    case RecordOp::Left: return withAmount("Lewo");
+    case RecordOp::Circle: return withAmount("Okrąg");
+    case RecordOp::Square: return withAmount("Kwadrat");
+    case RecordOp::Place: return QStringLiteral("Ustawienie żółwia");
+    case RecordOp::Home: return QStringLiteral("Powrót do środka");
+    case RecordOp::Fill: return QStringLiteral("Wypełnianie");
+    case RecordOp::PenUp: return QStringLiteral("Pisak podniesiony");
+    case RecordOp::PenDown: return QStringLiteral("Pisak opuszczony");
+    case RecordOp::PenColor: return QStringLiteral("Kolor: %1").arg(ColourName(entry.Amount));
+    case RecordOp::PenWidth: return QStringLiteral("Grubość: %1").arg(entry.Amount);
+    case RecordOp::PenMode:
+        if (entry.Amount >= 0 && entry.Amount < static_cast<int>(kPenModes.size()))
+            return QStringLiteral("Pisak: %1").arg(QString::fromUtf8(kPenModes[static_cast<std::size_t>(entry.Amount)]));
+        break;
+    case RecordOp::Snapshot: return QStringLiteral("Zmiana całej strony");
+    }
+    return QStringLiteral("?");
+}

@@ -1,0 +1,61 @@
+#include "storage/DrawingRecordCodec.h"
+
+#include "turtle/SheetCanvas.h"
+#include "turtle/SheetColors.h"
+
+
+namespace {
+
+constexpr int kLastPenMode = 2;
+
+// The amounts an entry of each kind may hold.
+struct AmountRange {
+    int low = 0;
+    int high = 0;
+};
+
+AmountRange RangeOf(RecordOp op)
+{
+    switch (op) {
+    case RecordOp::Start:
+    case RecordOp::Snapshot:
+    case RecordOp::PenColor: return {0, kColorCount - 1};
+    case RecordOp::Forward:
+    case RecordOp::Backward:
+    case RecordOp::Right:
+    case RecordOp::Left:
+    case RecordOp::Circle:
+    case RecordOp::Square: return {0, kMaxRecordedAmount};
+    case RecordOp::PenWidth: return {1, SheetCanvas::kMaxPenWidth};
+    case RecordOp::PenMode: return {0, kLastPenMode};
+    default: return {};
+    }
+}
+
+bool InRange(const RecordEntry& entry)
+{
+    const AmountRange range = RangeOf(entry.Op);
+    return entry.Amount >= range.low && entry.Amount <= range.high;
+}
+
+} // namespace
+
+QByteArray EncodeRecord(const DrawingRecord& record)
+{
+    const std::vector<std::uint8_t>& bytes = record.Bytes();
+    return {reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size())};
+}
+
+std::optional<DrawingRecord> DecodeRecord(const QByteArray& bytes)
+{
+    const auto* first = reinterpret_cast<const std::uint8_t*>(bytes.constData());
+    std::optional<DrawingRecord> record = DrawingRecord::FromBytes({first, first + bytes.size()});
+    if (!record || record->Empty())
+        return std::nullopt;
+    for (std::size_t i = 0; i < record->Size(); ++i) {
+        const RecordEntry entry = record->HeadAt(i);
+        if (!InRange(entry) || (entry.Op == RecordOp::Start) != (i == 0))
+            return std::nullopt;
+    }
+    return record;
+}

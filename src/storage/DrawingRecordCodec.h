@@ -1,0 +1,14 @@
+#pragma once
+
+#include "storage/DrawingRecord.h"
+
+#include <QByteArray>
+
+#include <optional>
+
+// A page's drawing record as bytes, kept in the notebook's index.
+QByteArray EncodeRecord(const DrawingRecord& record);
+// Nothing unless the bytes are a whole record, beginning with its only Start, whose every amount
+// is one the program makes and whose pictures fit a page. Whether it draws its page is for the
+// notebook to find out.
+std::optional<DrawingRecord> DecodeRecord(const QByteArray& bytes);
