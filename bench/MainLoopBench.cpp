@@ -18,10 +18,6 @@
 
 namespace {
 
-struct NoHost final : MotionHost {
-    void EndCommand() override {}
-};
-
 struct NoWindow final : LoopWindow {
     bool MouseInViewport() const override { return false; }
     void RefreshStatus() override {}
@@ -54,7 +50,7 @@ struct Engine {
     TTurtleState turtle;
     SilentPanel panel;
     TurtleSheet sheet{turtle, panel};
-    NoHost host;
+    SilentHost host;
     TurtleMotion motion{sheet, host};
     // No page is replayed here.
     struct NoReplay final : LoopWalk {

@@ -14,18 +14,12 @@
 
 namespace {
 
-struct NoHost final : MotionHost {
-    void EndCommand() override {}
-};
-
 // A page drawn by walking commands in the uneven pass times of a busy machine, every step
 // recorded as the window records it.
 struct Workspace {
     Workspace()
     {
-        sheet.ResetTurtle();
-        sheet.FillFloorImage(SheetBitmap::kWhite);
-        sheet.UpdateSheetFromFloor();
+        StartOnWhiteSheet(sheet);
         notebook.EmptySlots();
         notebook.StartNotebook();
     }
@@ -73,7 +67,7 @@ struct Workspace {
     SilentPanel panel;
     TurtleSheet sheet{turtle, panel};
     Notebook notebook{sheet};
-    NoHost host;
+    SilentHost host;
     TurtleMotion motion{sheet, host};
     UndoHistory history{notebook, sheet};
 };

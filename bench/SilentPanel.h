@@ -1,6 +1,8 @@
 #pragma once
 
+#include "turtle/TurtleMotion.h"
 #include "turtle/TurtlePanel.h"
+#include "turtle/TurtleSheet.h"
 
 // A tool panel that shows nothing, for running the turtle without a window: the benches and the
 // background fuzz target.
@@ -11,3 +13,16 @@ struct SilentPanel final : TurtlePanel {
     void ShowPenDown(bool) override {}
     void ShowCharacterShown(bool) override {}
 };
+
+// Runs the turtle's commands for nobody.
+struct SilentHost final : MotionHost {
+    void EndCommand() override {}
+};
+
+// The turtle at home on a white sheet, as a new page has it.
+inline void StartOnWhiteSheet(TurtleSheet& sheet)
+{
+    sheet.ResetTurtle();
+    sheet.FillFloorImage(SheetBitmap::kWhite);
+    sheet.UpdateSheetFromFloor();
+}

@@ -10,10 +10,6 @@
 
 namespace {
 
-struct SilentHost final : MotionHost {
-    void EndCommand() override {}
-};
-
 struct Workspace {
     Workspace() { sheet.ResetTurtle(); }
     TTurtleState turtle;

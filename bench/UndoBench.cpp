@@ -13,17 +13,11 @@
 
 namespace {
 
-struct NoHost final : MotionHost {
-    void EndCommand() override {}
-};
-
 // The turtle, its sheet and a notebook of two pages, the first in front, as the program has them.
 struct Workspace {
     Workspace()
     {
-        sheet.ResetTurtle();
-        sheet.FillFloorImage(SheetBitmap::kWhite);
-        sheet.UpdateSheetFromFloor();
+        StartOnWhiteSheet(sheet);
         notebook.EmptySlots();
         notebook.StartNotebook();
         notebook.NewPage(false);
@@ -41,7 +35,7 @@ struct Workspace {
     SilentPanel panel;
     TurtleSheet sheet{turtle, panel};
     Notebook notebook{sheet};
-    NoHost host;
+    SilentHost host;
     TurtleMotion motion{sheet, host};
     UndoHistory history{notebook, sheet};
 };
