@@ -223,7 +223,7 @@ void DrawingRecord::Reserve(std::size_t moreBytes, std::size_t moreEntries)
 {
     const auto reserve = [](auto& vector, std::size_t needed) {
         if (vector.capacity() < needed)
-            vector.reserve(needed + needed / 8);
+            vector.reserve(needed + needed / 16);
     };
     reserve(bytes_, bytes_.size() + moreBytes);
     reserve(starts_, starts_.size() + moreEntries);

@@ -49,8 +49,15 @@ ImageDelta ImageDelta::Between(const std::uint8_t* from, const std::uint8_t* to,
     while (i < size) {
         if (const std::size_t same = SameRun(from, to, i, size)) {
             i += same;
-            if (i < size) // an unchanged end needs no mark
+            if (i == size) // an unchanged end needs no mark
+                continue;
+            if (i + 1 == size || from[i + 1] == to[i + 1]) {
+                delta.Put(UnchangedThenOne, same);
+                delta.code_.push_back(change(i));
+                ++i;
+            } else {
                 delta.Put(Unchanged, same);
+            }
             continue;
         }
         const std::size_t run = runAt(i);
@@ -99,10 +106,11 @@ std::optional<ImageDelta> ImageDelta::FromCode(std::vector<std::uint8_t> code, s
         }
         const std::size_t length = value >> 2;
         const auto run = static_cast<Run>(value & 3);
-        const std::size_t kept = run == Repeated ? 1 : run == Scattered ? length : 0;
-        if (!whole || run > Scattered || length == 0 || length > size - covered || kept > code.size() - at)
+        const std::size_t kept = run == Scattered ? length : run == Unchanged ? 0 : 1;
+        const std::size_t spans = run == UnchangedThenOne ? length + 1 : length;
+        if (!whole || length == 0 || spans > size - covered || kept > code.size() - at)
             return std::nullopt;
-        covered += length;
+        covered += spans;
         at += kept;
     }
     ImageDelta delta;
@@ -134,6 +142,10 @@ void ImageDelta::ApplyTo(std::uint8_t* image) const
             for (std::size_t k = 0; k < length; ++k)
                 image[k] ^= code[k];
             code += length;
+            break;
+        case UnchangedThenOne:
+            image[length] ^= *code++;
+            ++image;
             break;
         }
         image += length;

@@ -24,7 +24,9 @@ public:
     const std::vector<std::uint8_t>& Code() const { return code_; }
 
 private:
-    enum Run : std::uint8_t { Unchanged, Repeated, Scattered };
+    // UnchangedThenOne: unchanged bytes and one changed byte after them, as a line drawn again in
+    // other steps leaves them, kept with one mark.
+    enum Run : std::uint8_t { Unchanged, Repeated, Scattered, UnchangedThenOne };
     void Put(Run run, std::size_t length);
 
     std::vector<std::uint8_t> code_;

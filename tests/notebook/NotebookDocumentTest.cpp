@@ -42,6 +42,13 @@ const PicturePair kPicturePairs[] = {
              p[static_cast<std::size_t>(row * kSheetSize + 127)] = p[static_cast<std::size_t>(row * kSheetSize + 128)] = 12;
      },
      1000},
+    // What a line redrawn in other steps differs by: single pixels along it, three bytes each.
+    {"single pixels down a slant",
+     [](Picture& p) {
+         for (int row = 20; row < 120; ++row)
+             p[static_cast<std::size_t>(row * kSheetSize + row)] ^= 7;
+     },
+     310},
     {"a filled half", [](Picture& p) { std::fill(p.begin(), p.begin() + kSheetBytes / 2, std::uint8_t{4}); }, 200},
     {"short runs and single bytes",
      [](Picture& p) {
