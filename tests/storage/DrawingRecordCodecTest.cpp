@@ -18,7 +18,7 @@ RecordEntry Entry(RecordOp op, int amount, std::int64_t nudge = 0)
     RecordEntry entry;
     entry.Op = op;
     entry.Amount = amount;
-    entry.Nudge = {nudge, -nudge, nudge};
+    entry.Nudge = {nudge, ~nudge, nudge}; // both signs, the least number too
     return entry;
 }
 
