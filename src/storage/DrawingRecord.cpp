@@ -10,6 +10,13 @@ namespace {
 // Records start from an all-zero picture, which leaves a page of one colour as one run.
 const std::array<std::uint8_t, kSheetBytes> kBlank{};
 
+// An entry begins with its kind and two marks: most entries that change the page land exactly
+// where they were redone and need no picture, and then keep neither.
+constexpr std::uint64_t kKindBits = 0x0F;
+constexpr std::uint64_t kNoNudge = 0x10;
+constexpr std::uint64_t kNoPicture = 0x20;
+static_assert(kLastRecordOp <= static_cast<int>(kKindBits));
+
 void PutNumber(std::vector<std::uint8_t>& out, std::uint64_t value)
 {
     for (; value >= 0x80; value >>= 7)
@@ -84,18 +91,24 @@ private:
 RecordEntry ReadEntry(ByteReader& reader, std::size_t& pictureAt, std::size_t& pictureBytes)
 {
     RecordEntry entry;
-    const std::uint64_t op = reader.Number();
+    const std::uint64_t tag = reader.Number();
     const std::uint64_t amount = reader.Number();
+    const std::uint64_t op = tag & kKindBits;
+    const std::uint64_t marks = tag & ~kKindBits;
     pictureBytes = 0;
-    if (op > static_cast<std::uint64_t>(kLastRecordOp) || amount > std::numeric_limits<std::uint32_t>::max()) {
+    if (op > static_cast<std::uint64_t>(kLastRecordOp) || (marks & ~(kNoNudge | kNoPicture)) != 0
+        || (marks != 0 && !ChangesPage(static_cast<RecordOp>(op))) || amount > std::numeric_limits<std::uint32_t>::max()) {
         reader.Fail();
         return entry;
     }
     entry.Op = static_cast<RecordOp>(op);
     entry.Amount = static_cast<std::int32_t>(static_cast<std::uint32_t>(amount));
-    if (ChangesPage(entry.Op)) {
+    if (!ChangesPage(entry.Op))
+        return entry;
+    if (!(marks & kNoNudge))
         for (std::int64_t& steps : entry.Nudge)
             steps = UnZigZag(reader.Number());
+    if (!(marks & kNoPicture)) {
         pictureBytes = static_cast<std::size_t>(reader.Number());
         pictureAt = reader.Skip(pictureBytes);
     }
@@ -192,14 +205,24 @@ void DrawingRecord::Append(const RecordEntry& entry)
     constexpr std::size_t kLongestNumber = 10;
     Reserve(6 * kLongestNumber + code.size(), 1);
     starts_.push_back(static_cast<std::uint32_t>(bytes_.size()));
-    PutNumber(bytes_, static_cast<std::uint8_t>(entry.Op));
+    const bool changesPage = ChangesPage(entry.Op);
+    const bool nudged = entry.Nudge != std::array<std::int64_t, 3>{};
+    std::uint64_t tag = static_cast<std::uint8_t>(entry.Op);
+    if (changesPage && !nudged)
+        tag |= kNoNudge;
+    if (changesPage && code.empty())
+        tag |= kNoPicture;
+    PutNumber(bytes_, tag);
     PutNumber(bytes_, static_cast<std::uint32_t>(entry.Amount));
-    if (!ChangesPage(entry.Op))
+    if (!changesPage)
         return;
-    for (const std::int64_t steps : entry.Nudge)
-        PutNumber(bytes_, ZigZag(steps));
-    PutNumber(bytes_, code.size());
-    bytes_.insert(bytes_.end(), code.begin(), code.end());
+    if (nudged)
+        for (const std::int64_t steps : entry.Nudge)
+            PutNumber(bytes_, ZigZag(steps));
+    if (!code.empty()) {
+        PutNumber(bytes_, code.size());
+        bytes_.insert(bytes_.end(), code.begin(), code.end());
+    }
 }
 
 DrawingRecord DrawingRecord::Splice(std::size_t from, const DrawingRecord& tail)
@@ -223,7 +246,7 @@ void DrawingRecord::Reserve(std::size_t moreBytes, std::size_t moreEntries)
 {
     const auto reserve = [](auto& vector, std::size_t needed) {
         if (vector.capacity() < needed)
-            vector.reserve(needed + needed / 16);
+            vector.reserve(needed + needed / 32);
     };
     reserve(bytes_, bytes_.size() + moreBytes);
     reserve(starts_, starts_.size() + moreEntries);
