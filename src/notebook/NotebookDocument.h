@@ -36,7 +36,6 @@ public:
     bool Modified() const;
     bool CanUndo() const { return history_.CanUndo(); }
     bool CanRedo() const { return history_.CanRedo(); }
-    std::size_t HistoryBytes() const { return history_.MemoryBytes(); }
 
     // One page holding the live turtle and sheet, nothing to take back, nothing unsaved. Nothing
     // is announced: the window shows its start-up state.

@@ -35,7 +35,6 @@ public:
     void BeginStep(StepKind kind = {});
     // Keeps what the step changed; false when it changed nothing.
     bool EndStep();
-    bool StepOpen() const { return open_; }
     // Whether the step in progress has changed anything yet.
     bool OpenStepChanged() const;
     // Forgets every step, for a new or opened notebook.
