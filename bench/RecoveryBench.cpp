@@ -63,32 +63,29 @@ void WriteEightPagesOneChanged(benchmark::State& state)
 BENCHMARK(WriteEightPagesOneChanged)->Unit(benchmark::kMillisecond);
 
 // Start-up's look through the copies 5,000 killed programs left before they wrote anything, and
-// 20 that hold a notebook.
+// 20 that hold a notebook. Each run needs them anew, so it runs once.
 void LookThrough5000StaleCopies(benchmark::State& state)
 {
-    for (auto _ : state) {
-        state.PauseTiming();
-        QTemporaryDir root;
-        QDir().mkpath(root.path());
-        for (int i = 0; i < 5000; ++i) {
-            const QString folder = root.filePath(QStringLiteral("%1-%2").arg(i + 1000).arg(1700000000000LL + i));
-            QDir().mkpath(folder);
-            const int lock = ::open(QFile::encodeName(folder + QStringLiteral("/blokada")).constData(),
-                                    O_WRONLY | O_CREAT, 0600);
-            ::close(lock);
-            if (i % 250 == 0) {
-                QDir().mkpath(folder + QStringLiteral("/1"));
-                QFile current(folder + QStringLiteral("/biezacy"));
-                current.open(QIODevice::WriteOnly);
-                current.write("1");
-            }
+    QTemporaryDir root;
+    for (int i = 0; i < 5000; ++i) {
+        const QString folder = root.filePath(QStringLiteral("%1-%2").arg(i + 1000).arg(1700000000000LL + i));
+        QDir().mkpath(folder);
+        ::close(::open(QFile::encodeName(folder + QStringLiteral("/blokada")).constData(), O_WRONLY | O_CREAT, 0600));
+        if (i % 250 == 0) {
+            QDir().mkpath(folder + QStringLiteral("/1"));
+            QFile current(folder + QStringLiteral("/biezacy"));
+            current.open(QIODevice::WriteOnly);
+            current.write("1");
         }
-        state.ResumeTiming();
+    }
+    ::sync();
+    for (auto _ : state) {
         const LeftCopies left = RecoveryCopy::Left(root.path());
-        benchmark::DoNotOptimize(left);
+        if (left.Older != 19)
+            state.SkipWithError("the copies that hold a notebook were not all found");
     }
 }
-BENCHMARK(LookThrough5000StaleCopies)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(LookThrough5000StaleCopies)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 } // namespace
 

@@ -76,6 +76,12 @@ void RecoveryKeeper::KeepNow()
         worker_->Finish();
 }
 
+void RecoveryKeeper::Sweep(std::vector<QString> folders)
+{
+    if (worker_)
+        worker_->Sweep(std::move(folders));
+}
+
 void RecoveryKeeper::Written(std::error_code error)
 {
     if (!error) {

@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 #include <system_error>
+#include <vector>
 
 class NotebookDocument;
 class RecoveryCopyWorker;
@@ -31,6 +32,8 @@ public:
 
     // Writes or removes the copy as the document stands, and returns once it is on disk.
     void KeepNow();
+    // Removes, in the background, the empty copies that gone programs left.
+    void Sweep(std::vector<QString> folders);
 
     // What the status line says when no copy can be kept.
     static QString TroubleText(RecoveryTrouble trouble, const QString& root);

@@ -21,7 +21,8 @@ QString RecoveryQuestion(const RecoveredNotebook& recovered, int older)
 void OfferRecoveredNotebook(NotebookDocument& document, RecoveryKeeper& keeper, const QString& root)
 {
     for (;;) {
-        const LeftCopies left = RecoveryCopy::Left(root);
+        LeftCopies left = RecoveryCopy::Left(root);
+        keeper.Sweep(std::move(left.Empty));
         if (!left.Newest)
             return;
         const auto copy = RecoveryCopy::Adopt(*left.Newest);

@@ -197,20 +197,36 @@ LeftCopies RecoveryCopy::Left(const QString& root)
         const int lock = TryLock(folder);
         if (lock < 0)
             continue;
-        if (GenerationIn(folder) <= 0) {
-            RemoveEntry(folder);
-        } else {
-            const QDateTime written = WrittenAt(folder);
-            if (left.Newest)
-                ++left.Older;
-            if (!left.Newest || written > newest) {
-                newest = written;
-                left.Newest = folder;
-            }
-        }
+        const int generation = GenerationIn(folder);
+        const QDateTime written = WrittenAt(folder);
         ::close(lock);
+        if (generation <= 0) {
+            left.Empty.push_back(folder);
+            continue;
+        }
+        if (left.Newest)
+            ++left.Older;
+        if (!left.Newest || written > newest) {
+            newest = written;
+            left.Newest = folder;
+        }
     }
     return left;
+}
+
+void RecoveryCopy::RemoveIfEmpty(const QString& folder)
+{
+    if (!IsRealFolder(folder))
+        return;
+    const int lock = TryLock(folder);
+    if (lock < 0)
+        return;
+    const bool empty = GenerationIn(folder) <= 0;
+    // Let go first: a file removed while open is freed only at its close, which waits on the file
+    // system's journal.
+    ::close(lock);
+    if (empty)
+        RemoveEntry(folder);
 }
 
 std::unique_ptr<RecoveryCopy> RecoveryCopy::Adopt(const QString& folder)
@@ -351,8 +367,10 @@ void RecoveryCopy::Clear()
 void RecoveryCopy::Remove()
 {
     Clear();
-    RemoveEntry(folder_);
+    // Let go before the lock file goes (see Left); a start that finds the folder meanwhile sees
+    // it empty and removes it too.
     if (lock_ >= 0)
         ::close(lock_);
     lock_ = -1;
+    RemoveEntry(folder_);
 }

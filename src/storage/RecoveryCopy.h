@@ -35,6 +35,8 @@ struct LeftCopies {
     std::optional<QString> Newest;
     // How many older ones hold a notebook too.
     int Older = 0;
+    // Those that hold nothing: removing them may take long, so it is left to the caller.
+    std::vector<QString> Empty;
 };
 
 // The recovery copy of one running program: a folder of its own under the root, held by a lock
@@ -50,9 +52,10 @@ public:
 
     // A new copy's folder for this program; nothing, and why, when it cannot be made.
     static std::unique_ptr<RecoveryCopy> Create(const QString& root, std::error_code& trouble);
-    // Looks through the copies under `root` once: those of programs that are gone and hold no
-    // notebook are removed, the newest that holds one is named.
+    // Looks through the copies under `root` once, naming those of programs that are gone.
     static LeftCopies Left(const QString& root);
+    // Removes a copy that Left found empty, unless its lock is held or it holds a notebook by now.
+    static void RemoveIfEmpty(const QString& folder);
     // Takes over the copy in `folder` when its program is gone; nothing otherwise.
     static std::unique_ptr<RecoveryCopy> Adopt(const QString& folder);
 

@@ -34,6 +34,15 @@ void RecoveryCopyWorker::Hand(Job job)
     wake_.notify_one();
 }
 
+void RecoveryCopyWorker::Sweep(std::vector<QString> folders)
+{
+    {
+        std::lock_guard lock(mutex_);
+        sweep_.insert(sweep_.end(), folders.begin(), folders.end());
+    }
+    wake_.notify_one();
+}
+
 void RecoveryCopyWorker::Finish()
 {
     std::unique_lock lock(mutex_);
@@ -44,12 +53,21 @@ void RecoveryCopyWorker::Run(std::stop_token stop)
 {
     for (;;) {
         std::optional<Job> job;
+        QString empty;
         {
             std::unique_lock lock(mutex_);
-            if (!wake_.wait(lock, stop, [this] { return waiting_.has_value(); }))
+            if (!wake_.wait(lock, stop, [this] { return waiting_ || !sweep_.empty(); }) || stop.stop_requested())
                 return;
+            if (!waiting_) {
+                empty = sweep_.back();
+                sweep_.pop_back();
+            }
             job.swap(waiting_);
-            busy_ = true;
+            busy_ = job.has_value();
+        }
+        if (!job) {
+            RecoveryCopy::RemoveIfEmpty(empty);
+            continue;
         }
         std::error_code error;
         if (job->Content)

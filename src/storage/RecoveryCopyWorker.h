@@ -11,6 +11,7 @@
 #include <optional>
 #include <system_error>
 #include <thread>
+#include <vector>
 
 class RecoveryCopy;
 
@@ -30,7 +31,10 @@ public:
     void Keep(NotebookContent content, QString name);
     // Forgets what was written.
     void Forget();
-    // Returns once all that was handed over is on disk.
+    // Removes the empty copies of gone programs, one by one while no write waits; what is not
+    // done by the end is left for another start.
+    void Sweep(std::vector<QString> folders);
+    // Returns once all that was handed over is on disk (the sweep aside).
     void Finish();
 
 private:
@@ -47,6 +51,7 @@ private:
     std::condition_variable_any wake_;
     std::condition_variable done_;
     std::optional<Job> waiting_;
+    std::vector<QString> sweep_;
     bool busy_ = false;
     std::jthread thread_; // last: it starts once the rest is ready and stops before it goes
 };

@@ -31,6 +31,11 @@ answer_question Return "the drawing was not offered back"
 sleep 1
 [ -z "$(question)" ] || fail "more than one question about recovery copies"
 [ -f "$work/elsewhere/rysunek.bmp" ] || fail "a link in the recovery folder was followed"
+# The empty copies go in the background, while the window answers.
+for _ in $(seq 600); do
+  [ "$(find "$recovery" -mindepth 1 -maxdepth 1 -name '*-17' | wc -l)" = 0 ] && break
+  sleep 0.1
+done
 [ "$(find "$recovery" -mindepth 1 -maxdepth 1 -name '*-17' | wc -l)" = 0 ] || fail "empty recovery copies were left"
 if [ -n "$shots" ]; then import -window root "$shots/recovery-restored.png"; fi
 

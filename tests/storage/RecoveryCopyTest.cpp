@@ -261,6 +261,7 @@ struct LeftCase {
     std::function<std::shared_ptr<RecoveryCopy>(const QString& root, const QString& outside)> plant;
     int newest;   // the first page's colour in the newest copy; -1: none
     int older;
+    int empty;    // copies found empty, removed then
     int inRoot;   // entries left in the root
     int outside;  // entries left in the folder outside
 };
@@ -291,9 +292,9 @@ TEST(RecoveryCopy, AStartOffersTheNewestLeftCopyAndRemovesEmptyOnesWithoutFollow
                  StaleEmptyCopy(root, QStringLiteral("%1-17").arg(i + 1));
              return nullptr;
          },
-         -1, 0, 0, 0},
+         -1, 0, 50, 0, 0},
         {"a running program's empty copy stays",
-         [](const QString& root, const QString&) { return std::shared_ptr<RecoveryCopy>(Create(root)); }, -1, 0, 1, 0},
+         [](const QString& root, const QString&) { return std::shared_ptr<RecoveryCopy>(Create(root)); }, -1, 0, 0, 1, 0},
         {"the newest of three is named, two older are counted",
          [](const QString& root, const QString&) {
              LeaveCopy(root, Pages(1, 3));
@@ -304,20 +305,20 @@ TEST(RecoveryCopy, AStartOffersTheNewestLeftCopyAndRemovesEmptyOnesWithoutFollow
              StaleEmptyCopy(root, QStringLiteral("1-1"));
              return nullptr;
          },
-         6, 2, 3, 0},
+         6, 2, 1, 3, 0},
         {"a link named as a copy is passed by, its folder untouched",
          [](const QString& root, const QString& outside) {
              Touch(outside + QStringLiteral("/rysunek.txt"));
              QFile::link(outside, root + QStringLiteral("/12-34"));
              return nullptr;
          },
-         -1, 0, 1, 1},
+         -1, 0, 0, 1, 1},
         {"a folder not named as a copy stays",
          [](const QString& root, const QString&) {
              QDir(root).mkdir(QStringLiteral("Moje"));
              return nullptr;
          },
-         -1, 0, 1, 0},
+         -1, 0, 0, 1, 0},
         {"a root that is a link is not looked into",
          [](const QString& root, const QString& outside) {
              StaleEmptyCopy(outside, QStringLiteral("5-6"));
@@ -325,7 +326,7 @@ TEST(RecoveryCopy, AStartOffersTheNewestLeftCopyAndRemovesEmptyOnesWithoutFollow
              QFile::link(outside, root);
              return nullptr;
          },
-         -1, 0, 1, 1},
+         -1, 0, 0, 1, 1},
     };
     for (const LeftCase& test : cases) {
         QTemporaryDir base;
@@ -345,6 +346,9 @@ TEST(RecoveryCopy, AStartOffersTheNewestLeftCopyAndRemovesEmptyOnesWithoutFollow
             EXPECT_EQ(kept->Content.Pages[0].Image[0], test.newest) << test.what;
         }
         EXPECT_EQ(left.Older, test.older) << test.what;
+        EXPECT_EQ(static_cast<int>(left.Empty.size()), test.empty) << test.what;
+        for (const QString& folder : left.Empty)
+            RecoveryCopy::RemoveIfEmpty(folder);
         EXPECT_EQ(QDir(root).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System).size(), test.inRoot)
             << test.what;
         EXPECT_EQ(QDir(outside).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System).size(), test.outside)
@@ -381,6 +385,24 @@ TEST(RecoveryCopyWorker, WritesTheLastNotebookHandedOverAndRemovesTheCopyAtTheEn
         worker.Keep(Pages(2, 1), {});
         worker.Forget();
         worker.Keep(Pages(3, 1), {});
+
+        // The sweep takes only what is empty and no running program's.
+        LeaveCopy(root.path(), Pages(1, 2));
+        const auto running = Create(root.path());
+        std::vector<QString> sweep;
+        for (int i = 0; i < 30; ++i) {
+            StaleEmptyCopy(root.path(), QStringLiteral("%1-3").arg(i + 1));
+            sweep.push_back(root.filePath(QStringLiteral("%1-3").arg(i + 1)));
+        }
+        for (const QString& name : QDir(root.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot))
+            sweep.push_back(root.filePath(name));
+        worker.Sweep(sweep);
+        for (int wait = 0; wait < 1000 && QDir(root.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size() > 3; ++wait)
+            usleep(10'000);
+        EXPECT_EQ(QDir(root.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size(), 3)
+            << "this worker's copy, the one that holds a notebook and the running one stay";
+        running->Remove();
+        LeftCopy(root.path())->Remove();
     }
     EXPECT_TRUE(QDir(root.path()).isEmpty()) << "a normal end leaves nothing";
 }
