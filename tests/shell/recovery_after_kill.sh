@@ -19,7 +19,7 @@ ls "$XDG_DATA_HOME"/*/Odzysk/*/biezacy >/dev/null 2>&1 || fail "no recovery copy
 kill -9 "$app"
 wait "$app" 2>/dev/null || true
 
-recovery=$(dirname "$(ls -d "$XDG_DATA_HOME"/*/Odzysk/*/biezacy | head -n 1)")/..
+recovery=$(dirname "$(dirname "$(ls -d "$XDG_DATA_HOME"/*/Odzysk/*/biezacy | head -n 1)")")
 for i in $(seq 2000); do mkdir "$recovery/$i-17" && : >"$recovery/$i-17/blokada"; done
 mkdir "$work/elsewhere" && : >"$work/elsewhere/rysunek.bmp"
 ln -s "$work/elsewhere" "$recovery/99-99"
