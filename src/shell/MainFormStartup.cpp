@@ -117,8 +117,9 @@ bool TMainForm::StartUp()
     Sheet.UpdateFloor();
     // The first page's record starts at the sheet now shown, not at the floor filled before.
     Document.Pages().RestartRecord(0);
-    recovery_ = std::make_unique<RecoveryKeeper>(Document, RecoveryCopy::Create(RecoveryRoot()),
+    recovery_ = std::make_unique<RecoveryKeeper>(Document, RecoveryRoot(),
                                                  [this] { return Motion.State == CommandState::Idle && !Replay.Walking(); });
+    connect(recovery_.get(), &RecoveryKeeper::CannotKeep, this, [this](const QString& why) { status_->ShowNotice(why); });
     OfferRecoveredNotebook(Document, *recovery_, RecoveryRoot());
     return true;
 }
