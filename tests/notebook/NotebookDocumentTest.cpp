@@ -137,7 +137,7 @@ struct ScriptedPrompts final : NotebookPrompts {
         typed = name;
         return true;
     }
-    int AskToReplace(const QString&) override { return win::IDYES; }
+    int AskToReplace(const QString&, bool) override { return win::IDYES; }
     bool AskToSaveOverOtherCopy(const QString&) override
     {
         ++questions;
@@ -431,7 +431,7 @@ TEST_F(NotebookDocumentTest, NamesAreTrimmedAndLongOnesRefusedUntilAGoodOneComes
             name = typed[seen.size() - 1];
             return true;
         }
-        int AskToReplace(const QString&) override { return win::IDYES; }
+        int AskToReplace(const QString&, bool) override { return win::IDYES; }
         bool AskToSaveOverOtherCopy(const QString&) override { return true; }
         void ShowRefusal(const QString&) override { ++refusals; }
     } answers;
