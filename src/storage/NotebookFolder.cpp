@@ -35,12 +35,14 @@ namespace {
 QString FilePath(const QString& folder, const QString& name, const QString& ending)
 {
     const QDir dir(folder);
-    const QString composed = dir.filePath(name.normalized(QString::NormalizationForm_C) + ending);
+    const QString composedName = name.normalized(QString::NormalizationForm_C);
+    const QString composed = dir.filePath(composedName + ending);
     // Files copied from systems that keep names decomposed are used under the name they have.
-    const QString decomposed = dir.filePath(name.normalized(QString::NormalizationForm_D) + ending);
-    if (decomposed != composed && !QFileInfo::exists(composed) && QFileInfo::exists(decomposed))
-        return decomposed;
-    return composed;
+    const QString decomposedName = name.normalized(QString::NormalizationForm_D);
+    if (decomposedName == composedName || QFileInfo::exists(composed))
+        return composed;
+    const QString decomposed = dir.filePath(decomposedName + ending);
+    return QFileInfo::exists(decomposed) ? decomposed : composed;
 }
 
 // A hidden file of the notebook's, never longer than its index's name.

@@ -31,13 +31,9 @@ NotebookReading ReadNotebook(const QString& folder, const QString& name)
         return reading;
     }
     const QString indexPath = IndexPath(folder, name);
-    if (!QFileInfo(indexPath).isFile()) {
-        reading.Fault = NotebookFault::NoNotebook;
-        return reading;
-    }
     const std::optional<NotebookIndex> index = ReadIndexFile(indexPath);
     if (!index) {
-        reading.Fault = NotebookFault::BadIndex;
+        reading.Fault = QFileInfo(indexPath).isFile() ? NotebookFault::BadIndex : NotebookFault::NoNotebook;
         return reading;
     }
 

@@ -207,10 +207,8 @@ PageReadFault DecodePagePicture(const QByteArray& bytes, std::uint8_t* image)
 
 PageReadFault ReadPagePicture(const QString& path, std::uint8_t* image)
 {
-    if (!QFileInfo(path).isFile())
-        return PageReadFault::Missing;
     const std::optional<QByteArray> bytes = win::ReadRegularFile(path, kMaxPictureBytes);
     if (!bytes)
-        return PageReadFault::Unreadable;
+        return QFileInfo(path).isFile() ? PageReadFault::Unreadable : PageReadFault::Missing;
     return DecodePagePicture(*bytes, image);
 }

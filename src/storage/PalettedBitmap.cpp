@@ -39,11 +39,20 @@ std::optional<ColorMap> ReadPalette(const QByteArray& bytes, qsizetype at, std::
 {
     if (at + static_cast<qsizetype>(entries) * 4 > bytes.size())
         return std::nullopt;
+    const std::uint8_t black = NearestSheetIndex(qRgb(0, 0, 0));
     ColorMap nearest;
-    nearest.fill(NearestSheetIndex(qRgb(0, 0, 0)));
+    nearest.fill(black);
+    // Our own pages fill most of their palette with one colour: it is looked up once.
+    QRgb previous = qRgb(0, 0, 0);
+    std::uint8_t previousIndex = black;
     for (std::uint32_t i = 0; i < entries; ++i) {
         const auto* bgr = reinterpret_cast<const std::uint8_t*>(bytes.constData() + at + 4 * i);
-        nearest[i] = NearestSheetIndex(qRgb(bgr[2], bgr[1], bgr[0]));
+        const QRgb colour = qRgb(bgr[2], bgr[1], bgr[0]);
+        if (colour != previous) {
+            previous = colour;
+            previousIndex = NearestSheetIndex(colour);
+        }
+        nearest[i] = previousIndex;
     }
     return nearest;
 }
@@ -123,29 +132,34 @@ bool IsOwnPalette(const ColorMap& nearest)
     return true;
 }
 
-bool OnlySheetIndices(const std::uint8_t* row)
+// Whether the picture holds only sheet indices (below 16); four words at a time, as this runs
+// over every page opened.
+bool OnlySheetIndices(const std::uint8_t* image)
 {
-    std::uint64_t any = 0;
-    for (int i = 0; i < kSheetSize; i += 8) {
-        std::uint64_t word;
-        std::memcpy(&word, row + i, sizeof word);
-        any |= word;
+    std::uint64_t any[4] = {};
+    for (int i = 0; i < kSheetBytes; i += 32) {
+        for (int lane = 0; lane < 4; ++lane) {
+            std::uint64_t word;
+            std::memcpy(&word, image + i + 8 * lane, sizeof word);
+            any[lane] |= word;
+        }
     }
-    return (any & 0xF0F0F0F0F0F0F0F0ULL) == 0;
+    return ((any[0] | any[1] | any[2] | any[3]) & 0xF0F0F0F0F0F0F0F0ULL) == 0;
 }
 
 void CopyRows(const QByteArray& bytes, const Layout& layout, std::uint8_t* image)
 {
-    const bool own = IsOwnPalette(layout.Nearest);
-    for (int row = 0; row < kSheetSize; ++row) {
-        const auto* from = reinterpret_cast<const std::uint8_t*>(bytes.constData() + layout.PixelsAt) + row * kSheetSize;
-        std::uint8_t* to = image + (layout.BottomUp ? kSheetSize - 1 - row : row) * kSheetSize;
-        if (own && OnlySheetIndices(from)) {
-            std::memcpy(to, from, kSheetSize);
-        } else {
-            for (int column = 0; column < kSheetSize; ++column)
-                to[column] = layout.Nearest[from[column]];
-        }
+    const auto* pixels = reinterpret_cast<const std::uint8_t*>(bytes.constData() + layout.PixelsAt);
+    const auto row = [&](int at) { return image + (layout.BottomUp ? kSheetSize - 1 - at : at) * kSheetSize; };
+    for (int at = 0; at < kSheetSize; ++at)
+        std::memcpy(row(at), pixels + at * kSheetSize, kSheetSize);
+    // Our own pages are done here; other palettes map every byte.
+    if (IsOwnPalette(layout.Nearest) && OnlySheetIndices(image))
+        return;
+    for (int at = 0; at < kSheetSize; ++at) {
+        std::uint8_t* to = row(at);
+        for (int column = 0; column < kSheetSize; ++column)
+            to[column] = layout.Nearest[to[column]];
     }
 }
 

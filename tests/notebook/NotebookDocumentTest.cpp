@@ -473,4 +473,71 @@ TEST_F(NotebookDocumentTest, ASaveOverAnotherCopysSaveAsksFirstAndALostPageOpens
     EXPECT_TRUE(document.Modified()) << "a save puts the notebook right";
 }
 
+// Copy A has a notebook of five pages open; copy B saves a blank page under its name and answers
+// Tak, told that the notebook is open in another copy. A counts as changed from then on: it asks
+// before it closes, and its save asks before replacing.
+TEST_F(NotebookDocumentTest, ANotebookAnotherCopySavedOverCountsAsChangedAndAsksBeforeItCloses)
+{
+    prompts.name = QStringLiteral("Wspolny");
+    for (int page = 0; page < 4; ++page)
+        document.NewPage(false);
+    ASSERT_EQ(document.SaveAs(), win::IDOK);
+    ASSERT_FALSE(document.Modified());
+
+    struct OtherCopyPrompts final : NotebookPrompts {
+        std::vector<bool> openElsewhere;
+        int AskToSave() override { return win::IDNO; }
+        bool AskName(NameQuestion, QString& name) override
+        {
+            name = QStringLiteral("Wspolny");
+            return true;
+        }
+        int AskToReplace(const QString&, bool open) override
+        {
+            openElsewhere.push_back(open);
+            return win::IDYES;
+        }
+        bool AskToSaveOverOtherCopy(const QString&) override { return true; }
+        void ShowRefusal(const QString&) override {}
+    } otherPrompts;
+    MemoryFloor otherFloor;
+    TTurtleState otherTurtle;
+    RecordingPanel otherPanel;
+    TurtleSheet otherSheet{otherTurtle, otherPanel};
+    otherSheet.AttachFloor(otherFloor);
+    otherSheet.ResetTurtle();
+    otherSheet.FillFloorImage(SheetBitmap::kWhite);
+    otherSheet.UpdateSheetFromFloor();
+    NotebookDocument other(otherSheet, otherPrompts);
+    other.Start();
+    ASSERT_EQ(other.SaveAs(), win::IDOK);
+    EXPECT_EQ(otherPrompts.openElsewhere, std::vector<bool>{true});
+    ASSERT_EQ(ReadNotebook(folder.path(), QStringLiteral("Wspolny")).Content.Pages.size(), 1u);
+
+    EXPECT_FALSE(document.CanClose()) << "asked, and cancelled";
+    EXPECT_EQ(prompts.questions, 1);
+    EXPECT_TRUE(document.Modified());
+    EXPECT_NE(document.Save(), win::IDOK);
+    EXPECT_EQ(prompts.questions, 2) << "the save asks before replacing";
+    EXPECT_EQ(ReadNotebook(folder.path(), QStringLiteral("Wspolny")).Content.Pages.size(), 1u);
+    prompts.saveOverOtherCopy = true;
+    ASSERT_EQ(document.Save(), win::IDOK);
+    EXPECT_EQ(ReadNotebook(folder.path(), QStringLiteral("Wspolny")).Content.Pages.size(), 5u);
+    EXPECT_FALSE(document.Modified());
+}
+
+TEST_F(NotebookDocumentTest, AFailedSaveNamesItsCauseAndAPreviousCopyOnlyWhenThereWasOne)
+{
+    // A file where the notebooks' folder should be.
+    const QString blocked = folder.filePath(QStringLiteral("plik"));
+    QFile file(blocked);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    qputenv("QEL3D_NOTEBOOKS", blocked.toUtf8());
+    EXPECT_NE(document.SaveAs(), win::IDOK);
+    ASSERT_EQ(prompts.refusals.size(), 1u);
+    EXPECT_TRUE(prompts.refusals[0].contains(QStringLiteral("w miejscu katalogu jest plik"))) << prompts.refusals[0].toStdString();
+    EXPECT_FALSE(prompts.refusals[0].contains(QStringLiteral("Poprzednia kopia"))) << "there was none";
+}
+
 } // namespace
