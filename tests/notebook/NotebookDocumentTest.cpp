@@ -526,6 +526,44 @@ TEST_F(NotebookDocumentTest, ANotebookAnotherCopySavedOverCountsAsChangedAndAsks
     EXPECT_FALSE(document.Modified());
 }
 
+// "Zapisz jako" checks the name, and another copy saves under it before this one writes: this
+// save asks instead of silently replacing it.
+TEST_F(NotebookDocumentTest, ASaveAsOverwrittenAfterItsNameWasCheckedAsksFirst)
+{
+    NotebookContent first;
+    first.Pages.resize(2);
+    ASSERT_EQ(NotebookWriter().Save(folder.path(), QStringLiteral("Nowy"), first).Fault, NotebookFault::None);
+    struct RacingPrompts final : NotebookPrompts {
+        QString folder;
+        int otherCopyQuestions = 0;
+        int AskToSave() override { return win::IDNO; }
+        bool AskName(NameQuestion, QString& name) override
+        {
+            name = QStringLiteral("Nowy");
+            return true;
+        }
+        int AskToReplace(const QString& name, bool) override
+        {
+            NotebookContent three;
+            three.Pages.resize(3);
+            NotebookWriter().Save(folder, name, three); // the other copy, while the box is up
+            return win::IDYES;
+        }
+        bool AskToSaveOverOtherCopy(const QString&) override
+        {
+            ++otherCopyQuestions;
+            return false;
+        }
+        void ShowRefusal(const QString&) override {}
+    } racing;
+    racing.folder = folder.path();
+    NotebookDocument copy(sheet, racing);
+    copy.Start();
+    EXPECT_NE(copy.SaveAs(), win::IDOK);
+    EXPECT_EQ(racing.otherCopyQuestions, 1);
+    EXPECT_EQ(ReadNotebook(folder.path(), QStringLiteral("Nowy")).Content.Pages.size(), 3u) << "the other copy's stays";
+}
+
 TEST_F(NotebookDocumentTest, AFailedSaveNamesItsCauseAndAPreviousCopyOnlyWhenThereWasOne)
 {
     // A file where the notebooks' folder should be.
