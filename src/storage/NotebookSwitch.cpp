@@ -61,7 +61,7 @@ bool NotebookSwitch::Record(const QString& folder, const QString& name) const
     if (!Moved(file.fileName(), SwitchPath(folder, name)))
         return false;
     file.setAutoRemove(false);
-    SyncFolder(folder);
+    // The moves that follow change the same folder after it: a journal that keeps them keeps it.
     return true;
 }
 
@@ -76,8 +76,9 @@ bool NotebookSwitch::Carry(const QString& folder, const QString& name, const Mov
     for (const QString& removal : Removals)
         QFile::remove(dir.filePath(removal));
     SyncFolder(folder);
+    // Should a power cut bring the switch back, carrying it again moves nothing and removes
+    // only pictures that are gone already.
     QFile::remove(SwitchPath(folder, name));
-    SyncFolder(folder);
     return true;
 }
 
