@@ -81,6 +81,14 @@ void TOpenDlg::SetFileName(const QString& name)
     ui->FileName->setText(name);
 }
 
+void TOpenDlg::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    // The name shown is selected: typing starts a new name instead of adding to it.
+    ui->FileName->selectAll();
+    ui->FileName->setFocus();
+}
+
 void TOpenDlg::ShowNotebooks(const std::vector<SavedNotebook>& notebooks)
 {
     loader_.reset();

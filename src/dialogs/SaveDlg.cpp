@@ -20,3 +20,11 @@ void TSaveDlg::SetFileName(const QString& name)
 {
     ui->FileName->setText(name);
 }
+
+void TSaveDlg::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    // The name shown is selected: typing starts a new name instead of adding to it.
+    ui->FileName->selectAll();
+    ui->FileName->setFocus();
+}
