@@ -20,8 +20,11 @@ constexpr int kSavedMessageMs = 3000;
 
 } // namespace
 
-StatusPanels::StatusPanels(QStatusBar& bar) : bar_(bar)
+StatusPanels::StatusPanels(QStatusBar& bar)
 {
+    savedShown_.setSingleShot(true);
+    savedShown_.setInterval(kSavedMessageMs);
+    QObject::connect(&savedShown_, &QTimer::timeout, &savedShown_, [this] { panels_[0]->setText(notebook_); });
     for (std::size_t i = 0; i < kStatusPanels.size(); ++i) {
         auto* panel = new QLabel(QString::fromUtf8(kStatusPanels[i].startText), &bar);
         panel->setFixedWidth(kStatusPanels[i].width);
@@ -44,12 +47,16 @@ void StatusPanels::ShowNotebook(const QString& name, bool modified)
     QString text = name.isEmpty() ? QString() : QStringLiteral("Zeszyt: %1").arg(name);
     if (modified)
         text = (text.isEmpty() ? QStringLiteral("Zeszyt bez nazwy") : text) + QStringLiteral(" *");
+    notebook_ = text;
+    // A change made meanwhile is news the message must not hide.
+    savedShown_.stop();
     panels_[0]->setText(text);
 }
 
 void StatusPanels::ShowSaved(const QString& name)
 {
-    bar_.showMessage(QStringLiteral("Zeszyt %1 został zapisany.").arg(name), kSavedMessageMs);
+    panels_[0]->setText(QStringLiteral("Zeszyt %1 został zapisany.").arg(name));
+    savedShown_.start();
 }
 
 QString StatusPanels::Text(int panel) const

@@ -3,6 +3,7 @@
 #include "turtle/StatusTexts.h"
 
 #include <QString>
+#include <QTimer>
 
 #include <array>
 
@@ -17,11 +18,13 @@ public:
     void ShowTurtle(const StatusTexts& texts);
     // The notebook's name, marked while it holds changes not saved.
     void ShowNotebook(const QString& name, bool modified);
-    // Says for a moment that the notebook was saved.
+    // Says for a moment, in the notebook's panel, that the notebook was saved; the other panels
+    // stay in view.
     void ShowSaved(const QString& name);
     QString Text(int panel) const;
 
 private:
-    QStatusBar& bar_;
     std::array<QLabel*, 5> panels_{};
+    QString notebook_;
+    QTimer savedShown_;
 };
