@@ -197,7 +197,7 @@ int NotebookDocument::OpenNamed(const QString& name)
     history_.Clear();
     diskCounter_ = reading.SaveCounter;
     MarkSaved();
-    if (!reading.LostPages.isEmpty()) {
+    if (!reading.LostPages.empty()) {
         prompts_.ShowRefusal(LostPagesText(name, reading.LostPages));
         // Blank pages stand in for the lost ones: a save puts the notebook right again.
         MarkUnsaved();

@@ -15,7 +15,7 @@ QString NotebookFaultText(NotebookFault fault, const QString& name, const QStrin
                               "pozostała bez zmian.")
             .arg(name, where);
     case NotebookFault::PartlyWritten:
-        return QStringLiteral("Zapisywanie zeszytu %1 w katalogu %2 przerwało się w połowie. Zeszyt na dysku "
+        return QStringLiteral("Zapisywanie zeszytu %1 w katalogu %2 przerwało się w trakcie. Zeszyt na dysku "
                               "może być niepełny; zapisz go jeszcze raz.")
             .arg(name, where);
     case NotebookFault::SavedElsewhere:
@@ -35,9 +35,18 @@ QString SavedElsewhereQuestion(const QString& name)
         .arg(name);
 }
 
-QString LostPagesText(const QString& name, const QStringList& lostPages)
+QString LostPagesText(const QString& name, const std::vector<int>& lostPages)
 {
-    return QStringLiteral("Niektórych kartek zeszytu %1 nie można było odczytać: %2. W ich miejscu są puste "
-                          "kartki.")
-        .arg(name, lostPages.join(QStringLiteral(", ")));
+    if (lostPages.size() == 1)
+        return QStringLiteral("W zeszycie %1 nie udało się odczytać strony %2. Zamiast niej jest pusta strona.")
+            .arg(name)
+            .arg(lostPages.front());
+    // "2, 3 i 5"
+    QString numbers;
+    for (std::size_t i = 0; i < lostPages.size(); ++i) {
+        if (i > 0)
+            numbers += i + 1 == lostPages.size() ? QStringLiteral(" i ") : QStringLiteral(", ");
+        numbers += QString::number(lostPages[i]);
+    }
+    return QStringLiteral("W zeszycie %1 nie udało się odczytać stron %2. Zamiast nich są puste strony.").arg(name, numbers);
 }

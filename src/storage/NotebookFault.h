@@ -1,7 +1,8 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
+
+#include <vector>
 
 // Why a notebook could not be saved or opened.
 enum class NotebookFault {
@@ -19,6 +20,6 @@ QString NotebookFaultText(NotebookFault fault, const QString& name, const QStrin
 // The question before saving over a notebook that another copy of the program saved meanwhile.
 QString SavedElsewhereQuestion(const QString& name);
 
-// The text telling which page pictures of the notebook `name` could not be read and were
-// opened as blank pages.
-QString LostPagesText(const QString& name, const QStringList& lostPages);
+// The text telling which pages of the notebook `name` (numbers from 1) could not be read and
+// were opened blank.
+QString LostPagesText(const QString& name, const std::vector<int>& lostPages);
