@@ -1,5 +1,6 @@
 #include "dialogs/OpenDlg.h"
 
+#include "dialogs/NameSelection.h"
 #include "dialogs/NotebookPreviewLoader.h"
 #include "ui_OpenDlg.h"
 #include "win/WindowLook.h"
@@ -32,6 +33,7 @@ TOpenDlg::TOpenDlg(QWidget* parent)
 {
     ui->setupUi(this);
     win::UseWindowLook(*this);
+    new NameSelection(*this, *ui->FileName);
 
     QListWidget* list = ui->NotebookList;
     list->setViewMode(QListView::IconMode);
@@ -79,14 +81,6 @@ QString TOpenDlg::FileName() const
 void TOpenDlg::SetFileName(const QString& name)
 {
     ui->FileName->setText(name);
-}
-
-void TOpenDlg::showEvent(QShowEvent* event)
-{
-    QDialog::showEvent(event);
-    // The name shown is selected: typing starts a new name instead of adding to it.
-    ui->FileName->selectAll();
-    ui->FileName->setFocus();
 }
 
 void TOpenDlg::ShowNotebooks(const std::vector<SavedNotebook>& notebooks)

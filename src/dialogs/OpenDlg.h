@@ -31,9 +31,6 @@ public:
     // Fills the list, in the order given, and starts reading the pictures.
     void ShowNotebooks(const std::vector<SavedNotebook>& notebooks);
 
-protected:
-    void showEvent(QShowEvent* event) override;
-
 private:
     void ConnectScrollBar();
     void ShowPreview(int row, const NotebookPreviewPicture& preview);

@@ -1,5 +1,6 @@
 #include "dialogs/SaveDlg.h"
 
+#include "dialogs/NameSelection.h"
 #include "ui_SaveDlg.h"
 #include "win/WindowLook.h"
 
@@ -7,6 +8,7 @@ TSaveDlg::TSaveDlg(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::T
 {
     ui->setupUi(this);
     win::UseWindowLook(*this);
+    new NameSelection(*this, *ui->FileName);
 }
 
 TSaveDlg::~TSaveDlg() = default;
@@ -19,12 +21,4 @@ QString TSaveDlg::FileName() const
 void TSaveDlg::SetFileName(const QString& name)
 {
     ui->FileName->setText(name);
-}
-
-void TSaveDlg::showEvent(QShowEvent* event)
-{
-    QDialog::showEvent(event);
-    // The name shown is selected: typing starts a new name instead of adding to it.
-    ui->FileName->selectAll();
-    ui->FileName->setFocus();
 }

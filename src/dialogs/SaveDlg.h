@@ -20,9 +20,6 @@ public:
     QString FileName() const;
     void SetFileName(const QString& name);
 
-protected:
-    void showEvent(QShowEvent* event) override;
-
 private:
     std::unique_ptr<Ui::TSaveDlg> ui;
 };
