@@ -5,6 +5,7 @@
 #include "shell/Application.h"
 #include "shell/DataFolder.h"
 #include "shell/ProgressForm.h"
+#include "shell/ReadyFile.h"
 #include "shell/RecoveryOffer.h"
 #include "storage/RecoveryCopy.h"
 #include "ui_MainForm.h"
@@ -42,6 +43,7 @@ void TMainForm::StartTimerTimer()
     QCoreApplication::processEvents();
     if (!StartUp())
         return;
+    AnnounceReadyWindow(*this);
     RunMainLoop();
     ShutDown();
 }

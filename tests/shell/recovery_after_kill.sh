@@ -13,23 +13,24 @@ xdotool windowactivate --sync "$window" 2>/dev/null || true
 # Forward 100: about three seconds of walking, then a second of rest.
 xdotool mousemove --window "$window" 20 $((menu + 60)) click 1
 park
-sleep 5
+for _ in $(seq 300); do
+  ls "$XDG_DATA_HOME"/*/Odzysk/*/biezacy >/dev/null 2>&1 && break
+  sleep 0.1
+done
 ls "$XDG_DATA_HOME"/*/Odzysk/*/biezacy >/dev/null 2>&1 || fail "no recovery copy after the program rested"
 kill -9 "$app"
 wait "$app" 2>/dev/null || true
 
-start_program
-sleep 0.5
-if [ -n "$shots" ]; then import -window root "$shots/recovery-offer.png"; fi
+launch_program
 answer_question Return "the drawing was not offered back"
-sleep 1
+wait_for_ready
 if [ -n "$shots" ]; then import -window root "$shots/recovery-restored.png"; fi
 
 # The restored drawing is unsaved: closing asks, Tak, a name, and the line is in the saved page.
 xdotool windowactivate --sync "$window" 2>/dev/null || true
 xdotool key alt+F4
 answer_question t "closing the restored drawing did not ask to save it"
-sleep 1
+wait_for_window "nazwa zeszytu" "no name was asked for the restored drawing"
 xdotool type --delay 50 ODZYSK
 xdotool key Return
 wait_for_exit "the program did not close after saving"
