@@ -70,7 +70,10 @@ TEST(HelpText, TheDrawingsStepsSpeakWithTheButtonsWords)
     for (const auto& command : commands) {
         const auto* button = MainForm->findChild<QToolButton*>(QLatin1String(command.button));
         ASSERT_NE(button, nullptr) << command.button;
-        const QString step = RecordEntryText({.Op = command.op, .Amount = 10});
+        RecordEntry entry;
+        entry.Op = command.op;
+        entry.Amount = 10;
+        const QString step = RecordEntryText(entry);
         EXPECT_TRUE(step.startsWith(button->accessibleName())) << step.toStdString();
     }
 }
