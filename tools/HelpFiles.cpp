@@ -102,10 +102,10 @@ większy, w folderze obrazów – można go wysłać albo pokazać innym.
 <b>Koniec</b> zamyka program; gdy rysunki się zmieniły, program pyta, czy je zachować.</td></tr>
 <tr><td><b>Edycja</b></td><td><b>Cofnij</b> (Ctrl+Z) odwołuje ostatni ruch, wypełnienie, czyszczenie
 albo inną zmianę rysunku; <b>Ponów</b> (Ctrl+Y albo Ctrl+Shift+Z) przywraca to, co zostało cofnięte.
-<b>Kopiuj obraz</b> kładzie ten sam obrazek do schowka, skąd można go wkleić w innym programie.
+<b>Kopiuj obraz</b> kopiuje ten sam obrazek do schowka, skąd można go wkleić w innym programie.
 <b>Odtwórz stronę</b> (F5) czyści stronę i żółw rysuje ją jeszcze raz, krok po kroku, tak jak
 powstała; <b>Esc</b> od razu przywraca gotowy rysunek. <b>Jak powstał rysunek</b> pokazuje te kroki
-słowami, a przycisk <b>Kopiuj jako tekst</b> kopiuje ich listę.
+słowami, a przycisk <b>Kopiuj jako tekst</b> kopiuje ich listę do schowka.
 <b>Umieść tło</b> kładzie na kartkę obrazek z pliku BMP.</td></tr>
 <tr><td><b>Opcje</b></td><td><b>Pisak</b> – kolor, grubość i ustawienie pisaka.
 <b>Żółw</b> – miejsce i kierunek żółwia, wpisane liczbami. <b>Szybkość żółwia</b> – jak szybko żółw
@@ -127,7 +127,7 @@ a <b>Koniec</b> zamyka program. Trzy następne przyciski, <b>Cofnij</b>, <b>Pon�
 <b>Odtwórz stronę</b>, działają tak samo jak w menu <b>Edycja</b>. Ostatni przycisk, z licznikiem,
 wybiera szybkość żółwia. Zamknięcie okna w czasie, gdy żółw idzie, najpierw go zatrzymuje, tak jak
 klawisz <b>Esc</b>; narysowane linie zostają.</p>
-<p>Gdy program zostanie nagle przerwany, zanim rysunki zostały zachowane, przy następnym
+<p>Gdy program zostanie nagle przerwany, zanim rysunki zostaną zapisane, przy następnym
 uruchomieniu zapyta, czy je przywrócić.</p>
 )");
 }

@@ -1,5 +1,6 @@
 #include "dialogs/OpenDlg.h"
 
+#include "dialogs/NameSelection.h"
 #include "dialogs/NotebookPreviewLoader.h"
 #include "ui_OpenDlg.h"
 #include "win/WindowLook.h"
@@ -32,6 +33,7 @@ TOpenDlg::TOpenDlg(QWidget* parent)
 {
     ui->setupUi(this);
     win::UseWindowLook(*this);
+    new NameSelection(*this, *ui->FileName);
 
     QListWidget* list = ui->NotebookList;
     list->setViewMode(QListView::IconMode);

@@ -18,7 +18,8 @@ struct NotebookPreviewPicture;
 // Asks for the notebook to open. The saved notebooks are listed by name at once, each with a
 // small picture of its first page that is read in the background: a click puts the name into
 // the edit, a double click opens it at once. A notebook that cannot be opened shows a warning
-// mark and why. A name can still be typed, and the edit keeps it for the next showing.
+// mark and why. A name can still be typed; the edit keeps it for the next showing, and each
+// showing selects it.
 class TOpenDlg : public QDialog {
     Q_OBJECT
 public:

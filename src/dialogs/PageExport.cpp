@@ -27,7 +27,7 @@ PageExport::PageExport(const SharedPage& page)
     : picture_(PagePicture(page.image)
                    .scaled(kSheetSize * kEnlargement, kSheetSize * kEnlargement, Qt::IgnoreAspectRatio,
                            Qt::FastTransformation)),
-      fileName_(QStringLiteral("%1 strona %2.png")
+      fileName_(QStringLiteral("%1, strona %2.png")
                     .arg(page.notebook.isEmpty() ? QStringLiteral("Rysunek") : page.notebook)
                     .arg(page.number))
 {

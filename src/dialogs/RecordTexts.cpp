@@ -22,16 +22,16 @@ QString RecordEntryText(const RecordEntry& entry)
         return QStringLiteral("%1 %2").arg(QString::fromUtf8(command)).arg(entry.Amount);
     };
     switch (entry.Op) {
-    case RecordOp::Start: return QStringLiteral("Początek strony, tło: %1").arg(ColourName(entry.Amount));
+    case RecordOp::Start: return QStringLiteral("Początek strony, kolor tła: %1").arg(ColourName(entry.Amount));
     case RecordOp::Forward: return withAmount("Naprzód");
-    case RecordOp::Backward: return withAmount("Wstecz");
-    case RecordOp::Right: return withAmount("Prawo");
-    case RecordOp::Left: return withAmount("Lewo");
+    case RecordOp::Backward: return withAmount("Do tyłu");
+    case RecordOp::Right: return withAmount("W prawo");
+    case RecordOp::Left: return withAmount("W lewo");
     case RecordOp::Circle: return withAmount("Okrąg");
     case RecordOp::Square: return withAmount("Kwadrat");
     case RecordOp::Place: return QStringLiteral("Ustawienie żółwia");
     case RecordOp::Home: return QStringLiteral("Powrót do środka");
-    case RecordOp::Fill: return QStringLiteral("Wypełnianie");
+    case RecordOp::Fill: return QStringLiteral("Wypełnij");
     case RecordOp::PenUp: return QStringLiteral("Pisak podniesiony");
     case RecordOp::PenDown: return QStringLiteral("Pisak opuszczony");
     case RecordOp::PenColor: return QStringLiteral("Kolor: %1").arg(ColourName(entry.Amount));

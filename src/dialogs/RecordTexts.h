@@ -4,6 +4,6 @@
 
 #include <QString>
 
-// An entry of a page's drawing record in plain Polish, as the child knows the command: "Naprzód
-// 100", "Kolor: czerwony", "Wypełnianie".
+// An entry of a page's drawing record in plain Polish, in the words of the panel's buttons:
+// "Naprzód 100", "W prawo 90", "Kolor: czerwony", "Wypełnij".
 QString RecordEntryText(const RecordEntry& entry);

@@ -1,5 +1,6 @@
 #include "dialogs/SaveDlg.h"
 
+#include "dialogs/NameSelection.h"
 #include "ui_SaveDlg.h"
 #include "win/WindowLook.h"
 
@@ -7,6 +8,7 @@ TSaveDlg::TSaveDlg(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::T
 {
     ui->setupUi(this);
     win::UseWindowLook(*this);
+    new NameSelection(*this, *ui->FileName);
 }
 
 TSaveDlg::~TSaveDlg() = default;

@@ -9,8 +9,8 @@ namespace Ui {
 class TSaveDlg;
 }
 
-// Asks for the name to save the notebook under. The naming rule in the text is advice only:
-// the name is taken exactly as typed, and the edit keeps it for the next showing.
+// Asks for the name to save the notebook under. The edit keeps the name for the next showing,
+// and each showing selects it.
 class TSaveDlg : public QDialog {
     Q_OBJECT
 public:

@@ -2,6 +2,7 @@
 
 #include "dialogs/PosDlg.h"
 #include "turtle/TurtleSheet.h"
+#include "turtle/TurtleState.h"
 
 #include <QLocale>
 
@@ -13,10 +14,9 @@ namespace {
 
 constexpr double kOneOverPi = 0.3183098861837907;
 constexpr double kRadiansPerDegree = 0.017453292519943295;
-constexpr double kMaxTypedPosition = 1000000.0;
 constexpr double kWholeDegreeTolerance = 1e-9;
 
-// Truncated toward zero, written without going through an integer type, so a position typed far
+// Truncated toward zero, written without going through an integer type, so a position far
 // beyond any integer range still shows; adding 0 turns a negative zero into "0".
 QString WholeText(double value)
 {
@@ -34,11 +34,11 @@ QString DegreesText(double heading)
     return WholeText(whole ? nearest : degrees);
 }
 
-// Far beyond the sheet a typed place means nothing more, and the drawing and the 3D view work in
-// much smaller numbers.
+// A place typed beyond the sheet is taken to its edge, where a walk stops too: off the sheet the
+// turtle would draw nothing and the view would lose the sheet.
 double TypedPosition(double value)
 {
-    return std::clamp(value, -kMaxTypedPosition, kMaxTypedPosition);
+    return std::clamp(value, -kSheetEdge, kSheetEdge);
 }
 
 // Infinity or NaN in the record would leave the turtle nowhere on the sheet.

@@ -10,8 +10,7 @@ struct TTurtleState;
 
 void FillTurtleDialog(TPosDlg& dialog, const TTurtleState& turtle);
 // A field that is no finite number in the user's notation, or that still reads what the dialog
-// showed, is left out; the others still apply. Positions beyond the sheet are kept as typed, up
-// to a million units either way: the next move brings the turtle to the edge.
+// showed, is left out; the others still apply. A position beyond the sheet is taken to its edge.
 void ApplyTurtleDialog(const TPosDlg& dialog, TTurtleState& turtle);
 // Fills, shows and, on OK only, applies.
 void RunTurtleDialog(TPosDlg& dialog, TurtleSheet& sheet);

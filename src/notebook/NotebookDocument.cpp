@@ -222,7 +222,7 @@ int NotebookDocument::OpenNamed(const QString& name)
     history_.Clear();
     KnowDisk(folder, name, reading.SaveCounter);
     MarkSaved();
-    if (!reading.LostPages.isEmpty()) {
+    if (!reading.LostPages.empty()) {
         prompts_.ShowRefusal(LostPagesText(name, reading.LostPages, reading.LostFilesThere));
         // Blank pages stand in for the lost ones: a save puts the notebook right again.
         MarkUnsaved();

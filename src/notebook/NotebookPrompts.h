@@ -12,7 +12,8 @@ public:
     virtual ~NotebookPrompts() = default;
     // Whether to save the changes first: win::IDYES, IDNO or IDCANCEL.
     virtual int AskToSave() = 0;
-    // Lets the person choose a name, the dialog starting from `name`; false when cancelled.
+    // Lets the person choose a name: `name` comes in as the notebook's own or the one just
+    // refused and goes out as typed; false when cancelled.
     virtual bool AskName(NameQuestion question, QString& name) = 0;
     // A notebook of that name is on disk, and maybe open in another copy of the program:
     // win::IDYES replaces it.

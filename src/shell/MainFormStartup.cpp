@@ -115,8 +115,9 @@ bool TMainForm::StartUp()
     QCoreApplication::processEvents();
     setEnabled(true);
     Sheet.UpdateFloor();
-    // The first page's record starts at the sheet now shown, not at the floor filled before.
-    Document.Pages().RestartRecord(0);
+    // The notebook starts again from the sheet now shown, not from the floor filled before: its
+    // first page, that page's record and the copy that counts as saved.
+    Document.Start();
     recovery_ = std::make_unique<RecoveryKeeper>(Document, RecoveryRoot(),
                                                  [this] { return Motion.State == CommandState::Idle && !Replay.Walking(); });
     connect(recovery_.get(), &RecoveryKeeper::CannotKeep, this, [this](const QString& why) { status_->ShowNotice(why); });

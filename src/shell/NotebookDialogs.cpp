@@ -15,7 +15,6 @@ const QString kNotebookCaption = QStringLiteral("QEL 3D");
 template <class NameDialog>
 bool AskWith(NameDialog& dialog, QString& name)
 {
-    dialog.SetFileName(name);
     const bool accepted = dialog.exec() == QDialog::Accepted;
     name = dialog.FileName();
     return accepted;
@@ -36,8 +35,13 @@ int NotebookDialogs::AskToSave()
 
 bool NotebookDialogs::AskName(NameQuestion question, QString& name)
 {
-    if (question == NameQuestion::Save)
+    // Saving starts from the notebook's own name, or the one just refused; opening from whatever
+    // was typed there last, which the edit keeps.
+    if (question == NameQuestion::Save) {
+        if (!name.isEmpty())
+            SaveDlg->SetFileName(name);
         return AskWith(*SaveDlg, name);
+    }
     OpenDlg->ShowNotebooks(ListSavedNotebooks(NotebooksFolder()));
     return AskWith(*OpenDlg, name);
 }

@@ -45,7 +45,7 @@ constexpr std::array<ButtonText, 16> kButtons = {{
     {"SquareBtn", "Kwadrat", "Żółw rysuje kwadrat o boku, który pokazuje suwak obok."},
     {"PenBtn", "Pisak", "Podnosi albo opuszcza pisak. Wciśnięty: pisak opuszczony, żółw rysuje."},
     {"FillBtn", "Wypełnij", "Zamalowuje kolorem pisaka miejsce, na którym stoi żółw."},
-    {"ShowBtn", "Pokaż postać", "Chowa albo pokazuje postać żółwia. Wciśnięty: postać widać."},
+    {"ShowBtn", "Pokaż postać", "Chowa albo pokazuje postać żółwia. Wciśnięty: postać jest widoczna."},
     {"ClearBtn", "Wyczyść", "Czyści kartkę kolorem tła; żółw zostaje na miejscu."},
     {"HomeBtn", "Wróć", "Żółw wraca na środek kartki i patrzy w górę."},
     {"ShapeBtn", "Wybór postaci", "Otwiera okno z postaciami do wyboru."},
@@ -194,14 +194,14 @@ void PanelAccess::ServeStrips(Ui::TMainForm& ui, Strips strips)
 {
     ui.ColorImage->setAccessibleName(QStringLiteral("Kolor pisaka"));
     ui.ColorImage->setAccessibleDescription(QStringLiteral(
-        "Pasek kolorów. Strzałki wybierają kolor pisaka; Shift ze spacją robi z niego kolor tła i czyści kartkę."));
+        "Pasek kolorów. Na tym pasku strzałki wybierają kolor pisaka, a Shift ze spacją robi z niego kolor tła i czyści kartkę."));
     const auto pickColour = [click = strips.clickColour](int cell, Qt::KeyboardModifiers keys) {
         const QPoint at = CellMiddle(cell, kPaletteColumns);
         click(keys, at.x(), at.y());
     };
     ui.ColorImage->Serve({kPaletteColumns, kPaletteRows}, {strips.penCell, pickColour, ColourOfCell});
     ui.WidthImage->setAccessibleName(QStringLiteral("Grubość pisaka"));
-    ui.WidthImage->setAccessibleDescription(QStringLiteral("Pasek grubości. Strzałki wybierają grubość linii."));
+    ui.WidthImage->setAccessibleDescription(QStringLiteral("Pasek grubości. Na tym pasku strzałki wybierają grubość linii."));
     ui.WidthImage->Serve({kWidths, 1},
                          {strips.widthCell,
                           [click = strips.clickWidth](int cell, Qt::KeyboardModifiers) {

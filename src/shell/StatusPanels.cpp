@@ -22,8 +22,13 @@ constexpr int kNoticeMs = 15000;
 
 } // namespace
 
-StatusPanels::StatusPanels(QStatusBar& bar) : bar_(bar)
+StatusPanels::StatusPanels(QStatusBar& bar)
 {
+    savedShown_.setSingleShot(true);
+    QObject::connect(&savedShown_, &QTimer::timeout, &savedShown_, [this] {
+        panels_[0]->setText(notebook_);
+        panels_[0]->setToolTip({});
+    });
     for (std::size_t i = 0; i < kStatusPanels.size(); ++i) {
         auto* panel = new QLabel(QString::fromUtf8(kStatusPanels[i].startText), &bar);
         panel->setFixedWidth(kStatusPanels[i].width);
@@ -46,17 +51,28 @@ void StatusPanels::ShowNotebook(const QString& name, bool modified)
     QString text = name.isEmpty() ? QString() : QStringLiteral("Zeszyt: %1").arg(name);
     if (modified)
         text = (text.isEmpty() ? QStringLiteral("Zeszyt bez nazwy") : text) + QStringLiteral(" *");
+    notebook_ = text;
+    // A change made meanwhile is news the message must not hide.
+    savedShown_.stop();
     panels_[0]->setText(text);
 }
 
 void StatusPanels::ShowSaved(const QString& name)
 {
-    bar_.showMessage(QStringLiteral("Zeszyt %1 został zapisany.").arg(name), kSavedMessageMs);
+    ShowForAWhile(QStringLiteral("Zeszyt %1 został zapisany.").arg(name), kSavedMessageMs);
 }
 
 void StatusPanels::ShowNotice(const QString& text)
 {
-    bar_.showMessage(text, kNoticeMs);
+    ShowForAWhile(text, kNoticeMs);
+}
+
+void StatusPanels::ShowForAWhile(const QString& text, int ms)
+{
+    // In the notebook's panel, so that the page, X, Y and K panels stay in view.
+    panels_[0]->setText(text);
+    panels_[0]->setToolTip(text);
+    savedShown_.start(ms);
 }
 
 QString StatusPanels::Text(int panel) const

@@ -3,6 +3,7 @@
 #include "turtle/StatusTexts.h"
 
 #include <QString>
+#include <QTimer>
 
 #include <array>
 
@@ -17,13 +18,19 @@ public:
     void ShowTurtle(const StatusTexts& texts);
     // The notebook's name, marked while it holds changes not saved.
     void ShowNotebook(const QString& name, bool modified);
-    // Says for a moment that the notebook was saved.
+    // Says for a moment, in the notebook's panel, that the notebook was saved; the other panels
+    // stay in view.
     void ShowSaved(const QString& name);
-    // Says for a while what the child or teacher should know, such as why no recovery copy is kept.
+    // Says for a while, in the notebook's panel, what the child or teacher should know, such as
+    // why no recovery copy is kept.
     void ShowNotice(const QString& text);
     QString Text(int panel) const;
 
 private:
-    QStatusBar& bar_;
+    // Shows `text` in the notebook's panel for `ms`, then the notebook again.
+    void ShowForAWhile(const QString& text, int ms);
+
     std::array<QLabel*, 5> panels_{};
+    QString notebook_;
+    QTimer savedShown_;
 };

@@ -15,7 +15,7 @@ QString NotebookFaultText(NotebookFault fault, const QString& name, const QStrin
     case NotebookFault::CannotWrite:
         return CannotWriteText(name, folder, 0, true);
     case NotebookFault::PartlyWritten:
-        return QStringLiteral("Zapisywanie zeszytu %1 w katalogu %2 przerwało się w połowie. Zeszyt na dysku "
+        return QStringLiteral("Zapisywanie zeszytu %1 w katalogu %2 przerwało się w trakcie. Zeszyt na dysku "
                               "może być niepełny; zapisz go jeszcze raz.")
             .arg(name, where);
     case NotebookFault::SavedElsewhere:
@@ -80,12 +80,24 @@ QString SavedElsewhereQuestion(const QString& name)
         .arg(name);
 }
 
-QString LostPagesText(const QString& name, const QStringList& lostPages, bool keptOnSave)
+QString LostPagesText(const QString& name, const std::vector<int>& lostPages, bool keptOnSave)
 {
-    QString text = QStringLiteral("Niektórych kartek zeszytu %1 nie można było odczytać: %2. W ich miejscu są puste "
-                                  "kartki.")
-                       .arg(name, lostPages.join(QStringLiteral(", ")));
+    QString text;
+    if (lostPages.size() == 1) {
+        text = QStringLiteral("W zeszycie %1 nie udało się odczytać strony %2. Zamiast niej jest pusta strona.")
+                   .arg(name)
+                   .arg(lostPages.front());
+    } else {
+        // "2, 3 i 5"
+        QString numbers;
+        for (std::size_t i = 0; i < lostPages.size(); ++i) {
+            if (i > 0)
+                numbers += i + 1 == lostPages.size() ? QStringLiteral(" i ") : QStringLiteral(", ");
+            numbers += QString::number(lostPages[i]);
+        }
+        text = QStringLiteral("W zeszycie %1 nie udało się odczytać stron %2. Zamiast nich są puste strony.").arg(name, numbers);
+    }
     if (keptOnSave)
-        text += QStringLiteral(" Gdy zapiszesz zeszyt, ich pliki zostaną zachowane obok niego pod nowymi nazwami.");
+        text += QStringLiteral(" Gdy zapiszesz zeszyt, pliki tych stron zostaną zachowane obok niego pod nowymi nazwami.");
     return text;
 }

@@ -1,7 +1,8 @@
 #pragma once
 
 #include <QString>
-#include <QStringList>
+
+#include <vector>
 
 // Why a notebook could not be saved or opened.
 enum class NotebookFault {
@@ -25,6 +26,6 @@ QString KeptPagesText(const QString& name, const QStringList& keptFiles);
 // The question before saving over a notebook that another copy of the program saved meanwhile.
 QString SavedElsewhereQuestion(const QString& name);
 
-// The text telling which page pictures of the notebook `name` could not be read and were
-// opened as blank pages, and that those still on disk will be kept when it is saved.
-QString LostPagesText(const QString& name, const QStringList& lostPages, bool keptOnSave);
+// The text telling which pages of the notebook `name` (numbers from 1) could not be read and
+// were opened blank, and that those whose files are still on disk will be kept when it is saved.
+QString LostPagesText(const QString& name, const std::vector<int>& lostPages, bool keptOnSave);

@@ -45,15 +45,15 @@ NotebookReading ReadNotebook(const QString& folder, const QString& name)
         PageContent& pageContent = content.Pages[page];
         pageContent.Turtle = index->Turtles[page];
         pageContent.Record = index->Records[page];
-        const QString path = PagePath(folder, name, static_cast<int>(page) + 1);
-        const PageReadFault fault = ReadPagePicture(path, pageContent.Image.data());
+        const int number = static_cast<int>(page) + 1;
+        const PageReadFault fault = ReadPagePicture(PagePath(folder, name, number), pageContent.Image.data());
         if (fault != PageReadFault::None) {
             // A sheet cleared in the turtle's background colour, as the clear command leaves it.
             const std::uint8_t background = NearestSheetIndex(CellRgb(ColorToCell(pageContent.Turtle.BGColor)));
             std::fill(pageContent.Image.begin(), pageContent.Image.end(), background);
             // How the lost drawing was made no longer leads to this page.
             pageContent.Record = {};
-            reading.LostPages.append(QFileInfo(path).fileName());
+            reading.LostPages.push_back(number);
             reading.LostFilesThere = reading.LostFilesThere || fault != PageReadFault::Missing;
         }
     }

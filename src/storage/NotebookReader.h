@@ -4,17 +4,17 @@
 #include "storage/NotebookFault.h"
 
 #include <QString>
-#include <QStringList>
 
 #include <cstdint>
+#include <vector>
 
 struct NotebookReading {
     NotebookFault Fault = NotebookFault::None;
     NotebookContent Content;
     std::uint64_t SaveCounter = 0; // the index's, for the next save to check against
-    // File names of the page pictures that were missing, unreadable or not pages; their pages
-    // are blank in the background colour of their turtle.
-    QStringList LostPages;
+    // The numbers (from 1) of the pages whose pictures were missing, unreadable or not pages;
+    // those pages are blank in the background colour of their turtle.
+    std::vector<int> LostPages;
     // Whether some of those files are there: a save keeps them under new names.
     bool LostFilesThere = false;
 };

@@ -17,7 +17,7 @@ TEST(PageExportTest, APictureThatCannotBeWrittenIsToldInABoxAndANamedNotebookNam
     const QTemporaryDir folder;
     const std::array<std::uint8_t, kSheetBytes> image{};
     const PageExport page({image.data(), QStringLiteral("Dom"), 2});
-    EXPECT_EQ(QFileInfo(page.SuggestedPath()).fileName(), "Dom strona 2.png");
+    EXPECT_EQ(QFileInfo(page.SuggestedPath()).fileName(), "Dom, strona 2.png");
     for (const QString& path : {folder.filePath(QStringLiteral("brak/obraz.png")), folder.path()}) {
         ScriptedMessageBoxes boxes;
         page.SaveTo(path);

@@ -162,11 +162,12 @@ TYPED_TEST(NameDialog, EnterAcceptsEscRejectsAndTheNameStays)
     EXPECT_EQ(this->Answer("Kot 1", Qt::Key_Return), QDialog::Accepted);
     EXPECT_EQ(this->dialog.FileName(), "Kot 1");
 
-    // The edit keeps the last name; a cancelled showing keeps what was typed too.
+    // The edit keeps the last name, selected, so typing replaces it; a cancelled showing keeps
+    // what was typed too.
     EXPECT_EQ(this->Answer("", Qt::Key_Escape), QDialog::Rejected);
     EXPECT_EQ(this->dialog.FileName(), "Kot 1");
-    EXPECT_EQ(this->Answer("2", Qt::Key_Escape), QDialog::Rejected);
-    EXPECT_EQ(this->dialog.FileName(), "Kot 12");
+    EXPECT_EQ(this->Answer("Pies", Qt::Key_Escape), QDialog::Rejected);
+    EXPECT_EQ(this->dialog.FileName(), "Pies");
 
     this->dialog.SetFileName("");
     EXPECT_EQ(this->Answer("", Qt::Key_Enter), QDialog::Accepted);
@@ -207,9 +208,9 @@ TEST(SaveDlg, ShowsTheNamingAdviceInFull)
     ASSERT_NE(advice, nullptr);
     ASSERT_NE(caption, nullptr);
     EXPECT_EQ(advice->text().toStdString(),
-              "Podaj nazwę zeszytu. Nazwa może mieć litery (także polskie), cyfry i spacje, nie może "
-              "mieć znaków / ani \\ i nie może być dłuższa niż 64 znaki. Kartki z zeszytu będą "
-              "umieszczone w folderze dokumentów, w katalogu Qel 3D/KARTKI.");
+              "Podaj nazwę zeszytu. Nazwa może mieć do 64 znaków, także polskie litery i spacje. Nie "
+              "może zaczynać się od kropki ani mieć znaków / i \\. Kartki zeszytu będą w folderze "
+              "dokumentów, w katalogu Qel 3D/KARTKI.");
     EXPECT_EQ(caption->text().toStdString(), "Nazwa zeszytu");
     // Long names with spaces are welcome: the field takes the dialog's width.
     const auto* field = dialog.findChild<QLineEdit*>("FileName");

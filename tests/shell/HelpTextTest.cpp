@@ -1,3 +1,4 @@
+#include "dialogs/RecordTexts.h"
 #include "fakes/ScriptedMessageBoxes.h"
 #include "shell/Application.h"
 #include "shell/CameraReturn.h"
@@ -9,6 +10,7 @@
 #include <QMenu>
 #include <QRegularExpression>
 #include <QTextDocument>
+#include <QToolButton>
 
 #include <gtest/gtest.h>
 
@@ -49,6 +51,31 @@ TEST(HelpText, TheIntroductionNamesEverythingTheMainWindowOffers)
         EXPECT_TRUE(help.contains(QString::fromUtf8(key.keyName))) << key.keyName;
     EXPECT_TRUE(help.contains(QStringLiteral("F11")));
     EXPECT_TRUE(help.contains(CameraReturn::kHint)) << "the 3D view's hint";
+}
+
+// The steps of how a drawing came about name each command as its button does.
+TEST(HelpText, TheDrawingsStepsSpeakWithTheButtonsWords)
+{
+    ScriptedMessageBoxes boxes;
+    ApplicationWindows windows;
+    MainForm->StartTimer.stop();
+    const struct {
+        RecordOp op;
+        const char* button;
+    } commands[] = {
+        {RecordOp::Forward, "ForwardBtn"}, {RecordOp::Backward, "BackwardBtn"}, {RecordOp::Right, "RightBtn"},
+        {RecordOp::Left, "LeftBtn"},       {RecordOp::Circle, "CircleBtn"},     {RecordOp::Square, "SquareBtn"},
+        {RecordOp::Fill, "FillBtn"},
+    };
+    for (const auto& command : commands) {
+        const auto* button = MainForm->findChild<QToolButton*>(QLatin1String(command.button));
+        ASSERT_NE(button, nullptr) << command.button;
+        RecordEntry entry;
+        entry.Op = command.op;
+        entry.Amount = 10;
+        const QString step = RecordEntryText(entry);
+        EXPECT_TRUE(step.startsWith(button->accessibleName())) << step.toStdString();
+    }
 }
 
 } // namespace

@@ -15,6 +15,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -85,6 +86,18 @@ DialogStep TypeName(const QString& name)
 DialogStep Cancel()
 {
     return [](QDialog& dialog) { dialog.reject(); };
+}
+
+// Notes what the name edit shows and what of it is selected, then cancels.
+DialogStep LookAndCancel(QString& shown, QString& selected)
+{
+    return [&shown, &selected](QDialog& dialog) {
+        const auto* edit = dialog.findChild<QLineEdit*>(QStringLiteral("FileName"));
+        ASSERT_NE(edit, nullptr);
+        shown = edit->text();
+        selected = edit->selectedText();
+        dialog.reject();
+    };
 }
 
 class NotebookWindowTest : public ::testing::Test {
@@ -175,7 +188,11 @@ TEST_F(NotebookWindowTest, TheDrawingIsKeptThroughTheRealMenusAndDialogs)
         }
         EXPECT_EQ(Files(), QStringList({"DOM.qel3d", "DOM1.bmp"}));
         EXPECT_FALSE(form.Document.Modified());
-        EXPECT_EQ(form.StatusText(0), "Zeszyt: DOM");
+        // The news takes the notebook's panel for a moment; the turtle's panels stay in view.
+        EXPECT_EQ(form.StatusText(0), QString::fromUtf8("Zeszyt DOM został zapisany."));
+        for (const QLabel* panel : ui().MainStatusBar->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
+            EXPECT_TRUE(panel->isVisible()) << panel->text().toStdString();
+        EXPECT_TRUE(QTest::qWaitFor([this] { return form.StatusText(0) == "Zeszyt: DOM"; }, 5000));
 
         ChooseFromNotebookMenu(ui().NewMenu);
         EXPECT_EQ(Floor()[60 * kSheetSize + 127], kWhite);
@@ -352,6 +369,22 @@ TEST_F(NotebookWindowTest, NamesThatCannotBeFileNamesAreRefusedAndTheDialogComes
     }
     EXPECT_EQ(boxes.Shown().size(), 4u);
     EXPECT_EQ(form.Document.Name(), QString::fromUtf8("Żółw i kot"));
+
+    // Each dialog comes back with its own text selected: opening with what was typed there last,
+    // saving with the notebook's name.
+    const struct {
+        QAction* item;
+        QString text;
+    } showings[] = {{ui().OpenMenu, QStringLiteral("../DOM")}, {ui().SaveAsMenu, QString::fromUtf8("Żółw i kot")}};
+    for (const auto& showing : showings) {
+        QString shown, selected;
+        {
+            DialogScript look({LookAndCancel(shown, selected)});
+            showing.item->trigger();
+        }
+        EXPECT_EQ(shown, showing.text);
+        EXPECT_EQ(selected, showing.text);
+    }
 }
 
 TEST_F(NotebookWindowTest, AFailedSaveIsReportedWithTheFolderAndKeepsTheWindowOpen)

@@ -225,7 +225,7 @@ TEST_F(MainFormTest, ThePageGoesToTheClipboardAndIntoAFileFourTimesLarger)
     });
     answer.start(10);
     ui().SavePictureMenu->trigger();
-    EXPECT_EQ(suggested, "Rysunek strona 1.png");
+    EXPECT_EQ(suggested, "Rysunek, strona 1.png");
     const QImage saved(folder.filePath(QStringLiteral("dom.png")));
     EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32), copied.convertToFormat(QImage::Format_RGB32));
 }

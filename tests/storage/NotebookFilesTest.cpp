@@ -30,6 +30,7 @@
 #include <algorithm>
 #include <functional>
 #include <memory>
+#include <vector>
 
 namespace {
 
@@ -205,6 +206,23 @@ TEST(SaveFaultTexts, NameTheCauseAndAPreviousCopyOnlyWhenThereWasOne)
             EXPECT_EQ(text.contains("Poprzednia kopia"), had) << text.toStdString();
         }
     }
+}
+
+TEST(NotebookFaultTexts, LostPagesAreToldByTheirNumbers)
+{
+    const struct {
+        std::vector<int> pages;
+        bool kept;
+        const char* text;
+    } cases[] = {
+        {{2}, false, "W zeszycie DOM nie udało się odczytać strony 2. Zamiast niej jest pusta strona."},
+        {{2, 5}, false, "W zeszycie DOM nie udało się odczytać stron 2 i 5. Zamiast nich są puste strony."},
+        {{1, 3, 8}, true,
+         "W zeszycie DOM nie udało się odczytać stron 1, 3 i 8. Zamiast nich są puste strony. Gdy zapiszesz "
+         "zeszyt, pliki tych stron zostaną zachowane obok niego pod nowymi nazwami."},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(LostPagesText(QStringLiteral("DOM"), c.pages, c.kept).toStdString(), c.text);
 }
 
 TEST_F(NotebookFilesTest, TheLongestNameTheFolderTakesSavesWholeAndALongerOneWritesNothing)
@@ -407,7 +425,7 @@ struct SpoiltCase {
     const char* what;
     Spoil spoil;
     NotebookFault fault;
-    const char* lostPage = ""; // with Fault None: the page opened blank
+    int lostPage = 0; // with Fault None: the number of the page opened blank
 };
 
 class SpoiltNotebook : public NotebookFilesTest, public ::testing::WithParamInterface<SpoiltCase> {};
@@ -424,13 +442,12 @@ TEST_P(SpoiltNotebook, IsRefusedOrLosesOnlyTheSpoiltPage)
         EXPECT_TRUE(reading.Content.Pages.empty());
         return;
     }
-    const QString lost = QString::fromUtf8(GetParam().lostPage);
-    EXPECT_EQ(reading.LostPages, QStringList{lost});
+    EXPECT_EQ(reading.LostPages, std::vector<int>{GetParam().lostPage});
     ASSERT_EQ(reading.Content.Pages.size(), saved.Pages.size());
     for (std::size_t p = 0; p < saved.Pages.size(); ++p) {
         const PageContent& page = reading.Content.Pages[p];
         EXPECT_TRUE(page.Turtle == saved.Pages[p].Turtle);
-        if (PagePath(dir.path(), "DOM", static_cast<int>(p) + 1).endsWith(lost)) {
+        if (static_cast<int>(p) + 1 == GetParam().lostPage) {
             const std::uint8_t background = NearestSheetIndex(CellRgb(ColorToCell(page.Turtle.BGColor)));
             EXPECT_EQ(std::count(page.Image.begin(), page.Image.end(), background), kSheetBytes)
                 << "cleared in its background colour";
@@ -475,15 +492,15 @@ const SpoiltCase kSpoiltCases[] = {
     {"IndexLinkedToAnEndlessDevice", [](const QString& f) { Remove("DOM.qel3d")(f); LinkToZeroDevice(IndexPath(f, "DOM")); }, NotebookFault::NoNotebook},
     {"CounterNegative", SetIndexField("saveCounter", -1), NotebookFault::BadIndex},
     {"CounterAsText", SetIndexField("saveCounter", "7"), NotebookFault::BadIndex},
-    {"PageLinkedToAnEndlessDevice", [](const QString& f) { Remove("DOM6.bmp")(f); LinkToZeroDevice(PagePath(f, "DOM", 6)); }, NotebookFault::None, "DOM6.bmp"},
-    {"HugePage", [](const QString& f) { WriteSparseFile(PagePath(f, "DOM", 7), "\x89PNG", 100LL << 20); }, NotebookFault::None, "DOM7.bmp"},
-    {"MissingPage", Remove("DOM4.bmp"), NotebookFault::None, "DOM4.bmp"},
-    {"TruncatedPage", Truncate("DOM2.bmp", 30000), NotebookFault::None, "DOM2.bmp"},
-    {"PageHeaderOnly", Truncate("DOM8.bmp", 20), NotebookFault::None, "DOM8.bmp"},
-    {"PageNotAPicture", [](const QString& f) { WriteAll(PagePath(f, "DOM", 3), "hello"); }, NotebookFault::None, "DOM3.bmp"},
-    {"SmallerPage", ReplacePage("DOM5.bmp", Picture({128, 128}, QImage::Format_RGB32), "BMP"), NotebookFault::None, "DOM5.bmp"},
-    {"WiderPage", ReplacePage("DOM1.bmp", Picture({257, 256}, QImage::Format_RGB32), "PNG"), NotebookFault::None, "DOM1.bmp"},
-    {"JpegPage", ReplacePage("DOM2.bmp", Picture({256, 256}, QImage::Format_RGB32), "JPG"), NotebookFault::None, "DOM2.bmp"},
+    {"PageLinkedToAnEndlessDevice", [](const QString& f) { Remove("DOM6.bmp")(f); LinkToZeroDevice(PagePath(f, "DOM", 6)); }, NotebookFault::None, 6},
+    {"HugePage", [](const QString& f) { WriteSparseFile(PagePath(f, "DOM", 7), "\x89PNG", 100LL << 20); }, NotebookFault::None, 7},
+    {"MissingPage", Remove("DOM4.bmp"), NotebookFault::None, 4},
+    {"TruncatedPage", Truncate("DOM2.bmp", 30000), NotebookFault::None, 2},
+    {"PageHeaderOnly", Truncate("DOM8.bmp", 20), NotebookFault::None, 8},
+    {"PageNotAPicture", [](const QString& f) { WriteAll(PagePath(f, "DOM", 3), "hello"); }, NotebookFault::None, 3},
+    {"SmallerPage", ReplacePage("DOM5.bmp", Picture({128, 128}, QImage::Format_RGB32), "BMP"), NotebookFault::None, 5},
+    {"WiderPage", ReplacePage("DOM1.bmp", Picture({257, 256}, QImage::Format_RGB32), "PNG"), NotebookFault::None, 1},
+    {"JpegPage", ReplacePage("DOM2.bmp", Picture({256, 256}, QImage::Format_RGB32), "JPG"), NotebookFault::None, 2},
 };
 
 INSTANTIATE_TEST_SUITE_P(Cases, SpoiltNotebook, ::testing::ValuesIn(kSpoiltCases),
@@ -571,7 +588,7 @@ TEST_F(NotebookFilesTest, APipeInPlaceOfAFileDoesNotHoldTheProgram)
         ASSERT_TRUE(MakePipe(path));
         NotebookReading reading;
         EXPECT_TRUE(ReturnsInTime([&] { reading = ReadNotebook(dir.path(), QStringLiteral("DOM")); }, path));
-        EXPECT_TRUE(reading.Fault != NotebookFault::None || reading.LostPages == QStringList{"DOM2.bmp"});
+        EXPECT_TRUE(reading.Fault != NotebookFault::None || reading.LostPages == std::vector<int>{2});
         QFile::remove(path);
         ASSERT_EQ(Save(EightPages()), NotebookFault::None);
     }
@@ -679,7 +696,7 @@ TEST(TwoCopies, SavingOneNotebookAtOnceLeavesWhollyOneOfThem)
         }
         const NotebookReading reading = ReadNotebook(dir.path(), QStringLiteral("DOM"));
         ASSERT_EQ(reading.Fault, NotebookFault::None) << "round " << round;
-        EXPECT_TRUE(reading.LostPages.isEmpty()) << "round " << round;
+        EXPECT_TRUE(reading.LostPages.empty()) << "round " << round;
         const auto& winner = reading.Content.Pages.size() == 3 ? writers[0] : writers[1];
         ASSERT_EQ(reading.Content.Pages.size(), static_cast<std::size_t>(winner.pages)) << "round " << round;
         for (const PageContent& page : reading.Content.Pages)
@@ -769,7 +786,7 @@ TEST(KilledSave, LeavesOneWholeNotebookOrTheOther)
         ASSERT_EQ(::waitpid(child, nullptr, 0), child);
         const NotebookReading reading = ReadNotebook(dir.path(), QStringLiteral("DOM"));
         ASSERT_EQ(reading.Fault, NotebookFault::None) << "round " << round;
-        EXPECT_TRUE(reading.LostPages.isEmpty()) << "round " << round;
+        EXPECT_TRUE(reading.LostPages.empty()) << "round " << round;
         EXPECT_TRUE(Wholly(reading.Content, before) || Wholly(reading.Content, after)) << "round " << round;
         EXPECT_FALSE(QFileInfo::exists(SwitchPath(dir.path(), "DOM"))) << "round " << round << ": finished on opening";
     }
@@ -784,7 +801,7 @@ TEST_F(NotebookFilesTest, APageThatCannotBeReadIsKeptBesideTheNotebookOnceWhenSa
     WriteAll(PagePath(dir.path(), "DOM", 7), jpeg);
     ASSERT_TRUE(QFile::remove(PagePath(dir.path(), "DOM", 5))); // missing: nothing to keep
     const NotebookReading reading = ReadNotebook(dir.path(), QStringLiteral("DOM"));
-    ASSERT_EQ(reading.LostPages, QStringList({"DOM2.bmp", "DOM5.bmp", "DOM7.bmp"}));
+    ASSERT_EQ(reading.LostPages, (std::vector<int>{2, 5, 7}));
     EXPECT_TRUE(reading.LostFilesThere);
     EXPECT_TRUE(LostPagesText("DOM", reading.LostPages, true).contains("zachowane"));
 
