@@ -116,7 +116,7 @@ bool TMainForm::StartUp()
     // The first page's record starts at the sheet now shown, not at the floor filled before.
     Document.Pages().RestartRecord(0);
     recovery_ = std::make_unique<RecoveryKeeper>(Document, RecoveryCopy::Create(RecoveryRoot()),
-                                                 [this] { return Motion.State == CommandState::Idle && !Replay.Walking(); });
+                                                 [this] { return !Walker.Busy(); });
     OfferRecoveredNotebook(Document, *recovery_, RecoveryRoot());
     return true;
 }

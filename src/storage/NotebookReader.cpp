@@ -39,6 +39,9 @@ NotebookReading ReadNotebook(const QString& folder, const QString& name)
             // How the lost drawing was made no longer leads to this page.
             pageContent.Record = {};
             reading.LostPages.append(QFileInfo(path).fileName());
+        } else if (PageChecksum(pageContent.Image.data()) != index->RecordEnds[page]) {
+            // The page was changed behind the record's back, by another program perhaps.
+            pageContent.Record = {};
         }
     }
     return reading;
