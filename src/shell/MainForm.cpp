@@ -148,17 +148,18 @@ bool TMainForm::MouseInViewport() const
 
 void TMainForm::ShowBusy(bool busy)
 {
-    UpdateUndoActions();
     if (busy) {
+        UpdateUndoActions();
         setCursor(Qt::WaitCursor);
         QCoreApplication::processEvents();
         commandLock_.Lock();
+        DXAnimation.Play = true;
     } else {
+        DXAnimation.Play = false;
         commandLock_.Unlock();
         unsetCursor();
-        QCoreApplication::processEvents();
+        UpdateUndoActions();
     }
-    DXAnimation.Play = busy;
 }
 
 void TMainForm::StartCommand(RecordOp op, const QSlider* track)
