@@ -58,7 +58,7 @@ struct Workspace {
             if (i % 11 == 0)
                 sheet.SetPenWidth(1 + i % 3);
             if (i % 50 == 0)
-                walker.Run({EntryOf(RecordOp::Home)});
+                Walk(RecordOp::Home, 0);
             const RecordOp op = ops[static_cast<std::size_t>(i) % ops.size()];
             const bool turn = op == RecordOp::Right || op == RecordOp::Left;
             Walk(op, turn && !anyAngle ? 90 : std::uniform_int_distribution(5, 60)(random));
