@@ -8,6 +8,7 @@
 #include "dialogs/SaveDlg.h"
 #include "dialogs/ScreenDlg.h"
 #include "dialogs/ShapeDlg.h"
+#include "rm/WindowSurface.h"
 #include "shell/CameraReturn.h"
 #include "shell/MainForm.h"
 #include "shell/ProgressForm.h"
@@ -62,5 +63,6 @@ ApplicationWindows::~ApplicationWindows()
 
 void ApplicationWindows::ShowMainWindow()
 {
+    rm::PrepareWindowForDevice(*mainForm_);
     mainForm_->show();
 }

@@ -35,16 +35,16 @@ wm=$!
 for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.1; done
 
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 QEL3D_NOTEBOOKS=$notebooks
-"$program" &
+# The program says which window is ready once start-up is over.
+QEL3D_READY_FILE="$notebooks/ready" "$program" &
 app=$!
-window=
-for _ in $(seq 150); do
-  window=$(xdotool search --onlyvisible --name '^qel 3d$' 2>/dev/null | head -n 1 || true)
-  [ -n "$window" ] && ! xdotool search --onlyvisible --name '^progressform$' >/dev/null 2>&1 && break
+for _ in $(seq 600); do
+  [ -s "$notebooks/ready" ] && break
+  kill -0 "$app" 2>/dev/null || fail "the program ended during start-up"
   sleep 0.1
 done
-[ -n "$window" ] || fail "the main window did not show"
-sleep 1
+[ -s "$notebooks/ready" ] || fail "the main window did not get ready"
+window=$(cat "$notebooks/ready")
 xdotool windowactivate --sync "$window" 2>/dev/null || true
 
 # The system Python, which the Debian package of pyatspi serves.
