@@ -102,18 +102,31 @@ PageResult NotebookDocument::NewPage(bool inFront)
 
 PageResult NotebookDocument::DeletePage()
 {
-    PageResult result = PageResult::Done;
-    Edit([&] { result = notebook_.DeletePage(); });
+    // The page's record goes with the step, so that taking the deletion back brings both.
+    history_.BeginStep(notebook_.RecordOf(notebook_.CurrentPage()));
+    const PageResult result = notebook_.DeletePage();
+    history_.EndStep();
+    emit Changed();
     return result;
+}
+
+PageResult NotebookDocument::TurnPage(bool forward)
+{
+    return Announced(forward ? notebook_.NextPage() : notebook_.PrevPage());
 }
 
 HistoryMove NotebookDocument::Undo()
 {
+    // A walk is one step only once it has ended.
+    if (walker_.Busy())
+        return HistoryMove::Nothing;
     return Announced(history_.Undo());
 }
 
 HistoryMove NotebookDocument::Redo()
 {
+    if (walker_.Busy())
+        return HistoryMove::Nothing;
     return Announced(history_.Redo());
 }
 

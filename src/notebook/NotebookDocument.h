@@ -49,6 +49,8 @@ public:
     void Edit(const std::function<void()>& change, RecordOp op = RecordOp::Snapshot);
     PageResult NewPage(bool inFront);
     PageResult DeletePage();
+    // Brings the next or the previous page in front.
+    PageResult TurnPage(bool forward);
     HistoryMove Undo();
     HistoryMove Redo();
 

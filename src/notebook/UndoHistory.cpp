@@ -18,10 +18,11 @@ UndoHistory::UndoHistory(Notebook& notebook, TurtleSheet& sheet)
 {
 }
 
-void UndoHistory::BeginStep()
+void UndoHistory::BeginStep(DrawingRecord pageRecord)
 {
     EndStep();
     open_ = true;
+    openRecord_ = std::move(pageRecord);
     openPage_ = notebook_.CurrentPage();
     openCount_ = notebook_.PageCount();
     openTurtle_ = sheet_.Turtle();
@@ -125,6 +126,7 @@ bool UndoHistory::EndStep(const RecordEntry& done)
     } else if (count == openCount_ - 1) {
         // Only the current page can be deleted.
         step.change = Change::PageDeleted;
+        step.record = std::move(openRecord_);
         step.page = openPage_;
         step.after = openTurtle_;
         step.image = ImageDelta::Between(kBlank.data(), openImage_.data(), kSheetBytes);
@@ -218,7 +220,7 @@ void UndoHistory::InsertPage(const Step& step, int current)
     page->Turtle = step.after;
     std::memset(page->Image.get(), 0, kSheetBytes);
     step.image.ApplyTo(page->Image.get());
-    // A page coming back replays as it stands.
-    page->Record = StartedRecord(page->Image.get(), page->Turtle);
+    // A page coming back keeps its record, or replays as it stands.
+    page->Record = step.record.Empty() ? StartedRecord(page->Image.get(), page->Turtle) : step.record;
     notebook_.InsertPage(step.page, std::move(page), current);
 }

@@ -32,7 +32,8 @@ public:
 
     UndoHistory(Notebook& notebook, TurtleSheet& sheet);
 
-    void BeginStep();
+    // `pageRecord`: the current page's record, for a step that may delete the page.
+    void BeginStep(DrawingRecord pageRecord = {});
     // Keeps what the step changed, `done` telling the page's record what it was (a place or a
     // snapshot is filled in from the page); false when it changed nothing.
     bool EndStep(const RecordEntry& done = {});
@@ -71,7 +72,7 @@ private:
         int currentWith = 0;
         int currentWithout = 0;
         // Drawing: the page's record entries from `recordFrom` on, as they were on the other
-        // side of the step.
+        // side of the step. Page deleted: the page's whole record, when it was kept.
         std::size_t recordFrom = 0;
         DrawingRecord record;
     };
@@ -98,6 +99,7 @@ private:
     int openPage_ = 0;
     int openCount_ = 0;
     TTurtleState openTurtle_;
+    DrawingRecord openRecord_;
     std::vector<std::uint8_t> openImage_;
     std::array<const TNotebookPage*, Notebook::kMaxPages> openSlots_{};
 };

@@ -143,10 +143,10 @@ void TMainForm::DelPageBtnClick()
 
 void TMainForm::PrevPageBtnClick()
 {
-    PageDone(Document.Pages().PrevPage());
+    PageDone(Document.TurnPage(false));
 }
 
 void TMainForm::NextPageBtnClick()
 {
-    PageDone(Document.Pages().NextPage());
+    PageDone(Document.TurnPage(true));
 }

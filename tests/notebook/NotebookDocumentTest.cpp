@@ -359,6 +359,22 @@ TEST_F(NotebookDocumentTest, AStepOnAnotherPageIsShownBeforeItIsTakenBack)
     EXPECT_TRUE(Take() == drawn);
 }
 
+TEST_F(NotebookDocumentTest, ADeletedPageComesBackWithItsRecordAndNoUndoTakesAWalkApart)
+{
+    DrawThreePages();
+    const std::vector<std::uint8_t> record = document.Pages().RecordOf(1).Bytes();
+    ASSERT_EQ(document.DeletePage(), PageResult::Done);
+    ASSERT_EQ(document.Undo(), HistoryMove::Done);
+    EXPECT_EQ(document.Pages().RecordOf(1).Bytes(), record);
+
+    ASSERT_TRUE(document.Do(EntryOf(RecordOp::Forward, 50)));
+    walker.Walk(500);
+    EXPECT_EQ(document.Undo(), HistoryMove::Nothing) << "while the turtle walks";
+    walker.Walk(5000);
+    EXPECT_EQ(document.Undo(), HistoryMove::Done);
+    EXPECT_EQ(document.Pages().RecordOf(1).Bytes(), record);
+}
+
 TEST_F(NotebookDocumentTest, ACommandIsOneStepHoweverFarItGot)
 {
     ASSERT_TRUE(document.Do(EntryOf(RecordOp::Square, 60)));
@@ -480,7 +496,7 @@ TEST_F(NotebookDocumentTest, TheRecoveryCopyFollowsChangesAndSaysOnceWhenItCanno
             const QStringList folders = QDir(root).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
             return folders.size() == 1 && QFileInfo::exists(QDir(root).filePath(folders[0] + QStringLiteral("/biezacy")));
         };
-        Run(&TurtleMotion::StartForward, 30);
+        Run(RecordOp::Forward, 30);
         // Absence cannot be awaited: the copy's longest wait, then a look.
         QTest::qWait(RecoveryKeeper::kMinIntervalMs + RecoveryKeeper::kWalkCheckMs);
         EXPECT_FALSE(written()) << "nothing is written while a command runs";
@@ -498,8 +514,8 @@ TEST_F(NotebookDocumentTest, TheRecoveryCopyFollowsChangesAndSaysOnceWhenItCanno
     QFile(root).open(QIODevice::WriteOnly);
     RecoveryKeeper keeper(document, root, [] { return true; });
     QSignalSpy troubles(&keeper, &RecoveryKeeper::CannotKeep);
-    Run(&TurtleMotion::StartForward, 10);
-    Run(&TurtleMotion::StartForward, 10);
+    Run(RecordOp::Forward, 10);
+    Run(RecordOp::Forward, 10);
     QTest::qWait(RecoveryKeeper::kMinIntervalMs);
     ASSERT_EQ(troubles.size(), 1);
     EXPECT_TRUE(troubles[0][0].toString().contains(root));
