@@ -367,6 +367,13 @@ TEST_F(NotebookDocumentTest, ADeletedPageComesBackWithItsRecordAndNoUndoTakesAWa
     ASSERT_EQ(document.Undo(), HistoryMove::Done);
     EXPECT_EQ(document.Pages().RecordOf(1).Bytes(), record);
 
+    // The turtle dialog is told as a place, to the last bit.
+    document.Edit([&] { turtle.X = -1.0 / 3; }, RecordOp::Place);
+    const DrawingRecord& placed = document.Pages().RecordOf(1);
+    EXPECT_EQ(placed.HeadAt(placed.Size() - 1).Op, RecordOp::Place);
+    EXPECT_EQ(placed.HeadAt(placed.Size() - 1).X, -1.0 / 3);
+    ASSERT_EQ(document.Undo(), HistoryMove::Done);
+
     ASSERT_TRUE(document.Do(EntryOf(RecordOp::Forward, 50)));
     walker.Walk(500);
     EXPECT_EQ(document.Undo(), HistoryMove::Nothing) << "while the turtle walks";
