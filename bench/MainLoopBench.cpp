@@ -11,7 +11,7 @@
 #include "shell/SceneSetup.h"
 #include "shell/TextureFloor.h"
 #include "turtle/CameraControl.h"
-#include "turtle/TurtleMotion.h"
+#include "notebook/TurtleWalker.h"
 #include "turtle/TurtleSheet.h"
 
 #include <QDir>
@@ -50,17 +50,10 @@ struct Engine {
     TTurtleState turtle;
     SilentPanel panel;
     TurtleSheet sheet{turtle, panel};
-    SilentHost host;
-    TurtleMotion motion{sheet, host};
-    // No page is replayed here.
-    struct NoReplay final : LoopWalk {
-        bool Walking() const override { return false; }
-        void Step(std::uint32_t) override {}
-        void Stop() override {}
-    } replay;
+    TurtleWalker walker{sheet};
     CameraControl cameraControl;
     NoWindow loopWindow;
-    MainLoopPass pass{{core, scene, character, keyboard, turtle, motion, replay, cameraControl, loopWindow}};
+    MainLoopPass pass{{core, scene, character, keyboard, turtle, walker, cameraControl, loopWindow}};
     bool created = false;
 };
 
@@ -101,10 +94,13 @@ void MainLoopPassWhileDrawing(benchmark::State& state)
     }
     engine.sheet.AttachFloor(floorImage);
     engine.sheet.ResetTurtle();
+    engine.walker.SetDriven(true);
     for (auto _ : state) {
-        if (engine.motion.State == CommandState::Idle || engine.turtle.Y > 120.0) {
+        if (engine.turtle.Y > 120.0)
+            engine.walker.Stop();
+        if (!engine.walker.Busy()) {
             engine.turtle.Y = -120.0;
-            engine.motion.StartForward(100);
+            engine.walker.Run({EntryOf(RecordOp::Forward, 100)});
         }
         engine.pass.Run();
     }

@@ -1,10 +1,14 @@
-#include "notebook/DrawingRecorder.h"
 #include "notebook/Notebook.h"
-#include "notebook/RecordSteps.h"
+#include "notebook/PageReplay.h"
+#include "notebook/TurtleWalker.h"
 #include "notebook/UndoHistory.h"
 #include "SilentPanel.h"
-#include "turtle/TurtleMotion.h"
+#include "storage/NotebookReader.h"
+#include "storage/NotebookWriter.h"
 #include "turtle/TurtleSheet.h"
+
+#include <QObject>
+#include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
@@ -15,47 +19,46 @@
 namespace {
 
 // A page drawn by walking commands in the uneven pass times of a busy machine, every step
-// recorded as the window records it.
+// recorded as the document records it.
 struct Workspace {
     Workspace()
     {
         StartOnWhiteSheet(sheet);
         notebook.EmptySlots();
         notebook.StartNotebook();
+        walker.SetDriven(true);
+        QObject::connect(&walker, &TurtleWalker::EntryRan, [this](const RecordEntry& entry) { history.EndStep(entry); });
     }
 
     void Walk(RecordOp op, int amount)
     {
-        RecordEntry command;
-        command.Op = op;
-        command.Amount = amount;
-        history.BeginStep({op, amount});
-        BeginEntry(sheet, motion, command);
-        while (motion.State != CommandState::Idle)
-            motion.StepCommand(PassTime());
-        history.EndStep();
+        history.BeginStep();
+        walker.Run({EntryOf(op, amount)});
+        while (walker.Busy())
+            walker.Walk(PassTime());
     }
 
     // A frame's time, and now and then a pass the machine was busy in.
-    std::uint32_t PassTime()
+    double PassTime()
     {
         const int busy = std::uniform_int_distribution(0, 19)(random);
-        return static_cast<std::uint32_t>(busy == 0 ? std::uniform_int_distribution(30, 60)(random)
-                                                    : std::uniform_int_distribution(15, 18)(random));
+        return busy == 0 ? std::uniform_int_distribution(30, 60)(random) : std::uniform_int_distribution(15, 18)(random);
     }
 
-    // A drawing of a thousand commands: moves, turns, circles and squares, a colour or a width
-    // chosen now and then. `anyAngle`: turns of any amount, not only the right angles most
-    // drawings turn by, which leave every line slanting.
-    void DrawThousandCommands(bool anyAngle)
+    // A drawing of `count` commands: moves, turns, circles and squares, a colour or a width
+    // chosen now and then, kept on the sheet. `anyAngle`: turns of any amount, not only the
+    // right angles most drawings turn by.
+    void Draw(int count, bool anyAngle)
     {
         constexpr std::array<RecordOp, 6> ops = {RecordOp::Forward, RecordOp::Right, RecordOp::Circle,
                                                  RecordOp::Backward, RecordOp::Left, RecordOp::Square};
-        for (int i = 0; i < 1000; ++i) {
+        for (int i = 0; i < count; ++i) {
             if (i % 7 == 0)
                 sheet.SetPenColor(i % 16);
             if (i % 11 == 0)
                 sheet.SetPenWidth(1 + i % 3);
+            if (i % 50 == 0)
+                Walk(RecordOp::Home, 0);
             const RecordOp op = ops[static_cast<std::size_t>(i) % ops.size()];
             const bool turn = op == RecordOp::Right || op == RecordOp::Left;
             Walk(op, turn && !anyAngle ? 90 : std::uniform_int_distribution(5, 60)(random));
@@ -67,19 +70,17 @@ struct Workspace {
     SilentPanel panel;
     TurtleSheet sheet{turtle, panel};
     Notebook notebook{sheet};
-    SilentHost host;
-    TurtleMotion motion{sheet, host};
     UndoHistory history{notebook, sheet};
+    TurtleWalker walker{sheet};
 };
 
-// What a page's record of a thousand commands holds in memory: "bytes" should stay under 64 KiB
-// for a drawing of right angles (argument 0); slanting lines everywhere (1) cost more, as the
-// record keeps the pixels where their redone walk differs.
+// What a page's record of a thousand commands holds in memory: right angles (argument 0) and
+// any angle (1) alike, the entries and the page's start only.
 void RecordOfThousandCommands(benchmark::State& state)
 {
     for (auto _ : state) {
         Workspace w;
-        w.DrawThousandCommands(state.range(0) != 0);
+        w.Draw(1000, state.range(0) != 0);
         const DrawingRecord& record = w.notebook.RecordOf(0);
         state.counters["bytes"] = static_cast<double>(record.MemoryBytes());
         state.counters["entries"] = static_cast<double>(record.Size());
@@ -87,36 +88,66 @@ void RecordOfThousandCommands(benchmark::State& state)
 }
 BENCHMARK(RecordOfThousandCommands)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond)->Iterations(1);
 
-// Opening a notebook redoes each page's record off the page to see that it draws the page: here
-// a page of a thousand commands.
-void CheckThousandCommands(benchmark::State& state)
+// Walking and recording a thousand commands and ten thousand: each entry costs the same
+// however long the record already is.
+void WalkAndRecord(benchmark::State& state)
 {
-    Workspace w;
-    w.DrawThousandCommands(false);
-    DrawingRecorder checker;
-    for (auto _ : state)
-        benchmark::DoNotOptimize(checker.Redraws(w.notebook.RecordOf(0), w.sheet.FloorBits(), w.turtle));
-}
-BENCHMARK(CheckThousandCommands)->Unit(benchmark::kMillisecond);
-
-// One forward move of 50 walked and recorded, which redoes it off the page ...
-void RecordedForward(benchmark::State& state)
-{
-    Workspace w;
     for (auto _ : state) {
-        w.Walk(RecordOp::Forward, 50);
-        w.Walk(RecordOp::Backward, 50);
+        Workspace w;
+        w.Draw(static_cast<int>(state.range(0)), true);
+        benchmark::DoNotOptimize(w.notebook.RecordOf(0).Size());
     }
 }
-BENCHMARK(RecordedForward);
+BENCHMARK(WalkAndRecord)->Arg(1000)->Arg(10000)->Unit(benchmark::kMillisecond)->Iterations(1);
 
-// ... beside copying the page as often as the walk itself does.
+// A page of a thousand commands at any angle drawn again at Błyskawicznie, with nothing
+// rendered: the walker's own cost.
+void ReplayThousandCommands(benchmark::State& state)
+{
+    Workspace w;
+    w.Draw(1000, true);
+    PageReplay replay(w.sheet, w.walker);
+    for (auto _ : state) {
+        replay.Start(w.notebook.RecordOf(0));
+        while (replay.Running())
+            w.walker.WalkEntries(w.walker.InstantEntriesPerPass());
+    }
+    state.counters["matched"] = replay.Matched() ? 1 : 0;
+}
+BENCHMARK(ReplayThousandCommands)->Unit(benchmark::kMillisecond);
+
+// Opening a notebook of eight pages of a thousand commands each: read, checked and in place.
+void OpenEightPagesOfThousandCommands(benchmark::State& state)
+{
+    Workspace w;
+    w.Draw(1000, true);
+    NotebookContent content = w.notebook.Contents();
+    content.Pages.resize(kMaxNotebookPages, content.Pages[0]);
+    QTemporaryDir dir;
+    const QString name = QStringLiteral("RYSUNKI");
+    if (NotebookWriter().Save(dir.path(), name, content).Fault != NotebookFault::None) {
+        state.SkipWithError("not saved");
+        return;
+    }
+    std::size_t kept = 0;
+    for (auto _ : state) {
+        const NotebookReading reading = ReadNotebook(dir.path(), name);
+        w.notebook.Replace(reading.Content);
+        kept = w.notebook.RecordOf(kMaxNotebookPages - 1).Size();
+    }
+    state.counters["entries_kept"] = static_cast<double>(kept);
+}
+BENCHMARK(OpenEightPagesOfThousandCommands)->Unit(benchmark::kMillisecond);
+
+// The baseline for the walk: copying a whole page a hundred times, as a walk did once a slice.
 void CopyPagePerUnit(benchmark::State& state)
 {
     std::array<std::uint8_t, kSheetBytes> from{}, to{};
     for (auto _ : state)
         for (int unit = 0; unit < 100; ++unit) {
+            benchmark::DoNotOptimize(from.data());
             std::memcpy(to.data(), from.data(), kSheetBytes);
+            benchmark::DoNotOptimize(to.data());
             benchmark::ClobberMemory();
         }
 }

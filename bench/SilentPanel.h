@@ -1,6 +1,5 @@
 #pragma once
 
-#include "turtle/TurtleMotion.h"
 #include "turtle/TurtlePanel.h"
 #include "turtle/TurtleSheet.h"
 
@@ -12,11 +11,6 @@ struct SilentPanel final : TurtlePanel {
     void ShowPenWidth(const QImage&, const QString&) override {}
     void ShowPenDown(bool) override {}
     void ShowCharacterShown(bool) override {}
-};
-
-// Runs the turtle's commands for nobody.
-struct SilentHost final : MotionHost {
-    void EndCommand() override {}
 };
 
 // The turtle at home on a white sheet, as a new page has it.

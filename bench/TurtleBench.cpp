@@ -1,7 +1,6 @@
 #include "turtle/TurtleMotion.h"
 #include "SilentPanel.h"
 #include "turtle/TurtleSheet.h"
-#include "turtle/TurtleSpeed.h"
 
 #include <benchmark/benchmark.h>
 
@@ -15,8 +14,7 @@ struct Workspace {
     TTurtleState turtle;
     SilentPanel panel;
     TurtleSheet sheet{turtle, panel};
-    SilentHost host;
-    TurtleMotion motion{sheet, host};
+    TurtleMotion motion{sheet};
 };
 
 void Memcpy64K(benchmark::State& state)
@@ -65,13 +63,10 @@ BENCHMARK(StepCommandDrawingPass);
 void InstantCirclePass(benchmark::State& state)
 {
     Workspace w;
-    TurtleSpeed speed;
-    speed.SetPace(TurtlePace::Instant);
     for (auto _ : state) {
         w.motion.StartCircle(100);
-        speed.Pass(
-            0, [&w](std::uint32_t ms) { w.motion.StepCommand(ms); },
-            [&w] { return w.motion.State != CommandState::Idle; });
+        while (w.motion.State != CommandState::Idle)
+            w.motion.StepCommand(16);
         benchmark::ClobberMemory();
     }
 }

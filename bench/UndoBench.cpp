@@ -35,8 +35,7 @@ struct Workspace {
     SilentPanel panel;
     TurtleSheet sheet{turtle, panel};
     Notebook notebook{sheet};
-    SilentHost host;
-    TurtleMotion motion{sheet, host};
+    TurtleMotion motion{sheet};
     UndoHistory history{notebook, sheet};
 };
 

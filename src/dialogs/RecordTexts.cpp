@@ -19,7 +19,8 @@ constexpr std::array<const char*, 3> kPenModes = {"rysowanie", "usuwanie", "odwr
 QString RecordEntryText(const RecordEntry& entry)
 {
     const auto withAmount = [&](const char* command) {
-        return QStringLiteral("%1 %2").arg(QString::fromUtf8(command)).arg(entry.Amount);
+        const QString text = QStringLiteral("%1 %2").arg(QString::fromUtf8(command)).arg(entry.Amount);
+        return entry.StoppedAfter == 0 ? text : text + QStringLiteral(" – zatrzymany");
     };
     switch (entry.Op) {
     case RecordOp::Start: return QStringLiteral("Początek strony, kolor tła: %1").arg(ColourName(entry.Amount));
@@ -41,6 +42,8 @@ QString RecordEntryText(const RecordEntry& entry)
             return QStringLiteral("Pisak: %1").arg(QString::fromUtf8(kPenModes[static_cast<std::size_t>(entry.Amount)]));
         break;
     case RecordOp::Snapshot: return QStringLiteral("Zmiana całej strony");
+    case RecordOp::Clear: return QStringLiteral("Czyszczenie strony");
+    case RecordOp::Background: return QStringLiteral("Tło: %1").arg(ColourName(entry.Amount));
     }
     return QStringLiteral("?");
 }

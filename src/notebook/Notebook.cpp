@@ -1,6 +1,5 @@
 #include "notebook/Notebook.h"
 
-#include "notebook/DrawingRecorder.h"
 #include "turtle/TurtleSheet.h"
 
 #include <cstring>
@@ -179,15 +178,12 @@ void Notebook::Replace(const NotebookContent& content)
     EmptySlots();
     count_ = static_cast<int>(content.Pages.size());
     current_ = content.CurrentPage;
-    DrawingRecorder checker;
     for (int i = 0; i < count_; ++i) {
         const PageContent& page = content.Pages[static_cast<std::size_t>(i)];
         Slot(i) = std::make_unique<TNotebookPage>();
         Slot(i)->Store(page.Turtle, page.Image.data());
-        // A page kept without a record that draws it replays as it stands.
-        Slot(i)->Record = checker.Redraws(page.Record, page.Image.data(), page.Turtle)
-                              ? page.Record
-                              : StartedRecord(page.Image.data(), page.Turtle);
+        // A page kept without its record replays as it stands.
+        Slot(i)->Record = page.Record.Empty() ? StartedRecord(page.Image.data(), page.Turtle) : page.Record;
     }
     ShowCurrentPage();
 }

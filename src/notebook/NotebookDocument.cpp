@@ -1,5 +1,6 @@
 #include "notebook/NotebookDocument.h"
 
+#include "notebook/TurtleWalker.h"
 #include "storage/NotebookFolder.h"
 #include "storage/NotebookReader.h"
 #include "storage/NotebookWriter.h"
@@ -17,9 +18,16 @@ constexpr std::uint64_t kNowhere = std::numeric_limits<std::uint64_t>::max();
 
 } // namespace
 
-NotebookDocument::NotebookDocument(TurtleSheet& sheet, NotebookPrompts& prompts)
-    : sheet_(sheet), prompts_(prompts), notebook_(sheet), history_(notebook_, sheet)
+NotebookDocument::NotebookDocument(TurtleSheet& sheet, TurtleWalker& walker, NotebookPrompts& prompts)
+    : sheet_(sheet), walker_(walker), prompts_(prompts), notebook_(sheet), history_(notebook_, sheet)
 {
+    connect(&walker_, &TurtleWalker::EntryRan, this, [this](const RecordEntry& entry) {
+        if (!doing_)
+            return;
+        doing_ = false;
+        history_.EndStep(entry);
+        emit Changed();
+    });
     diskFile_.Modified = [this] { return Modified(); };
     AssignDiskFileCallbacks();
     connect(&folderWatch_, &QFileSystemWatcher::directoryChanged, this, [this] {
@@ -77,21 +85,24 @@ void NotebookDocument::Start()
     MarkSaved();
 }
 
-void NotebookDocument::Edit(const std::function<void()>& change, StepKind kind)
+bool NotebookDocument::Do(const RecordEntry& entry)
 {
-    history_.BeginStep(kind);
-    change();
-    EndStep();
-}
-
-void NotebookDocument::BeginStep(StepKind kind)
-{
-    history_.BeginStep(kind);
-}
-
-void NotebookDocument::EndStep()
-{
+    if (walker_.Busy())
+        return false;
+    history_.BeginStep();
+    doing_ = true;
+    if (walker_.Run({entry}))
+        return true;
+    doing_ = false;
     history_.EndStep();
+    return false;
+}
+
+void NotebookDocument::Edit(const std::function<void()>& change, RecordOp op)
+{
+    history_.BeginStep();
+    change();
+    history_.EndStep(EntryOf(op));
     emit Changed();
 }
 
@@ -104,18 +115,31 @@ PageResult NotebookDocument::NewPage(bool inFront)
 
 PageResult NotebookDocument::DeletePage()
 {
-    PageResult result = PageResult::Done;
-    Edit([&] { result = notebook_.DeletePage(); });
+    // The page's record goes with the step, so that taking the deletion back brings both.
+    history_.BeginStep(notebook_.RecordOf(notebook_.CurrentPage()));
+    const PageResult result = notebook_.DeletePage();
+    history_.EndStep();
+    emit Changed();
     return result;
+}
+
+PageResult NotebookDocument::TurnPage(bool forward)
+{
+    return Announced(forward ? notebook_.NextPage() : notebook_.PrevPage());
 }
 
 HistoryMove NotebookDocument::Undo()
 {
+    // A walk is one step only once it has ended.
+    if (walker_.Busy())
+        return HistoryMove::Nothing;
     return Announced(history_.Undo());
 }
 
 HistoryMove NotebookDocument::Redo()
 {
+    if (walker_.Busy())
+        return HistoryMove::Nothing;
     return Announced(history_.Redo());
 }
 

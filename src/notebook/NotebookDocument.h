@@ -16,6 +16,7 @@
 #include <optional>
 
 class TurtleSheet;
+class TurtleWalker;
 
 // The notebook as a document: its pages, the steps that can be taken back, its name, and where
 // its history stood when it was last saved or opened. Every change of content goes through one
@@ -27,7 +28,7 @@ public:
     // The longest name a notebook may have.
     static constexpr int kMaxNameLength = 64;
 
-    NotebookDocument(TurtleSheet& sheet, NotebookPrompts& prompts);
+    NotebookDocument(TurtleSheet& sheet, TurtleWalker& walker, NotebookPrompts& prompts);
 
     const Notebook& Pages() const { return notebook_; }
     Notebook& Pages() { return notebook_; }
@@ -43,13 +44,16 @@ public:
     // One page holding the live turtle and sheet, nothing to take back, nothing unsaved. Nothing
     // is announced: the window shows its start-up state.
     void Start();
-    // The door for a change made at once; its kind goes into the page's drawing record.
-    void Edit(const std::function<void()>& change, StepKind kind = {});
-    // The door for a change that takes many passes of the main loop: a walking command.
-    void BeginStep(StepKind kind = {});
-    void EndStep();
+    // The door for drawing: the step opens, the walker runs the entry, and the step closes once
+    // the walker has done it, at once or when its walk ends. False when the walker would not take it.
+    bool Do(const RecordEntry& entry);
+    // The door for a change a dialog makes at once; `op` says how the page's record tells of it
+    // (a place or a snapshot is read from the page).
+    void Edit(const std::function<void()>& change, RecordOp op = RecordOp::Snapshot);
     PageResult NewPage(bool inFront);
     PageResult DeletePage();
+    // Brings the next or the previous page in front.
+    PageResult TurnPage(bool forward);
     HistoryMove Undo();
     HistoryMove Redo();
 
@@ -90,7 +94,10 @@ private:
     void ForgetDisk();
 
     TurtleSheet& sheet_;
+    TurtleWalker& walker_;
     NotebookPrompts& prompts_;
+    // A step is open for an entry the walker runs.
+    bool doing_ = false;
     Notebook notebook_;
     UndoHistory history_;
     TDiskFile diskFile_;

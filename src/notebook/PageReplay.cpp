@@ -1,19 +1,36 @@
 #include "notebook/PageReplay.h"
 
 #include "notebook/Notebook.h"
-#include "notebook/RecordSteps.h"
+#include "notebook/TurtleWalker.h"
 #include "turtle/TurtleSheet.h"
 
 #include <cstring>
 
-PageReplay::PageReplay(TurtleSheet& sheet) : sheet_(sheet), motion_(sheet, *this), savedImage_(kSheetBytes) {}
-
-void PageReplay::Start(const DrawingRecord& record)
+PageReplay::PageReplay(TurtleSheet& sheet, TurtleWalker& walker)
+    : sheet_(sheet), walker_(walker), savedImage_(kSheetBytes)
 {
-    Stop();
-    if (record.Empty())
-        return;
-    record_ = record;
+    connect(&walker_, &TurtleWalker::EntryStarted, this, [this](int index) {
+        if (running_)
+            emit EntryReached(index);
+    });
+    connect(&walker_, &TurtleWalker::EntryRan, this, [this] {
+        if (running_)
+            ++ran_;
+    });
+    connect(&walker_, &TurtleWalker::BusyChanged, this, [this](bool busy) {
+        if (running_ && !busy)
+            End();
+    });
+}
+
+bool PageReplay::Start(const DrawingRecord& record)
+{
+    if (running_ || walker_.Busy() || record.Empty())
+        return false;
+    std::vector<RecordEntry> entries;
+    entries.reserve(record.Size());
+    for (std::size_t i = 0; i < record.Size(); ++i)
+        entries.push_back(record.At(i));
     std::memcpy(savedImage_.data(), sheet_.FloorBits(), kSheetBytes);
     savedTurtle_ = sheet_.Turtle();
     // The tools start as a new turtle's; the record says what was chosen since.
@@ -26,63 +43,24 @@ void PageReplay::Start(const DrawingRecord& record)
     sheet_.ApplyTurtle();
     running_ = true;
     matched_ = false;
-    time_ = 0;
-    next_ = 0;
-    // The page empties to its start at once.
-    BeginNext();
-}
-
-void PageReplay::Step(std::uint32_t dt)
-{
-    if (!running_)
-        return;
-    time_ += dt;
-    for (;;) {
-        if (motion_.State != CommandState::Idle) {
-            if (time_ < kRecordSliceMs)
-                return;
-            time_ -= kRecordSliceMs;
-            motion_.StepCommand(kRecordSliceMs);
-            if (motion_.State == CommandState::Idle)
-                EndEntry(sheet_, entry_);
-            continue;
-        }
-        if (!BeginNext()) {
-            End();
-            return;
-        }
-    }
-}
-
-bool PageReplay::BeginNext()
-{
-    if (next_ == record_.Size())
+    entries_ = entries.size();
+    ran_ = 0;
+    if (!walker_.Run(std::move(entries))) {
+        running_ = false;
+        sheet_.Turtle() = savedTurtle_;
+        sheet_.ApplyTurtle();
         return false;
-    emit EntryReached(static_cast<int>(next_));
-    entry_ = record_.At(next_++);
-    if (!BeginEntry(sheet_, motion_, entry_))
-        EndEntry(sheet_, entry_);
+    }
+    // A record that needs no walk is done already.
+    if (!walker_.Busy())
+        End();
     return true;
 }
 
 void PageReplay::End()
 {
-    matched_ = std::memcmp(sheet_.FloorBits(), savedImage_.data(), kSheetBytes) == 0
+    matched_ = ran_ == entries_ && std::memcmp(sheet_.FloorBits(), savedImage_.data(), kSheetBytes) == 0
                && SamePlace(sheet_.Turtle(), savedTurtle_);
-    PutPageBack();
-}
-
-void PageReplay::Stop()
-{
-    if (!running_)
-        return;
-    motion_.Stop();
-    matched_ = false;
-    PutPageBack();
-}
-
-void PageReplay::PutPageBack()
-{
     running_ = false;
     std::memcpy(sheet_.FloorBits(), savedImage_.data(), kSheetBytes);
     sheet_.Turtle() = savedTurtle_;

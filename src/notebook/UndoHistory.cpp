@@ -18,11 +18,11 @@ UndoHistory::UndoHistory(Notebook& notebook, TurtleSheet& sheet)
 {
 }
 
-void UndoHistory::BeginStep(StepKind kind)
+void UndoHistory::BeginStep(DrawingRecord pageRecord)
 {
     EndStep();
     open_ = true;
-    openKind_ = kind;
+    openRecord_ = std::move(pageRecord);
     openPage_ = notebook_.CurrentPage();
     openCount_ = notebook_.PageCount();
     openTurtle_ = sheet_.Turtle();
@@ -107,7 +107,7 @@ bool UndoHistory::OpenStepChanged() const
            || std::memcmp(notebook_.ImageOf(openPage_), openImage_.data(), kSheetBytes) != 0;
 }
 
-bool UndoHistory::EndStep()
+bool UndoHistory::EndStep(const RecordEntry& done)
 {
     if (!open_)
         return false;
@@ -126,6 +126,7 @@ bool UndoHistory::EndStep()
     } else if (count == openCount_ - 1) {
         // Only the current page can be deleted.
         step.change = Change::PageDeleted;
+        step.record = std::move(openRecord_);
         step.page = openPage_;
         step.after = openTurtle_;
         step.image = ImageDelta::Between(kBlank.data(), openImage_.data(), kSheetBytes);
@@ -138,11 +139,8 @@ bool UndoHistory::EndStep()
         step.image = ImageDelta::Between(openImage_.data(), notebook_.ImageOf(step.page), kSheetBytes);
         if (step.image.Empty() && SamePlace(step.before, step.after))
             return false;
-        DrawingRecord& record = notebook_.RecordOf(step.page);
-        RecordChange change = recorder_.Change(openKind_, record, openImage_.data(), openTurtle_,
-                                               notebook_.ImageOf(step.page), step.after);
-        step.recordFrom = change.From;
-        step.record = record.Splice(change.From, change.Entries);
+        const DrawingRecord tail = RecordedTail(done, step, step.recordFrom);
+        step.record = notebook_.RecordOf(step.page).Splice(step.recordFrom, tail);
     } else {
         // The pages were replaced behind the history's back: nothing kept fits them any more.
         Clear();
@@ -156,6 +154,36 @@ bool UndoHistory::EndStep()
     }
     redo_.clear();
     return true;
+}
+
+DrawingRecord UndoHistory::RecordedTail(RecordEntry done, const Step& step, std::size_t& from) const
+{
+    const std::uint8_t* after = notebook_.ImageOf(step.page);
+    // A page wiped starts its record anew.
+    if (done.Op == RecordOp::Start || done.Op == RecordOp::Clear || done.Op == RecordOp::Background) {
+        from = 0;
+        return StartedRecord(after, step.after);
+    }
+    const DrawingRecord& record = notebook_.RecordOf(step.page);
+    from = record.Size();
+    DrawingRecord tail;
+    AddToolEntries(tail, record.Tools(), step.before);
+    if (done.Op == RecordOp::Snapshot) {
+        done.Amount = step.after.BGColor;
+        done.Picture = std::make_shared<const ImageDelta>(ImageDelta::Between(openImage_.data(), after, kSheetBytes));
+        tail.Append(done);
+        if (SamePlace(step.before, step.after))
+            return tail;
+        // Whatever moved the turtle with the picture is told as a place.
+        done = EntryOf(RecordOp::Place);
+    }
+    if (done.Op == RecordOp::Place) {
+        done.X = step.after.X;
+        done.Y = step.after.Y;
+        done.Heading = step.after.Heading;
+    }
+    tail.Append(done);
+    return tail;
 }
 
 void UndoHistory::Revert(Step& step)
@@ -192,7 +220,7 @@ void UndoHistory::InsertPage(const Step& step, int current)
     page->Turtle = step.after;
     std::memset(page->Image.get(), 0, kSheetBytes);
     step.image.ApplyTo(page->Image.get());
-    // A page coming back replays as it stands.
-    page->Record = StartedRecord(page->Image.get(), page->Turtle);
+    // A page coming back keeps its record, or replays as it stands.
+    page->Record = step.record.Empty() ? StartedRecord(page->Image.get(), page->Turtle) : step.record;
     notebook_.InsertPage(step.page, std::move(page), current);
 }

@@ -1,7 +1,7 @@
 #pragma once
 
+#include "storage/DrawingRecord.h"
 #include "storage/ImageDelta.h"
-#include "notebook/DrawingRecorder.h"
 #include "notebook/Notebook.h"
 #include "turtle/TurtleState.h"
 
@@ -22,8 +22,9 @@ enum class HistoryMove {
 
 // The steps the child can take back and do again. A step begins before an edit and ends after it;
 // a command that runs for many passes of the main loop is one step however far it got. A step
-// keeps only what changed: the drawing, where the turtle stands, the entries of the page's drawing
-// record, and pages added or deleted. The child's tools (pen, width, character) are left as last
+// that changed its page ends with the entry that changed it, which goes into the page's drawing
+// record. A step keeps only what changed: the drawing, where the turtle stands, the entries of
+// the page's drawing record, and pages added or deleted. The child's tools (pen, width, character) are left as last
 // chosen.
 class UndoHistory {
 public:
@@ -31,10 +32,11 @@ public:
 
     UndoHistory(Notebook& notebook, TurtleSheet& sheet);
 
-    // The kind of step says how the page's drawing record tells of it.
-    void BeginStep(StepKind kind = {});
-    // Keeps what the step changed; false when it changed nothing.
-    bool EndStep();
+    // `pageRecord`: the current page's record, for a step that may delete the page.
+    void BeginStep(DrawingRecord pageRecord = {});
+    // Keeps what the step changed, `done` telling the page's record what it was (a place or a
+    // snapshot is filled in from the page); false when it changed nothing.
+    bool EndStep(const RecordEntry& done = {});
     // Whether the step in progress has changed anything yet.
     bool OpenStepChanged() const;
     // Forgets every step, for a new or opened notebook.
@@ -70,7 +72,7 @@ private:
         int currentWith = 0;
         int currentWithout = 0;
         // Drawing: the page's record entries from `recordFrom` on, as they were on the other
-        // side of the step.
+        // side of the step. Page deleted: the page's whole record, when it was kept.
         std::size_t recordFrom = 0;
         DrawingRecord record;
     };
@@ -82,6 +84,8 @@ private:
     // Takes the step's page across the change, the turtle to `place`, and its record along.
     void ShowDrawing(Step& step, const TTurtleState& place);
     void InsertPage(const Step& step, int current);
+    // The entries from `from` on that the step puts in place of the page's record's.
+    DrawingRecord RecordedTail(RecordEntry done, const Step& step, std::size_t& from) const;
 
     Notebook& notebook_;
     TurtleSheet& sheet_;
@@ -89,14 +93,13 @@ private:
     std::vector<Step> redo_;
     std::uint64_t nextSerial_ = 1;
     std::uint64_t base_ = 0;
-    DrawingRecorder recorder_;
 
     // The step in progress: the notebook as it was when it began.
     bool open_ = false;
-    StepKind openKind_;
     int openPage_ = 0;
     int openCount_ = 0;
     TTurtleState openTurtle_;
+    DrawingRecord openRecord_;
     std::vector<std::uint8_t> openImage_;
     std::array<const TNotebookPage*, Notebook::kMaxPages> openSlots_{};
 };

@@ -31,9 +31,9 @@ void ShowTrackValue(QLabel* label, int value)
 }
 
 TMainForm::TMainForm(QWidget* parent)
-    : QMainWindow(parent), DXCore(this), Sheet(Turtle, *this), Motion(Sheet, *this),
-      Document(Sheet, NotebookQuestions),
-      Loop({DXCore, DXScene, DXAnimation, DXKeyboard, Turtle, Motion, Replay, Camera, *this}),
+    : QMainWindow(parent), DXCore(this), Sheet(Turtle, *this), Document(Sheet, Walker, NotebookQuestions),
+      Replay(*this, Sheet, Walker, Document),
+      Loop({DXCore, DXScene, DXAnimation, DXKeyboard, Turtle, Walker, Camera, *this}),
       ui(std::make_unique<Ui::TMainForm>())
 {
     InitShellResources();
@@ -111,7 +111,8 @@ void TMainForm::ConnectHandlers()
     ConnectSettingsHandlers();
     ConnectUndoHandlers();
     ConnectNotebookHandlers();
-    Replay.AddActions();
+    Replay.AddActions(*ui->EditMenu, ui->RedoMenu, *ui->MainToolBar, ui->RedoBtn);
+    connect(&Walker, &TurtleWalker::BusyChanged, this, [this](bool busy) { ShowBusy(busy); });
     connect(ui->ExitMenu, &QAction::triggered, this, Guarded([this] { ExitMenuClick(); }));
     connect(ui->ToolButton7, &QAction::triggered, this, Guarded([this] { ExitMenuClick(); }));
 
@@ -145,66 +146,55 @@ bool TMainForm::MouseInViewport() const
            && p.y() <= view.Top() + view.Height();
 }
 
-void TMainForm::BeginCommand()
+void TMainForm::ShowBusy(bool busy)
 {
-    commandRunning_ = true;
-    UpdateUndoActions();
-    setCursor(Qt::WaitCursor);
-    QCoreApplication::processEvents();
-    commandLock_.Lock();
-    DXAnimation.Play = true;
+    if (busy) {
+        UpdateUndoActions();
+        setCursor(Qt::WaitCursor);
+        QCoreApplication::processEvents();
+        commandLock_.Lock();
+        DXAnimation.Play = true;
+    } else {
+        DXAnimation.Play = false;
+        commandLock_.Unlock();
+        unsetCursor();
+        UpdateUndoActions();
+    }
 }
 
-void TMainForm::EndCommand()
+void TMainForm::StartCommand(RecordOp op, const QSlider* track)
 {
-    Document.EndStep();
-    DXAnimation.Play = false;
-    commandLock_.Unlock();
-    unsetCursor();
-    commandRunning_ = false;
-    UpdateUndoActions();
-    QCoreApplication::processEvents();
-}
-
-void TMainForm::StartCommand(void (TurtleMotion::*start)(int), const QSlider* track, RecordOp kind)
-{
-    // Only the main loop carries a command to its end; without it the window would stay
-    // disabled for good.
-    if (!loopRunning_ || Motion.State != CommandState::Idle || Replay.Walking())
-        return;
-    Document.BeginStep({kind, track->value()});
-    BeginCommand();
-    (Motion.*start)(track->value());
+    Document.Do(EntryOf(op, track->value()));
 }
 
 void TMainForm::ForwardBtnClick()
 {
-    StartCommand(&TurtleMotion::StartForward, ui->ForwardTrack, RecordOp::Forward);
+    StartCommand(RecordOp::Forward, ui->ForwardTrack);
 }
 
 void TMainForm::BackwardBtnClick()
 {
-    StartCommand(&TurtleMotion::StartBackward, ui->BackwardTrack, RecordOp::Backward);
+    StartCommand(RecordOp::Backward, ui->BackwardTrack);
 }
 
 void TMainForm::RightBtnClick()
 {
-    StartCommand(&TurtleMotion::StartRight, ui->RightTrack, RecordOp::Right);
+    StartCommand(RecordOp::Right, ui->RightTrack);
 }
 
 void TMainForm::LeftBtnClick()
 {
-    StartCommand(&TurtleMotion::StartLeft, ui->LeftTrack, RecordOp::Left);
+    StartCommand(RecordOp::Left, ui->LeftTrack);
 }
 
 void TMainForm::CircleBtnClick()
 {
-    StartCommand(&TurtleMotion::StartCircle, ui->CircleTrack, RecordOp::Circle);
+    StartCommand(RecordOp::Circle, ui->CircleTrack);
 }
 
 void TMainForm::SquareBtnClick()
 {
-    StartCommand(&TurtleMotion::StartSquare, ui->SquareTrack, RecordOp::Square);
+    StartCommand(RecordOp::Square, ui->SquareTrack);
 }
 
 void TMainForm::ExitMenuClick()
@@ -216,8 +206,7 @@ void TMainForm::closeEvent(QCloseEvent* event)
 {
     // A close during a walk stops the turtle where it got to, as Esc does; what it drew stays,
     // and the close goes on as usual.
-    Motion.Stop();
-    Replay.Stop();
+    Walker.Stop();
     const bool canClose = Document.CanClose();
     DXCore.Running = !canClose;
     if (!canClose) {

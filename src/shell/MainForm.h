@@ -9,6 +9,7 @@
 #include "engine/DXScene.h"
 #include "engine/DXSound.h"
 #include "notebook/NotebookDocument.h"
+#include "notebook/TurtleWalker.h"
 #include "notebook/RecoveryKeeper.h"
 #include "shell/MainLoopPass.h"
 #include "shell/NotebookDialogs.h"
@@ -16,7 +17,6 @@
 #include "shell/StatusPanels.h"
 #include "shell/TextureFloor.h"
 #include "turtle/CameraControl.h"
-#include "turtle/TurtleMotion.h"
 #include "turtle/TurtlePanel.h"
 #include "turtle/TurtleSheet.h"
 #include "turtle/TurtleState.h"
@@ -41,7 +41,7 @@ class TMainForm;
 
 // The main window: the tool panel, the 3D view and the status bar. Its start timer runs the
 // whole start-up and then the program's main loop in place, until the window may close.
-class TMainForm : public QMainWindow, private TurtlePanel, private MotionHost, private LoopWindow {
+class TMainForm : public QMainWindow, private TurtlePanel, private LoopWindow {
     Q_OBJECT
 public:
     static constexpr int kStartDelayMs = 400;
@@ -69,11 +69,11 @@ public:
     // The floor texture the sheet draws on; it outlives the sheet.
     TextureFloor FloorImage;
     TurtleSheet Sheet;
-    TurtleMotion Motion;
+    TurtleWalker Walker{Sheet};
     CameraControl Camera;
     NotebookDialogs NotebookQuestions;
     NotebookDocument Document;
-    ReplayControl Replay{*this};
+    ReplayControl Replay;
     MainLoopPass Loop;
     std::int32_t CharacterAnimation = 0;
 
@@ -93,8 +93,8 @@ public:
     QString StatusText(int panel) const;
     bool MouseInViewport() const override;
 
-    void BeginCommand();
-    void EndCommand() override;
+    // The window follows the walker: locked, waiting cursor and no undo while the turtle is busy.
+    void ShowBusy(bool busy);
 
     void ForwardBtnClick();
     void BackwardBtnClick();
@@ -147,7 +147,7 @@ protected:
 private:
     void ConfigureComponents();
     void ConnectHandlers();
-    void StartCommand(void (TurtleMotion::*start)(int), const QSlider* track, RecordOp kind);
+    void StartCommand(RecordOp op, const QSlider* track);
     bool StartUp();
     void RunMainLoop();
     void ShutDown();
@@ -180,7 +180,6 @@ private:
     std::unique_ptr<TJoinFile> archive_;
     std::unique_ptr<RecoveryKeeper> recovery_;
     bool loopRunning_ = false;
-    bool commandRunning_ = false;
     // Holds the window's input while a command runs.
     win::InputLock commandLock_{*this};
 };

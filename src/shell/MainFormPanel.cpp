@@ -70,10 +70,7 @@ void TMainForm::ColorImageMouseUp(Qt::KeyboardModifiers shift, int x, int y)
     const int n = CellToColor(cell);
     if (shift.testFlag(Qt::ShiftModifier)) {
         // Choosing a background wipes the sheet in it.
-        Document.Edit([&] {
-            Sheet.SetBGColor(n);
-            Sheet.ClearSheet();
-        }, {RecordOp::Start});
+        Document.Do(EntryOf(RecordOp::Background, n));
     } else {
         Sheet.SetPenColor(n);
     }
@@ -96,21 +93,17 @@ void TMainForm::ShowBtnClick()
 
 void TMainForm::FillBtnClick()
 {
-    Document.Edit([this] { Sheet.FillUnderTurtle(); }, {RecordOp::Fill});
+    Document.Do(EntryOf(RecordOp::Fill));
 }
 
 void TMainForm::ClearBtnClick()
 {
-    Document.Edit([this] { Sheet.ClearSheet(); }, {RecordOp::Start});
+    Document.Do(EntryOf(RecordOp::Clear));
 }
 
 void TMainForm::HomeBtnClick()
 {
-    Document.Edit([this] {
-        Turtle.X = 0.0;
-        Turtle.Y = 0.0;
-        Turtle.Heading = 0.0;
-    }, {RecordOp::Home});
+    Document.Do(EntryOf(RecordOp::Home));
 }
 
 void TMainForm::ShapeBtnClick()
@@ -150,10 +143,10 @@ void TMainForm::DelPageBtnClick()
 
 void TMainForm::PrevPageBtnClick()
 {
-    PageDone(Document.Pages().PrevPage());
+    PageDone(Document.TurnPage(false));
 }
 
 void TMainForm::NextPageBtnClick()
 {
-    PageDone(Document.Pages().NextPage());
+    PageDone(Document.TurnPage(true));
 }

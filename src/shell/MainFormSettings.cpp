@@ -37,12 +37,12 @@ void TMainForm::PenMenuClick()
 
 void TMainForm::PosMenuClick()
 {
-    Document.Edit([this] { RunTurtleDialog(*PosDlg, Sheet); }, {RecordOp::Place});
+    Document.Edit([this] { RunTurtleDialog(*PosDlg, Sheet); }, RecordOp::Place);
 }
 
 void TMainForm::ScreenMenuClick()
 {
-    Document.Edit([this] { RunScreenDialog(*ScreenDlg, Sheet); });
+    Document.Edit([this] { RunScreenDialog(*ScreenDlg, Sheet); }, RecordOp::Background);
 }
 
 void TMainForm::SetBGMenuClick()

@@ -118,8 +118,7 @@ bool TMainForm::StartUp()
     // The notebook starts again from the sheet now shown, not from the floor filled before: its
     // first page, that page's record and the copy that counts as saved.
     Document.Start();
-    recovery_ = std::make_unique<RecoveryKeeper>(Document, RecoveryRoot(),
-                                                 [this] { return Motion.State == CommandState::Idle && !Replay.Walking(); });
+    recovery_ = std::make_unique<RecoveryKeeper>(Document, RecoveryRoot(), [this] { return !Walker.Busy(); });
     connect(recovery_.get(), &RecoveryKeeper::CannotKeep, this, [this](const QString& why) { status_->ShowNotice(why); });
     OfferRecoveredNotebook(Document, *recovery_, RecoveryRoot());
     return true;

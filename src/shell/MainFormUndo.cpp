@@ -18,8 +18,8 @@ void TMainForm::ConnectUndoHandlers()
 
 void TMainForm::UpdateUndoActions()
 {
-    const bool canUndo = !commandRunning_ && Document.CanUndo();
-    const bool canRedo = !commandRunning_ && Document.CanRedo();
+    const bool canUndo = !Walker.Busy() && Document.CanUndo();
+    const bool canRedo = !Walker.Busy() && Document.CanRedo();
     ui->UndoMenu->setEnabled(canUndo);
     ui->UndoBtn->setEnabled(canUndo);
     ui->RedoMenu->setEnabled(canRedo);
@@ -28,7 +28,7 @@ void TMainForm::UpdateUndoActions()
 
 void TMainForm::UndoBtnClick()
 {
-    if (commandRunning_)
+    if (Walker.Busy())
         return;
     const std::int32_t shape = Turtle.Shape;
     ShowHistoryMove(Document.Undo(), shape);
@@ -36,7 +36,7 @@ void TMainForm::UndoBtnClick()
 
 void TMainForm::RedoBtnClick()
 {
-    if (commandRunning_)
+    if (Walker.Busy())
         return;
     const std::int32_t shape = Turtle.Shape;
     ShowHistoryMove(Document.Redo(), shape);

@@ -5,7 +5,7 @@
 #include "engine/DXInput.h"
 #include "engine/DXScene.h"
 #include "turtle/CameraControl.h"
-#include "turtle/TurtleMotion.h"
+#include "notebook/TurtleWalker.h"
 #include "turtle/TurtleState.h"
 #include "win/TickClock.h"
 
@@ -22,8 +22,10 @@ MainLoopPass::MainLoopPass(const LoopParts& parts)
 
 void MainLoopPass::RunWhileRunning()
 {
+    parts_.walker.SetDriven(true);
     while (parts_.core.Running)
         Run();
+    parts_.walker.SetDriven(false);
 }
 
 void MainLoopPass::Run()
@@ -35,15 +37,7 @@ void MainLoopPass::Run()
         parts_.camera.HandleMouse(mouse_, dt_, mouseInViewport_);
     }
     StopCommandOnEscape();
-    // The speed paces a command and a replay alike; at Błyskawicznie a replay draws its page in
-    // one pass.
-    speed_.Pass(
-        dt_,
-        [this](std::uint32_t ms) {
-            parts_.motion.StepCommand(ms);
-            parts_.replay.Step(ms);
-        },
-        [this] { return parts_.motion.State != CommandState::Idle || parts_.replay.Walking(); });
+    WalkOn();
     std::uint32_t waited = 0;
     if (NothingCanChange())
         waited = parts_.core.WaitAndStep();
@@ -67,8 +61,7 @@ bool MainLoopPass::NothingCanChange() const
 {
     // Up to here a pass in which nothing runs has changed nothing, so the last frame and the
     // last status refresh tell whether the window shows what is.
-    return parts_.core.Running && parts_.motion.State == CommandState::Idle && !parts_.replay.Walking()
-           && !parts_.character.Play
+    return parts_.core.Running && !parts_.walker.Busy() && !parts_.character.Play
            && !buttonHeld_ && rendered_ && *rendered_ == Now() && status_ == StatusNow();
 }
 
@@ -88,12 +81,20 @@ MainLoopPass::StatusShown MainLoopPass::StatusNow() const
 void MainLoopPass::StopCommandOnEscape()
 {
     // Esc ends a running command where the turtle got to, and a replay at once.
-    if (parts_.motion.State == CommandState::Idle && !parts_.replay.Walking())
+    if (!parts_.walker.Busy())
         return;
-    if (parts_.keyboard.GetKBState(keys_.data()) && (static_cast<std::uint8_t>(keys_[dinput::DIK_ESCAPE]) & kKeyDown)) {
-        parts_.motion.Stop();
-        parts_.replay.Stop();
-    }
+    if (parts_.keyboard.GetKBState(keys_.data()) && (static_cast<std::uint8_t>(keys_[dinput::DIK_ESCAPE]) & kKeyDown))
+        parts_.walker.Stop();
+}
+
+void MainLoopPass::WalkOn()
+{
+    // The speed paces a command and a replay alike; at Błyskawicznie a command ends within the
+    // pass, and a long replay is shown being drawn over a few dozen passes.
+    if (speed_.Pace() == TurtlePace::Instant)
+        parts_.walker.WalkEntries(parts_.walker.InstantEntriesPerPass());
+    else
+        parts_.walker.Walk(dt_ * speed_.Factor());
 }
 
 void MainLoopPass::PlaceCamera()

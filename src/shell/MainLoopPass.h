@@ -13,7 +13,7 @@ class TDXAnimation;
 class TDXCore;
 class TDXInput;
 class TDXScene;
-class TurtleMotion;
+class TurtleWalker;
 struct TTurtleState;
 
 // The window around the main loop: where the 3D view is, and its status bar.
@@ -24,15 +24,6 @@ public:
     virtual void RefreshStatus() = 0;
 };
 
-// A walk the loop carries on beside the turtle's commands: a page drawn again. Esc stops it.
-class LoopWalk {
-public:
-    virtual ~LoopWalk() = default;
-    virtual bool Walking() const = 0;
-    virtual void Step(std::uint32_t dt) = 0;
-    virtual void Stop() = 0;
-};
-
 // What one pass of the main loop works on.
 struct LoopParts {
     TDXCore& core;
@@ -40,17 +31,16 @@ struct LoopParts {
     TDXAnimation& character;
     TDXInput& keyboard;
     TTurtleState& turtle;
-    TurtleMotion& motion;
-    LoopWalk& replay;
+    TurtleWalker& walker;
     CameraControl& camera;
     LoopWindow& window;
 };
 
-// One pass of the program's main loop: the camera follows the mouse, the running command moves
-// on, the window's events are handled, a frame is rendered, the character walks and is placed
-// where the turtle is, and the status bar is refreshed now and then. All motion is scaled by the
-// milliseconds the previous pass took; the first pass moves nothing. The running command gets that
-// time at the turtle's speed.
+// One pass of the program's main loop: the camera follows the mouse, the walker walks on, the
+// window's events are handled, a frame is rendered, the character walks and is placed where the
+// turtle is, and the status bar is refreshed now and then. All motion is scaled by the
+// milliseconds the previous pass took; the first pass moves nothing. The walker gets that time at
+// the turtle's speed, and walks it in its own fixed slices.
 // When nothing can change (no command, no animation, no button held, the picture and the status
 // bar showing what is) a pass sleeps until the next event instead of spinning; the time asleep is
 // not pass time.
@@ -89,6 +79,7 @@ private:
     Shown Now() const;
     StatusShown StatusNow() const;
     void StopCommandOnEscape();
+    void WalkOn();
     void PlaceCamera();
     void PlaceCharacter();
 

@@ -1,38 +1,39 @@
 #pragma once
 
 #include "notebook/PageReplay.h"
-#include "shell/MainLoopPass.h"
 
 #include <QObject>
 #include <QPointer>
 
+class NotebookDocument;
 class QAction;
+class QMenu;
+class QToolBar;
+class QWidget;
 class RecordListDlg;
-class TMainForm;
+class TurtleSheet;
+class TurtleWalker;
 
 // "Odtwórz stronę" and "Jak powstał rysunek": the current page drawn again from its record by
-// the turtle in the 3D view, the window locked as during a command, and the record as a list
-// whose line follows the replay. The main loop walks the replay; Esc stops it.
-class ReplayControl : public QObject, public LoopWalk {
+// the walker, the window following the walker as during a command, and the record as a list
+// whose line follows the replay. Esc stops the walker and with it the replay.
+class ReplayControl : public QObject {
 public:
-    explicit ReplayControl(TMainForm& form);
+    ReplayControl(QWidget& window, TurtleSheet& sheet, TurtleWalker& walker, const NotebookDocument& document);
     ~ReplayControl() override;
 
-    // Puts the actions in the Edycja menu under Ponów and on the tool bar after its button.
-    void AddActions();
+    // Puts the actions in the edit menu under `redo` and on the tool bar after `redoButton`.
+    void AddActions(QMenu& editMenu, QAction* redo, QToolBar& toolBar, QAction* redoButton);
     void Play();
     void ShowList();
 
-    bool Walking() const override { return replay_.Running(); }
-    void Step(std::uint32_t dt) override { replay_.Step(dt); }
-    void Stop() override { replay_.Stop(); }
+    bool Walking() const { return replay_.Running(); }
     // Whether the last replay to end by itself drew the page bit for bit.
     bool Matched() const { return replay_.Matched(); }
 
 private:
-    void Ended();
-
-    TMainForm& form_;
+    QWidget& window_;
+    const NotebookDocument& document_;
     PageReplay replay_;
     QPointer<RecordListDlg> list_;
 };

@@ -3,19 +3,13 @@
 #include <algorithm>
 #include <array>
 #include <bit>
+#include <cstring>
 #include <limits>
 
 namespace {
 
 // Records start from an all-zero picture, which leaves a page of one colour as one run.
 const std::array<std::uint8_t, kSheetBytes> kBlank{};
-
-// An entry begins with its kind and two marks: most entries that change the page land exactly
-// where they were redone and need no picture, and then keep neither.
-constexpr std::uint64_t kKindBits = 0x0F;
-constexpr std::uint64_t kNoNudge = 0x10;
-constexpr std::uint64_t kNoPicture = 0x20;
-static_assert(kLastRecordOp <= static_cast<int>(kKindBits));
 
 void PutNumber(std::vector<std::uint8_t>& out, std::uint64_t value)
 {
@@ -24,29 +18,22 @@ void PutNumber(std::vector<std::uint8_t>& out, std::uint64_t value)
     out.push_back(static_cast<std::uint8_t>(value));
 }
 
-// Small numbers of either sign in few bytes.
-std::uint64_t ZigZag(std::int64_t value)
+// A place is kept to the last bit: a replay goes on from exactly there.
+void PutReal(std::vector<std::uint8_t>& out, double value)
 {
-    return (static_cast<std::uint64_t>(value) << 1) ^ static_cast<std::uint64_t>(value >> 63);
+    auto bits = std::bit_cast<std::uint64_t>(value);
+    for (int i = 0; i < 8; ++i, bits >>= 8)
+        out.push_back(static_cast<std::uint8_t>(bits));
 }
 
-std::int64_t UnZigZag(std::uint64_t value)
+bool HasPlace(RecordOp op)
 {
-    return static_cast<std::int64_t>(value >> 1) ^ -static_cast<std::int64_t>(value & 1);
+    return op == RecordOp::Start || op == RecordOp::Place;
 }
 
-// A double's place among all doubles, in order; nought for both zeros.
-std::uint64_t Ordered(double value)
+bool HasPicture(RecordOp op)
 {
-    const auto bits = std::bit_cast<std::uint64_t>(value);
-    constexpr std::uint64_t kSign = std::uint64_t{1} << 63;
-    return (bits & kSign) ? 0 - (bits & ~kSign) : bits;
-}
-
-double FromOrdered(std::uint64_t ordered)
-{
-    constexpr std::uint64_t kSign = std::uint64_t{1} << 63;
-    return std::bit_cast<double>((ordered & kSign) ? (0 - ordered) | kSign : ordered);
+    return op == RecordOp::Start || op == RecordOp::Snapshot;
 }
 
 // Reads an entry's bytes front to back; anything that is not there spoils the rest.
@@ -69,6 +56,15 @@ public:
         good_ = false;
         return 0;
     }
+    double Real()
+    {
+        std::uint64_t bits = 0;
+        const std::size_t first = Skip(8);
+        if (good_)
+            for (int i = 7; i >= 0; --i)
+                bits = bits << 8 | bytes_[first + static_cast<std::size_t>(i)];
+        return std::bit_cast<double>(bits);
+    }
     // Steps over `count` bytes; where they start.
     std::size_t Skip(std::uint64_t count)
     {
@@ -87,28 +83,31 @@ private:
 };
 
 // Reads the entry at `reader`; its picture's code is left where it is, at `pictureAt`. An entry
-// of no kind, or with an amount beyond 32 bits, spoils the reader.
+// of no kind, or with a number beyond 32 bits, spoils the reader.
 RecordEntry ReadEntry(ByteReader& reader, std::size_t& pictureAt, std::size_t& pictureBytes)
 {
     RecordEntry entry;
-    const std::uint64_t tag = reader.Number();
+    const std::uint64_t op = reader.Number();
     const std::uint64_t amount = reader.Number();
-    const std::uint64_t op = tag & kKindBits;
-    const std::uint64_t marks = tag & ~kKindBits;
     pictureBytes = 0;
-    if (op > static_cast<std::uint64_t>(kLastRecordOp) || (marks & ~(kNoNudge | kNoPicture)) != 0
-        || (marks != 0 && !ChangesPage(static_cast<RecordOp>(op))) || amount > std::numeric_limits<std::uint32_t>::max()) {
+    if (op > static_cast<std::uint64_t>(kLastRecordOp) || amount > std::numeric_limits<std::uint32_t>::max()) {
         reader.Fail();
         return entry;
     }
     entry.Op = static_cast<RecordOp>(op);
     entry.Amount = static_cast<std::int32_t>(static_cast<std::uint32_t>(amount));
-    if (!ChangesPage(entry.Op))
-        return entry;
-    if (!(marks & kNoNudge))
-        for (std::int64_t& steps : entry.Nudge)
-            steps = UnZigZag(reader.Number());
-    if (!(marks & kNoPicture)) {
+    if (IsWalk(entry.Op)) {
+        const std::uint64_t stopped = reader.Number();
+        if (stopped > std::numeric_limits<std::uint32_t>::max())
+            reader.Fail();
+        entry.StoppedAfter = static_cast<std::uint32_t>(stopped);
+    }
+    if (HasPlace(entry.Op)) {
+        entry.X = reader.Real();
+        entry.Y = reader.Real();
+        entry.Heading = reader.Real();
+    }
+    if (HasPicture(entry.Op)) {
         pictureBytes = static_cast<std::size_t>(reader.Number());
         pictureAt = reader.Skip(pictureBytes);
     }
@@ -117,32 +116,14 @@ RecordEntry ReadEntry(ByteReader& reader, std::size_t& pictureAt, std::size_t& p
 
 } // namespace
 
-std::int64_t StepsBetween(double from, double to)
+bool IsWalk(RecordOp op)
 {
-    // Counted round the ring of 64-bit numbers, which takes any two doubles to each other.
-    return static_cast<std::int64_t>(Ordered(to) - Ordered(from));
-}
-
-double SteppedFrom(double from, std::int64_t steps)
-{
-    return FromOrdered(Ordered(from) + static_cast<std::uint64_t>(steps));
-}
-
-std::array<std::int64_t, 3> NudgeBetween(const TTurtleState& from, const TTurtleState& to)
-{
-    return {StepsBetween(from.X, to.X), StepsBetween(from.Y, to.Y), StepsBetween(from.Heading, to.Heading)};
-}
-
-void ApplyNudge(TTurtleState& turtle, const std::array<std::int64_t, 3>& nudge)
-{
-    turtle.X = SteppedFrom(turtle.X, nudge[0]);
-    turtle.Y = SteppedFrom(turtle.Y, nudge[1]);
-    turtle.Heading = SteppedFrom(turtle.Heading, nudge[2]);
+    return op >= RecordOp::Forward && op <= RecordOp::Square;
 }
 
 bool ChangesPage(RecordOp op)
 {
-    return op < RecordOp::PenUp || op == RecordOp::Snapshot;
+    return op < RecordOp::PenUp || op >= RecordOp::Snapshot;
 }
 
 DrawingRecord DrawingRecord::Of(const std::vector<RecordEntry>& entries)
@@ -169,6 +150,7 @@ std::optional<DrawingRecord> DrawingRecord::FromBytes(const std::vector<std::uin
             && !ImageDelta::FromCode({first, first + static_cast<std::ptrdiff_t>(pictureBytes)}, kSheetBytes))
             return std::nullopt;
     }
+    record.RecountTools();
     return record;
 }
 
@@ -203,26 +185,42 @@ void DrawingRecord::Append(const RecordEntry& entry)
     const std::vector<std::uint8_t> none;
     const std::vector<std::uint8_t>& code = entry.Picture ? entry.Picture->Code() : none;
     constexpr std::size_t kLongestNumber = 10;
-    Reserve(6 * kLongestNumber + code.size(), 1);
+    constexpr std::size_t kPlaceBytes = 3 * 8;
+    Reserve(4 * kLongestNumber + kPlaceBytes + code.size(), 1);
     starts_.push_back(static_cast<std::uint32_t>(bytes_.size()));
-    const bool changesPage = ChangesPage(entry.Op);
-    const bool nudged = entry.Nudge != std::array<std::int64_t, 3>{};
-    std::uint64_t tag = static_cast<std::uint8_t>(entry.Op);
-    if (changesPage && !nudged)
-        tag |= kNoNudge;
-    if (changesPage && code.empty())
-        tag |= kNoPicture;
-    PutNumber(bytes_, tag);
+    PutNumber(bytes_, static_cast<std::uint8_t>(entry.Op));
     PutNumber(bytes_, static_cast<std::uint32_t>(entry.Amount));
-    if (!changesPage)
-        return;
-    if (nudged)
-        for (const std::int64_t steps : entry.Nudge)
-            PutNumber(bytes_, ZigZag(steps));
-    if (!code.empty()) {
+    if (IsWalk(entry.Op))
+        PutNumber(bytes_, entry.StoppedAfter);
+    if (HasPlace(entry.Op)) {
+        PutReal(bytes_, entry.X);
+        PutReal(bytes_, entry.Y);
+        PutReal(bytes_, entry.Heading);
+    }
+    if (HasPicture(entry.Op)) {
         PutNumber(bytes_, code.size());
         bytes_.insert(bytes_.end(), code.begin(), code.end());
     }
+    FollowTools(entry);
+}
+
+void DrawingRecord::FollowTools(const RecordEntry& entry)
+{
+    switch (entry.Op) {
+    case RecordOp::PenUp: tools_.PenDown = false; break;
+    case RecordOp::PenDown: tools_.PenDown = true; break;
+    case RecordOp::PenColor: tools_.PenColor = entry.Amount; break;
+    case RecordOp::PenWidth: tools_.PenWidth = entry.Amount; break;
+    case RecordOp::PenMode: tools_.PenMode = entry.Amount; break;
+    default: break;
+    }
+}
+
+void DrawingRecord::RecountTools()
+{
+    tools_ = TTurtleState{};
+    for (std::size_t i = 0; i < Size(); ++i)
+        FollowTools(HeadAt(i));
 }
 
 DrawingRecord DrawingRecord::Splice(std::size_t from, const DrawingRecord& tail)
@@ -239,6 +237,13 @@ DrawingRecord DrawingRecord::Splice(std::size_t from, const DrawingRecord& tail)
     for (const std::uint32_t start : tail.starts_)
         starts_.push_back(static_cast<std::uint32_t>(start + cut));
     bytes_.insert(bytes_.end(), tail.bytes_.begin(), tail.bytes_.end());
+    // Steps are added at the end; only taking one back looks through the whole record again.
+    if (replaced.Empty() && cut > 0)
+        for (std::size_t i = 0; i < tail.Size(); ++i)
+            FollowTools(tail.HeadAt(i));
+    else
+        RecountTools();
+    replaced.RecountTools();
     return replaced;
 }
 
@@ -263,7 +268,9 @@ DrawingRecord StartedRecord(const std::uint8_t* image, const TTurtleState& turtl
     RecordEntry start;
     start.Op = RecordOp::Start;
     start.Amount = turtle.BGColor;
-    start.Nudge = NudgeBetween(TTurtleState{}, turtle);
+    start.X = turtle.X;
+    start.Y = turtle.Y;
+    start.Heading = turtle.Heading;
     start.Picture = std::make_shared<const ImageDelta>(ImageDelta::Between(kBlank.data(), image, kSheetBytes));
     record.Append(start);
     AddToolEntries(record, TTurtleState{}, turtle);
@@ -272,12 +279,7 @@ DrawingRecord StartedRecord(const std::uint8_t* image, const TTurtleState& turtl
 
 void AddToolEntries(DrawingRecord& record, const TTurtleState& was, const TTurtleState& now)
 {
-    const auto add = [&](RecordOp op, std::int32_t amount) {
-        RecordEntry entry;
-        entry.Op = op;
-        entry.Amount = amount;
-        record.Append(entry);
-    };
+    const auto add = [&](RecordOp op, std::int32_t amount) { record.Append(EntryOf(op, amount)); };
     if (now.PenColor != was.PenColor)
         add(RecordOp::PenColor, now.PenColor);
     if (now.PenWidth != was.PenWidth)
@@ -288,19 +290,14 @@ void AddToolEntries(DrawingRecord& record, const TTurtleState& was, const TTurtl
         add(now.PenDown ? RecordOp::PenDown : RecordOp::PenUp, 0);
 }
 
-TTurtleState RecordTools(const DrawingRecord& record)
+std::uint64_t PageChecksum(const std::uint8_t* image)
 {
-    TTurtleState tools;
-    for (std::size_t i = 0; i < record.Size(); ++i) {
-        const RecordEntry entry = record.HeadAt(i);
-        switch (entry.Op) {
-        case RecordOp::PenUp: tools.PenDown = false; break;
-        case RecordOp::PenDown: tools.PenDown = true; break;
-        case RecordOp::PenColor: tools.PenColor = entry.Amount; break;
-        case RecordOp::PenWidth: tools.PenWidth = entry.Amount; break;
-        case RecordOp::PenMode: tools.PenMode = entry.Amount; break;
-        default: break;
-        }
+    // FNV-1a, a word at a time.
+    std::uint64_t sum = 0xcbf29ce484222325u;
+    for (std::size_t at = 0; at < kSheetBytes; at += sizeof(std::uint64_t)) {
+        std::uint64_t word;
+        std::memcpy(&word, image + at, sizeof word);
+        sum = (sum ^ word) * 0x100000001b3u;
     }
-    return tools;
+    return sum;
 }

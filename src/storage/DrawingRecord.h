@@ -10,7 +10,7 @@
 #include <optional>
 #include <vector>
 
-// What one entry of a page's drawing record did.
+// What one entry of a page's drawing record did. The numbers are kept on disk.
 enum class RecordOp : std::uint8_t {
     Start,    // the page as its record found it; Amount: the background colour
     Forward,  // the walking commands; Amount: the command's amount
@@ -27,40 +27,46 @@ enum class RecordOp : std::uint8_t {
     PenColor,
     PenWidth,
     PenMode,
-    Snapshot, // a change the record cannot redo; Amount: the background colour after it
+    Snapshot, // a change no entry redoes; Amount: the background colour after it
+    Clear,    // the page wiped in its background colour
+    Background, // a new background colour, the page wiped in it; Amount: the colour
 };
-inline constexpr int kLastRecordOp = static_cast<int>(RecordOp::Snapshot);
+inline constexpr int kLastRecordOp = static_cast<int>(RecordOp::Background);
 
 // The largest amount a walking command takes from the panel.
 inline constexpr int kMaxRecordedAmount = 100;
 
-// One entry: what was done and how the page stood once it was done. Redoing the entry, XORing
-// Picture onto the page and nudging the turtle by Nudge gives the page and the turtle's place
-// bit for bit. Tool entries keep neither.
+// One entry: what was done, as the turtle does it again. Walking it again on the page it was
+// first walked on gives the same page and the same place.
 struct RecordEntry {
     RecordOp Op = RecordOp::Snapshot;
     std::int32_t Amount = 0;
-    // How many steps of a double's precision the turtle's X, Y and heading stand off where
-    // redoing the entry left them: nought or nearly in most entries, the whole place for Start,
-    // whose redo leaves the turtle at the origin heading up.
-    std::array<std::int64_t, 3> Nudge{};
-    // Empty in most entries; shared, since it never changes once made.
+    // A walking command stopped on the way: how many slices it walked; 0 for a whole walk.
+    std::uint32_t StoppedAfter = 0;
+    // Start and Place: where the turtle stands once the entry is done.
+    double X = 0.0;
+    double Y = 0.0;
+    double Heading = 0.0;
+    // Start: the page against a blank one; Snapshot: the change. Shared, since it never changes.
     std::shared_ptr<const ImageDelta> Picture;
 };
 
-// The steps of a double's precision from one value to another, and back: exact both ways.
-std::int64_t StepsBetween(double from, double to);
-double SteppedFrom(double from, std::int64_t steps);
-// The nudge that takes a turtle's place `from` to `to`, and the same done.
-std::array<std::int64_t, 3> NudgeBetween(const TTurtleState& from, const TTurtleState& to);
-void ApplyNudge(TTurtleState& turtle, const std::array<std::int64_t, 3>& nudge);
+// An entry of a kind and an amount, done to its end.
+inline RecordEntry EntryOf(RecordOp op, std::int32_t amount = 0)
+{
+    RecordEntry entry;
+    entry.Op = op;
+    entry.Amount = amount;
+    return entry;
+}
 
-// Whether an entry changes the page (and so keeps the turtle's place), or only a tool.
+// Whether an entry is a command the turtle walks.
+bool IsWalk(RecordOp op);
+// Whether an entry changes the page or the turtle's place, or only a tool.
 bool ChangesPage(RecordOp op);
 
 // How a page was drawn: a Start entry, then everything done to the page since, in order. A page
-// may hold thousands of entries, so they are kept as the bytes they are saved as: each entry its
-// kind, its amount, and for entries that change the page its nudge and its picture's code.
+// may hold thousands of entries, so they are kept as the bytes they are saved as.
 class DrawingRecord {
 public:
     static DrawingRecord Of(const std::vector<RecordEntry>& entries);
@@ -75,6 +81,8 @@ public:
     void Append(const RecordEntry& entry);
     // Puts `tail` in place of the entries from `from` on, and hands back those it replaced.
     DrawingRecord Splice(std::size_t from, const DrawingRecord& tail);
+    // The tools the record leaves the turtle with, on top of a new turtle's.
+    const TTurtleState& Tools() const { return tools_; }
 
     const std::vector<std::uint8_t>& Bytes() const { return bytes_; }
     // Memory the record holds, in bytes.
@@ -84,9 +92,12 @@ private:
     RecordEntry Read(std::size_t index, bool withPicture) const;
     // Makes room for `more` bytes and entries, a little ahead: records grow by an entry at a time.
     void Reserve(std::size_t moreBytes, std::size_t moreEntries);
+    void FollowTools(const RecordEntry& entry);
+    void RecountTools();
 
     std::vector<std::uint8_t> bytes_;
     std::vector<std::uint32_t> starts_;
+    TTurtleState tools_;
 };
 
 // A record starting at a page as it stands: the picture and turtle, and the tools it holds
@@ -94,5 +105,6 @@ private:
 DrawingRecord StartedRecord(const std::uint8_t* image, const TTurtleState& turtle);
 // The tool entries that take the tools of `was` to those of `now`.
 void AddToolEntries(DrawingRecord& record, const TTurtleState& was, const TTurtleState& now);
-// The tools a record leaves the turtle with, on top of a new turtle's.
-TTurtleState RecordTools(const DrawingRecord& record);
+// A short sum of a page's pixels: the record kept with a page is the page's only when the page
+// it ends on has the same sum.
+std::uint64_t PageChecksum(const std::uint8_t* image);

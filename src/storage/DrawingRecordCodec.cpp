@@ -3,6 +3,8 @@
 #include "turtle/SheetCanvas.h"
 #include "turtle/SheetColors.h"
 
+#include <cmath>
+
 
 namespace {
 
@@ -19,6 +21,7 @@ AmountRange RangeOf(RecordOp op)
     switch (op) {
     case RecordOp::Start:
     case RecordOp::Snapshot:
+    case RecordOp::Background:
     case RecordOp::PenColor: return {0, kColorCount - 1};
     case RecordOp::Forward:
     case RecordOp::Backward:
@@ -32,10 +35,15 @@ AmountRange RangeOf(RecordOp op)
     }
 }
 
+// Typed positions never reach further; anything beyond is no turtle of ours.
+constexpr double kFarthestPosition = 1'000'000.0;
+
 bool InRange(const RecordEntry& entry)
 {
     const AmountRange range = RangeOf(entry.Op);
-    return entry.Amount >= range.low && entry.Amount <= range.high;
+    const bool placed = std::isfinite(entry.Heading) && std::isfinite(entry.X) && std::isfinite(entry.Y)
+                        && std::abs(entry.X) <= kFarthestPosition && std::abs(entry.Y) <= kFarthestPosition;
+    return entry.Amount >= range.low && entry.Amount <= range.high && placed;
 }
 
 } // namespace

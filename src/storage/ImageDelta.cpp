@@ -49,15 +49,8 @@ ImageDelta ImageDelta::Between(const std::uint8_t* from, const std::uint8_t* to,
     while (i < size) {
         if (const std::size_t same = SameRun(from, to, i, size)) {
             i += same;
-            if (i == size) // an unchanged end needs no mark
-                continue;
-            if (i + 1 == size || from[i + 1] == to[i + 1]) {
-                delta.Put(UnchangedThenOne, same);
-                delta.code_.push_back(change(i));
-                ++i;
-            } else {
+            if (i < size) // an unchanged end needs no mark
                 delta.Put(Unchanged, same);
-            }
             continue;
         }
         const std::size_t run = runAt(i);
@@ -107,10 +100,9 @@ std::optional<ImageDelta> ImageDelta::FromCode(std::vector<std::uint8_t> code, s
         const std::size_t length = value >> 2;
         const auto run = static_cast<Run>(value & 3);
         const std::size_t kept = run == Scattered ? length : run == Unchanged ? 0 : 1;
-        const std::size_t spans = run == UnchangedThenOne ? length + 1 : length;
-        if (!whole || length == 0 || spans > size - covered || kept > code.size() - at)
+        if (!whole || run > Scattered || length == 0 || length > size - covered || kept > code.size() - at)
             return std::nullopt;
-        covered += spans;
+        covered += length;
         at += kept;
     }
     ImageDelta delta;
@@ -142,10 +134,6 @@ void ImageDelta::ApplyTo(std::uint8_t* image) const
             for (std::size_t k = 0; k < length; ++k)
                 image[k] ^= code[k];
             code += length;
-            break;
-        case UnchangedThenOne:
-            image[length] ^= *code++;
-            ++image;
             break;
         }
         image += length;

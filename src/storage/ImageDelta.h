@@ -24,9 +24,7 @@ public:
     const std::vector<std::uint8_t>& Code() const { return code_; }
 
 private:
-    // UnchangedThenOne: unchanged bytes and one changed byte after them, as a line drawn again in
-    // other steps leaves them, kept with one mark.
-    enum Run : std::uint8_t { Unchanged, Repeated, Scattered, UnchangedThenOne };
+    enum Run : std::uint8_t { Unchanged, Repeated, Scattered };
     void Put(Run run, std::size_t length);
 
     std::vector<std::uint8_t> code_;

@@ -14,8 +14,9 @@
 
 namespace {
 
-constexpr int kFormat = 2;
-// Notebooks before drawing records; they open with none.
+constexpr int kFormat = 3;
+// Notebooks before drawing records, and those whose records kept corrections of another walk;
+// they open with none.
 constexpr int kFirstFormat = 1;
 constexpr int kFirstShape = 1;
 constexpr int kLastShape = 3;
@@ -112,9 +113,11 @@ QByteArray EncodeIndex(const NotebookContent& content, std::uint64_t saveCounter
 {
     QJsonArray turtles;
     QJsonArray records;
+    QJsonArray recordEnds;
     for (const PageContent& page : content.Pages) {
         turtles.append(EncodeTurtle(page.Turtle));
         records.append(QString::fromLatin1(EncodeRecord(page.Record).toBase64()));
+        recordEnds.append(QString::number(PageChecksum(page.Image.data()), 16));
     }
     const QJsonObject index{
         {"format", kFormat},
@@ -123,6 +126,7 @@ QByteArray EncodeIndex(const NotebookContent& content, std::uint64_t saveCounter
         {"turtles", turtles},
         {"saveCounter", static_cast<double>(saveCounter)},
         {"records", records},
+        {"recordEnds", recordEnds},
     };
     return QJsonDocument(index).toJson();
 }
@@ -177,11 +181,15 @@ std::optional<NotebookIndex> DecodeIndex(const QByteArray& text)
         index.Turtles.push_back(*turtle);
     }
     const QJsonArray records = object.value(QLatin1String("records")).toArray();
+    const QJsonArray ends = object.value(QLatin1String("recordEnds")).toArray();
     for (qsizetype page = 0; page < pageCount; ++page) {
         const QJsonValue kept = page < records.size() ? records.at(page) : QJsonValue();
         const QByteArray bytes = QByteArray::fromBase64(kept.toString().toLatin1());
-        std::optional<DrawingRecord> record = DecodeRecord(bytes);
+        bool isSum = false;
+        const std::uint64_t end = (page < ends.size() ? ends.at(page) : QJsonValue()).toString().toULongLong(&isSum, 16);
+        std::optional<DrawingRecord> record = format == kFormat && isSum ? DecodeRecord(bytes) : std::nullopt;
         index.Records.push_back(record ? std::move(*record) : DrawingRecord{});
+        index.RecordEnds.push_back(end);
     }
     return index;
 }

@@ -19,6 +19,8 @@ struct NotebookIndex {
     std::uint64_t SaveCounter = 0;     // 0 in an index written before saves were counted
     // One per page; empty where the index keeps none, or one that cannot be read.
     std::vector<DrawingRecord> Records;
+    // One per page: the checksum of the page its record ends on.
+    std::vector<std::uint64_t> RecordEnds;
 };
 
 // An index holds a few lines per page and how each page was drawn; anything larger is not one.
@@ -29,9 +31,9 @@ QByteArray EncodeIndex(const NotebookContent& content, std::uint64_t saveCounter
 // The index within kMaxIndexBytes: while it is longer, the longest record starts again from
 // its page as it stands, losing only the steps that led there.
 QByteArray EncodeIndexWithinLimit(const NotebookContent& content, std::uint64_t saveCounter);
-// Nothing unless the text is an index of this format or the one before whose every value is in
+// Nothing unless the text is an index of this format or an earlier one whose every value is in
 // range: 1..8 pages, a current page among them, and turtles a page could hold. A drawing record
-// that cannot be read is left out: the page's drawing stays whole.
+// that cannot be read, or one of the earlier formats, is left out: the page's drawing stays whole.
 std::optional<NotebookIndex> DecodeIndex(const QByteArray& text);
 
 // The index file at `path`, read only when it is a regular file of an index's size.

@@ -55,6 +55,9 @@ NotebookReading ReadNotebook(const QString& folder, const QString& name)
             pageContent.Record = {};
             reading.LostPages.push_back(number);
             reading.LostFilesThere = reading.LostFilesThere || fault != PageReadFault::Missing;
+        } else if (PageChecksum(pageContent.Image.data()) != index->RecordEnds[page]) {
+            // The page was changed behind the record's back, by another program perhaps.
+            pageContent.Record = {};
         }
     }
     return reading;

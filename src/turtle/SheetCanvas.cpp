@@ -97,6 +97,22 @@ int RunStart(const std::uint8_t* line, int end, std::uint8_t value)
 
 SheetCanvas::SheetCanvas(SheetBitmap& sheet) : sheet_(sheet) {}
 
+void SheetCanvas::ClearTouched()
+{
+    touchedTop_ = kSheetSize;
+    touchedBottom_ = 0;
+}
+
+void SheetCanvas::Touch(std::int64_t top, std::int64_t bottom)
+{
+    top = std::max<std::int64_t>(top, 0);
+    bottom = std::min<std::int64_t>(bottom, kSheetSize);
+    if (top >= bottom)
+        return;
+    touchedTop_ = std::min(touchedTop_, static_cast<int>(top));
+    touchedBottom_ = std::max(touchedBottom_, static_cast<int>(bottom));
+}
+
 void SheetCanvas::MoveTo(int x, int y)
 {
     penPos_ = QPoint(x, y);
@@ -124,6 +140,8 @@ void SheetCanvas::LineTo(int x, int y)
         return;
 
     const bool wide = penWidth_ > 1;
+    const std::int64_t tipReach = wide ? kMaxPenWidth : 0;
+    Touch(std::min(y0, std::int64_t{y}) - tipReach, std::max(y0, std::int64_t{y}) + tipReach + 1);
     // Only the steps whose major coordinate can reach the sheet are walked, so a line from
     // far outside costs no more than one across the sheet.
     const std::int64_t reach = wide ? penWidth_ / 2 : 0;
@@ -184,6 +202,7 @@ void SheetCanvas::FillRect(const QRect& rect)
     std::int64_t bottom = std::int64_t{rect.bottom()} + 1;
     if (!ClipRange(left, right, kSheetSize) || !ClipRange(top, bottom, kSheetSize))
         return;
+    Touch(top, bottom);
     for (auto row = top; row < bottom; ++row)
         std::memset(sheet_.ScanLine(static_cast<int>(row)) + left, brushColor_, static_cast<std::size_t>(right - left));
 }
@@ -212,6 +231,7 @@ void SheetCanvas::FloodFillSurface(int x, int y)
         const int left = RunStart(line, seed.x(), target);
         const int end = RunEnd(line, seed.x(), kSheetSize, target);
         std::memset(line + left, fill, static_cast<std::size_t>(end - left));
+        Touch(seed.y(), seed.y() + 1);
 
         for (const int row : {seed.y() - 1, seed.y() + 1}) {
             if (row < 0 || row >= kSheetSize)
@@ -256,6 +276,7 @@ void SheetCanvas::CopyRect(const QImage& picture, const QRect& source, QPoint ta
 
     const int width = static_cast<int>(targetRight - targetLeft);
     const int height = static_cast<int>(targetBottom - targetTop);
+    Touch(targetTop, targetBottom);
     // Only the part that lands on the sheet is converted, once, whatever the picture's depth.
     const QRect used(static_cast<int>(targetLeft - shiftX), static_cast<int>(targetTop - shiftY), width, height);
     const QImage part = picture.copy(used).convertToFormat(QImage::Format_RGB32);

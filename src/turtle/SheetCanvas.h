@@ -49,7 +49,16 @@ public:
     // nearest sheet colour. Parts falling outside the sheet or the picture are skipped.
     void CopyRect(const QImage& picture, const QRect& source, QPoint targetTopLeft);
 
+    // The rows drawn on since the marks were last cleared, top and bottom exclusive; empty when
+    // top >= bottom. A new canvas counts every row as drawn.
+    int TouchedTop() const { return touchedTop_; }
+    int TouchedBottom() const { return touchedBottom_; }
+    void ClearTouched();
+    void TouchAll() { Touch(0, kSheetSize); }
+
 private:
+    // Marks rows top..bottom (exclusive) as drawn on, clipped to the sheet.
+    void Touch(std::int64_t top, std::int64_t bottom);
     void Plot(int x, int y);
     void Stamp(int x, int y);
 
@@ -59,4 +68,6 @@ private:
     std::uint8_t brushColor_ = SheetBitmap::kWhite;
     QPoint penPos_{0, 0};
     std::vector<QPoint> fillStack_; // kept between fills so a fill allocates only once
+    int touchedTop_ = 0;
+    int touchedBottom_ = kSheetSize;
 };

@@ -44,7 +44,7 @@ double OnWholeUnitIfAlmost(double coordinate)
 
 } // namespace
 
-TurtleMotion::TurtleMotion(TurtleSheet& sheet, MotionHost& host) : sheet_(sheet), host_(host) {}
+TurtleMotion::TurtleMotion(TurtleSheet& sheet) : sheet_(sheet) {}
 
 void TurtleMotion::AimMove(double amount)
 {
@@ -124,13 +124,11 @@ void TurtleMotion::StepCommand(std::uint32_t dt)
 
 void TurtleMotion::Stop()
 {
-    if (State != CommandState::Idle)
-        Finish();
+    Finish();
 }
 
 void TurtleMotion::Finish()
 {
-    host_.EndCommand();
     State = CommandState::Idle;
 }
 

@@ -7,16 +7,9 @@ class TurtleSheet;
 
 enum class CommandState : std::int32_t { Idle = 0, Move = 1, Circle = 2, Turn = 3 };
 
-// Who runs the turtle's commands: told when a command has ended.
-class MotionHost {
-public:
-    virtual ~MotionHost() = default;
-    virtual void EndCommand() = 0;
-};
-
 // The animated turtle commands. A command is started by one of the Start operations and then
-// advanced by StepCommand once per main-loop pass with the milliseconds of the previous pass:
-// moves at 30 sheet units a second, turns and circles at one radian a second.
+// advanced by StepCommand in slices of turtle time until State is Idle again: moves at 30 sheet
+// units a second, turns and circles at one radian a second.
 class TurtleMotion {
 public:
     static constexpr double kMoveUnitsPerMs = 0.03;
@@ -25,7 +18,7 @@ public:
     static constexpr double kRightAngle = 1.5707963267948966;
     static constexpr double kFullCircle = 6.283185307179586;
 
-    TurtleMotion(TurtleSheet& sheet, MotionHost& host);
+    explicit TurtleMotion(TurtleSheet& sheet);
 
     void StartForward(int distance);
     void StartBackward(int distance);
@@ -35,7 +28,7 @@ public:
     void StartSquare(int side);
 
     void StepCommand(std::uint32_t dt);
-    // Ends a running command where the turtle got to, as if it had finished there.
+    // Ends a running command where the turtle got to.
     void Stop();
 
     CommandState State = CommandState::Idle;
@@ -55,7 +48,6 @@ private:
     void Finish();
 
     TurtleSheet& sheet_;
-    MotionHost& host_;
     // Where the running move or turn ends, worked out once at its start: the steps of the walk
     // do not add up exactly to the amount.
     double targetX_ = 0.0;

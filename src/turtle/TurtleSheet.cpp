@@ -47,12 +47,14 @@ void TurtleSheet::AttachFloor(Floor& floor)
 {
     floor_ = &floor;
     floorBits_ = floor.Pixels();
+    canvas_.TouchAll();
 }
 
 void TurtleSheet::DetachFloor()
 {
     floor_ = nullptr;
     floorBits_ = detachedFloor_.data();
+    canvas_.TouchAll();
 }
 
 void TurtleSheet::FloorChanged()
@@ -135,20 +137,29 @@ void TurtleSheet::FillUnderTurtle()
 void TurtleSheet::FillFloorImage(std::uint8_t value)
 {
     std::memset(floorBits_, value, kSheetBytes);
+    // Until the sheet takes the floor's picture, the next update gives the floor the whole sheet.
+    canvas_.TouchAll();
     FloorChanged();
 }
 
 void TurtleSheet::UpdateFloor()
 {
-    // Sheet and floor share the layout (256 rows of 256 bytes, top row first), so the rows go
-    // across in one copy.
-    std::memcpy(floorBits_, sheet_.Bits(), kSheetBytes);
+    // Sheet and floor share the layout (256 rows of 256 bytes, top row first), so the rows the
+    // canvas drew on go across in one copy.
+    const int top = canvas_.TouchedTop();
+    const int bottom = canvas_.TouchedBottom();
+    if (top < bottom) {
+        const std::size_t first = static_cast<std::size_t>(top) * kSheetSize;
+        std::memcpy(floorBits_ + first, sheet_.Bits() + first, static_cast<std::size_t>(bottom - top) * kSheetSize);
+    }
+    canvas_.ClearTouched();
     FloorChanged();
 }
 
 void TurtleSheet::UpdateSheetFromFloor()
 {
     std::memcpy(sheet_.Bits(), floorBits_, kSheetBytes);
+    canvas_.ClearTouched();
 }
 
 bool TurtleSheet::LoadBackground(const QString& fileName)

@@ -14,7 +14,8 @@
 class TurtlePanel;
 
 // The turtle's settings, its drawing sheet and the floor image the sheet is shown on.
-// Everything drawn on the sheet reaches the floor through UpdateFloor, byte for byte.
+// Everything drawn on the sheet reaches the floor through UpdateFloor, byte for byte, the rows
+// drawn on since the last update only.
 class TurtleSheet {
 public:
     TurtleSheet(TTurtleState& turtle, TurtlePanel& panel);

@@ -7,7 +7,7 @@
 #include "storage/NotebookFolder.h"
 #include "storage/NotebookReader.h"
 #include "storage/NotebookWriter.h"
-#include "turtle/TurtleMotion.h"
+#include "notebook/TurtleWalker.h"
 #include "turtle/TurtleSheet.h"
 #include "win/MessageBox.h"
 
@@ -53,7 +53,7 @@ const PicturePair kPicturePairs[] = {
          for (int row = 20; row < 120; ++row)
              p[static_cast<std::size_t>(row * kSheetSize + row)] ^= 7;
      },
-     310},
+     410},
     {"a filled half", [](Picture& p) { std::fill(p.begin(), p.begin() + kSheetBytes / 2, std::uint8_t{4}); }, 200},
     {"short runs and single bytes",
      [](Picture& p) {
@@ -118,10 +118,6 @@ struct Notebookshot {
     bool operator==(const Notebookshot&) const = default;
 };
 
-struct SilentHost final : MotionHost {
-    void EndCommand() override {}
-};
-
 // Answers the document's questions from a script: every name dialog gets `name`.
 struct ScriptedPrompts final : NotebookPrompts {
     std::deque<int> saveAnswers;
@@ -161,32 +157,35 @@ public:
         sheet.FillFloorImage(SheetBitmap::kWhite);
         sheet.UpdateSheetFromFloor();
         document.Start();
+        walker.SetDriven(true);
     }
     ~NotebookDocumentTest() override { qunsetenv("QEL3D_NOTEBOOKS"); }
 
-    // A turtle command through the document's door for steps that take many passes.
-    void Run(void (TurtleMotion::*start)(int), int amount)
+    // A turtle command through the document's door, walked to its end.
+    void Run(RecordOp op, int amount)
     {
-        document.BeginStep();
-        (motion.*start)(amount);
-        for (int pass = 0; pass < 1000 && motion.State != CommandState::Idle; ++pass)
-            motion.StepCommand(100);
-        document.EndStep();
-        ASSERT_EQ(motion.State, CommandState::Idle);
+        ASSERT_TRUE(document.Do(EntryOf(op, amount)));
+        for (int pass = 0; pass < 1000 && walker.Busy(); ++pass)
+            walker.Walk(100);
+        ASSERT_FALSE(walker.Busy());
     }
 
     // Three pages with drawings of their own; the middle one in front, its turtle moved and turned.
     void DrawThreePages()
     {
-        Run(&TurtleMotion::StartForward, 30);
+        Run(RecordOp::Forward, 30);
         document.NewPage(false);
         sheet.SetPenColor(9);
-        Run(&TurtleMotion::StartCircle, 20);
+        Run(RecordOp::Circle, 20);
         document.NewPage(false);
-        Run(&TurtleMotion::StartBackward, 50);
+        Run(RecordOp::Backward, 50);
         document.Pages().PrevPage();
-        Run(&TurtleMotion::StartRight, 45);
-        Run(&TurtleMotion::StartForward, 40);
+        Run(RecordOp::Right, 45);
+        Run(RecordOp::Forward, 40);
+        // The turtle stands off its lines.
+        sheet.SetPenDown(false);
+        Run(RecordOp::Forward, 10);
+        sheet.SetPenDown(true);
     }
 
     Notebookshot Take()
@@ -223,9 +222,8 @@ public:
     RecordingPanel panel;
     TurtleSheet sheet{turtle, panel};
     ScriptedPrompts prompts;
-    NotebookDocument document{sheet, prompts};
-    SilentHost host;
-    TurtleMotion motion{sheet, host};
+    TurtleWalker walker{sheet};
+    NotebookDocument document{sheet, walker, prompts};
 };
 
 // One action of the child; `step` when it changes the drawings or where a turtle stands, so that
@@ -245,7 +243,7 @@ class DocumentAction : public NotebookDocumentTest, public ::testing::WithParamI
 public:
     static void Fill(NotebookDocumentTest& t)
     {
-        t.document.Edit([&] { t.sheet.FillUnderTurtle(); });
+        t.document.Do(EntryOf(RecordOp::Fill));
     }
     static void Background(NotebookDocumentTest& t)
     {
@@ -259,22 +257,16 @@ public:
 };
 
 const Action kActions[] = {
-    {"forward", [](NotebookDocumentTest& t) { t.Run(&TurtleMotion::StartForward, 60); }, true},
-    {"backward", [](NotebookDocumentTest& t) { t.Run(&TurtleMotion::StartBackward, 20); }, true},
-    {"left", [](NotebookDocumentTest& t) { t.Run(&TurtleMotion::StartLeft, 30); }, true},
-    {"circle", [](NotebookDocumentTest& t) { t.Run(&TurtleMotion::StartCircle, 35); }, true},
-    {"square", [](NotebookDocumentTest& t) { t.Run(&TurtleMotion::StartSquare, 25); }, true},
+    {"forward", [](NotebookDocumentTest& t) { t.Run(RecordOp::Forward, 60); }, true},
+    {"backward", [](NotebookDocumentTest& t) { t.Run(RecordOp::Backward, 20); }, true},
+    {"left", [](NotebookDocumentTest& t) { t.Run(RecordOp::Left, 30); }, true},
+    {"circle", [](NotebookDocumentTest& t) { t.Run(RecordOp::Circle, 35); }, true},
+    {"square", [](NotebookDocumentTest& t) { t.Run(RecordOp::Square, 25); }, true},
     {"fill", &DocumentAction::Fill, true},
     {"clear_on_a_new_background",
-     [](NotebookDocumentTest& t) {
-         t.document.Edit([&] {
-             t.sheet.SetBGColor(11);
-             t.sheet.ClearSheet();
-         });
-     },
-     true},
+     [](NotebookDocumentTest& t) { t.document.Do(EntryOf(RecordOp::Background, 11)); }, true},
     {"home_after_a_move",
-     [](NotebookDocumentTest& t) { t.document.Edit([&] { t.turtle.X = t.turtle.Y = t.turtle.Heading = 0.0; }); }, true},
+     [](NotebookDocumentTest& t) { t.document.Do(EntryOf(RecordOp::Home)); }, true},
     {"background_picture", &DocumentAction::Background, true},
     {"add_page_behind", [](NotebookDocumentTest& t) { ASSERT_EQ(t.document.NewPage(false), PageResult::Done); }, true},
     {"add_page_in_front", [](NotebookDocumentTest& t) { ASSERT_EQ(t.document.NewPage(true), PageResult::Done); }, true},
@@ -321,8 +313,8 @@ TEST_F(NotebookDocumentTest, KeepsTheLast32StepsOfMoreAndTheToolsAsLastChosen)
     std::vector<TTurtleState> places;
     for (int i = 0; i < 33; ++i) {
         places.push_back(turtle);
-        Run(&TurtleMotion::StartRight, 10);
-        Run(&TurtleMotion::StartForward, 3);
+        Run(RecordOp::Right, 10);
+        Run(RecordOp::Forward, 3);
     }
     sheet.SetPenColor(4);
     int undone = 0;
@@ -340,12 +332,12 @@ TEST_F(NotebookDocumentTest, KeepsTheLast32StepsOfMoreAndTheToolsAsLastChosen)
 
 TEST_F(NotebookDocumentTest, ANewStepAfterUndoDropsTheRedoStepsButAnEditThatChangedNothingKeepsThem)
 {
-    Run(&TurtleMotion::StartForward, 40);
-    Run(&TurtleMotion::StartRight, 90);
+    Run(RecordOp::Forward, 40);
+    Run(RecordOp::Right, 90);
     ASSERT_EQ(document.Undo(), HistoryMove::Done);
     document.Edit([] {});
     EXPECT_TRUE(document.CanRedo());
-    Run(&TurtleMotion::StartLeft, 10);
+    Run(RecordOp::Left, 10);
     EXPECT_FALSE(document.CanRedo());
     EXPECT_EQ(document.Redo(), HistoryMove::Nothing);
 }
@@ -354,7 +346,7 @@ TEST_F(NotebookDocumentTest, AStepOnAnotherPageIsShownBeforeItIsTakenBack)
 {
     DrawThreePages();
     const Notebookshot before = Take();
-    Run(&TurtleMotion::StartCircle, 30);
+    Run(RecordOp::Circle, 30);
     const Notebookshot drawn = Take();
     document.Pages().NextPage();
     const Notebookshot elsewhere = Take();
@@ -367,16 +359,37 @@ TEST_F(NotebookDocumentTest, AStepOnAnotherPageIsShownBeforeItIsTakenBack)
     EXPECT_TRUE(Take() == drawn);
 }
 
+TEST_F(NotebookDocumentTest, ADeletedPageComesBackWithItsRecordAndNoUndoTakesAWalkApart)
+{
+    DrawThreePages();
+    const std::vector<std::uint8_t> record = document.Pages().RecordOf(1).Bytes();
+    ASSERT_EQ(document.DeletePage(), PageResult::Done);
+    ASSERT_EQ(document.Undo(), HistoryMove::Done);
+    EXPECT_EQ(document.Pages().RecordOf(1).Bytes(), record);
+
+    // The turtle dialog is told as a place, to the last bit.
+    document.Edit([&] { turtle.X = -1.0 / 3; }, RecordOp::Place);
+    const DrawingRecord& placed = document.Pages().RecordOf(1);
+    EXPECT_EQ(placed.HeadAt(placed.Size() - 1).Op, RecordOp::Place);
+    EXPECT_EQ(placed.HeadAt(placed.Size() - 1).X, -1.0 / 3);
+    ASSERT_EQ(document.Undo(), HistoryMove::Done);
+
+    ASSERT_TRUE(document.Do(EntryOf(RecordOp::Forward, 50)));
+    walker.Walk(500);
+    EXPECT_EQ(document.Undo(), HistoryMove::Nothing) << "while the turtle walks";
+    walker.Walk(5000);
+    EXPECT_EQ(document.Undo(), HistoryMove::Done);
+    EXPECT_EQ(document.Pages().RecordOf(1).Bytes(), record);
+}
+
 TEST_F(NotebookDocumentTest, ACommandIsOneStepHoweverFarItGot)
 {
-    document.BeginStep();
-    motion.StartSquare(60);
+    ASSERT_TRUE(document.Do(EntryOf(RecordOp::Square, 60)));
     for (int pass = 0; pass < 40; ++pass)
-        motion.StepCommand(100); // two sides and a bit
-    ASSERT_NE(motion.State, CommandState::Idle);
+        walker.Walk(100); // two sides and a bit
+    ASSERT_TRUE(walker.Busy());
     EXPECT_TRUE(document.Modified()) << "while it walks";
-    motion.Stop();
-    document.EndStep();
+    walker.Stop();
     ASSERT_EQ(document.Undo(), HistoryMove::Done);
     EXPECT_EQ(turtle.X, 0.0);
     EXPECT_EQ(turtle.Y, 0.0);
@@ -390,16 +403,16 @@ TEST_F(NotebookDocumentTest, ACommandIsOneStepHoweverFarItGot)
 TEST_F(NotebookDocumentTest, StepsThatUndoEachOtherLeaveNothingToSave)
 {
     sheet.SetPenDown(false);
-    Run(&TurtleMotion::StartForward, 40);
+    Run(RecordOp::Forward, 40);
     EXPECT_TRUE(document.Modified());
-    Run(&TurtleMotion::StartBackward, 40);
+    Run(RecordOp::Backward, 40);
     EXPECT_FALSE(document.Modified());
     EXPECT_TRUE(document.CanUndo());
 }
 
 TEST_F(NotebookDocumentTest, NewAndOpenAskFirstAndStartFromWhatIsOnDisk)
 {
-    Run(&TurtleMotion::StartCircle, 30); // a drawing of circles only
+    Run(RecordOp::Circle, 30); // a drawing of circles only
     prompts.saveAnswers = {win::IDYES};
     ASSERT_EQ(document.New(), win::IDOK);
     EXPECT_EQ(prompts.questions, 1);
@@ -415,7 +428,7 @@ TEST_F(NotebookDocumentTest, NewAndOpenAskFirstAndStartFromWhatIsOnDisk)
     EXPECT_EQ(sheet.Sheet().At(127, 97), 12) << "the circle came back";
 
     // No to the question, then the open is cancelled: the drawing is still there, still unsaved.
-    Run(&TurtleMotion::StartForward, 10);
+    Run(RecordOp::Forward, 10);
     prompts.saveAnswers = {win::IDNO};
     prompts.name = QStringLiteral("brak");
     EXPECT_NE(document.Open(), win::IDOK);
@@ -440,7 +453,7 @@ TEST_F(NotebookDocumentTest, NamesAreTrimmedAndLongOnesRefusedUntilAGoodOneComes
         bool AskToSaveOverOtherCopy(const QString&) override { return true; }
         void ShowRefusal(const QString&) override { ++refusals; }
     } answers;
-    NotebookDocument named(sheet, answers);
+    NotebookDocument named(sheet, walker, answers);
     named.Start();
     ASSERT_EQ(named.SaveAs(), win::IDOK);
     EXPECT_EQ(answers.refusals, 2);
@@ -458,7 +471,7 @@ TEST_F(NotebookDocumentTest, ASaveOverAnotherCopysSaveAsksFirstAndALostPageOpens
     NotebookContent other;
     other.Pages.resize(2);
     ASSERT_EQ(NotebookWriter().Save(folder.path(), QStringLiteral("zeszyt"), other).Fault, NotebookFault::None);
-    Run(&TurtleMotion::StartForward, 20);
+    Run(RecordOp::Forward, 20);
     ASSERT_NE(document.Save(), win::IDOK);
     EXPECT_EQ(prompts.questions, 1);
     EXPECT_TRUE(document.Modified());
@@ -490,7 +503,7 @@ TEST_F(NotebookDocumentTest, TheRecoveryCopyFollowsChangesAndSaysOnceWhenItCanno
             const QStringList folders = QDir(root).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
             return folders.size() == 1 && QFileInfo::exists(QDir(root).filePath(folders[0] + QStringLiteral("/biezacy")));
         };
-        Run(&TurtleMotion::StartForward, 30);
+        Run(RecordOp::Forward, 30);
         // Absence cannot be awaited: the copy's longest wait, then a look.
         QTest::qWait(RecoveryKeeper::kMinIntervalMs + RecoveryKeeper::kWalkCheckMs);
         EXPECT_FALSE(written()) << "nothing is written while a command runs";
@@ -508,8 +521,8 @@ TEST_F(NotebookDocumentTest, TheRecoveryCopyFollowsChangesAndSaysOnceWhenItCanno
     QFile(root).open(QIODevice::WriteOnly);
     RecoveryKeeper keeper(document, root, [] { return true; });
     QSignalSpy troubles(&keeper, &RecoveryKeeper::CannotKeep);
-    Run(&TurtleMotion::StartForward, 10);
-    Run(&TurtleMotion::StartForward, 10);
+    Run(RecordOp::Forward, 10);
+    Run(RecordOp::Forward, 10);
     QTest::qWait(RecoveryKeeper::kMinIntervalMs);
     ASSERT_EQ(troubles.size(), 1);
     EXPECT_TRUE(troubles[0][0].toString().contains(root));
@@ -550,7 +563,8 @@ TEST_F(NotebookDocumentTest, ANotebookAnotherCopySavedOverCountsAsChangedAndAsks
     otherSheet.ResetTurtle();
     otherSheet.FillFloorImage(SheetBitmap::kWhite);
     otherSheet.UpdateSheetFromFloor();
-    NotebookDocument other(otherSheet, otherPrompts);
+    TurtleWalker otherWalker{otherSheet};
+    NotebookDocument other(otherSheet, otherWalker, otherPrompts);
     other.Start();
     ASSERT_EQ(other.SaveAs(), win::IDOK);
     EXPECT_EQ(otherPrompts.openElsewhere, std::vector<bool>{true});
@@ -599,7 +613,7 @@ TEST_F(NotebookDocumentTest, ASaveAsOverwrittenAfterItsNameWasCheckedAsksFirst)
         void ShowRefusal(const QString&) override {}
     } racing;
     racing.folder = folder.path();
-    NotebookDocument copy(sheet, racing);
+    NotebookDocument copy(sheet, walker, racing);
     copy.Start();
     EXPECT_NE(copy.SaveAs(), win::IDOK);
     EXPECT_EQ(racing.otherCopyQuestions, 1);

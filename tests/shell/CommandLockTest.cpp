@@ -39,15 +39,15 @@ protected:
 
     void StartForward()
     {
-        form.Document.BeginStep();
-        form.Motion.StartForward(100);
-        form.BeginCommand();
+        // Walked on by the test instead of the main loop.
+        form.Walker.SetDriven(true);
+        ASSERT_TRUE(form.Document.Do(EntryOf(RecordOp::Forward, 100)));
     }
 
     void WalkToTheEnd()
     {
-        while (form.Motion.State != CommandState::Idle)
-            form.Motion.StepCommand(1000);
+        while (form.Walker.Busy())
+            form.Walker.Walk(1000);
     }
 
     // What the panel, the menu bar and the status bar show, left of the 3D view.
@@ -84,12 +84,12 @@ TEST_F(CommandLockTest, WhileTheTurtleWalksTheWindowKeepsItsLookAndACloseStopsTh
         EXPECT_TRUE(during[i] == before[i]) << "part " << i << " changed its look";
     EXPECT_EQ(help->grab().toImage(), helpDisabled);
 
-    form.Motion.StepCommand(1000);
+    form.Walker.Walk(1000);
     const double stoppedAt = form.Turtle.Y;
     boxes.Then(win::IDCANCEL);
     EXPECT_FALSE(form.close());
     EXPECT_EQ(boxes.Shown().size(), 1u) << "the usual question, once the turtle stopped";
-    EXPECT_EQ(form.Motion.State, CommandState::Idle);
+    EXPECT_FALSE(form.Walker.Busy());
     EXPECT_EQ(form.Turtle.Y, stoppedAt);
     EXPECT_TRUE(form.isEnabled());
     ui().HelpBtn->setEnabled(true);

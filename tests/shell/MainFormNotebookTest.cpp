@@ -174,7 +174,7 @@ TEST_F(NotebookWindowTest, TheDrawingIsKeptThroughTheRealMenusAndDialogs)
             step = 1;
             return false;
         }
-        if (form.Motion.State != CommandState::Idle)
+        if (form.Walker.Busy())
             return false;
         EXPECT_TRUE(form.Document.Modified()) << "a drawn line is a change";
         EXPECT_EQ(form.StatusText(0), "Zeszyt bez nazwy *");

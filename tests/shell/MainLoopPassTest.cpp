@@ -13,6 +13,7 @@
 #include "shell/MainLoopPass.h"
 #include "shell/SceneSetup.h"
 #include "turtle/CameraControl.h"
+#include "notebook/TurtleWalker.h"
 #include "turtle/TurtleMotion.h"
 #include "turtle/TurtleSheet.h"
 
@@ -50,12 +51,6 @@ struct Window final : LoopWindow {
     void RefreshStatus() override { ++refreshes; }
 };
 
-struct Host final : MotionHost {
-    TDXAnimation& character;
-    explicit Host(TDXAnimation& walking) : character(walking) {}
-    void EndCommand() override { character.Play = false; }
-};
-
 // The main-loop pass over an engine of fakes, with a clock that moves only as it is read. Whenever
 // the loop goes to sleep, time jumps by a long wait and one event comes, which does whatever the
 // test puts in onWake.
@@ -79,7 +74,11 @@ public:
         clock.StepEveryReading(kTickPerReading);
         QObject::connect(QAbstractEventDispatcher::instance(), &QAbstractEventDispatcher::aboutToBlock, &receiver,
                          [this] { Sleeping(); });
+        walker.SetDriven(true);
+        QObject::connect(&walker, &TurtleWalker::BusyChanged, &receiver, [this](bool busy) { character.Play = busy; });
     }
+
+    void StartForward() { ASSERT_TRUE(walker.Run({EntryOf(RecordOp::Forward, 100)})); }
 
     void Sleeping()
     {
@@ -114,17 +113,11 @@ public:
     TTurtleState turtle;
     RecordingPanel panel;
     TurtleSheet sheet{turtle, panel};
-    Host host{character};
-    TurtleMotion motion{sheet, host};
-    struct NoReplay final : LoopWalk {
-        bool Walking() const override { return false; }
-        void Step(std::uint32_t) override {}
-        void Stop() override {}
-    } replay;
+    TurtleWalker walker{sheet};
     CameraControl cameraControl;
     Window loopWindow;
     TDXInput keyboard{system};
-    MainLoopPass loop{{core, scene, character, keyboard, turtle, motion, replay, cameraControl, loopWindow}};
+    MainLoopPass loop{{core, scene, character, keyboard, turtle, walker, cameraControl, loopWindow}};
     QObject receiver;
     std::function<void()> onWake;
     std::vector<int> framesAtWait;
@@ -160,17 +153,14 @@ TEST_F(MainLoopPassTest, AnEventThatHidesTheCharacterRendersOnceMoreToShowIt)
 TEST_F(MainLoopPassTest, ACommandStartedByTheEventThatEndsASleepMovesByPassTimeOnly)
 {
     ASSERT_TRUE(RunUntilAWait());
-    onWake = [this] {
-        character.Play = true;
-        motion.StartForward(100);
-    };
+    onWake = [this] { StartForward(); };
     ASSERT_TRUE(RunUntilAWait());
     const std::uint32_t step = loop.Dt();
     EXPECT_LT(step, kLongWait) << "the sleep is not pass time";
     onWake = nullptr;
     loop.Run();
-    ASSERT_EQ(motion.State, CommandState::Move);
-    EXPECT_NEAR(turtle.Y, TurtleMotion::kMoveUnitsPerMs * step, 1e-9);
+    ASSERT_TRUE(walker.Busy());
+    EXPECT_LE(turtle.Y, TurtleMotion::kMoveUnitsPerMs * step);
     EXPECT_LT(character.CurrentTime, static_cast<std::int32_t>(kLongWait * character.SpeedFactor))
         << "the walk does not skip the sleep";
 }
@@ -200,7 +190,7 @@ std::string BusyName(const ::testing::TestParamInfo<Busy>& param)
 
 INSTANTIATE_TEST_SUITE_P(
     MainLoopPass, KeptAwake,
-    ::testing::Values(Busy{"RunningCommand", [](MainLoopPassTest& fixture) { fixture.motion.StartForward(100); }},
+    ::testing::Values(Busy{"RunningCommand", [](MainLoopPassTest& fixture) { fixture.StartForward(); }},
                       Busy{"WalkingCharacter", [](MainLoopPassTest& fixture) { fixture.character.Play = true; }},
                       Busy{"HeldMouseButton", [](MainLoopPassTest& fixture) { fixture.system.Input.fill = 0x80; }}),
     BusyName);

@@ -93,7 +93,7 @@ TEST_F(UndoWindowTest, CtrlZTwiceTakesBackAFillAndAMoveAndTheButtonsFollow)
             if (CommandRunning()) {
                 ExpectButtons(false, false, "while the turtle walks");
                 form.UndoBtnClick();
-                EXPECT_NE(form.Motion.State, CommandState::Idle) << "no undo during a command";
+                EXPECT_TRUE(form.Walker.Busy()) << "no undo during a command";
                 return false;
             }
             ExpectButtons(true, false, "after the move");
@@ -208,7 +208,7 @@ TEST_F(UndoWindowTest, F5DrawsThePageAgainAndEscPutsItBackAtOnce)
             return false;
         }
         case Walking:
-            if (CommandRunning() || form.Motion.State != CommandState::Idle)
+            if (CommandRunning() || form.Walker.Busy())
                 return false;
             drawn.assign(form.Sheet.FloorBits(), form.Sheet.FloorBits() + kSheetBytes);
             Press(Qt::Key_F5);

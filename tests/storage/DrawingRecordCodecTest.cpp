@@ -13,31 +13,35 @@
 
 namespace {
 
-RecordEntry Entry(RecordOp op, int amount, std::int64_t nudge = 0)
+RecordEntry Entry(RecordOp op, int amount)
 {
-    RecordEntry entry;
-    entry.Op = op;
-    entry.Amount = amount;
-    entry.Nudge = {nudge, ~nudge, nudge}; // both signs, the least number too
-    return entry;
+    return EntryOf(op, amount);
 }
 
-// A page with a frame, a red pen, a walk with a correction and a snapshot.
+// A page with a frame, a red pen, a walk stopped on the way, the turtle set by hand and a
+// picture loaded.
 std::vector<RecordEntry> SomeEntries(TTurtleState& turtle)
 {
     std::vector<std::uint8_t> page(kSheetBytes, 15);
     std::fill(page.begin(), page.begin() + kSheetSize, std::uint8_t{0});
     turtle.PenColor = 9;
+    turtle.X = 0.1;
     const DrawingRecord started = StartedRecord(page.data(), turtle);
     std::vector<RecordEntry> record{started.At(0), started.At(1)};
-    RecordEntry walk = Entry(RecordOp::Forward, 100, 3);
-    std::vector<std::uint8_t> corrected = page;
-    corrected[5000] = 3;
-    walk.Picture = std::make_shared<const ImageDelta>(ImageDelta::Between(page.data(), corrected.data(), kSheetBytes));
+    RecordEntry walk = Entry(RecordOp::Forward, 100);
+    walk.StoppedAfter = 70000;
     record.push_back(walk);
     record.push_back(Entry(RecordOp::Right, 90));
     record.push_back(Entry(RecordOp::PenWidth, 8));
-    record.push_back(Entry(RecordOp::Snapshot, 4, std::numeric_limits<std::int64_t>::min()));
+    RecordEntry place = Entry(RecordOp::Place, 0);
+    place.X = -1.0 / 3;
+    place.Heading = -1e300;
+    record.push_back(place);
+    RecordEntry snapshot = Entry(RecordOp::Snapshot, 4);
+    std::vector<std::uint8_t> loaded = page;
+    loaded[5000] = 3;
+    snapshot.Picture = std::make_shared<const ImageDelta>(ImageDelta::Between(page.data(), loaded.data(), kSheetBytes));
+    record.push_back(snapshot);
     return record;
 }
 
@@ -53,6 +57,12 @@ TEST(DrawingRecordCodec, ReadsBackWhatItWritesAndOnlyWholeEntriesOfIt)
     const std::optional<DrawingRecord> read = DecodeRecord(bytes);
     ASSERT_TRUE(read);
     EXPECT_EQ(EncodeRecord(*read), bytes);
+    EXPECT_EQ(read->At(0).X, 0.1);
+    EXPECT_EQ(read->At(2).StoppedAfter, 70000u);
+    EXPECT_EQ(read->At(5).X, -1.0 / 3) << "a place to the last bit";
+    EXPECT_EQ(read->At(5).Heading, -1e300);
+    EXPECT_EQ(read->Tools().PenColor, 9);
+    EXPECT_EQ(read->Tools().PenWidth, 8);
 
     // Cut anywhere, the bytes read as the entries before the cut or not at all.
     for (qsizetype keep = 0; keep < bytes.size(); ++keep) {
@@ -88,6 +98,8 @@ TEST(DrawingRecordCodec, RefusesEntriesTheProgramNeverMakes)
         {"width 0", [](std::vector<RecordEntry>& r) { r[4].Amount = 0; }},
         {"an amount on Home", [](std::vector<RecordEntry>& r) { r[3] = Entry(RecordOp::Home, 1); }},
         {"a second start", [](std::vector<RecordEntry>& r) { r[3] = r[0]; }},
+        {"a place beyond the sheet", [](std::vector<RecordEntry>& r) { r[5].Y = 1e9; }},
+        {"a place nowhere", [](std::vector<RecordEntry>& r) { r[5].Heading = std::numeric_limits<double>::quiet_NaN(); }},
     };
     TTurtleState turtle;
     for (const Spoilt& c : cases) {
@@ -98,9 +110,9 @@ TEST(DrawingRecordCodec, RefusesEntriesTheProgramNeverMakes)
     QByteArray unknownKind = EncodeRecord(SomeRecord(turtle));
     unknownKind.append(static_cast<char>(kLastRecordOp + 1)).append('\0');
     EXPECT_FALSE(DecodeRecord(unknownKind));
-    // A picture that runs past the end of a page.
-    QByteArray pastThePage = EncodeRecord(SomeRecord(turtle)).left(1 + 1);
-    pastThePage.append(3, '\0').append('\x03').append("\xFF\xFF\x21", 3);
+    // A snapshot whose picture runs past the end of a page.
+    QByteArray pastThePage = EncodeRecord(SomeRecord(turtle));
+    pastThePage.append(static_cast<char>(RecordOp::Snapshot)).append('\0').append('\x03').append("\xFF\xFF\x21", 3);
     EXPECT_FALSE(DecodeRecord(pastThePage));
 }
 
@@ -121,7 +133,18 @@ TEST(DrawingRecordCodec, AnIndexKeepsTheRecordsItCanRead)
     EXPECT_TRUE(read->Records[1].Empty());
     EXPECT_TRUE(read->Records[2].Empty());
 
-    // A notebook of the format before records opens with none.
+    // A record whose page sum is missing is no record of that page.
+    QJsonObject unsummed = index;
+    unsummed.remove(QStringLiteral("recordEnds"));
+    read = DecodeIndex(QJsonDocument(unsummed).toJson());
+    ASSERT_TRUE(read);
+    EXPECT_TRUE(read->Records[0].Empty());
+
+    // Notebooks of the earlier formats open with none: their records were kept otherwise.
+    index[QStringLiteral("format")] = 2;
+    read = DecodeIndex(QJsonDocument(index).toJson());
+    ASSERT_TRUE(read);
+    EXPECT_TRUE(read->Records[0].Empty());
     index[QStringLiteral("format")] = 1;
     index.remove(QStringLiteral("records"));
     read = DecodeIndex(QJsonDocument(index).toJson());

@@ -17,11 +17,6 @@ namespace {
 constexpr std::uint8_t kBlue = 12;
 constexpr std::uint8_t kWhite = 15;
 
-struct Host final : MotionHost {
-    int ended = 0;
-    void EndCommand() override { ++ended; }
-};
-
 class TurtleMotionTest : public ::testing::Test {
 protected:
     TurtleMotionTest()
@@ -49,8 +44,7 @@ protected:
     TTurtleState turtle;
     RecordingPanel panel;
     TurtleSheet sheet{turtle, panel};
-    Host host;
-    TurtleMotion motion{sheet, host};
+    TurtleMotion motion{sheet};
     MemoryFloor floor;
 };
 
@@ -62,7 +56,6 @@ TEST_F(TurtleMotionTest, ForwardHundredDrawsUpFromTheCentreInAboutThreeSeconds)
     EXPECT_NEAR(elapsed, 3333, 40);
     EXPECT_NEAR(turtle.X, 0.0, 1e-9);
     EXPECT_NEAR(turtle.Y, 100.0, 1e-9);
-    EXPECT_EQ(host.ended, 1);
     for (int row = 28; row <= 127; ++row)
         EXPECT_EQ(SheetAt(127, row), kBlue) << "row " << row;
     EXPECT_EQ(SheetAt(127, 20), kWhite);
@@ -86,7 +79,6 @@ TEST_F(TurtleMotionTest, TheEdgeStopsTheMoveAfterTwentySevenUnits)
     motion.StartForward(100);
     const std::uint32_t elapsed = RunToEnd(10);
     EXPECT_EQ(turtle.Y, 127.0);
-    EXPECT_EQ(host.ended, 1);
     EXPECT_NEAR(elapsed, 27 / 0.03, 40);
     EXPECT_EQ(SheetAt(127, 0), kBlue);
 }
@@ -106,7 +98,6 @@ TEST_P(TurnTest, NinetyDegreesLandExactlyOnTheTarget)
         motion.StartLeft(90);
     EXPECT_NEAR(RunToEnd(16), 1571, 20);
     EXPECT_EQ(turtle.Heading, GetParam().expected);
-    EXPECT_EQ(host.ended, 1);
 }
 
 INSTANTIATE_TEST_SUITE_P(BothWays, TurnTest,
@@ -130,7 +121,6 @@ TEST_F(TurtleMotionTest, SquareVisitsItsCornersClockwiseAndEndsHome)
         EXPECT_NEAR(corners[i].second, expected[i].second, 1e-6) << "corner " << i;
     }
     EXPECT_NEAR(turtle.Heading, 2 * TurtleMotion::kPi, 1e-12);
-    EXPECT_EQ(host.ended, 1);
     EXPECT_EQ(motion.SquareRepeats, -1);
 }
 
@@ -157,7 +147,6 @@ TEST_F(TurtleMotionTest, ZeroAmountsEndAtOnceExceptTheCircle)
     motion.StartRight(0);
     motion.StepCommand(16);
     EXPECT_EQ(motion.State, CommandState::Idle);
-    EXPECT_EQ(host.ended, 2);
     EXPECT_EQ(turtle.X, 0.0);
     EXPECT_EQ(turtle.Heading, 0.0);
 
