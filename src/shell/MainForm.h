@@ -10,6 +10,7 @@
 #include "engine/DXSound.h"
 #include "notebook/NotebookDocument.h"
 #include "notebook/RecoveryKeeper.h"
+#include "shell/PanelLock.h"
 #include "shell/MainLoopPass.h"
 #include "shell/NotebookDialogs.h"
 #include "shell/ReplayControl.h"
@@ -20,7 +21,6 @@
 #include "turtle/TurtlePanel.h"
 #include "turtle/TurtleSheet.h"
 #include "turtle/TurtleState.h"
-#include "win/InputLock.h"
 
 #include <QMainWindow>
 #include <QTimer>
@@ -29,9 +29,11 @@
 #include <cstdint>
 #include <memory>
 
+class CornerStatus;
 class PanelAccess;
 class QLabel;
 class QSlider;
+class SpokenNotice;
 class TProgressForm;
 class ViewLayout;
 
@@ -93,7 +95,8 @@ public:
     QString StatusText(int panel) const;
     bool MouseInViewport() const override;
 
-    void BeginCommand();
+    // A replay locks the window without naming itself.
+    void BeginCommand(BusyKind kind = BusyKind::Replay);
     void EndCommand() override;
 
     void ForwardBtnClick();
@@ -181,8 +184,10 @@ private:
     std::unique_ptr<RecoveryKeeper> recovery_;
     bool loopRunning_ = false;
     bool commandRunning_ = false;
-    // Holds the window's input while a command runs.
-    win::InputLock commandLock_{*this};
+    std::unique_ptr<PanelLock> panelLock_;
+    // Children of the client area.
+    CornerStatus* corner_ = nullptr;
+    SpokenNotice* placeNotice_ = nullptr;
 };
 
 // Shows a turtle command's amount in its label.

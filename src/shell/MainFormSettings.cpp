@@ -13,6 +13,7 @@
 #include "shell/Application.h"
 #include "shell/ExceptionBox.h"
 #include "shell/SpeedChoice.h"
+#include "shell/TopViewChoice.h"
 #include "ui_MainForm.h"
 
 void TMainForm::ConnectSettingsHandlers()
@@ -23,6 +24,7 @@ void TMainForm::ConnectSettingsHandlers()
     connect(ui->SetBGMenu, &QAction::triggered, this, Guarded([this] { SetBGMenuClick(); }));
     connect(ui->DisplayMenu, &QAction::triggered, this, Guarded([this] { DisplayMenuClick(); }));
     AddSpeedChoice(Loop.Speed(), *ui->OptionsMenu, ui->ScreenMenu, *ui->MainToolBar);
+    AddTopViewChoice(Camera, *ui->OptionsMenu, *ui->MainToolBar);
     connect(ui->HelpBtn, &QAction::triggered, this, Guarded([this] { ContHelpMenuClick(); }));
     connect(ui->ContHelpMenu, &QAction::triggered, this, Guarded([this] { ContHelpMenuClick(); }));
     connect(ui->TutorBtn, &QAction::triggered, this, Guarded([this] { TutorBtnClick(); }));
