@@ -55,7 +55,9 @@ PanelLock::PanelLock(Parts parts)
     stop_->setObjectName(QStringLiteral("StopMenu"));
     stop_->setToolTip(QStringLiteral("Zatrzymaj odtwarzanie (Esc)"));
     stop_->setVisible(false);
-    parts_.toolBar.insertAction(parts_.play, stop_);
+    const QList<QAction*> tools = parts_.toolBar.actions();
+    const qsizetype play = tools.indexOf(parts_.play);
+    parts_.toolBar.insertAction(play >= 0 && play + 1 < tools.size() ? tools[play + 1] : nullptr, stop_);
     if (QWidget* button = parts_.toolBar.widgetForAction(stop_))
         button->setCursor(Qt::ArrowCursor); // the window shows the hourglass meanwhile
     connect(stop_, &QAction::triggered, this, [this] { parts_.stopReplay(); });

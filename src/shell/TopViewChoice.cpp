@@ -7,7 +7,7 @@
 #include <QMenu>
 #include <QToolBar>
 
-QAction* AddTopViewChoice(CameraControl& camera, QMenu& options, QToolBar& toolBar)
+QAction* AddTopViewChoice(CameraControl& camera, QMenu& options, QToolBar& toolBar, std::function<void()> show)
 {
     auto* view = new QAction(QIcon(QStringLiteral(":/top-view.svg")), QStringLiteral("Widok z &góry"), &options);
     view->setObjectName(QStringLiteral("TopViewMenu"));
@@ -15,7 +15,10 @@ QAction* AddTopViewChoice(CameraControl& camera, QMenu& options, QToolBar& toolB
     view->setShortcut(Qt::Key_V);
     view->setToolTip(QStringLiteral("Widok z góry (V)"));
     view->setStatusTip(QStringLiteral("Kamera patrzy z góry na całą kartkę; drugi raz wraca za żółwia"));
-    QObject::connect(view, &QAction::toggled, &options, [&camera](bool on) { camera.SetTopView(on); });
+    QObject::connect(view, &QAction::toggled, &options, [&camera, show = std::move(show)](bool on) {
+        camera.SetTopView(on);
+        show();
+    });
     options.addAction(view);
     toolBar.addAction(view);
     return view;
