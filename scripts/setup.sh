@@ -8,7 +8,7 @@ packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-base-dev-tools libqt6opengl6-dev qt6-svg-dev libqt6svg6
   qt6-qpa-plugins libgl1-mesa-dri libgl-dev libegl-dev
-  libassimp-dev
+  libassimp-dev libgif-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth x11-utils imagemagick poppler-utils openbox xdotool
   at-spi2-core dbus dbus-x11 python3-pyatspi

@@ -1,28 +1,49 @@
 #include "notebook/RecoveryKeeper.h"
 
 #include "notebook/NotebookDocument.h"
-#include "storage/RecoveryCopy.h"
+#include "storage/RecoveryCopyWorker.h"
+
+#include <QGuiApplication>
 
 #include <algorithm>
 
-RecoveryKeeper::RecoveryKeeper(NotebookDocument& document, std::unique_ptr<RecoveryCopy> copy,
-                               std::function<bool()> resting)
-    : document_(document), copy_(std::move(copy)), resting_(std::move(resting))
+RecoveryKeeper::RecoveryKeeper(NotebookDocument& document, const QString& root, std::function<bool()> resting)
+    : document_(document), root_(root), resting_(std::move(resting))
 {
     timer_.setSingleShot(true);
     connect(&timer_, &QTimer::timeout, this, [this] { KeepWhenResting(); });
-    connect(&document_, &NotebookDocument::Changed, this, [this] { Schedule(); });
+    std::error_code trouble;
+    if (auto copy = RecoveryCopy::Create(root, trouble)) {
+        worker_ = std::make_unique<RecoveryCopyWorker>(std::move(copy), [this](std::error_code error) {
+            QMetaObject::invokeMethod(this, [this, error] { Written(error); }, Qt::QueuedConnection);
+        });
+        connect(&document_, &NotebookDocument::Changed, this, [this] { Schedule(); });
+    } else {
+        // Said once the window listens.
+        QMetaObject::invokeMethod(this, [this, trouble] { Written(trouble); }, Qt::QueuedConnection);
+    }
 }
 
-RecoveryKeeper::~RecoveryKeeper()
+RecoveryKeeper::~RecoveryKeeper() = default;
+
+QString RecoveryKeeper::TroubleText(RecoveryTrouble trouble, const QString& root)
 {
-    if (copy_)
-        copy_->Remove();
+    const QString start = QStringLiteral("Kopia odzysku rysunków nie może być zachowana: ");
+    switch (trouble) {
+    case RecoveryTrouble::ReadOnly:
+        return start + QStringLiteral("folder %1 jest tylko do odczytu.").arg(root);
+    case RecoveryTrouble::Full:
+        return start + QStringLiteral("na dysku z folderem %1 brak miejsca.").arg(root);
+    case RecoveryTrouble::Other:
+    case RecoveryTrouble::None:
+        break;
+    }
+    return start + QStringLiteral("nie można pisać w folderze %1.").arg(root);
 }
 
 void RecoveryKeeper::Schedule()
 {
-    if (!copy_ || timer_.isActive())
+    if (timer_.isActive())
         return;
     const qint64 since = sinceWrite_.isValid() ? sinceWrite_.elapsed() : kMinIntervalMs;
     timer_.start(static_cast<int>(std::max<qint64>(0, kMinIntervalMs - since)));
@@ -30,19 +51,45 @@ void RecoveryKeeper::Schedule()
 
 void RecoveryKeeper::KeepWhenResting()
 {
-    if (resting_())
-        KeepNow();
+    // A held button may be half of a drag or a click; the copy waits for the hand to let go.
+    if (resting_() && QGuiApplication::mouseButtons() == Qt::NoButton)
+        Hand();
     else
         timer_.start(kWalkCheckMs);
 }
 
-void RecoveryKeeper::KeepNow()
+void RecoveryKeeper::Hand()
 {
-    if (!copy_)
+    if (!worker_)
         return;
     sinceWrite_.start();
     if (document_.Modified())
-        copy_->Write(document_.Pages().Contents(), document_.Name());
+        worker_->Keep(document_.Pages().Contents(), document_.Name());
     else
-        copy_->Clear();
+        worker_->Forget();
+}
+
+void RecoveryKeeper::KeepNow()
+{
+    Hand();
+    if (worker_)
+        worker_->Finish();
+}
+
+void RecoveryKeeper::Sweep(std::vector<QString> folders)
+{
+    if (worker_)
+        worker_->Sweep(std::move(folders));
+}
+
+void RecoveryKeeper::Written(std::error_code error)
+{
+    if (!error) {
+        troubleSaid_ = false;
+        return;
+    }
+    if (troubleSaid_)
+        return;
+    troubleSaid_ = true;
+    emit CannotKeep(TroubleText(RecoveryTroubleOf(error), root_));
 }

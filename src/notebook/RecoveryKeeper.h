@@ -1,18 +1,23 @@
 #pragma once
 
+#include "storage/RecoveryCopy.h"
+
 #include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
 
 #include <functional>
 #include <memory>
+#include <system_error>
+#include <vector>
 
 class NotebookDocument;
-class RecoveryCopy;
+class RecoveryCopyWorker;
 
 // Keeps a recovery copy of the document while it holds unsaved changes: written when the program
-// rests after a change, at most once a second and never while the turtle walks; removed once
-// nothing is left unsaved, and on a normal exit.
+// rests after a change, at most once a second, never while the turtle walks or a mouse button is
+// held; removed once nothing is left unsaved, and on a normal exit. The pages are taken here and
+// written on a worker thread. When no copy can be kept, that is said once, with why.
 class RecoveryKeeper : public QObject {
     Q_OBJECT
 public:
@@ -20,20 +25,34 @@ public:
     // How often a copy waiting for the turtle to stop looks again.
     static constexpr int kWalkCheckMs = 200;
 
-    // `resting` tells whether no command runs. Without a copy of its own nothing is kept.
-    RecoveryKeeper(NotebookDocument& document, std::unique_ptr<RecoveryCopy> copy, std::function<bool()> resting);
+    // The copy is made under `root`. `resting` tells whether no command runs: the one input that
+    // says whether a copy may be written now.
+    RecoveryKeeper(NotebookDocument& document, const QString& root, std::function<bool()> resting);
     ~RecoveryKeeper() override;
 
-    // Writes or removes the copy at once, as the document stands.
+    // Writes or removes the copy as the document stands, and returns once it is on disk.
     void KeepNow();
+    // Removes, in the background, the empty copies that gone programs left.
+    void Sweep(std::vector<QString> folders);
+
+    // What the status line says when no copy can be kept.
+    static QString TroubleText(RecoveryTrouble trouble, const QString& root);
+
+signals:
+    // No copy can be kept, or the last could not be written: said once until a write works again.
+    void CannotKeep(const QString& why);
 
 private:
     void Schedule();
     void KeepWhenResting();
+    void Hand();
+    void Written(std::error_code error);
 
     NotebookDocument& document_;
-    std::unique_ptr<RecoveryCopy> copy_;
+    QString root_;
     std::function<bool()> resting_;
+    std::unique_ptr<RecoveryCopyWorker> worker_;
     QTimer timer_;
     QElapsedTimer sinceWrite_;
+    bool troubleSaid_ = false;
 };

@@ -8,6 +8,7 @@
 #include "dialogs/SaveDlg.h"
 #include "dialogs/ScreenDlg.h"
 #include "dialogs/ShapeDlg.h"
+#include "rm/WindowSurface.h"
 #include "shell/CameraReturn.h"
 #include "shell/MainForm.h"
 #include "shell/ProgressForm.h"
@@ -86,5 +87,6 @@ void ApplicationWindows::ShowMainWindow()
     // Once: the window owns it, and it stores the place when the application quits.
     if (mainForm_->findChild<WindowMemory*>() == nullptr)
         new WindowMemory(*mainForm_);
+    rm::PrepareWindowForDevice(*mainForm_);
     mainForm_->show();
 }

@@ -5,6 +5,7 @@
 #include "shell/Application.h"
 #include "shell/DataFolder.h"
 #include "shell/ProgressForm.h"
+#include "shell/ReadyFile.h"
 #include "shell/RecoveryOffer.h"
 #include "storage/RecoveryCopy.h"
 #include "ui_MainForm.h"
@@ -42,6 +43,7 @@ void TMainForm::StartTimerTimer()
     QCoreApplication::processEvents();
     if (!StartUp())
         return;
+    AnnounceReadyWindow(*this);
     RunMainLoop();
     ShutDown();
 }
@@ -117,8 +119,9 @@ bool TMainForm::StartUp()
     Sheet.UpdateFloor();
     // The first page's record starts at the sheet now shown, not at the floor filled before.
     Document.Pages().RestartRecord(0);
-    recovery_ = std::make_unique<RecoveryKeeper>(Document, RecoveryCopy::Create(RecoveryRoot()),
+    recovery_ = std::make_unique<RecoveryKeeper>(Document, RecoveryRoot(),
                                                  [this] { return Motion.State == CommandState::Idle && !Replay.Walking(); });
+    connect(recovery_.get(), &RecoveryKeeper::CannotKeep, this, [this](const QString& why) { status_->ShowNotice(why); });
     OfferRecoveredNotebook(Document, *recovery_, RecoveryRoot());
     return true;
 }

@@ -4,7 +4,12 @@
 
 class NotebookDocument;
 class RecoveryKeeper;
+struct RecoveredNotebook;
 
-// At start: a notebook that a program ended without saving left behind is offered back. Tak puts
-// it in place of the empty one, still to be saved; Nie lets it go.
+// At start: the newest notebook that a program ended without saving left behind is offered back,
+// once. Tak puts it in place of the empty one, still to be saved; Nie lets it go. Older copies
+// wait for the next start; copies that hold nothing are removed in the background.
 void OfferRecoveredNotebook(NotebookDocument& document, RecoveryKeeper& keeper, const QString& root);
+
+// The question asked about `recovered`, with `older` copies left besides it.
+QString RecoveryQuestion(const RecoveredNotebook& recovered, int older);

@@ -17,6 +17,8 @@ constexpr std::array<StatusPanel, 5> kStatusPanels = {{
 
 // How long the status bar says that the notebook was saved.
 constexpr int kSavedMessageMs = 3000;
+// A notice is longer to read.
+constexpr int kNoticeMs = 15000;
 
 } // namespace
 
@@ -50,6 +52,11 @@ void StatusPanels::ShowNotebook(const QString& name, bool modified)
 void StatusPanels::ShowSaved(const QString& name)
 {
     bar_.showMessage(QStringLiteral("Zeszyt %1 został zapisany.").arg(name), kSavedMessageMs);
+}
+
+void StatusPanels::ShowNotice(const QString& text)
+{
+    bar_.showMessage(text, kNoticeMs);
 }
 
 QString StatusPanels::Text(int panel) const

@@ -19,6 +19,8 @@ public:
     void ShowNotebook(const QString& name, bool modified);
     // Says for a moment that the notebook was saved.
     void ShowSaved(const QString& name);
+    // Says for a while what the child or teacher should know, such as why no recovery copy is kept.
+    void ShowNotice(const QString& text);
     QString Text(int panel) const;
 
 private:

@@ -4,9 +4,23 @@
 #include <QEvent>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QVariant>
 #include <QWidget>
 
 #include <algorithm>
+
+namespace {
+
+// Where this class last put a window.
+constexpr const char* kPlacedAt = "qelPlacedAt";
+
+// Moved by the program's own code since this class last placed it.
+bool MovedByProgram(const QWidget& window)
+{
+    return window.testAttribute(Qt::WA_Moved) && window.property(kPlacedAt) != QVariant(window.pos());
+}
+
+} // namespace
 
 QRect PlaceWithin(const QSize& frame, const QRect& anchor, const QRect& available)
 {
@@ -72,9 +86,9 @@ void WindowPlacement::Place(QWidget& window) const
                      anchorFrame.right() - anchorClient.right(), anchorFrame.bottom() - anchorClient.bottom());
     }
     QRect anchor = anchor_.frameGeometry();
-    const bool besideAnchor = &window != &anchor_ && anchor_.isVisible() && !window.isModal()
-                              && !window.testAttribute(Qt::WA_Moved);
-    if (window.testAttribute(Qt::WA_Moved))
+    const bool moved = MovedByProgram(window);
+    const bool besideAnchor = &window != &anchor_ && anchor_.isVisible() && !window.isModal() && !moved;
+    if (moved)
         anchor = frame;
     else if (&window == &anchor_ || !anchor_.isVisible())
         anchor = available;
@@ -83,6 +97,7 @@ void WindowPlacement::Place(QWidget& window) const
     if (placed.topLeft() == frame.topLeft())
         return;
     window.move(placed.topLeft());
-    // The place was ours, not the program's: the next showing centres the window again.
-    window.setAttribute(Qt::WA_Moved, false);
+    // The place is ours, not the program's: the next showing centres the window again. (Clearing
+    // the window's own "moved" mark instead would make the window system build the window anew.)
+    window.setProperty(kPlacedAt, placed.topLeft());
 }

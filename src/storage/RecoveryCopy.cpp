@@ -1,111 +1,339 @@
 #include "storage/RecoveryCopy.h"
 
 #include "storage/NotebookFolder.h"
+#include "storage/NotebookIndex.h"
 #include "storage/NotebookReader.h"
-#include "storage/NotebookWriter.h"
+#include "storage/PagePicture.h"
 #include "win/RegularFile.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
-#include <QDateTime>
 #include <QDir>
-#include <QFileInfo>
-#include <QLockFile>
-#include <QSaveFile>
+#include <QFile>
+#include <QRegularExpression>
 #include <QStandardPaths>
 
-#include <algorithm>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <filesystem>
+
+namespace fs = std::filesystem;
 
 namespace {
 
 const QString kLock = QStringLiteral("blokada");
 // Names the folder of the last whole write.
 const QString kCurrent = QStringLiteral("biezacy");
+const QString kNextCurrent = QStringLiteral("biezacy.nowy");
+// Present while later changes than the current write could not be written.
+const QString kBehind = QStringLiteral("zalegla");
 const QString kNameFile = QStringLiteral("nazwa");
 const QString kStem = QStringLiteral("zeszyt");
 constexpr qint64 kMaxSmallFile = 4096;
 
-bool WriteSmallFile(const QString& path, const QByteArray& bytes)
+QString In(const QString& folder, const QString& entry)
 {
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit();
+    return folder + QLatin1Char('/') + entry;
 }
 
-QString ReadSmallFile(const QString& path)
+fs::path PathOf(const QString& path)
 {
-    const std::optional<QByteArray> bytes = win::ReadRegularFile(path, kMaxSmallFile);
-    return bytes ? QString::fromUtf8(*bytes) : QString();
+    return fs::path(QFile::encodeName(path).toStdString());
+}
+
+std::error_code LastError()
+{
+    return {errno, std::generic_category()};
+}
+
+// Removes a file, a folder with all in it, or a link (never what it points to).
+void RemoveEntry(const QString& path)
+{
+    std::error_code ignored;
+    fs::remove_all(PathOf(path), ignored);
+}
+
+bool IsRealFolder(const QString& path)
+{
+    std::error_code error;
+    return fs::symlink_status(PathOf(path), error).type() == fs::file_type::directory;
+}
+
+// The copy's lock, held until the descriptor closes; the system lets it go when its program dies.
+int TryLock(const QString& folder)
+{
+    const int lock = ::open(QFile::encodeName(In(folder, kLock)).constData(),
+                            O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (lock < 0)
+        return -1;
+    if (::flock(lock, LOCK_EX | LOCK_NB) != 0) {
+        ::close(lock);
+        return -1;
+    }
+    return lock;
+}
+
+// Makes a folder's new entries outlive a power cut.
+void SyncFolder(const QString& folder)
+{
+    const int handle = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (handle >= 0) {
+        ::fsync(handle);
+        ::close(handle);
+    }
+}
+
+int GenerationIn(const QString& folder)
+{
+    const std::optional<QByteArray> bytes = win::ReadRegularFile(In(folder, kCurrent), kMaxSmallFile);
+    return bytes ? bytes->trimmed().toInt() : 0;
+}
+
+QDateTime WrittenAt(const QString& folder)
+{
+    struct stat status {};
+    if (::lstat(QFile::encodeName(In(folder, kCurrent)).constData(), &status) != 0)
+        return {};
+    return QDateTime::fromSecsSinceEpoch(status.st_mtim.tv_sec);
+}
+
+bool Exists(const QString& path)
+{
+    struct stat status {};
+    return ::lstat(QFile::encodeName(path).constData(), &status) == 0;
+}
+
+QByteArray BitmapBytes(const PageContent& page)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    PagePicture(page.Image.data()).save(&buffer, "BMP");
+    return bytes;
 }
 
 } // namespace
+
+RecoveryTrouble RecoveryTroubleOf(std::error_code error)
+{
+    if (!error)
+        return RecoveryTrouble::None;
+    if (error == std::errc::read_only_file_system || error == std::errc::permission_denied
+        || error == std::errc::operation_not_permitted)
+        return RecoveryTrouble::ReadOnly;
+    if (error == std::errc::no_space_on_device || error.value() == EDQUOT)
+        return RecoveryTrouble::Full;
+    return RecoveryTrouble::Other;
+}
 
 QString RecoveryRoot()
 {
     return QDir(QStandardPaths::writableLocation(QStandardPaths::AppDataLocation)).filePath(QStringLiteral("Odzysk"));
 }
 
-RecoveryCopy::RecoveryCopy(QString folder, std::unique_ptr<QLockFile> lock)
-    : folder_(std::move(folder)), lock_(std::move(lock))
+RecoveryCopy::RecoveryCopy(QString folder, int lock) : folder_(std::move(folder)), lock_(lock)
 {
 }
 
-RecoveryCopy::~RecoveryCopy() = default;
-
-std::unique_ptr<RecoveryCopy> RecoveryCopy::Create(const QString& root)
+RecoveryCopy::~RecoveryCopy()
 {
-    const QString id = QStringLiteral("%1-%2").arg(QCoreApplication::applicationPid()).arg(QDateTime::currentMSecsSinceEpoch());
-    const QString folder = QDir(root).filePath(id);
-    if (!QDir().mkpath(folder))
-        return nullptr;
-    auto lock = std::make_unique<QLockFile>(QDir(folder).filePath(kLock));
-    if (!lock->tryLock(0))
-        return nullptr;
-    return std::unique_ptr<RecoveryCopy>(new RecoveryCopy(folder, std::move(lock)));
+    if (lock_ >= 0)
+        ::close(lock_);
 }
 
-std::vector<std::unique_ptr<RecoveryCopy>> RecoveryCopy::Orphans(const QString& root)
+int RecoveryCopy::MakeFolder(const QString& root, QString& folder, std::error_code& trouble)
 {
-    std::vector<std::pair<QDateTime, std::unique_ptr<RecoveryCopy>>> found;
-    const QFileInfoList folders = QDir(root).entryInfoList(QDir::Dirs | QDir::NoDotAndDotDot);
-    for (const QFileInfo& folder : folders) {
-        // A lock still held belongs to a program that runs.
-        auto lock = std::make_unique<QLockFile>(QDir(folder.filePath()).filePath(kLock));
-        if (!lock->tryLock(0))
+    fs::create_directories(PathOf(root), trouble);
+    if (trouble)
+        return -1;
+    // The root is walked and emptied at every start: through a link that would be someone else's folder.
+    if (!IsRealFolder(root)) {
+        trouble = std::make_error_code(std::errc::too_many_symbolic_link_levels);
+        return -1;
+    }
+    folder = In(root, QStringLiteral("%1-%2").arg(QCoreApplication::applicationPid()).arg(QDateTime::currentMSecsSinceEpoch()));
+    if (::mkdir(QFile::encodeName(folder).constData(), 0700) != 0) {
+        trouble = LastError();
+        return -1;
+    }
+    const int lock = TryLock(folder);
+    if (lock < 0) {
+        trouble = LastError();
+        RemoveEntry(folder);
+    }
+    return lock;
+}
+
+std::unique_ptr<RecoveryCopy> RecoveryCopy::Create(const QString& root, std::error_code& trouble)
+{
+    QString folder;
+    const int lock = MakeFolder(root, folder, trouble);
+    return lock < 0 ? nullptr : std::unique_ptr<RecoveryCopy>(new RecoveryCopy(folder, lock));
+}
+
+LeftCopies RecoveryCopy::Left(const QString& root)
+{
+    LeftCopies left;
+    if (!IsRealFolder(root))
+        return left;
+    // Only folders named as this program names its copies are ever looked into.
+    static const QRegularExpression copyName(QStringLiteral("^[0-9]+-[0-9]+$"));
+    QDateTime newest;
+    std::error_code error;
+    for (fs::directory_iterator entries(PathOf(root), fs::directory_options::skip_permission_denied, error), end;
+         !error && entries != end; entries.increment(error)) {
+        std::error_code typeError;
+        if (entries->symlink_status(typeError).type() != fs::file_type::directory)
             continue;
-        std::unique_ptr<RecoveryCopy> copy(new RecoveryCopy(folder.filePath(), std::move(lock)));
-        if (copy->CurrentGeneration() == 0) {
-            copy->Remove();
+        const QString name = QFile::decodeName(QByteArray::fromStdString(entries->path().filename().string()));
+        if (!copyName.match(name).hasMatch())
+            continue;
+        const QString folder = In(root, name);
+        // A lock still held belongs to a program that runs.
+        const int lock = TryLock(folder);
+        if (lock < 0)
+            continue;
+        const int generation = GenerationIn(folder);
+        const QDateTime written = WrittenAt(folder);
+        ::close(lock);
+        if (generation <= 0) {
+            left.Empty.push_back(folder);
             continue;
         }
-        const QDateTime written = QFileInfo(QDir(folder.filePath()).filePath(kCurrent)).lastModified();
-        found.emplace_back(written, std::move(copy));
+        if (left.Newest)
+            ++left.Older;
+        if (!left.Newest || written > newest) {
+            newest = written;
+            left.Newest = folder;
+        }
     }
-    std::ranges::sort(found, [](const auto& a, const auto& b) { return a.first > b.first; });
-    std::vector<std::unique_ptr<RecoveryCopy>> copies;
-    for (auto& [written, copy] : found)
-        copies.push_back(std::move(copy));
-    return copies;
+    return left;
+}
+
+void RecoveryCopy::RemoveIfEmpty(const QString& folder)
+{
+    if (!IsRealFolder(folder))
+        return;
+    const int lock = TryLock(folder);
+    if (lock < 0)
+        return;
+    const bool empty = GenerationIn(folder) <= 0;
+    // Let go first: a file removed while open is freed only at its close, which waits on the file
+    // system's journal.
+    ::close(lock);
+    if (empty)
+        RemoveEntry(folder);
+}
+
+std::unique_ptr<RecoveryCopy> RecoveryCopy::Adopt(const QString& folder)
+{
+    if (!IsRealFolder(folder))
+        return nullptr;
+    const int lock = TryLock(folder);
+    return lock < 0 ? nullptr : std::unique_ptr<RecoveryCopy>(new RecoveryCopy(folder, lock));
 }
 
 int RecoveryCopy::CurrentGeneration() const
 {
-    return ReadSmallFile(QDir(folder_).filePath(kCurrent)).toInt();
+    return GenerationIn(folder_);
 }
 
-bool RecoveryCopy::Write(const NotebookContent& content, const QString& name)
+std::error_code RecoveryCopy::WriteBytes(int file, const QByteArray& bytes)
+{
+    for (qsizetype done = 0; done < bytes.size();) {
+        const ssize_t wrote = ::write(file, bytes.constData() + done, static_cast<size_t>(bytes.size() - done));
+        if (wrote < 0) {
+            if (errno == EINTR)
+                continue;
+            return LastError();
+        }
+        done += wrote;
+    }
+    return {};
+}
+
+std::error_code RecoveryCopy::WriteFile(const QString& path, const QByteArray& bytes)
+{
+    const int file = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (file < 0)
+        return LastError();
+    std::error_code error = WriteBytes(file, bytes);
+    if (!error && ::fsync(file) != 0)
+        error = LastError();
+    if (::close(file) != 0 && !error)
+        error = LastError();
+    return error;
+}
+
+std::error_code RecoveryCopy::WriteGeneration(const QString& into, int previous, const NotebookContent& content,
+                                              const QString& name)
+{
+    const QString before = In(folder_, QString::number(previous));
+    for (std::size_t i = 0; i < content.Pages.size(); ++i) {
+        const int page = static_cast<int>(i) + 1;
+        const QString path = PagePath(into, kStem, page);
+        const bool unchanged = previous > 0 && i < written_.size() && written_[i] == content.Pages[i].Image;
+        if (unchanged
+            && ::link(QFile::encodeName(PagePath(before, kStem, page)).constData(), QFile::encodeName(path).constData()) == 0)
+            continue;
+        if (const std::error_code error = WriteFile(path, BitmapBytes(content.Pages[i])))
+            return error;
+    }
+    const int generation = previous + 1;
+    if (const std::error_code error = WriteFile(IndexPath(into, kStem), EncodeIndex(content, static_cast<std::uint64_t>(generation))))
+        return error;
+    if (const std::error_code error = WriteFile(In(into, kNameFile), name.toUtf8()))
+        return error;
+    SyncFolder(into);
+    return {};
+}
+
+std::error_code RecoveryCopy::Write(const NotebookContent& content, const QString& name)
 {
     const int previous = CurrentGeneration();
-    const int next = previous + 1;
-    const QString folder = QDir(folder_).filePath(QString::number(next));
-    QDir(folder).removeRecursively(); // what a killed write left
-    if (!QDir().mkpath(folder) || !WriteSmallFile(QDir(folder).filePath(kNameFile), name.toUtf8())
-        || NotebookWriter().Save(folder, kStem, content).Fault != NotebookFault::None) {
-        QDir(folder).removeRecursively();
-        return false;
+    const QString into = In(folder_, QString::number(previous + 1));
+    RemoveEntry(into); // what a killed or failed write left
+    RemoveEntry(In(folder_, kNextCurrent));
+    std::error_code error;
+    if (::mkdir(QFile::encodeName(into).constData(), 0700) != 0)
+        error = LastError();
+    if (!error)
+        error = WriteGeneration(into, previous, content, name);
+    if (!error)
+        error = WriteFile(In(folder_, kNextCurrent), QByteArray::number(previous + 1));
+    // The switch to the new write is this one step; a kill before it leaves the last one whole.
+    if (!error && ::rename(QFile::encodeName(In(folder_, kNextCurrent)).constData(),
+                           QFile::encodeName(In(folder_, kCurrent)).constData()) != 0)
+        error = LastError();
+    if (error) {
+        RemoveEntry(into);
+        SetBehind(previous > 0);
+        return error;
     }
-    if (!WriteSmallFile(QDir(folder_).filePath(kCurrent), QByteArray::number(next)))
-        return false;
-    QDir(QDir(folder_).filePath(QString::number(previous))).removeRecursively();
-    return true;
+    SyncFolder(folder_);
+    RemoveEntry(In(folder_, QString::number(previous)));
+    SetBehind(false);
+    written_.clear();
+    for (const PageContent& page : content.Pages)
+        written_.push_back(page.Image);
+    return {};
+}
+
+void RecoveryCopy::SetBehind(bool behind) const
+{
+    const QByteArray path = QFile::encodeName(In(folder_, kBehind));
+    if (!behind) {
+        ::unlink(path.constData());
+        return;
+    }
+    // An empty file needs no room for its bytes: it can be made when a page cannot.
+    const int file = ::open(path.constData(), O_WRONLY | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
+    if (file >= 0)
+        ::close(file);
 }
 
 std::optional<RecoveredNotebook> RecoveryCopy::Read() const
@@ -113,11 +341,13 @@ std::optional<RecoveredNotebook> RecoveryCopy::Read() const
     const int generation = CurrentGeneration();
     if (generation <= 0)
         return std::nullopt;
-    const QString folder = QDir(folder_).filePath(QString::number(generation));
+    const QString folder = In(folder_, QString::number(generation));
     NotebookReading reading = ReadNotebook(folder, kStem);
     if (reading.Fault != NotebookFault::None)
         return std::nullopt;
-    RecoveredNotebook recovered{std::move(reading.Content), ReadSmallFile(QDir(folder).filePath(kNameFile))};
+    const std::optional<QByteArray> name = win::ReadRegularFile(In(folder, kNameFile), kMaxSmallFile);
+    RecoveredNotebook recovered{std::move(reading.Content), name ? QString::fromUtf8(*name) : QString(),
+                                WrittenAt(folder_), Exists(In(folder_, kBehind))};
     if (!IsNotebookName(recovered.Name))
         recovered.Name.clear();
     return recovered;
@@ -125,16 +355,22 @@ std::optional<RecoveredNotebook> RecoveryCopy::Read() const
 
 void RecoveryCopy::Clear()
 {
+    written_.clear();
+    SetBehind(false);
     const int generation = CurrentGeneration();
     if (generation <= 0)
         return;
-    QFile::remove(QDir(folder_).filePath(kCurrent));
-    QDir(QDir(folder_).filePath(QString::number(generation))).removeRecursively();
+    RemoveEntry(In(folder_, kCurrent));
+    RemoveEntry(In(folder_, QString::number(generation)));
 }
 
 void RecoveryCopy::Remove()
 {
     Clear();
-    lock_->unlock();
-    QDir(folder_).removeRecursively();
+    // Let go before the lock file goes (see Left); a start that finds the folder meanwhile sees
+    // it empty and removes it too.
+    if (lock_ >= 0)
+        ::close(lock_);
+    lock_ = -1;
+    RemoveEntry(folder_);
 }

@@ -3,6 +3,7 @@
 #include "storage/ImageDelta.h"
 #include "notebook/NotebookDocument.h"
 #include "notebook/NotebookPrompts.h"
+#include "notebook/RecoveryKeeper.h"
 #include "storage/NotebookFolder.h"
 #include "storage/NotebookReader.h"
 #include "storage/NotebookWriter.h"
@@ -10,8 +11,12 @@
 #include "turtle/TurtleSheet.h"
 #include "win/MessageBox.h"
 
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QImage>
+#include <QSignalSpy>
+#include <QTest>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -471,6 +476,43 @@ TEST_F(NotebookDocumentTest, ASaveOverAnotherCopysSaveAsksFirstAndALostPageOpens
     EXPECT_EQ(document.Pages().PageCount(), 2);
     EXPECT_EQ(prompts.refusals.size(), 1u) << "the lost page is named";
     EXPECT_TRUE(document.Modified()) << "a save puts the notebook right";
+}
+
+TEST_F(NotebookDocumentTest, TheRecoveryCopyFollowsChangesAndSaysOnceWhenItCannotBeKept)
+{
+    QTemporaryDir data;
+    const QString root = data.filePath(QStringLiteral("Odzysk"));
+    bool resting = false;
+    {
+        RecoveryKeeper keeper(document, root, [&] { return resting; });
+        QSignalSpy troubles(&keeper, &RecoveryKeeper::CannotKeep);
+        const auto written = [&] {
+            const QStringList folders = QDir(root).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
+            return folders.size() == 1 && QFileInfo::exists(QDir(root).filePath(folders[0] + QStringLiteral("/biezacy")));
+        };
+        Run(&TurtleMotion::StartForward, 30);
+        // Absence cannot be awaited: the copy's longest wait, then a look.
+        QTest::qWait(RecoveryKeeper::kMinIntervalMs + RecoveryKeeper::kWalkCheckMs);
+        EXPECT_FALSE(written()) << "nothing is written while a command runs";
+        resting = true;
+        ASSERT_TRUE(QTest::qWaitFor(written)) << "a resting program keeps its changes";
+        ASSERT_EQ(document.SaveAs(), win::IDOK);
+        keeper.KeepNow();
+        EXPECT_FALSE(written()) << "a saved notebook needs no copy";
+        EXPECT_EQ(troubles.size(), 0);
+    }
+    EXPECT_TRUE(QDir(root).isEmpty()) << "a normal end leaves nothing";
+
+    // A file where the folder should be: no copy, said once however many changes follow.
+    ASSERT_TRUE(QDir(root).removeRecursively());
+    QFile(root).open(QIODevice::WriteOnly);
+    RecoveryKeeper keeper(document, root, [] { return true; });
+    QSignalSpy troubles(&keeper, &RecoveryKeeper::CannotKeep);
+    Run(&TurtleMotion::StartForward, 10);
+    Run(&TurtleMotion::StartForward, 10);
+    QTest::qWait(RecoveryKeeper::kMinIntervalMs);
+    ASSERT_EQ(troubles.size(), 1);
+    EXPECT_TRUE(troubles[0][0].toString().contains(root));
 }
 
 } // namespace

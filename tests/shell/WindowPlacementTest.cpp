@@ -62,4 +62,32 @@ TEST(WindowPlacement, AWindowLeftOpenGoesBesideTheAnchorOnTheSideWithMoreRoom)
         EXPECT_EQ(PlaceBeside(c.frame, c.anchor, available), c.expected) << c.name;
 }
 
+TEST(WindowPlacement, AWindowShownAgainIsCentredAgainUnlessTheProgramMovedIt)
+{
+    const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
+    QWidget main;
+    main.resize(400, 300);
+    const WindowPlacement placement(main);
+    main.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
+    const WId mainWindow = main.winId();
+
+    QWidget dialog(&main, Qt::Window);
+    dialog.resize(200, 100);
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    dialog.hide();
+    main.move(available.topLeft());
+    dialog.show();
+    EXPECT_LE((dialog.frameGeometry().center() - main.frameGeometry().center()).manhattanLength(), 4)
+        << "centred on where the main window is now";
+
+    dialog.hide();
+    const QPoint chosen = available.topLeft() + QPoint(30, 40);
+    dialog.move(chosen);
+    dialog.show();
+    EXPECT_EQ(dialog.pos(), chosen) << "a place the program chose is kept";
+    EXPECT_EQ(main.winId(), mainWindow);
+}
+
 } // namespace

@@ -39,16 +39,16 @@ for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -
 export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 QEL3D_NOTEBOOKS="$work/notebooks" \
   XDG_DATA_HOME="$work/data" XDG_CONFIG_HOME="$work/config"
 mkdir -p "$QEL3D_NOTEBOOKS"
-"$program" &
+# The program says which window is ready once start-up is over.
+QEL3D_READY_FILE="$work/ready" "$program" &
 app=$!
-window=
-for _ in $(seq 150); do
-  window=$(xdotool search --onlyvisible --name '^qel 3d$' 2>/dev/null | head -n 1 || true)
-  [ -n "$window" ] && ! xdotool search --onlyvisible --name '^progressform$' >/dev/null 2>&1 && break
+for _ in $(seq 600); do
+  [ -s "$work/ready" ] && break
+  kill -0 "$app" 2>/dev/null || fail "the program ended during start-up"
   sleep 0.1
 done
-[ -n "$window" ] || fail "the main window did not show"
-sleep 1
+[ -s "$work/ready" ] || fail "the main window did not get ready"
+window=$(cat "$work/ready")
 xdotool windowactivate --sync "$window" 2>/dev/null || true
 
 # The system Python, which the Debian package of pyatspi serves.

@@ -32,34 +32,51 @@ start_window_manager() {
   for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.1; done
 }
 
-# The main window (name searches ignore case).
-mainWindow() { xdotool search --onlyvisible --name '^qel 3d$' 2>/dev/null | head -n 1 || true; }
-# A message box of the program: its caption is the name in capitals.
-question() { xdotool search --onlyvisible --name '^qel 3d$' 2>/dev/null | grep -v -x "${window:-}" | head -n 1 || true; }
+# A message box of the program: a dialog window whose caption is the program's name (name
+# searches ignore case).
+question() {
+  local box
+  for box in $(xdotool search --onlyvisible --name '^qel 3d$' 2>/dev/null); do
+    [ "$box" = "${window:-}" ] && continue
+    if xprop -id "$box" _NET_WM_WINDOW_TYPE 2>/dev/null | grep -q _NET_WM_WINDOW_TYPE_DIALOG; then
+      echo "$box"
+      return 0
+    fi
+  done
+  return 0
+}
 park() { xdotool mousemove --window "$window" 420 $((menu + 200)); } # over the 3D view, no button
 
-# Starts the program and waits for its main window, once start-up has hidden its progress window.
-start_program() {
-  "$program" &
+# Starts the program without waiting; it says which window is ready once start-up is over.
+launch_program() {
+  rm -f "$work/ready"
+  QEL3D_READY_FILE="$work/ready" "$program" &
   app=$!
-  local seen=0 started=$SECONDS
   window=
-  for _ in $(seq 300); do
-    if xdotool search --onlyvisible --name '^progressform$' >/dev/null 2>&1; then seen=1
-    elif [ -n "$(mainWindow)" ] && { [ "$seen" = 1 ] || [ $((SECONDS - started)) -gt 8 ]; }; then break; fi
+}
+
+# Waits until the program says its main window takes the keyboard.
+wait_for_ready() {
+  for _ in $(seq 600); do
+    [ -s "$work/ready" ] && break
+    kill -0 "$app" 2>/dev/null || fail "the program ended during start-up"
     sleep 0.1
   done
-  sleep 1
-  window=$(mainWindow)
-  [ -n "$window" ] || fail "the main window did not show"
+  [ -s "$work/ready" ] || fail "the main window did not get ready"
+  window=$(cat "$work/ready")
   eval "$(xdotool getwindowgeometry --shell "$window")"
   menu=$((HEIGHT - 426)) # the client area under the menu bar is 625 × 426
+}
+
+start_program() {
+  launch_program
+  wait_for_ready
 }
 
 # Waits for a message box of the program and answers it with a key.
 answer_question() {
   local box=
-  for _ in $(seq 50); do
+  for _ in $(seq 300); do
     box=$(question)
     [ -n "$box" ] && break
     sleep 0.1
@@ -67,6 +84,18 @@ answer_question() {
   [ -n "$box" ] || fail "$2"
   xdotool windowactivate --sync "$box" 2>/dev/null || true
   xdotool key "$1"
+}
+
+# Waits for a window of the program with the given caption and gives it the keyboard.
+wait_for_window() {
+  local shown=
+  for _ in $(seq 300); do
+    shown=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1 || true)
+    [ -n "$shown" ] && break
+    sleep 0.1
+  done
+  [ -n "$shown" ] || fail "$2"
+  xdotool windowactivate --sync "$shown" 2>/dev/null || true
 }
 
 # Waits for the program to end.

@@ -2,6 +2,7 @@
 #include "rm/Light.h"
 #include "rm/MeshBuilder.h"
 #include "rm/Texture.h"
+#include "rm/WindowSurface.h"
 #include "rm/gl/GLDevice.h"
 
 #include <QImage>
@@ -419,3 +420,21 @@ INSTANTIATE_TEST_SUITE_P(Render, Planes,
                                            PlaneCase{false, INFINITY, rm::D3DRMERR_BADVALUE}));
 
 } // namespace
+
+TEST(WindowSurface, APreparedWindowKeepsItsNativeWindowWhenADeviceArrives)
+{
+    QWidget window;
+    window.resize(kWidth + 40, kHeight + 40);
+    auto* area = new QWidget(&window);
+    area->setGeometry(20, 20, kWidth, kHeight);
+    rm::PrepareWindowForDevice(window);
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    const WId shown = window.winId();
+
+    auto clipper = rm::MakePtr<WindowClipper>(area);
+    Ptr<rm::Device3> device;
+    ASSERT_EQ(rm::gl::CreateDevice(clipper.get(), nullptr, kWidth, kHeight, device), D3DRM_OK);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window.winId(), shown) << "a window made anew loses its place and the keyboard";
+}

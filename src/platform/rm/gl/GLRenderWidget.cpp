@@ -1,6 +1,7 @@
 #include "rm/gl/GLRenderWidget.h"
 
 #include "rm/gl/GLSceneRenderer.h"
+#include "rm/WindowSurface.h"
 
 #include <QOpenGLContext>
 #include <QOpenGLFunctions>
@@ -77,3 +78,15 @@ void GLRenderWidget::ReleaseGL()
 }
 
 } // namespace rm::gl
+
+namespace rm {
+
+void PrepareWindowForDevice(QWidget& window)
+{
+    // The window system chooses a window's kind of surface when it makes the window, from the
+    // OpenGL widgets inside it at that time; a hidden one, kept with the window, is enough.
+    auto* marker = new QOpenGLWidget(&window); // the window owns it
+    marker->hide();
+}
+
+} // namespace rm

@@ -1,0 +1,181 @@
+#include "animation/AnimationWalk.h"
+#include "animation/DrawingAnimation.h"
+#include "turtle/SheetBitmap.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gif_lib.h>
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstring>
+#include <vector>
+
+namespace {
+
+constexpr int kFrame = DrawingAnimation::kFrameSize;
+
+// A walk that draws one black pixel per 100 ms along row 10, the turtle going east with it.
+class LineWalk final : public AnimationWalk {
+public:
+    explicit LineWalk(std::uint64_t length) : length_(length)
+    {
+        std::fill(sheet_.begin(), sheet_.end(), SheetBitmap::kWhite);
+        sheet_[5] = 0; // the record's start is not blank
+        turtle_.Heading = 1.5707963267948966;
+    }
+    std::uint64_t Length() const override { return length_; }
+    bool Advance(std::uint32_t ms) override
+    {
+        walked_ = std::min(length_, walked_ + ms);
+        Draw();
+        return walked_ < length_;
+    }
+    void Finish() override
+    {
+        walked_ = length_;
+        Draw();
+    }
+    const std::uint8_t* Sheet() const override { return sheet_.data(); }
+    const TTurtleState& Turtle() const override { return turtle_; }
+
+    std::vector<std::uint8_t> sheet_ = std::vector<std::uint8_t>(kSheetBytes);
+
+private:
+    void Draw()
+    {
+        const auto pixels = static_cast<int>(std::min<std::uint64_t>(walked_ / 100, kSheetSize));
+        for (int column = 0; column < pixels; ++column)
+            sheet_[10 * kSheetSize + column] = 0;
+        turtle_.X = pixels - kSheetEdge;
+    }
+
+    std::uint64_t length_;
+    std::uint64_t walked_ = 0;
+    TTurtleState turtle_;
+};
+
+std::array<std::uint32_t, 256> Palette()
+{
+    std::array<std::uint32_t, 256> palette{};
+    const SheetBitmap sheet;
+    std::copy(sheet.Palette().begin(), sheet.Palette().end(), palette.begin());
+    return palette;
+}
+
+// Every frame of a GIF file as shown, each drawn over the one before, with its delay.
+struct Decoded {
+    std::vector<std::vector<std::uint8_t>> frames;
+    std::vector<int> delaysCs;
+    bool loops = false;
+};
+
+Decoded Decode(const QString& path)
+{
+    Decoded decoded;
+    int error = 0;
+    GifFileType* gif = DGifOpenFileName(QFile::encodeName(path).constData(), &error);
+    if (gif == nullptr || DGifSlurp(gif) != GIF_OK) {
+        ADD_FAILURE() << "giflib cannot read the file: " << error;
+        return decoded;
+    }
+    EXPECT_EQ(gif->SWidth, kFrame);
+    EXPECT_EQ(gif->SHeight, kFrame);
+    std::vector<std::uint8_t> shown(kFrame * kFrame, 0);
+    for (int i = 0; i < gif->ImageCount; ++i) {
+        const SavedImage& image = gif->SavedImages[i];
+        const GifImageDesc& area = image.ImageDesc;
+        for (int row = 0; row < area.Height; ++row)
+            std::memcpy(&shown[static_cast<std::size_t>((area.Top + row) * kFrame + area.Left)],
+                        image.RasterBits + static_cast<std::ptrdiff_t>(row) * area.Width, static_cast<std::size_t>(area.Width));
+        decoded.frames.push_back(shown);
+        GraphicsControlBlock control{};
+        DGifSavedExtensionToGCB(gif, i, &control);
+        decoded.delaysCs.push_back(control.DelayTime);
+    }
+    // giflib hands the extensions before the first picture to that picture.
+    const SavedImage& first = gif->SavedImages[0];
+    for (int i = 0; i < first.ExtensionBlockCount; ++i)
+        decoded.loops |= first.ExtensionBlocks[i].ByteCount == 11
+                         && std::memcmp(first.ExtensionBlocks[i].Bytes, "NETSCAPE2.0", 11) == 0;
+    DGifCloseFile(gif, &error);
+    return decoded;
+}
+
+std::vector<std::uint8_t> Enlarged(const std::vector<std::uint8_t>& sheet)
+{
+    std::vector<std::uint8_t> frame(kFrame * kFrame);
+    for (int row = 0; row < kFrame; ++row)
+        for (int column = 0; column < kFrame; ++column)
+            frame[static_cast<std::size_t>(row * kFrame + column)] = sheet[static_cast<std::size_t>(row / 2 * kSheetSize + column / 2)];
+    return frame;
+}
+
+struct TimingCase {
+    std::uint64_t lengthMs;
+    int shownCs; // before the last frame's 3 s
+};
+
+class AnimationTiming : public ::testing::TestWithParam<TimingCase> {};
+
+// As long as a replay at the fast pace (four times Normal), at most 20 s; the finished page for 3 s.
+TEST_P(AnimationTiming, FramesShowTheWalkAndEndOnThePageAlone)
+{
+    const TimingCase& c = GetParam();
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("Domek, strona 1.gif"));
+    LineWalk walk(c.lengthMs);
+    const std::vector<std::uint8_t> start = Enlarged(walk.sheet_);
+    DrawingAnimation animation;
+    ASSERT_EQ(animation.Write(walk, Palette(), path, [](double) { return true; }), DrawingAnimation::Result::Written);
+
+    const Decoded gif = Decode(path);
+    ASSERT_GE(gif.frames.size(), 2U);
+    EXPECT_TRUE(gif.loops);
+    EXPECT_EQ(gif.delaysCs.back(), DrawingAnimation::kLastFrameCs);
+    int shown = 0;
+    for (std::size_t i = 0; i + 1 < gif.delaysCs.size(); ++i)
+        shown += gif.delaysCs[i];
+    EXPECT_NEAR(shown, c.shownCs, 7);
+    EXPECT_EQ(gif.frames.back(), Enlarged(walk.sheet_)) << "the finished page alone, pixel for pixel";
+    // The first frame is the record's start with the turtle on it.
+    const auto& first = gif.frames.front();
+    EXPECT_EQ(first[5 * 2], 0);
+    EXPECT_NE(first, start) << "the turtle stands on the first frame";
+    EXPECT_EQ(std::mismatch(first.begin(), first.begin() + 100 * kFrame, start.begin()).first - first.begin(),
+              100 * kFrame) << "only where the turtle stands differs from the start";
+}
+
+INSTANTIATE_TEST_SUITE_P(Lengths, AnimationTiming,
+                         ::testing::Values(TimingCase{0, 7}, TimingCase{4000, 100}, TimingCase{25600, 640},
+                                           TimingCase{400000, 2000}));
+
+TEST(DrawingAnimation, ACancelledOrFailedWritingLeavesNoFileAndKeepsAnOldOne)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("a.gif"));
+    QFile old(path);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly));
+    old.write("old");
+    old.close();
+
+    LineWalk walk(25600);
+    DrawingAnimation animation;
+    int frames = 0;
+    EXPECT_EQ(animation.Write(walk, Palette(), path, [&](double) { return ++frames < 20; }),
+              DrawingAnimation::Result::Cancelled);
+    QFile kept(path);
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), "old");
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files).size(), 1) << "no temporary file is left";
+
+    const QString nowhere = folder.filePath(QStringLiteral("missing/b.gif"));
+    LineWalk again(4000);
+    EXPECT_EQ(animation.Write(again, Palette(), nowhere, [](double) { return true; }), DrawingAnimation::Result::Failed);
+    EXPECT_FALSE(animation.ErrorText().isEmpty());
+    EXPECT_FALSE(QFile::exists(nowhere));
+}
+
+} // namespace
