@@ -73,6 +73,7 @@ TEST(WindowPlacement, AWindowShownAgainIsCentredAgainUnlessTheProgramMovedIt)
     const WId mainWindow = main.winId();
 
     QWidget dialog(&main, Qt::Window);
+    dialog.setWindowModality(Qt::ApplicationModal); // a window left open would go beside it
     dialog.resize(200, 100);
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
