@@ -91,6 +91,7 @@ constexpr std::size_t kBitCountField = 28;
 constexpr std::size_t kImageBytesField = 34;
 
 constexpr std::uint32_t kRle8 = 1;
+constexpr std::uint32_t kRle4 = 2;
 constexpr std::uint32_t kBitFields = 3;
 
 void PutPalette(Bytes& out, std::uint32_t entries, bool core)
@@ -176,13 +177,36 @@ Bytes BitFieldsBitmap(std::int32_t width, std::int32_t height, std::uint32_t bit
     return out;
 }
 
-// An 8-bit run-length bitmap with four colours and the runs given.
-Bytes Rle8Bitmap(std::int32_t width, std::int32_t height, const Bytes& runs)
+// A run-length bitmap (8 or 4 bits) with four colours and the runs given.
+Bytes RunLengthBitmap(std::uint32_t bits, std::int32_t width, std::int32_t height, const Bytes& runs)
 {
-    Bytes out = InfoHeaders(width, height, 8, kRle8, 16, 4, static_cast<std::uint32_t>(runs.size()));
+    Bytes out = InfoHeaders(width, height, bits, bits == 8 ? kRle8 : kRle4, 16, 4, static_cast<std::uint32_t>(runs.size()));
     PutPalette(out, 4, false);
     out.insert(out.end(), runs.begin(), runs.end());
     return out;
+}
+
+Bytes Rle8Bitmap(std::int32_t width, std::int32_t height, const Bytes& runs)
+{
+    return RunLengthBitmap(8, width, height, runs);
+}
+
+// The runs of a whole page: in each of the 250 bottom rows 200 pixels of colour 1 (RLE4: 1 and
+// 2 in turn), 53 of colour 2 (RLE4: 3) and the literal 1, 2, 3; then a jump over the top six
+// rows, which keep colour 0, and the end mark. Without the end mark when `cut`.
+Bytes PageRuns(std::uint32_t bits, bool cut = false)
+{
+    Bytes runs;
+    for (int row = 0; row < 250; ++row) {
+        if (bits == 8)
+            runs.insert(runs.end(), {200, 1, 53, 2, 0, 3, 1, 2, 3, 0, 0, 0});
+        else
+            runs.insert(runs.end(), {200, 0x12, 53, 0x33, 0, 3, 0x12, 0x30, 0, 0});
+    }
+    runs.insert(runs.end(), {0, 2, 0, 6});
+    if (!cut)
+        runs.insert(runs.end(), {0, 1});
+    return runs;
 }
 
 void BackgroundSeeds(const fs::path& corpus)
@@ -503,7 +527,13 @@ void NotebookSeeds(const fs::path& corpus)
     seeds.Add("valid-page-with-text.png", Png(256, 256, {{"tEXt", Text(std::string("Title\0Dom", 9))}}));
     seeds.Add("broken-page-small.bmp", Bitmap(128, 128, 8));
     seeds.Add("broken-page-cut.bmp", Cut(Bitmap(256, 256, 8), 30000));
-    seeds.Add("broken-page-rle8.bmp", Rle8Bitmap(256, 256, {0, 1}));
+    seeds.Add("valid-page-rle8.bmp", RunLengthBitmap(8, 256, 256, PageRuns(8)));
+    seeds.Add("valid-page-rle4.bmp", RunLengthBitmap(4, 256, 256, PageRuns(4)));
+    seeds.Add("broken-page-rle8-no-end.bmp", RunLengthBitmap(8, 256, 256, PageRuns(8, true)));
+    seeds.Add("broken-page-rle8-run-past-row.bmp", Rle8Bitmap(256, 256, {255, 1, 2, 1, 0, 1}));
+    seeds.Add("broken-page-rle8-jump-past-sheet.bmp", Rle8Bitmap(256, 256, {0, 2, 0, 255, 0, 2, 0, 2, 0, 1}));
+    seeds.Add("broken-page-rle8-top-down.bmp", Rle8Bitmap(256, -256, {0, 1}));
+    seeds.Add("broken-page-rle4-literal-past-end.bmp", RunLengthBitmap(4, 256, 256, {0, 200, 0x12, 0x34, 0x56}));
     seeds.Add("broken-page-small.png", Png(100, 256));
     seeds.Add("broken-page-cut.png", Cut(page, page.size() / 2));
     seeds.Add("broken-page-chunk-past-end.png", Patched(page, 8, 0xFFFFFF7Fu)); // the header chunk far longer than the file

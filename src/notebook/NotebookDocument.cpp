@@ -22,15 +22,26 @@ NotebookDocument::NotebookDocument(TurtleSheet& sheet, NotebookPrompts& prompts)
 {
     diskFile_.Modified = [this] { return Modified(); };
     AssignDiskFileCallbacks();
+    connect(&folderWatch_, &QFileSystemWatcher::directoryChanged, this, [this] {
+        const bool was = writtenElsewhere_;
+        NoticeOtherCopy();
+        if (writtenElsewhere_ != was)
+            emit Changed();
+    });
 }
 
 void NotebookDocument::AssignDiskFileCallbacks()
 {
     diskFile_.AssignFun(TDiskFile::QuerySave, [this](QString&) { return prompts_.AskToSave(); });
-    diskFile_.AssignFun(TDiskFile::QueryReplace, [this](QString& name) { return prompts_.AskToReplace(name); });
-    diskFile_.AssignFun(TDiskFile::FileExists, [](QString& name) {
+    diskFile_.AssignFun(TDiskFile::QueryReplace, [this](QString& name) {
+        return prompts_.AskToReplace(name, onDisk_.OpenElsewhere(NotebooksFolder(), name));
+    });
+    diskFile_.AssignFun(TDiskFile::FileExists, [this](QString& name) {
         const QString index = IndexPath(NotebooksFolder(), name);
-        return TDiskFile::CheckExist(QFile::encodeName(index).toStdString()) ? 1 : 0;
+        const bool exists = TDiskFile::CheckExist(QFile::encodeName(index).toStdString());
+        // A copy saving under the same name after this question is noticed by its counter.
+        askedCounter_ = exists ? NotebookOnDisk::CounterOf(NotebooksFolder(), name) : 0;
+        return exists ? 1 : 0;
     });
     diskFile_.AssignFun(TDiskFile::GetOpenName, [this](QString& name) { return AskName(NameQuestion::Open, name); });
     diskFile_.AssignFun(TDiskFile::GetSaveName, [this](QString& name) { return AskName(NameQuestion::Save, name); });
@@ -41,7 +52,7 @@ void NotebookDocument::AssignDiskFileCallbacks()
         notebook_.RestartRecord(0);
         history_.Clear();
         MarkSaved();
-        diskCounter_.reset();
+        ForgetDisk();
         return win::IDOK;
     });
     diskFile_.AssignFun(TDiskFile::DoLoad, [this](QString& name) { return OpenNamed(name); });
@@ -50,6 +61,8 @@ void NotebookDocument::AssignDiskFileCallbacks()
 
 bool NotebookDocument::Modified() const
 {
+    if (writtenElsewhere_)
+        return true;
     if (history_.Position() == savedPosition_ && !history_.OpenStepChanged())
         return false;
     // Steps that undo each other by hand (forward, then back) leave nothing to save.
@@ -108,11 +121,13 @@ HistoryMove NotebookDocument::Redo()
 
 int NotebookDocument::New()
 {
+    NoticeOtherCopy();
     return Announced(diskFile_.NewFile());
 }
 
 int NotebookDocument::Open()
 {
+    NoticeOtherCopy();
     return Announced(diskFile_.LoadFile());
 }
 
@@ -128,6 +143,7 @@ int NotebookDocument::SaveAs()
 
 bool NotebookDocument::CanClose()
 {
+    NoticeOtherCopy();
     return Announced(diskFile_.CanClose());
 }
 
@@ -137,7 +153,7 @@ void NotebookDocument::Restore(const NotebookContent& content, const QString& na
     history_.Clear();
     diskFile_.Name = name;
     diskFile_.Untitled = name.isEmpty();
-    diskCounter_.reset();
+    ForgetDisk();
     MarkUnsaved();
     emit Changed();
 }
@@ -168,19 +184,28 @@ int NotebookDocument::SaveUnder(const QString& name)
 {
     const QString folder = NotebooksFolder();
     const NotebookContent content = notebook_.Contents();
-    // Over its own name the notebook is saved only as this program last saw it on disk.
-    std::optional<std::uint64_t> expected = name == Name() ? diskCounter_ : std::nullopt;
+    // The notebook is saved only over what this program last saw on disk under that name: as it
+    // opened or saved it, or as it was when the name was chosen.
+    const bool own = name == Name() && folder == onDisk_.Folder();
+    const std::optional<std::uint64_t> expected = own ? onDisk_.Counter() : askedCounter_;
+    askedCounter_.reset();
     SaveResult result = NotebookWriter().Save(folder, name, content, expected);
     if (result.Fault == NotebookFault::SavedElsewhere && prompts_.AskToSaveOverOtherCopy(name))
         result = NotebookWriter().Save(folder, name, content, result.SaveCounter);
     if (result.Fault == NotebookFault::SavedElsewhere)
         return win::IDCANCEL;
+    if (result.Fault == NotebookFault::CannotWrite) {
+        prompts_.ShowRefusal(CannotWriteText(name, folder, result.Error, result.HadNotebook));
+        return win::IDCANCEL;
+    }
     if (result.Fault != NotebookFault::None) {
         prompts_.ShowRefusal(NotebookFaultText(result.Fault, name, folder));
         return win::IDCANCEL;
     }
-    diskCounter_ = result.SaveCounter;
+    KnowDisk(folder, name, result.SaveCounter);
     MarkSaved();
+    if (!result.KeptFiles.isEmpty())
+        prompts_.ShowRefusal(KeptPagesText(name, result.KeptFiles));
     return win::IDOK;
 }
 
@@ -195,10 +220,10 @@ int NotebookDocument::OpenNamed(const QString& name)
     notebook_.Replace(reading.Content);
     // Steps of the notebook that was open cannot be taken back in this one.
     history_.Clear();
-    diskCounter_ = reading.SaveCounter;
+    KnowDisk(folder, name, reading.SaveCounter);
     MarkSaved();
     if (!reading.LostPages.isEmpty()) {
-        prompts_.ShowRefusal(LostPagesText(name, reading.LostPages));
+        prompts_.ShowRefusal(LostPagesText(name, reading.LostPages, reading.LostFilesThere));
         // Blank pages stand in for the lost ones: a save puts the notebook right again.
         MarkUnsaved();
     }
@@ -209,10 +234,32 @@ void NotebookDocument::MarkSaved()
 {
     savedPosition_ = history_.Position();
     saved_ = notebook_.Contents();
+    writtenElsewhere_ = false;
 }
 
 void NotebookDocument::MarkUnsaved()
 {
     savedPosition_ = kNowhere;
     saved_ = {};
+}
+
+void NotebookDocument::NoticeOtherCopy()
+{
+    writtenElsewhere_ = writtenElsewhere_ || onDisk_.WrittenElsewhere();
+}
+
+void NotebookDocument::KnowDisk(const QString& folder, const QString& name, std::uint64_t counter)
+{
+    if (!folderWatch_.directories().isEmpty())
+        folderWatch_.removePaths(folderWatch_.directories());
+    onDisk_.Know(folder, name, counter);
+    folderWatch_.addPath(folder);
+}
+
+void NotebookDocument::ForgetDisk()
+{
+    if (!folderWatch_.directories().isEmpty())
+        folderWatch_.removePaths(folderWatch_.directories());
+    onDisk_.Forget();
+    writtenElsewhere_ = false;
 }

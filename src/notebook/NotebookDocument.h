@@ -5,7 +5,9 @@
 #include "notebook/NotebookPrompts.h"
 #include "notebook/UndoHistory.h"
 #include "storage/NotebookContent.h"
+#include "storage/NotebookOnDisk.h"
 
+#include <QFileSystemWatcher>
 #include <QObject>
 #include <QString>
 
@@ -32,7 +34,8 @@ public:
     // The name the notebook was last saved or opened under; empty while it has none.
     const QString& Name() const { return diskFile_.Name; }
     // True when the pages, or where a page's turtle stands, differ from what was last saved or
-    // opened. The child's tools never count.
+    // opened, or another copy of the program has saved over the notebook since. The child's
+    // tools never count.
     bool Modified() const;
     bool CanUndo() const { return history_.CanUndo(); }
     bool CanRedo() const { return history_.CanRedo(); }
@@ -80,6 +83,11 @@ private:
     void MarkSaved();
     // Nothing on disk matches the pages, whatever the history says.
     void MarkUnsaved();
+    // Counts the notebook as changed once another copy has saved over it.
+    void NoticeOtherCopy();
+    // The notebook on disk is the one just opened or saved, or none.
+    void KnowDisk(const QString& folder, const QString& name, std::uint64_t counter);
+    void ForgetDisk();
 
     TurtleSheet& sheet_;
     NotebookPrompts& prompts_;
@@ -88,7 +96,12 @@ private:
     TDiskFile diskFile_;
     std::uint64_t savedPosition_ = 0;
     NotebookContent saved_;
-    // The save counter the notebook had on disk when this program last opened or saved it under
-    // its name; nothing while it has no name or came back from a recovery copy.
-    std::optional<std::uint64_t> diskCounter_;
+    // The notebook on disk as this program last opened or saved it under its name; nothing
+    // known while it has no name or came back from a recovery copy.
+    NotebookOnDisk onDisk_;
+    bool writtenElsewhere_ = false;
+    // The counter on disk when the name being saved under was last asked about; 0 for none.
+    std::optional<std::uint64_t> askedCounter_;
+    // Tells of saves of other copies while the window is open.
+    QFileSystemWatcher folderWatch_;
 };

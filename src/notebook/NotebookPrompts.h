@@ -14,8 +14,9 @@ public:
     virtual int AskToSave() = 0;
     // Lets the person choose a name, the dialog starting from `name`; false when cancelled.
     virtual bool AskName(NameQuestion question, QString& name) = 0;
-    // A notebook of that name is on disk: win::IDYES replaces it.
-    virtual int AskToReplace(const QString& name) = 0;
+    // A notebook of that name is on disk, and maybe open in another copy of the program:
+    // win::IDYES replaces it.
+    virtual int AskToReplace(const QString& name, bool openElsewhere) = 0;
     // Another copy of the program saved the notebook since this one opened or saved it: true to
     // save over it all the same.
     virtual bool AskToSaveOverOtherCopy(const QString& name) = 0;

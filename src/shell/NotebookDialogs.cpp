@@ -42,10 +42,12 @@ bool NotebookDialogs::AskName(NameQuestion question, QString& name)
     return AskWith(*OpenDlg, name);
 }
 
-int NotebookDialogs::AskToReplace(const QString& name)
+int NotebookDialogs::AskToReplace(const QString& name, bool openElsewhere)
 {
+    const QString open = openElsewhere ? QStringLiteral(" Jest teraz otwarty w innej kopii programu.") : QString();
     return win::MessageBox({nullptr,
-                            QStringLiteral("Zeszyt o nazwie ") + name + QStringLiteral(" istnieje. Czy chcesz go zastapić?"),
+                            QStringLiteral("Zeszyt o nazwie ") + name + QStringLiteral(" istnieje.") + open
+                                + QStringLiteral(" Czy chcesz go zastapić?"),
                             kNotebookCaption, win::MB_YESNO | win::MB_ICONQUESTION});
 }
 

@@ -11,14 +11,20 @@ enum class NotebookFault {
     CannotWrite,    // nothing could be written, and the copy on disk is as it was
     PartlyWritten,  // writing failed after the old files began to be replaced
     SavedElsewhere, // another copy of the program saved the notebook since this one read or saved it
+    BeingSaved,     // another copy of the program is saving the notebook right now
 };
 
 // The fault's text for the user.
 QString NotebookFaultText(NotebookFault fault, const QString& name, const QString& folder);
+// A save that wrote nothing: why (`error`, an errno value), and that the notebook on disk is as it
+// was when there was one.
+QString CannotWriteText(const QString& name, const QString& folder, int error, bool hadNotebook);
+// Which files of pages that could not be read a save kept beside the notebook, and under what names.
+QString KeptPagesText(const QString& name, const QStringList& keptFiles);
 
 // The question before saving over a notebook that another copy of the program saved meanwhile.
 QString SavedElsewhereQuestion(const QString& name);
 
 // The text telling which page pictures of the notebook `name` could not be read and were
-// opened as blank pages.
-QString LostPagesText(const QString& name, const QStringList& lostPages);
+// opened as blank pages, and that those still on disk will be kept when it is saved.
+QString LostPagesText(const QString& name, const QStringList& lostPages, bool keptOnSave);

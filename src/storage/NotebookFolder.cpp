@@ -1,6 +1,7 @@
 #include "storage/NotebookFolder.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QStandardPaths>
 
 QString NotebooksFolder()
@@ -33,7 +34,21 @@ namespace {
 
 QString FilePath(const QString& folder, const QString& name, const QString& ending)
 {
-    return QDir(folder).filePath(name.normalized(QString::NormalizationForm_C) + ending);
+    const QDir dir(folder);
+    const QString composedName = name.normalized(QString::NormalizationForm_C);
+    const QString composed = dir.filePath(composedName + ending);
+    // Files copied from systems that keep names decomposed are used under the name they have.
+    const QString decomposedName = name.normalized(QString::NormalizationForm_D);
+    if (decomposedName == composedName || QFileInfo::exists(composed))
+        return composed;
+    const QString decomposed = dir.filePath(decomposedName + ending);
+    return QFileInfo::exists(decomposed) ? decomposed : composed;
+}
+
+// A hidden file of the notebook's, never longer than its index's name.
+QString HiddenPath(const QString& folder, const QString& name, const QString& ending)
+{
+    return QDir(folder).filePath(QLatin1Char('.') + name.normalized(QString::NormalizationForm_C) + ending);
 }
 
 } // namespace
@@ -50,5 +65,10 @@ QString PagePath(const QString& folder, const QString& name, int page)
 
 QString LockPath(const QString& folder, const QString& name)
 {
-    return FilePath(folder, name, QStringLiteral(".lock"));
+    return HiddenPath(folder, name, QStringLiteral(".lock"));
+}
+
+QString SwitchPath(const QString& folder, const QString& name)
+{
+    return HiddenPath(folder, name, QStringLiteral(".next"));
 }

@@ -17,9 +17,12 @@ QString NotebookNameForm(const QString& typed);
 // alphabet are welcome.
 bool IsNotebookName(const QString& name);
 
-// The paths use the name's composed form.
+// The paths use the name's composed form, or the decomposed one (NFD) where only a file of that
+// form is there.
 QString IndexPath(const QString& folder, const QString& name);
 // page counts from 1, as the files do.
 QString PagePath(const QString& folder, const QString& name, int page);
-// The lock file N.lock that saves of the notebook N take turns on; never longer than the index's name.
+// The hidden lock file .N.lock that copies of the program agree on; never longer than the index's name.
 QString LockPath(const QString& folder, const QString& name);
+// The hidden file .N.next that tells how an unfinished save goes on.
+QString SwitchPath(const QString& folder, const QString& name);

@@ -9,6 +9,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -16,9 +17,6 @@ namespace {
 constexpr int kFormat = 2;
 // Notebooks before drawing records; they open with none.
 constexpr int kFirstFormat = 1;
-// An index holds a few lines per page and how each page was drawn; anything much larger is not
-// one.
-constexpr qint64 kMaxIndexBytes = 4 * 1024 * 1024;
 constexpr int kFirstShape = 1;
 constexpr int kLastShape = 3;
 constexpr int kLastPenMode = 2;
@@ -127,6 +125,28 @@ QByteArray EncodeIndex(const NotebookContent& content, std::uint64_t saveCounter
         {"records", records},
     };
     return QJsonDocument(index).toJson();
+}
+
+QByteArray EncodeIndexWithinLimit(const NotebookContent& content, std::uint64_t saveCounter)
+{
+    QByteArray text = EncodeIndex(content, saveCounter);
+    if (text.size() <= kMaxIndexBytes)
+        return text;
+    NotebookContent shortened = content;
+    for (;;) {
+        auto longest = std::max_element(shortened.Pages.begin(), shortened.Pages.end(),
+                                        [](const PageContent& a, const PageContent& b) {
+                                            return a.Record.Bytes().size() < b.Record.Bytes().size();
+                                        });
+        const DrawingRecord restarted = StartedRecord(longest->Image.data(), longest->Turtle);
+        // Every record is as short as a record gets, and eight of those always fit.
+        if (restarted.Bytes().size() >= longest->Record.Bytes().size())
+            return text;
+        longest->Record = restarted;
+        text = EncodeIndex(shortened, saveCounter);
+        if (text.size() <= kMaxIndexBytes)
+            return text;
+    }
 }
 
 std::optional<NotebookIndex> DecodeIndex(const QByteArray& text)

@@ -21,7 +21,14 @@ struct NotebookIndex {
     std::vector<DrawingRecord> Records;
 };
 
+// An index holds a few lines per page and how each page was drawn; anything larger is not one.
+// The writer keeps to the same limit as the reader, so what is saved opens.
+inline constexpr qint64 kMaxIndexBytes = 4 * 1024 * 1024;
+
 QByteArray EncodeIndex(const NotebookContent& content, std::uint64_t saveCounter);
+// The index within kMaxIndexBytes: while it is longer, the longest record starts again from
+// its page as it stands, losing only the steps that led there.
+QByteArray EncodeIndexWithinLimit(const NotebookContent& content, std::uint64_t saveCounter);
 // Nothing unless the text is an index of this format or the one before whose every value is in
 // range: 1..8 pages, a current page among them, and turtles a page could hold. A drawing record
 // that cannot be read is left out: the page's drawing stays whole.

@@ -16,11 +16,13 @@ std::vector<SavedNotebook> ListSavedNotebooks(const QString& folder)
     const QString suffix = QStringLiteral(".qel3d");
     QStringList names;
     for (const QString& file : QDir(folder).entryList({QLatin1Char('*') + suffix}, QDir::Files, QDir::Unsorted)) {
-        const QString name = file.chopped(suffix.size());
+        // Shown composed: a name stored decomposed opens under the same form the dialogs give.
+        const QString name = file.chopped(suffix.size()).normalized(QString::NormalizationForm_C);
         // Only names the name dialogs would give can be opened.
         if (IsNotebookName(name) && name == NotebookNameForm(name))
             names.append(name);
     }
+    names.removeDuplicates();
     QCollator collator;
     collator.setCaseSensitivity(Qt::CaseInsensitive);
     std::sort(names.begin(), names.end(), collator);

@@ -2,6 +2,8 @@
 
 #include "storage/NotebookFolder.h"
 #include "storage/NotebookIndex.h"
+#include "storage/NotebookLock.h"
+#include "storage/NotebookSwitch.h"
 #include "storage/PagePicture.h"
 #include "turtle/SheetColors.h"
 
@@ -12,14 +14,26 @@
 NotebookReading ReadNotebook(const QString& folder, const QString& name)
 {
     NotebookReading reading;
-    const QString indexPath = IndexPath(folder, name);
-    if (!QFileInfo(indexPath).isFile()) {
-        reading.Fault = NotebookFault::NoNotebook;
+    // Read while no copy writes, and after a save cut short is finished.
+    NotebookLock lock(folder, name);
+    if (QFileInfo::exists(SwitchPath(folder, name))) {
+        if (lock.TakeForWriting() == NotebookLock::Take::Busy) {
+            reading.Fault = NotebookFault::BeingSaved;
+            return reading;
+        }
+        if (!NotebookSwitch::FinishPending(folder, name)) {
+            reading.Fault = NotebookFault::PartlyWritten;
+            return reading;
+        }
+    }
+    if (lock.TakeForReading() == NotebookLock::Take::Busy) {
+        reading.Fault = NotebookFault::BeingSaved;
         return reading;
     }
+    const QString indexPath = IndexPath(folder, name);
     const std::optional<NotebookIndex> index = ReadIndexFile(indexPath);
     if (!index) {
-        reading.Fault = NotebookFault::BadIndex;
+        reading.Fault = QFileInfo(indexPath).isFile() ? NotebookFault::BadIndex : NotebookFault::NoNotebook;
         return reading;
     }
 
@@ -32,13 +46,15 @@ NotebookReading ReadNotebook(const QString& folder, const QString& name)
         pageContent.Turtle = index->Turtles[page];
         pageContent.Record = index->Records[page];
         const QString path = PagePath(folder, name, static_cast<int>(page) + 1);
-        if (ReadPagePicture(path, pageContent.Image.data()) != PageReadFault::None) {
+        const PageReadFault fault = ReadPagePicture(path, pageContent.Image.data());
+        if (fault != PageReadFault::None) {
             // A sheet cleared in the turtle's background colour, as the clear command leaves it.
             const std::uint8_t background = NearestSheetIndex(CellRgb(ColorToCell(pageContent.Turtle.BGColor)));
             std::fill(pageContent.Image.begin(), pageContent.Image.end(), background);
             // How the lost drawing was made no longer leads to this page.
             pageContent.Record = {};
             reading.LostPages.append(QFileInfo(path).fileName());
+            reading.LostFilesThere = reading.LostFilesThere || fault != PageReadFault::Missing;
         }
     }
     return reading;

@@ -2,27 +2,27 @@
 
 #include "storage/NotebookFolder.h"
 #include "storage/NotebookIndex.h"
+#include "storage/NotebookLock.h"
+#include "storage/NotebookOnDisk.h"
+#include "storage/NotebookSwitch.h"
 #include "storage/PagePicture.h"
+#include "storage/UnreadablePages.h"
 
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QLockFile>
 #include <QTemporaryFile>
 
-#include <fcntl.h>
-#include <unistd.h>
-
+#include <cerrno>
 #include <climits>
 #include <cstdio>
 #include <memory>
 #include <vector>
 
-namespace {
+#include <unistd.h>
 
-// A save waits this long for another one of the same notebook to finish.
-constexpr int kLockWaitMs = 10'000;
+namespace {
 
 QByteArray BitmapBytes(const PageContent& page)
 {
@@ -38,21 +38,27 @@ bool FitsFileName(const QString& path)
     return QFile::encodeName(QFileInfo(path).fileName()).size() <= NAME_MAX;
 }
 
-// The counter of the index on disk; 0 when there is none or it cannot be read.
-std::uint64_t CounterOnDisk(const QString& indexPath)
+bool MakeFolder(const QString& folder)
 {
-    const std::optional<NotebookIndex> index = ReadIndexFile(indexPath);
-    return index ? index->SaveCounter : 0;
+    if (QDir().mkpath(folder))
+        return true;
+    // A file where a folder should be says nothing through errno.
+    const QFileInfo info(folder);
+    if (info.exists() && !info.isDir())
+        errno = ENOTDIR;
+    else if (errno == 0)
+        errno = EACCES;
+    return false;
 }
 
-// Makes the folder's new entries outlive a power cut.
-void SyncFolder(const QString& folder)
+SaveResult Outcome(NotebookFault fault, int error = 0, bool hadNotebook = false, std::uint64_t counter = 0)
 {
-    const int handle = ::open(QFile::encodeName(folder).constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (handle >= 0) {
-        ::fsync(handle);
-        ::close(handle);
-    }
+    SaveResult result;
+    result.Fault = fault;
+    result.Error = error;
+    result.HadNotebook = hadNotebook;
+    result.SaveCounter = counter;
+    return result;
 }
 
 // One file of the new notebook, written whole under a temporary name of its own.
@@ -65,7 +71,18 @@ struct StagedFile {
 
 bool NotebookWriter::Write(QFileDevice& file, const QByteArray& bytes)
 {
-    return file.write(bytes) == bytes.size() && file.flush();
+    const char* at = bytes.constData();
+    qsizetype left = bytes.size();
+    while (left > 0) {
+        const ssize_t written = ::write(file.handle(), at, static_cast<std::size_t>(left));
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return false;
+        at += written;
+        left -= written;
+    }
+    return true;
 }
 
 bool NotebookWriter::Replace(const QString& written, const QString& path)
@@ -85,43 +102,77 @@ SaveResult NotebookWriter::Save(const QString& folder, const QString& name, cons
     for (const QString& path : paths) {
         // A name the file system cannot hold would fail only among the moves.
         if (!FitsFileName(path))
-            return {NotebookFault::CannotWrite, 0};
+            return Outcome(NotebookFault::CannotWrite, ENAMETOOLONG);
     }
-    if (!QDir().mkpath(folder))
-        return {NotebookFault::CannotWrite, 0};
+    errno = 0;
+    if (!MakeFolder(folder))
+        return Outcome(NotebookFault::CannotWrite, errno);
 
-    QLockFile lock(LockPath(folder, name));
-    lock.setStaleLockTime(0); // only the lock of a copy that is no longer running is taken over
-    if (!lock.tryLock(kLockWaitMs))
-        return {NotebookFault::CannotWrite, 0};
-    const std::uint64_t onDisk = CounterOnDisk(indexPath);
+    NotebookLock lock(folder, name);
+    switch (lock.TakeForWriting()) {
+    case NotebookLock::Take::Taken:
+        break;
+    case NotebookLock::Take::Busy:
+        return Outcome(NotebookFault::BeingSaved);
+    case NotebookLock::Take::Failed:
+        return Outcome(NotebookFault::CannotWrite, errno, QFileInfo::exists(indexPath));
+    }
+    // A save of another copy that was cut short is finished before anything is compared.
+    if (!NotebookSwitch::FinishPending(folder, name))
+        return Outcome(NotebookFault::CannotWrite, errno, true);
+    const bool hadNotebook = QFileInfo::exists(indexPath);
+    const std::uint64_t onDisk = NotebookOnDisk::CounterOf(folder, name);
     if (expectedCounter && *expectedCounter != onDisk)
-        return {NotebookFault::SavedElsewhere, onDisk};
+        return Outcome(NotebookFault::SavedElsewhere, 0, true, onDisk);
     const std::uint64_t counter = onDisk + 1;
+    const auto cannotWrite = [&](int error) { return Outcome(NotebookFault::CannotWrite, error, hadNotebook); };
 
     // Staged files not moved into place go with their temporary names when this returns.
     std::vector<StagedFile> staged;
     for (std::size_t i = 0; i < paths.size(); ++i) {
         const bool isIndex = i + 1 == paths.size();
-        const QByteArray bytes = isIndex ? EncodeIndex(content, counter) : BitmapBytes(content.Pages[i]);
+        const QByteArray bytes = isIndex ? EncodeIndexWithinLimit(content, counter) : BitmapBytes(content.Pages[i]);
         auto file = std::make_unique<QTemporaryFile>(QDir(folder).filePath(QStringLiteral(".qel3d-XXXXXX")));
+        errno = 0;
         // Readable by others as a file saved the ordinary way is; temporary files start private.
         if (!file->open()
             || !file->setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup
                                      | QFileDevice::ReadOther)
             || !Write(*file, bytes) || ::fsync(file->handle()) != 0)
-            return {NotebookFault::CannotWrite, 0};
+            return cannotWrite(errno);
         file->close();
         staged.push_back({std::move(file), paths[i]});
     }
 
-    for (std::size_t i = 0; i < staged.size(); ++i) {
-        if (!Replace(staged[i].File->fileName(), staged[i].Path))
-            return {i == 0 ? NotebookFault::CannotWrite : NotebookFault::PartlyWritten, 0};
-        staged[i].File->setAutoRemove(false);
+    // Pages that could not be read stay beside the notebook before anything replaces them.
+    SaveResult result = Outcome(NotebookFault::None, 0, hadNotebook, counter);
+    for (const int page : UnreadablePages(folder, name)) {
+        const std::optional<QString> kept = KeepPageFile(folder, name, page);
+        if (!kept) {
+            const int error = errno;
+            for (const QString& made : result.KeptFiles)
+                QFile::remove(QDir(folder).filePath(made));
+            return cannotWrite(error);
+        }
+        result.KeptFiles.append(*kept);
     }
+
+    NotebookSwitch change;
+    for (const StagedFile& file : staged)
+        change.Moves.push_back({QFileInfo(file.File->fileName()).fileName(), QFileInfo(file.Path).fileName()});
     for (int page = pageCount + 1; page <= kMaxNotebookPages; ++page)
-        QFile::remove(PagePath(folder, name, page));
-    SyncFolder(folder);
-    return {NotebookFault::None, counter};
+        change.Removals.push_back(QFileInfo(PagePath(folder, name, page)).fileName());
+    if (!change.Record(folder, name)) {
+        for (const QString& made : result.KeptFiles)
+            QFile::remove(QDir(folder).filePath(made));
+        return cannotWrite(errno);
+    }
+    // From here on the new notebook is what the folder holds, now or after the next open.
+    for (StagedFile& file : staged)
+        file.File->setAutoRemove(false);
+    const auto move = [this](const QString& from, const QString& to) { return Replace(from, to); };
+    // A move that failed once is tried again before the save is given up as half made.
+    if (!change.Carry(folder, name, move) && !change.Carry(folder, name, move))
+        return Outcome(NotebookFault::PartlyWritten, errno, hadNotebook);
+    return result;
 }

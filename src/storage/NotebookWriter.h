@@ -5,6 +5,7 @@
 
 #include <QByteArray>
 #include <QString>
+#include <QStringList>
 
 #include <cstdint>
 #include <optional>
@@ -16,13 +17,21 @@ struct SaveResult {
     // After a save, the counter now in the index; after SavedElsewhere, the one the other copy
     // left there.
     std::uint64_t SaveCounter = 0;
+    // Why nothing could be written (an errno value), after CannotWrite or PartlyWritten.
+    int Error = 0;
+    // Whether a notebook of that name was on disk before.
+    bool HadNotebook = false;
+    // The new names of page files that could not be read and were kept instead of replaced.
+    QStringList KeptFiles;
 };
 
 // Saves a notebook so that a failed save never costs the copy already on disk: every page picture
-// and then the index is written whole under a temporary name first, and only then are they moved
-// over the old files, the index last. A move replaces a link in the folder rather than writing
-// through it. Pictures of pages the notebook no longer has go only after that. Two saves of one
-// notebook, from this program or another copy of it, take turns on a lock file beside the index.
+// and the index are written whole under temporary names first, the moves over the old files are
+// written down, and only then are they made (see NotebookSwitch): a kill in between leaves a
+// switch the next open or save finishes. A move replaces a link in the folder rather than
+// writing through it. A page file that cannot be read is kept under a new name first. Saves of
+// one notebook, from this program or another copy of it, hold its lock file: a save that finds
+// another one under way writes nothing and says so (BeingSaved), it never waits.
 class NotebookWriter {
 public:
     virtual ~NotebookWriter() = default;
@@ -30,13 +39,14 @@ public:
     // Makes the folder when it is missing. The index gets the save counter found on disk plus
     // one (an index missing or unreadable counts 0). With `expectedCounter`, nothing is written
     // unless the counter on disk is that one: SavedElsewhere otherwise. CannotWrite leaves the
-    // old notebook as it was; PartlyWritten means replacing its files failed half-way.
+    // old notebook as it was; PartlyWritten means replacing its files failed half-way, and the
+    // next open or save finishes it.
     SaveResult Save(const QString& folder, const QString& name, const NotebookContent& content,
                     std::optional<std::uint64_t> expectedCounter = std::nullopt);
 
 protected:
     // Writes one file's bytes; the seam where a test makes a write fail.
     virtual bool Write(QFileDevice& file, const QByteArray& bytes);
-    // Moves a written file over `path`; the seam where a test makes a move fail.
+    // Moves a written file over `path`; the seam where a test makes a move fail (or dies in it).
     virtual bool Replace(const QString& written, const QString& path);
 };

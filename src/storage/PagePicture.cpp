@@ -1,5 +1,6 @@
 #include "storage/PagePicture.h"
 
+#include "storage/PalettedBitmap.h"
 #include "turtle/SheetColors.h"
 #include "turtle/TurtleState.h"
 #include "win/RegularFile.h"
@@ -48,8 +49,8 @@ bool IsPageSize(std::int64_t width, std::int64_t height)
     return width == kSheetSize && (height == kSheetSize || height == -kSheetSize);
 }
 
-// A bitmap is taken uncompressed only (also with bit fields), and only when it holds every row:
-// Qt's reader would quietly paint the rows of a file cut short.
+// Bitmaps the paletted reader leaves are taken uncompressed only (also with bit fields), and only
+// when they hold every row: Qt's reader would quietly paint the rows of a file cut short.
 Header CheckBitmap(const QByteArray& bytes)
 {
     constexpr qsizetype kFileHeaderBytes = 14;
@@ -187,6 +188,8 @@ QImage PagePicture(const std::uint8_t* image)
 
 PageReadFault DecodePagePicture(const QByteArray& bytes, std::uint8_t* image)
 {
+    if (const std::optional<PageReadFault> paletted = DecodePalettedBitmap(bytes, image))
+        return *paletted;
     const Header header = CheckHeader(bytes);
     if (header.Fault != PageReadFault::None)
         return header.Fault;
@@ -204,10 +207,8 @@ PageReadFault DecodePagePicture(const QByteArray& bytes, std::uint8_t* image)
 
 PageReadFault ReadPagePicture(const QString& path, std::uint8_t* image)
 {
-    if (!QFileInfo(path).isFile())
-        return PageReadFault::Missing;
     const std::optional<QByteArray> bytes = win::ReadRegularFile(path, kMaxPictureBytes);
     if (!bytes)
-        return PageReadFault::Unreadable;
+        return QFileInfo(path).isFile() ? PageReadFault::Unreadable : PageReadFault::Missing;
     return DecodePagePicture(*bytes, image);
 }

@@ -14,7 +14,7 @@ QImage PagePicture(const std::uint8_t* image);
 
 enum class PageReadFault { None, Missing, Unreadable, WrongSize };
 
-// Reads a page picture into `image` (kSheetBytes). A BMP or PNG picture will do, told apart by
+// Reads a page picture into `image` (kSheetBytes). A BMP (also run-length compressed) or PNG picture will do, told apart by
 // its first bytes, so that a page a teacher saved from another paint program still opens; every
 // colour becomes the nearest of the sixteen. The size comes from the header and anything but
 // 256 × 256 is refused before decoding; PNG's text and other side chunks are dropped unread.

@@ -142,7 +142,7 @@ struct ScriptedPrompts final : NotebookPrompts {
         typed = name;
         return true;
     }
-    int AskToReplace(const QString&) override { return win::IDYES; }
+    int AskToReplace(const QString&, bool) override { return win::IDYES; }
     bool AskToSaveOverOtherCopy(const QString&) override
     {
         ++questions;
@@ -436,7 +436,7 @@ TEST_F(NotebookDocumentTest, NamesAreTrimmedAndLongOnesRefusedUntilAGoodOneComes
             name = typed[seen.size() - 1];
             return true;
         }
-        int AskToReplace(const QString&) override { return win::IDYES; }
+        int AskToReplace(const QString&, bool) override { return win::IDYES; }
         bool AskToSaveOverOtherCopy(const QString&) override { return true; }
         void ShowRefusal(const QString&) override { ++refusals; }
     } answers;
@@ -513,6 +513,111 @@ TEST_F(NotebookDocumentTest, TheRecoveryCopyFollowsChangesAndSaysOnceWhenItCanno
     QTest::qWait(RecoveryKeeper::kMinIntervalMs);
     ASSERT_EQ(troubles.size(), 1);
     EXPECT_TRUE(troubles[0][0].toString().contains(root));
+}
+
+// Copy A has a notebook of five pages open; copy B saves a blank page under its name and answers
+// Tak, told that the notebook is open in another copy. A counts as changed from then on: it asks
+// before it closes, and its save asks before replacing.
+TEST_F(NotebookDocumentTest, ANotebookAnotherCopySavedOverCountsAsChangedAndAsksBeforeItCloses)
+{
+    prompts.name = QStringLiteral("Wspolny");
+    for (int page = 0; page < 4; ++page)
+        document.NewPage(false);
+    ASSERT_EQ(document.SaveAs(), win::IDOK);
+    ASSERT_FALSE(document.Modified());
+
+    struct OtherCopyPrompts final : NotebookPrompts {
+        std::vector<bool> openElsewhere;
+        int AskToSave() override { return win::IDNO; }
+        bool AskName(NameQuestion, QString& name) override
+        {
+            name = QStringLiteral("Wspolny");
+            return true;
+        }
+        int AskToReplace(const QString&, bool open) override
+        {
+            openElsewhere.push_back(open);
+            return win::IDYES;
+        }
+        bool AskToSaveOverOtherCopy(const QString&) override { return true; }
+        void ShowRefusal(const QString&) override {}
+    } otherPrompts;
+    MemoryFloor otherFloor;
+    TTurtleState otherTurtle;
+    RecordingPanel otherPanel;
+    TurtleSheet otherSheet{otherTurtle, otherPanel};
+    otherSheet.AttachFloor(otherFloor);
+    otherSheet.ResetTurtle();
+    otherSheet.FillFloorImage(SheetBitmap::kWhite);
+    otherSheet.UpdateSheetFromFloor();
+    NotebookDocument other(otherSheet, otherPrompts);
+    other.Start();
+    ASSERT_EQ(other.SaveAs(), win::IDOK);
+    EXPECT_EQ(otherPrompts.openElsewhere, std::vector<bool>{true});
+    ASSERT_EQ(ReadNotebook(folder.path(), QStringLiteral("Wspolny")).Content.Pages.size(), 1u);
+
+    EXPECT_FALSE(document.CanClose()) << "asked, and cancelled";
+    EXPECT_EQ(prompts.questions, 1);
+    EXPECT_TRUE(document.Modified());
+    EXPECT_NE(document.Save(), win::IDOK);
+    EXPECT_EQ(prompts.questions, 2) << "the save asks before replacing";
+    EXPECT_EQ(ReadNotebook(folder.path(), QStringLiteral("Wspolny")).Content.Pages.size(), 1u);
+    prompts.saveOverOtherCopy = true;
+    ASSERT_EQ(document.Save(), win::IDOK);
+    EXPECT_EQ(ReadNotebook(folder.path(), QStringLiteral("Wspolny")).Content.Pages.size(), 5u);
+    EXPECT_FALSE(document.Modified());
+}
+
+// "Zapisz jako" checks the name, and another copy saves under it before this one writes: this
+// save asks instead of silently replacing it.
+TEST_F(NotebookDocumentTest, ASaveAsOverwrittenAfterItsNameWasCheckedAsksFirst)
+{
+    NotebookContent first;
+    first.Pages.resize(2);
+    ASSERT_EQ(NotebookWriter().Save(folder.path(), QStringLiteral("Nowy"), first).Fault, NotebookFault::None);
+    struct RacingPrompts final : NotebookPrompts {
+        QString folder;
+        int otherCopyQuestions = 0;
+        int AskToSave() override { return win::IDNO; }
+        bool AskName(NameQuestion, QString& name) override
+        {
+            name = QStringLiteral("Nowy");
+            return true;
+        }
+        int AskToReplace(const QString& name, bool) override
+        {
+            NotebookContent three;
+            three.Pages.resize(3);
+            NotebookWriter().Save(folder, name, three); // the other copy, while the box is up
+            return win::IDYES;
+        }
+        bool AskToSaveOverOtherCopy(const QString&) override
+        {
+            ++otherCopyQuestions;
+            return false;
+        }
+        void ShowRefusal(const QString&) override {}
+    } racing;
+    racing.folder = folder.path();
+    NotebookDocument copy(sheet, racing);
+    copy.Start();
+    EXPECT_NE(copy.SaveAs(), win::IDOK);
+    EXPECT_EQ(racing.otherCopyQuestions, 1);
+    EXPECT_EQ(ReadNotebook(folder.path(), QStringLiteral("Nowy")).Content.Pages.size(), 3u) << "the other copy's stays";
+}
+
+TEST_F(NotebookDocumentTest, AFailedSaveNamesItsCauseAndAPreviousCopyOnlyWhenThereWasOne)
+{
+    // A file where the notebooks' folder should be.
+    const QString blocked = folder.filePath(QStringLiteral("plik"));
+    QFile file(blocked);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.close();
+    qputenv("QEL3D_NOTEBOOKS", blocked.toUtf8());
+    EXPECT_NE(document.SaveAs(), win::IDOK);
+    ASSERT_EQ(prompts.refusals.size(), 1u);
+    EXPECT_TRUE(prompts.refusals[0].contains(QStringLiteral("w miejscu katalogu jest plik"))) << prompts.refusals[0].toStdString();
+    EXPECT_FALSE(prompts.refusals[0].contains(QStringLiteral("Poprzednia kopia"))) << "there was none";
 }
 
 } // namespace

@@ -1,6 +1,8 @@
 #include "support/HostileFiles.h"
 #include "storage/NotebookFolder.h"
 #include "storage/NotebookIndex.h"
+#include "storage/NotebookList.h"
+#include "storage/NotebookLock.h"
 #include "storage/NotebookReader.h"
 #include "storage/NotebookWriter.h"
 #include "storage/PagePicture.h"
@@ -13,13 +15,16 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QLockFile>
 #include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <sys/wait.h>
+
+#include <cerrno>
+#include <csignal>
+#include <random>
 #include <unistd.h>
 
 #include <algorithm>
@@ -127,7 +132,8 @@ TEST_F(NotebookFilesTest, SavingFewerPagesRemovesThePicturesOfTheOthers)
     ExpectSameNotebook(ReadNotebook(dir.path(), QStringLiteral("DOM")).Content, three);
 }
 
-// Fails the n-th file write, or the n-th move into place, of a save.
+// Fails the n-th file write of a save as a full disk does, or every move into place from the
+// n-th on.
 class FailingWriter final : public NotebookWriter {
 public:
     FailingWriter(int failingWrite, int failingMove) : failingWrite_(failingWrite), failingMove_(failingMove) {}
@@ -136,20 +142,25 @@ private:
     bool Write(QFileDevice& file, const QByteArray& bytes) override
     {
         if (++writes_ == failingWrite_) {
-            file.write(bytes.left(bytes.size() / 2)); // half a file, as when the disk fills up
+            NotebookWriter::Write(file, bytes.left(bytes.size() / 2)); // half a file, as when the disk fills up
+            errno = ENOSPC;
             return false;
         }
         return NotebookWriter::Write(file, bytes);
     }
     bool Replace(const QString& written, const QString& path) override
     {
-        return ++moves_ != failingMove_ && NotebookWriter::Replace(written, path);
+        if (failingMove_ > 0 && ++moves_ >= failingMove_) {
+            errno = EIO;
+            return false;
+        }
+        return NotebookWriter::Replace(written, path);
     }
     int failingWrite_, failingMove_;
     int writes_ = 0, moves_ = 0;
 };
 
-TEST_F(NotebookFilesTest, ASaveFailingBeforeItsMovesLeavesTheOldNotebookWholeAndSaysSoOnlyThen)
+TEST_F(NotebookFilesTest, ASaveFailingBeforeItsMovesLeavesTheOldNotebookAndOneFailingAmongThemIsFinishedOnOpening)
 {
     const NotebookContent old = EightPages();
     ASSERT_EQ(Save(old), NotebookFault::None);
@@ -158,23 +169,42 @@ TEST_F(NotebookFilesTest, ASaveFailingBeforeItsMovesLeavesTheOldNotebookWholeAnd
     for (PageContent& page : changed.Pages)
         std::fill(page.Image.begin(), page.Image.end(), kBlue);
     changed.Pages.resize(3);
+    changed.CurrentPage = 2;
 
     // Every file: three pages and the index, written and then moved.
     for (int write = 1; write <= 4; ++write) {
-        EXPECT_EQ(FailingWriter(write, 0).Save(dir.path(), "DOM", changed).Fault, NotebookFault::CannotWrite);
+        const SaveResult result = FailingWriter(write, 0).Save(dir.path(), "DOM", changed);
+        EXPECT_EQ(result.Fault, NotebookFault::CannotWrite);
+        EXPECT_EQ(result.Error, ENOSPC) << "the cause is told";
+        EXPECT_TRUE(result.HadNotebook);
         EXPECT_EQ(Files(), before) << "write " << write << ": nothing replaced, nothing left behind";
         ExpectSameNotebook(ReadNotebook(dir.path(), QStringLiteral("DOM")).Content, old);
     }
-    EXPECT_EQ(FailingWriter(0, 1).Save(dir.path(), "DOM", changed).Fault, NotebookFault::CannotWrite);
-    EXPECT_EQ(Files(), before);
-    ExpectSameNotebook(ReadNotebook(dir.path(), QStringLiteral("DOM")).Content, old);
-    for (int move = 2; move <= 4; ++move) {
+    for (int move = 1; move <= 4; ++move) {
+        ASSERT_EQ(Save(old), NotebookFault::None);
         EXPECT_EQ(FailingWriter(0, move).Save(dir.path(), "DOM", changed).Fault, NotebookFault::PartlyWritten)
             << "move " << move;
-        EXPECT_FALSE(Files().join(' ').contains(".qel3d-")) << "move " << move << ": no temporary file left";
+        const NotebookReading finished = ReadNotebook(dir.path(), QStringLiteral("DOM"));
+        ASSERT_EQ(finished.Fault, NotebookFault::None) << "move " << move;
+        ExpectSameNotebook(finished.Content, changed);
+        EXPECT_EQ(Files(), QStringList({"DOM.qel3d", "DOM1.bmp", "DOM2.bmp", "DOM3.bmp"})) << "move " << move;
     }
-    EXPECT_TRUE(NotebookFaultText(NotebookFault::CannotWrite, "DOM", "/n").contains("bez zmian"));
-    EXPECT_FALSE(NotebookFaultText(NotebookFault::PartlyWritten, "DOM", "/n").contains("bez zmian"));
+}
+
+TEST(SaveFaultTexts, NameTheCauseAndAPreviousCopyOnlyWhenThereWasOne)
+{
+    const struct {
+        int error;
+        const char* cause;
+    } cases[] = {{ENOSPC, "brakuje miejsca"}, {EACCES, "uprawnień"}, {EROFS, "tylko do odczytu"},
+                 {ENAMETOOLONG, "za długa"}, {ENOTDIR, "jest plik"}, {EIO, "błąd zapisu"}};
+    for (const auto& c : cases) {
+        for (const bool had : {false, true}) {
+            const QString text = CannotWriteText("DOM", "/n", c.error, had);
+            EXPECT_TRUE(text.contains(QString::fromUtf8(c.cause))) << text.toStdString();
+            EXPECT_EQ(text.contains("Poprzednia kopia"), had) << text.toStdString();
+        }
+    }
 }
 
 TEST_F(NotebookFilesTest, TheLongestNameTheFolderTakesSavesWholeAndALongerOneWritesNothing)
@@ -224,20 +254,79 @@ TEST_F(NotebookFilesTest, EachSaveCountsAndASaveExpectingAnotherCountWritesNothi
     EXPECT_EQ(ReadNotebook(dir.path(), QStringLiteral("DOM")).Content.Pages.size(), 1u);
 }
 
-TEST_F(NotebookFilesTest, TheLockOfACopyKilledWhileSavingIsTakenOver)
+// What a lock file beside the notebook may be left holding, and whether a copy is saving.
+struct LockCase {
+    const char* what;
+    std::function<void(const QString& lockPath)> leave;
+};
+
+class LeftLock : public NotebookFilesTest, public ::testing::WithParamInterface<LockCase> {};
+
+// A lock no running copy holds is taken over at once, whatever the file says.
+TEST_P(LeftLock, IsTakenOverAtOnce)
 {
-    const pid_t child = ::fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        QLockFile lock(LockPath(dir.path(), QStringLiteral("DOM")));
-        ::_exit(lock.tryLock() ? 0 : 1); // dies holding it
+    ASSERT_EQ(Save(EightPages()), NotebookFault::None);
+    GetParam().leave(LockPath(dir.path(), QStringLiteral("DOM")));
+    NotebookContent one = EightPages();
+    one.Pages.resize(1);
+    one.CurrentPage = 0;
+    EXPECT_EQ(Save(one), NotebookFault::None);
+    EXPECT_EQ(ReadNotebook(dir.path(), QStringLiteral("DOM")).Content.Pages.size(), 1u);
+}
+
+const LockCase kLockCases[] = {
+    {"Empty", [](const QString& path) { WriteAll(path, ""); }},
+    {"Garbage", [](const QString& path) { WriteAll(path, QByteArray("\x00\xff garbage \n\n\n", 14)); }},
+    {"OtherHost", [](const QString& path) { WriteAll(path, "4242\nqel3d\nsome-other-host\n"); }},
+    {"KilledCopy",
+     [](const QString& path) {
+         const QFileInfo info(path);
+         const pid_t child = ::fork();
+         if (child == 0) {
+             NotebookLock lock(info.path(), QStringLiteral("DOM"));
+             ::_exit(lock.TakeForWriting() == NotebookLock::Take::Taken ? 0 : 1); // dies holding it
+         }
+         int status = 0;
+         ASSERT_EQ(::waitpid(child, &status, 0), child);
+         ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+     }},
+};
+
+INSTANTIATE_TEST_SUITE_P(Cases, LeftLock, ::testing::ValuesIn(kLockCases),
+                         [](const auto& testInfo) { return std::string(testInfo.param.what); });
+
+TEST_F(NotebookFilesTest, WhileAnotherCopySavesASaveOrOpenSaysSoAndWaitsForNothing)
+{
+    ASSERT_EQ(Save(EightPages()), NotebookFault::None);
+    const QStringList before = Files();
+    NotebookLock saving(dir.path(), QStringLiteral("DOM"));
+    ASSERT_EQ(saving.TakeForWriting(), NotebookLock::Take::Taken);
+    NotebookContent one = EightPages();
+    one.Pages.resize(1);
+    one.CurrentPage = 0;
+    EXPECT_EQ(Save(one), NotebookFault::BeingSaved);
+    EXPECT_EQ(Files(), before);
+    EXPECT_EQ(ReadNotebook(dir.path(), QStringLiteral("DOM")).Fault, NotebookFault::BeingSaved);
+    EXPECT_TRUE(NotebookFaultText(NotebookFault::BeingSaved, "DOM", "/n").contains("inną kopię"));
+    EXPECT_EQ(Save(one, QStringLiteral("INNY")), NotebookFault::None) << "other notebooks are free";
+}
+
+TEST_F(NotebookFilesTest, ANotebookOpenInAnotherCopyIsToldOnlyWhileItIsOpen)
+{
+    NotebookLock own(dir.path(), QStringLiteral("DOM"));
+    NotebookLock other(dir.path(), QStringLiteral("DOM"));
+    EXPECT_FALSE(own.OpenElsewhere());
+    ASSERT_TRUE(own.MarkOpen());
+    EXPECT_FALSE(own.OpenElsewhere()) << "its own mark does not count";
+    EXPECT_TRUE(other.OpenElsewhere());
+    EXPECT_FALSE(NotebookLock(dir.path(), QStringLiteral("INNY")).OpenElsewhere());
+    ASSERT_EQ(Save(EightPages()), NotebookFault::None) << "an open notebook can be saved";
+    {
+        NotebookLock third(dir.path(), QStringLiteral("DOM"));
+        ASSERT_TRUE(third.MarkOpen());
+        EXPECT_TRUE(own.OpenElsewhere());
     }
-    int status = 0;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
-    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-    ASSERT_TRUE(QFileInfo::exists(Path(QStringLiteral("DOM.lock"))));
-    EXPECT_EQ(Save(EightPages()), NotebookFault::None);
-    EXPECT_FALSE(QFileInfo::exists(Path(QStringLiteral("DOM.lock"))));
+    EXPECT_FALSE(own.OpenElsewhere()) << "a closed copy leaves no mark";
 }
 
 TEST_F(NotebookFilesTest, AFolderThatCannotBeWrittenIsReportedAndKeepsWhatItHolds)
@@ -497,8 +586,9 @@ QByteArray Seed(const char* file)
     return ReadAll(QStringLiteral(QEL_NOTEBOOK_SEEDS "/") + QString::fromUtf8(file));
 }
 
-// The fuzz seeds are pictures nobody here drew: only pages of the sheet's size, as BMP or PNG,
-// open; the hostile ones are refused from their headers or read without unpacking their text.
+// The fuzz seeds are pictures nobody here drew: only pages of the sheet's size, as BMP (also
+// run-length compressed) or PNG, open; the hostile ones are refused from their headers, their
+// runs' bounds, or read without unpacking their text.
 TEST(PagePictures, OnlySheetSizedBitmapsAndPngsAreDecoded)
 {
     const struct {
@@ -516,7 +606,13 @@ TEST(PagePictures, OnlySheetSizedBitmapsAndPngsAreDecoded)
         {"hostile-huge.png", PageReadFault::WrongSize},
         {"hostile-huge.bmp", PageReadFault::WrongSize},
         {"broken-page-cut.bmp", PageReadFault::Unreadable},
-        {"broken-page-rle8.bmp", PageReadFault::Unreadable},
+        {"valid-page-rle8.bmp", PageReadFault::None},
+        {"valid-page-rle4.bmp", PageReadFault::None},
+        {"broken-page-rle8-no-end.bmp", PageReadFault::Unreadable},
+        {"broken-page-rle8-run-past-row.bmp", PageReadFault::Unreadable},
+        {"broken-page-rle8-jump-past-sheet.bmp", PageReadFault::Unreadable},
+        {"broken-page-rle8-top-down.bmp", PageReadFault::Unreadable},
+        {"broken-page-rle4-literal-past-end.bmp", PageReadFault::Unreadable},
         {"broken-page-cut.png", PageReadFault::Unreadable},
         {"broken-page-chunk-past-end.png", PageReadFault::Unreadable},
         {"broken-page-no-end.png", PageReadFault::Unreadable},
@@ -536,6 +632,19 @@ TEST(PagePictures, OnlySheetSizedBitmapsAndPngsAreDecoded)
             EXPECT_EQ(std::count(image.begin(), image.end(), 99), kSheetBytes) << c.file << ": left as it was";
         } else if (QByteArray(c.file).endsWith(".png")) {
             EXPECT_TRUE(image == expected) << c.file << ": the same stripes, text or not";
+        } else if (QByteArray(c.file).contains("rle")) {
+            // The seeds' palette entry i is red 255 - i, green 91 i, blue 37 i; RLE8 rows run
+            // 1 (200), 2 (53), 1 2 3, RLE4 rows 1 2 1 2 … (200), 3 (53), 1 2 3; the top six rows
+            // are jumped over.
+            const auto colour = [](int i) { return NearestSheetIndex(qRgb(255 - i, (91 * i) % 256, 37 * i)); };
+            const bool rle4 = QByteArray(c.file).contains("rle4");
+            const std::uint8_t* bottom = image.data() + 255 * 256;
+            EXPECT_EQ(bottom[0], colour(1)) << c.file;
+            EXPECT_EQ(bottom[1], colour(rle4 ? 2 : 1)) << c.file;
+            EXPECT_EQ(bottom[210], colour(rle4 ? 3 : 2)) << c.file;
+            EXPECT_EQ(bottom[255], colour(3)) << c.file;
+            EXPECT_EQ(image[6 * 256 + 255], colour(3)) << c.file << ": the highest row drawn";
+            EXPECT_EQ(image[5 * 256 + 100], colour(0)) << c.file << ": jumped over";
         }
     }
     const std::optional<NotebookIndex> old = DecodeIndex(Seed("valid-index.qel3d"));
@@ -577,6 +686,168 @@ TEST(TwoCopies, SavingOneNotebookAtOnceLeavesWhollyOneOfThem)
             EXPECT_EQ(std::count(page.Image.begin(), page.Image.end(), winner.colour), kSheetBytes) << "round " << round;
         EXPECT_EQ(reading.SaveCounter, static_cast<std::uint64_t>(2 * round + 2));
     }
+}
+
+} // namespace
+
+namespace {
+
+// A notebook of `pages` pages all in one colour.
+NotebookContent Plain(int pages, std::uint8_t colour)
+{
+    NotebookContent content;
+    content.Pages.resize(static_cast<std::size_t>(pages));
+    for (PageContent& page : content.Pages)
+        std::fill(page.Image.begin(), page.Image.end(), colour);
+    return content;
+}
+
+bool Wholly(const NotebookContent& got, const NotebookContent& want)
+{
+    if (got.Pages.size() != want.Pages.size())
+        return false;
+    for (std::size_t p = 0; p < got.Pages.size(); ++p) {
+        if (got.Pages[p].Image != want.Pages[p].Image)
+            return false;
+    }
+    return true;
+}
+
+// Ends its process without a word at the n-th write or move of a save, as a kill there would.
+class DyingWriter final : public NotebookWriter {
+public:
+    DyingWriter(int write, int move) : write_(write), move_(move) {}
+
+private:
+    bool Write(QFileDevice& file, const QByteArray& bytes) override
+    {
+        if (++writes_ == write_)
+            ::_exit(0);
+        return NotebookWriter::Write(file, bytes);
+    }
+    bool Replace(const QString& written, const QString& path) override
+    {
+        if (++moves_ == move_)
+            ::_exit(0);
+        return NotebookWriter::Replace(written, path);
+    }
+    int write_, move_;
+    int writes_ = 0, moves_ = 0;
+};
+
+// 40 saves killed: at every write and every move of an 8-page save over a 3-page notebook and
+// back, and at random moments of saves in a row. Each leaves one notebook whole, old or new.
+TEST(KilledSave, LeavesOneWholeNotebookOrTheOther)
+{
+    const NotebookContent small = Plain(3, kRed), large = Plain(8, kBlue);
+    std::mt19937 random(5);
+    for (int round = 0; round < 40; ++round) {
+        QTemporaryDir dir;
+        const bool growing = round % 2 == 0;
+        const NotebookContent& before = growing ? small : large;
+        const NotebookContent& after = growing ? large : small;
+        ASSERT_EQ(NotebookWriter().Save(dir.path(), "DOM", before).Fault, NotebookFault::None);
+        const int pages = static_cast<int>(after.Pages.size());
+        const int step = round / 2; // 0 … 19
+        const pid_t child = ::fork();
+        ASSERT_GE(child, 0);
+        if (child == 0) {
+            if (step < 2 * (pages + 1)) {
+                // writes 1 … pages + 1, then moves 1 … pages + 1
+                const bool moving = step > pages;
+                DyingWriter(moving ? 0 : step + 1, moving ? step - pages : 0).Save(dir.path(), "DOM", after);
+            } else {
+                for (int i = 0;; ++i)
+                    NotebookWriter().Save(dir.path(), "DOM", i % 2 ? before : after);
+            }
+            ::_exit(0);
+        }
+        if (step >= 2 * (pages + 1)) {
+            ::usleep(std::uniform_int_distribution<useconds_t>(2000, 60000)(random));
+            ::kill(child, SIGKILL);
+        }
+        ASSERT_EQ(::waitpid(child, nullptr, 0), child);
+        const NotebookReading reading = ReadNotebook(dir.path(), QStringLiteral("DOM"));
+        ASSERT_EQ(reading.Fault, NotebookFault::None) << "round " << round;
+        EXPECT_TRUE(reading.LostPages.isEmpty()) << "round " << round;
+        EXPECT_TRUE(Wholly(reading.Content, before) || Wholly(reading.Content, after)) << "round " << round;
+        EXPECT_FALSE(QFileInfo::exists(SwitchPath(dir.path(), "DOM"))) << "round " << round << ": finished on opening";
+    }
+}
+
+TEST_F(NotebookFilesTest, APageThatCannotBeReadIsKeptBesideTheNotebookOnceWhenSaved)
+{
+    ASSERT_EQ(Save(Plain(8, kRed)), NotebookFault::None);
+    const QByteArray svg = Seed("hostile.svg");
+    const QByteArray jpeg = Seed("hostile-progressive.jpg");
+    WriteAll(PagePath(dir.path(), "DOM", 2), svg);
+    WriteAll(PagePath(dir.path(), "DOM", 7), jpeg);
+    ASSERT_TRUE(QFile::remove(PagePath(dir.path(), "DOM", 5))); // missing: nothing to keep
+    const NotebookReading reading = ReadNotebook(dir.path(), QStringLiteral("DOM"));
+    ASSERT_EQ(reading.LostPages, QStringList({"DOM2.bmp", "DOM5.bmp", "DOM7.bmp"}));
+    EXPECT_TRUE(reading.LostFilesThere);
+    EXPECT_TRUE(LostPagesText("DOM", reading.LostPages, true).contains("zachowane"));
+
+    // Saved with six pages: page 7, no longer in the notebook, is kept all the same.
+    NotebookContent six = reading.Content;
+    six.Pages.resize(6);
+    six.CurrentPage = 0;
+    const SaveResult saved = NotebookWriter().Save(dir.path(), "DOM", six);
+    ASSERT_EQ(saved.Fault, NotebookFault::None);
+    EXPECT_EQ(saved.KeptFiles, QStringList({"DOM, strona 2 (nieodczytana).svg", "DOM, strona 7 (nieodczytana).jpg"}));
+    EXPECT_EQ(ReadAll(Path("DOM, strona 2 (nieodczytana).svg")), svg);
+    EXPECT_EQ(ReadAll(Path("DOM, strona 7 (nieodczytana).jpg")), jpeg);
+    EXPECT_TRUE(KeptPagesText("DOM", saved.KeptFiles).contains("DOM, strona 2 (nieodczytana).svg"));
+    ExpectSameNotebook(ReadNotebook(dir.path(), QStringLiteral("DOM")).Content, six);
+
+    // Spoilt again, it is kept under a name not yet taken; a readable page is never kept.
+    WriteAll(PagePath(dir.path(), "DOM", 2), svg);
+    EXPECT_EQ(NotebookWriter().Save(dir.path(), "DOM", six).KeptFiles, QStringList{"DOM, strona 2 (nieodczytana 2).svg"});
+    EXPECT_TRUE(NotebookWriter().Save(dir.path(), "DOM", six).KeptFiles.isEmpty());
+}
+
+TEST_F(NotebookFilesTest, RecordsTooLongForTheIndexStartAgainFromTheirPageAndTheNotebookOpens)
+{
+    NotebookContent content = Plain(2, kWhite);
+    std::mt19937 random(3);
+    for (std::uint8_t& pixel : content.Pages[0].Image)
+        pixel = static_cast<std::uint8_t>(random() % 16);
+    // Each entry carries a whole page of noise: 80 of them are far past the index's limit.
+    DrawingRecord& record = content.Pages[0].Record;
+    record = StartedRecord(content.Pages[0].Image.data(), content.Pages[0].Turtle);
+    const RecordEntry noise = record.At(0);
+    for (int i = 0; i < 80; ++i)
+        record.Append(noise);
+    ASSERT_GT(EncodeIndex(content, 1).size(), kMaxIndexBytes);
+
+    ASSERT_EQ(Save(content), NotebookFault::None);
+    EXPECT_LE(QFileInfo(Path("DOM.qel3d")).size(), kMaxIndexBytes);
+    const NotebookReading reading = ReadNotebook(dir.path(), QStringLiteral("DOM"));
+    ASSERT_EQ(reading.Fault, NotebookFault::None);
+    ExpectSameNotebook(reading.Content, content);
+    EXPECT_EQ(reading.Content.Pages[0].Record.Size(), StartedRecord(content.Pages[0].Image.data(), content.Pages[0].Turtle).Size())
+        << "started again from the page";
+}
+
+TEST_F(NotebookFilesTest, ANotebookStoredUnderADecomposedNameIsListedOpenedAndSavedInPlace)
+{
+    const QString composed = QString::fromUtf8("żółw");
+    const QString decomposed = composed.normalized(QString::NormalizationForm_D);
+    ASSERT_EQ(Save(EightPages(), QStringLiteral("x")), NotebookFault::None);
+    for (const QString& file : Files())
+        ASSERT_TRUE(QFile::rename(Path(file), Path(decomposed + file.mid(1))));
+
+    const std::vector<SavedNotebook> listed = ListSavedNotebooks(dir.path());
+    ASSERT_EQ(listed.size(), 1u);
+    EXPECT_EQ(listed[0].Name, composed);
+    const NotebookReading reading = ReadNotebook(dir.path(), composed);
+    ASSERT_EQ(reading.Fault, NotebookFault::None);
+    ExpectSameNotebook(reading.Content, EightPages());
+    EXPECT_FALSE(ReadNotebookPreview(listed[0]).FirstPage->empty());
+
+    ASSERT_EQ(Save(reading.Content, composed), NotebookFault::None);
+    EXPECT_EQ(Files().size(), 9u) << "saved over the files it has, not beside them";
+    EXPECT_EQ(ListSavedNotebooks(dir.path()).size(), 1u);
 }
 
 } // namespace

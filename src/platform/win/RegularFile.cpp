@@ -48,13 +48,16 @@ std::optional<QByteArray> ReadRegularFile(const QString& fileName, qint64 maxByt
     bytes.reserve(static_cast<qsizetype>(std::min(file.size(), limit)));
     while (bytes.size() < limit) {
         const qint64 start = bytes.size();
-        const qint64 wanted = std::min(kChunkBytes, limit - start);
+        // A first read the size of the file and one byte more, so that a small file costs no
+        // large buffer; then chunks for a file that grew.
+        const qint64 wanted = std::min(start == 0 ? file.size() + 1 : kChunkBytes, limit - start);
         bytes.resize(static_cast<qsizetype>(start + wanted));
         const qint64 got = file.read(bytes.data() + start, wanted);
         if (got < 0)
             return std::nullopt;
         bytes.resize(static_cast<qsizetype>(start + got));
-        if (got == 0)
+        // A regular file reads short only at its end.
+        if (got < wanted)
             break;
     }
     if (bytes.size() > maxBytes)
