@@ -76,7 +76,11 @@ z wybranego koloru kolor tła. Gdy ramka nie stoi na suwaku, te klawisze od razu
 <tr><td><b>W</b></td><td>Wypełnij</td></tr>
 <tr><td><b>C</b></td><td>Wyczyść</td></tr>
 <tr><td><b>Home</b></td><td>Wróć</td></tr>
-<tr><td><b>F11</b></td><td>pole żółwia na cały ekran; <b>F11</b> albo <b>Esc</b> wraca do okna</td></tr>
+<tr><td><b>F11</b></td><td>pole żółwia na cały ekran, z miejscem żółwia w rogu; klawisze działają
+tak samo jak w oknie; <b>F11</b> albo <b>Esc</b> wraca do okna</td></tr>
+<tr><td><b>V</b></td><td>Widok z góry: cała kartka z góry i z powrotem kamera za żółwiem</td></tr>
+<tr><td><b>F1</b></td><td>ta pomoc</td></tr>
+<tr><td><b>F10</b></td><td>menu</td></tr>
 </table>
 <p>Okno można powiększyć albo rozciągnąć na cały ekran: pole żółwia rośnie razem z nim.</p>
 
@@ -95,22 +99,23 @@ Na dole okna widać numer strony i liczbę stron, miejsce żółwia (X, Y) i jeg
 <table>
 <tr><td><b>Zeszyt</b></td><td><b>Nowy</b> (Ctrl+N) zaczyna pusty zeszyt. <b>Otwórz...</b> (Ctrl+O)
 pokazuje zapisane zeszyty z obrazkiem pierwszej strony: kliknij zeszyt dwa razy albo kliknij go i <b>OK</b>.
-<b>Zapisz</b> (Ctrl+S) zapisuje zeszyt, a <b>Zapisz jako...</b> zapisuje go pod nową nazwą.
+<b>Zapisz</b> (Ctrl+S) zapisuje zeszyt, a <b>Zapisz jako...</b> (Ctrl+Shift+S) zapisuje go pod nową nazwą.
 <b>Drukuj...</b> (Ctrl+P) drukuje wszystkie strony, każdą na osobnej kartce papieru.
 <b>Zapisz stronę jako obraz...</b> (Ctrl+E) zapisuje oglądaną stronę jako obrazek PNG, cztery razy
 większy, w folderze obrazów – można go wysłać albo pokazać innym.
-<b>Koniec</b> zamyka program; gdy rysunki się zmieniły, program pyta, czy je zachować.</td></tr>
+<b>Koniec</b> (Ctrl+Q) zamyka program; gdy rysunki się zmieniły, program pyta, czy je zachować.</td></tr>
 <tr><td><b>Edycja</b></td><td><b>Cofnij</b> (Ctrl+Z) odwołuje ostatni ruch, wypełnienie, czyszczenie
 albo inną zmianę rysunku; <b>Ponów</b> (Ctrl+Y albo Ctrl+Shift+Z) przywraca to, co zostało cofnięte.
 <b>Kopiuj obraz</b> kopiuje ten sam obrazek do schowka, skąd można go wkleić w innym programie.
 <b>Odtwórz stronę</b> (F5) czyści stronę i żółw rysuje ją jeszcze raz, krok po kroku, tak jak
 powstała; <b>Esc</b> od razu przywraca gotowy rysunek. <b>Jak powstał rysunek</b> pokazuje te kroki
 słowami, a przycisk <b>Kopiuj jako tekst</b> kopiuje ich listę do schowka.
-<b>Umieść tło</b> kładzie na kartkę obrazek z pliku BMP.</td></tr>
+<b>Umieść tło</b> kładzie na kartkę obrazek z pliku BMP albo PNG.</td></tr>
 <tr><td><b>Opcje</b></td><td><b>Pisak</b> – kolor, grubość i ustawienie pisaka.
 <b>Żółw</b> – miejsce i kierunek żółwia, wpisane liczbami. <b>Szybkość żółwia</b> – jak szybko żółw
 chodzi: <b>Wolno</b>, <b>Normalnie</b>, <b>Szybko</b> albo <b>Błyskawicznie</b>, gdy rysunek ma być
-gotowy od razu; program zapamiętuje wybór. <b>Ekran</b> – kolor tła.
+gotowy od razu; program zapamiętuje wybór. <b>Ekran</b> – kolor tła. <b>Widok z góry</b> (V) pokazuje
+całą kartkę z góry, północą do góry; drugi raz wraca kamera za żółwiem.
 <b>Wyświetlanie</b> jest w tej wersji wyłączone.</td></tr>
 <tr><td><b>Pomoc</b></td><td><b>Wprowadzenie</b> otwiera tę pomoc, <b>Nauczyciel</b> – przykładowe lekcje,
 a <b>O programie</b> mówi, co to za program.</td></tr>
@@ -125,7 +130,8 @@ w każdym programie do rysowania.</p>
 <p>Przycisk <b>Co to jest?</b> otwiera tę pomoc, przycisk <b>Nauczyciel</b> – przykładowe lekcje,
 a <b>Koniec</b> zamyka program. Trzy następne przyciski, <b>Cofnij</b>, <b>Ponów</b> i
 <b>Odtwórz stronę</b>, działają tak samo jak w menu <b>Edycja</b>. Ostatni przycisk, z licznikiem,
-wybiera szybkość żółwia. Zamknięcie okna w czasie, gdy żółw idzie, najpierw go zatrzymuje, tak jak
+wybiera szybkość żółwia. W czasie odtwarzania strony przycisk <b>Odtwórz stronę</b> staje się
+przyciskiem <b>Zatrzymaj</b>. Zamknięcie okna w czasie, gdy żółw idzie, najpierw go zatrzymuje, tak jak
 klawisz <b>Esc</b>; narysowane linie zostają.</p>
 <p>Gdy program zostanie nagle przerwany, zanim rysunki zostaną zapisane, przy następnym
 uruchomieniu zapyta, czy je przywrócić.</p>

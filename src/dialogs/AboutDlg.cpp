@@ -54,6 +54,7 @@ TAboutDlg::TAboutDlg(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui:
     title.setBold(true);
     ui->Label1->setFont(title);
     ui->Label1->adjustSize();
+    ui->VersionLabel->setText(QStringLiteral("Wersja %1").arg(QStringLiteral(QEL_VERSION)));
 
     connect(ui->BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
 }

@@ -8,7 +8,7 @@ namespace Ui {
 class TAboutDlg;
 }
 
-// The about box: the program's name and picture, closed with OK.
+// The about box: the program's name, picture, version, licence and what it is, closed with OK.
 class TAboutDlg : public QDialog {
     Q_OBJECT
 public:

@@ -54,7 +54,7 @@ QString ChooseBackgroundFile(QWidget* owner)
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilter(QStringLiteral("Obrazki BMP (*.bmp)"));
+    dialog.setNameFilter(QStringLiteral("Obrazki BMP i PNG (*.bmp *.png)"));
     dialog.setDefaultSuffix(QStringLiteral("bmp"));
     AddPreview(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
@@ -71,7 +71,7 @@ bool PlaceBackground(QWidget* owner, TurtleSheet& sheet, const std::function<QSt
         return true;
     win::MessageBox({.owner = owner,
                      .text = QStringLiteral("Nie można wczytać tła z pliku \u201E%1\u201D.\n"
-                                            "Plik nie istnieje albo nie jest poprawną bitmapą.")
+                                            "Plik nie istnieje albo nie jest poprawnym obrazkiem BMP ani PNG.")
                                  .arg(QDir::toNativeSeparators(fileName)),
                      .caption = kCaption,
                      .style = win::MB_OK | win::MB_ICONSTOP});

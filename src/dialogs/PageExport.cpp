@@ -15,10 +15,11 @@ namespace {
 
 const QString kPictureCaption = QStringLiteral("QEL 3D");
 
+// Made when it is missing; the home folder only when there is none to make.
 QString PicturesFolder()
 {
     const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
-    return !pictures.isEmpty() && QDir(pictures).exists() ? pictures : QDir::homePath();
+    return !pictures.isEmpty() && QDir().mkpath(pictures) ? pictures : QDir::homePath();
 }
 
 } // namespace
@@ -45,15 +46,16 @@ bool PageExport::WriteTo(const QString& path) const
     return file.open(QIODevice::WriteOnly) && picture_.save(&file, "PNG") && file.commit();
 }
 
-void PageExport::SaveTo(const QString& path) const
+bool PageExport::SaveTo(const QString& path) const
 {
     if (WriteTo(path))
-        return;
+        return true;
     const QString text = QStringLiteral("Nie można zapisać obrazu w pliku %1.").arg(QDir::toNativeSeparators(path));
     win::MessageBox({nullptr, text, kPictureCaption, win::MB_OK | win::MB_ICONEXCLAMATION});
+    return false;
 }
 
-void PageExport::SaveAs(QWidget* parent) const
+QString PageExport::SaveAs(QWidget* parent) const
 {
     QFileDialog dialog(parent, QStringLiteral("Zapisz stronę jako obraz"));
     dialog.setOption(QFileDialog::DontUseNativeDialog);
@@ -62,8 +64,9 @@ void PageExport::SaveAs(QWidget* parent) const
     dialog.setDefaultSuffix(QStringLiteral("png"));
     dialog.selectFile(SuggestedPath());
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return;
-    SaveTo(dialog.selectedFiles().constFirst());
+        return {};
+    const QString path = dialog.selectedFiles().constFirst();
+    return SaveTo(path) ? path : QString();
 }
 
 void PageExport::CopyToClipboard() const

@@ -26,13 +26,13 @@ public:
     explicit PageExport(const SharedPage& page);
 
     // "NAME strona N.png" (or "Rysunek strona N.png" while the notebook has no name) in the
-    // user's pictures folder, or the home folder when there is none.
+    // user's pictures folder, made when it is missing, or the home folder when it cannot be.
     QString SuggestedPath() const;
     // Writes the picture as a PNG file, telling the child in a box when it cannot; a file of that
-    // name is then left as it was.
-    void SaveTo(const QString& path) const;
-    // Asks where to write the picture, then writes it there.
-    void SaveAs(QWidget* parent) const;
+    // name is then left as it was. True when written.
+    bool SaveTo(const QString& path) const;
+    // Asks where to write the picture, then writes it there; the file written, or empty.
+    QString SaveAs(QWidget* parent) const;
     void CopyToClipboard() const;
 
 private:

@@ -12,8 +12,15 @@
 #include "shell/CameraReturn.h"
 #include "shell/MainForm.h"
 #include "shell/ProgressForm.h"
+#include "shell/WindowMemory.h"
 #include "shell/WindowPlacement.h"
 #include "ui_MainForm.h"
+
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+
+#include <initializer_list>
 
 TMainForm* MainForm = nullptr;
 TAboutDlg* AboutDlg = nullptr;
@@ -27,6 +34,15 @@ TProgressForm* ProgressForm = nullptr;
 TShapeDlg* ShapeDlg = nullptr;
 
 namespace {
+
+// A screen reader names the text field of a name dialog by the label that stands over it.
+void NameByLabel(QDialog& dialog, const char* label)
+{
+    auto* text = dialog.findChild<QLabel*>(QLatin1String(label));
+    auto* field = dialog.findChild<QLineEdit*>(QStringLiteral("FileName"));
+    if (text && field)
+        text->setBuddy(field);
+}
 
 template <class Window>
 std::unique_ptr<Window> Create(Window*& global)
@@ -45,6 +61,11 @@ ApplicationWindows::ApplicationWindows()
       shapeDlg_(Create(ShapeDlg)), placement_(std::make_unique<WindowPlacement>(*mainForm_)),
       cameraReturn_(std::make_unique<CameraReturn>(*mainForm_->Controls().DXViewport, mainForm_->Camera))
 {
+    for (QDialog* dialog : std::initializer_list<QDialog*>{AboutDlg, OpenDlg, SaveDlg, PenDlg, PosDlg, ScreenDlg,
+                                                           DisplayDlg, ShapeDlg})
+        dialog->setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowCloseButtonHint);
+    NameByLabel(*SaveDlg, "Label2");
+    NameByLabel(*OpenDlg, "Label1");
 }
 
 ApplicationWindows::~ApplicationWindows()
@@ -63,6 +84,9 @@ ApplicationWindows::~ApplicationWindows()
 
 void ApplicationWindows::ShowMainWindow()
 {
+    // Once: the window owns it, and it stores the place when the application quits.
+    if (mainForm_->findChild<WindowMemory*>() == nullptr)
+        new WindowMemory(*mainForm_);
     rm::PrepareWindowForDevice(*mainForm_);
     mainForm_->show();
 }

@@ -14,6 +14,7 @@ class TProgressForm;
 class TShapeDlg;
 class WindowPlacement;
 class CameraReturn;
+class WindowMemory;
 
 // The application's windows, reachable from everywhere as the program's handlers expect.
 extern TMainForm* MainForm;
@@ -30,7 +31,7 @@ extern TShapeDlg* ShapeDlg;
 // Owns the ten windows, created in this order (the first is the main window) and destroyed in
 // the reverse order; binds each to its global pointer while it lives. While they live, every
 // window the program shows is placed on the screen around the main window, and a double click
-// in the 3D view brings the camera back.
+// in the 3D view brings the camera back. The dialogs carry a close button only.
 class ApplicationWindows {
 public:
     ApplicationWindows();
@@ -38,7 +39,8 @@ public:
     ApplicationWindows(const ApplicationWindows&) = delete;
     ApplicationWindows& operator=(const ApplicationWindows&) = delete;
 
-    // Shows the main window in the middle of the screen.
+    // Shows the main window where the user left it, or at its first size in the middle of the
+    // screen.
     void ShowMainWindow();
 
 private:

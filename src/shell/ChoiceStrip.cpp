@@ -2,12 +2,88 @@
 
 #include <QAccessibleWidget>
 #include <QKeyEvent>
+#include <QPointer>
+
+#include <algorithm>
+#include <vector>
 
 namespace {
+
+// One cell of a strip, as a screen reader lists it; it has no object of its own.
+class AccessibleCell final : public QAccessibleInterface {
+public:
+    AccessibleCell(ChoiceStrip* strip, int cell) : strip_(strip), cell_(cell) {}
+
+    bool isValid() const override { return strip_ && cell_ < strip_->CellCount(); }
+    QObject* object() const override { return nullptr; }
+    QWindow* window() const override { return strip_ ? strip_->window()->windowHandle() : nullptr; }
+    QAccessibleInterface* childAt(int, int) const override { return nullptr; }
+    QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(strip_.data()); }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int childCount() const override { return 0; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    QString text(QAccessible::Text kind) const override
+    {
+        return kind == QAccessible::Name && strip_ ? strip_->CellText(cell_) : QString();
+    }
+    void setText(QAccessible::Text, const QString&) override {}
+    QRect rect() const override
+    {
+        if (!strip_)
+            return {};
+        const QRect cell = strip_->CellRect(cell_);
+        return {strip_->mapToGlobal(cell.topLeft()), cell.size()};
+    }
+    QAccessible::Role role() const override { return QAccessible::ListItem; }
+    QAccessible::State state() const override
+    {
+        QAccessible::State state;
+        state.selectable = true;
+        state.selected = strip_ && strip_->Chosen(cell_);
+        state.invisible = !strip_ || !strip_->isVisible();
+        return state;
+    }
+
+private:
+    QPointer<ChoiceStrip> strip_;
+    int cell_;
+};
 
 class AccessibleStrip final : public QAccessibleWidget {
 public:
     explicit AccessibleStrip(ChoiceStrip* strip) : QAccessibleWidget(strip, QAccessible::List) {}
+    ~AccessibleStrip() override
+    {
+        for (const QAccessible::Id id : cells_)
+            QAccessible::deleteAccessibleInterface(id);
+    }
+
+    int childCount() const override { return Strip().CellCount(); }
+    QAccessibleInterface* child(int index) const override
+    {
+        if (index < 0 || index >= childCount())
+            return nullptr;
+        // Made once each and kept, as the accessibility registry expects of the same item.
+        while (static_cast<int>(cells_.size()) <= index)
+            cells_.push_back(QAccessible::registerAccessibleInterface(
+                new AccessibleCell(const_cast<ChoiceStrip*>(&Strip()), static_cast<int>(cells_.size()))));
+        return QAccessible::accessibleInterface(cells_[static_cast<std::size_t>(index)]);
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        for (std::size_t i = 0; i < cells_.size(); ++i)
+            if (QAccessible::accessibleInterface(cells_[i]) == child)
+                return static_cast<int>(i);
+        return -1;
+    }
+    QAccessibleInterface* childAt(int x, int y) const override
+    {
+        const QPoint inStrip = Strip().mapFromGlobal(QPoint(x, y));
+        for (int cell = 0; cell < childCount(); ++cell)
+            if (Strip().CellRect(cell).contains(inStrip))
+                return child(cell);
+        return nullptr;
+    }
 
     QString text(QAccessible::Text kind) const override
     {
@@ -15,6 +91,11 @@ public:
             return static_cast<const ChoiceStrip*>(widget())->ChoiceText();
         return QAccessibleWidget::text(kind);
     }
+
+private:
+    const ChoiceStrip& Strip() const { return *static_cast<const ChoiceStrip*>(widget()); }
+
+    mutable std::vector<QAccessible::Id> cells_;
 };
 
 QAccessibleInterface* StripInterface(const QString&, QObject* object)
@@ -41,6 +122,20 @@ QString ChoiceStrip::ChoiceText() const
     if (!choice_.chosen || !choice_.describe)
         return accessibleName();
     return accessibleName() + QStringLiteral(": ") + choice_.describe(choice_.chosen());
+}
+
+QString ChoiceStrip::CellText(int cell) const
+{
+    return choice_.describe ? choice_.describe(cell) : QString();
+}
+
+QRect ChoiceStrip::CellRect(int cell) const
+{
+    const QRect area = pixmap().isNull() ? contentsRect() : QRect(contentsRect().topLeft(), pixmap().deviceIndependentSize().toSize());
+    const int width = area.width() / std::max(cells_.columns, 1);
+    const int height = area.height() / std::max(cells_.rows, 1);
+    return {area.left() + cell % std::max(cells_.columns, 1) * width, area.top() + cell / std::max(cells_.columns, 1) * height,
+            width, height};
 }
 
 int ChoiceStrip::Neighbour(int cell, int key) const

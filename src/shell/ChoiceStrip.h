@@ -7,7 +7,7 @@
 // A strip of cells to choose from (the palette, the pen widths), taking the keyboard: Left and
 // Right move the choice one cell, Up and Down one row, and Shift with Space or Enter chooses
 // the cell once more with Shift held, as a Shift-click does. A screen reader hears the strip's
-// name with the cell chosen now.
+// name with the cell chosen now, and finds every cell as an item of the strip.
 class ChoiceStrip : public QLabel {
     Q_OBJECT
 public:
@@ -28,6 +28,11 @@ public:
     void Serve(Cells cells, Choice choice);
     // The strip's accessible name followed by the chosen cell's description.
     QString ChoiceText() const;
+    int CellCount() const { return choice_.describe ? cells_.columns * cells_.rows : 0; }
+    QString CellText(int cell) const;
+    bool Chosen(int cell) const { return choice_.chosen && choice_.chosen() == cell; }
+    // The cell's place in the strip, the cells sharing its picture evenly.
+    QRect CellRect(int cell) const;
 
 protected:
     bool event(QEvent* event) override;

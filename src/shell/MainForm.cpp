@@ -1,9 +1,14 @@
 #include "shell/MainForm.h"
 
+#include "shell/CornerStatus.h"
+#include "shell/DesktopKeys.h"
 #include "shell/ExceptionBox.h"
 #include "shell/PanelAccess.h"
 #include "shell/ProgressForm.h"
+#include "shell/PanelLock.h"
 #include "shell/SceneSetup.h"
+#include "shell/SpokenNotice.h"
+#include "shell/SpokenPlace.h"
 #include "shell/ViewLayout.h"
 #include "turtle/SheetColors.h"
 #include "ui_MainForm.h"
@@ -46,8 +51,13 @@ TMainForm::TMainForm(QWidget* parent)
     status_ = std::make_unique<StatusPanels>(*ui->MainStatusBar);
     ConfigureComponents();
     ConnectHandlers();
-    viewLayout_ = std::make_unique<ViewLayout>(ViewLayout::Parts{
-        *this, *ui->ClientArea, *ui->DXViewport, *ui->MainToolBar, {ui->Label1, ui->Label2}, *ui->MainStatusBar, DXCore});
+    corner_ = new CornerStatus(*ui->ClientArea);
+    viewLayout_ = std::make_unique<ViewLayout>(ViewLayout::Parts{*this, *ui->ClientArea, *ui->DXViewport, *ui->MainToolBar,
+        {ui->Label1, ui->Label2}, *ui->MainStatusBar, DXCore, *corner_});
+    panelLock_ = std::make_unique<PanelLock>(PanelLock::Parts{*this, *ui->ClientArea, *ui->DXViewport, *ui->MainToolBar,
+        findChild<QAction*>(QStringLiteral("ReplayMenu")), [this] { Walker.Stop(); }});
+    placeNotice_ = new SpokenNotice(ui->ClientArea);
+    AddDesktopKeys(*this, *ui);
     panelAccess_ = std::make_unique<PanelAccess>(*this, *ui, PanelAccess::Strips{
         [this] { return ColorToCell(Turtle.PenColor); },
         [this](Qt::KeyboardModifiers keys, int x, int y) { RunGuarded([&] { ColorImageMouseUp(keys, x, y); }); },
@@ -79,20 +89,7 @@ void TMainForm::ConfigureComponents()
 
     SetUpScene(DXScene, DXCamera, DXLight1, DXLight2);
 
-    DXAnimation.PosX = 0.0f;
-    DXAnimation.PosY = 0.0f;
-    DXAnimation.PosZ = 0.0f;
-    DXAnimation.ViewX = 0.0f;
-    DXAnimation.ViewY = 1.0f;
-    DXAnimation.ViewZ = 0.0f;
-    DXAnimation.SpeedFactor = 0.05;
-    DXAnimation.StartTime = 0;
-    DXAnimation.EndTime = 12000;
-    // Repeating, so that the character never freezes after its first full pass.
-    DXAnimation.AutoRepeat = true;
-    DXAnimation.Play = false;
-    DXAnimation.DXScene = &DXScene;
-    DXAnimation.DXCore = &DXCore;
+    SetUpCharacter(DXAnimation, DXScene, DXCore);
 
     StartTimer.setInterval(kStartDelayMs);
     StartTimer.setSingleShot(true);
@@ -130,7 +127,9 @@ void TMainForm::ConnectHandlers()
 
 void TMainForm::RefreshStatus()
 {
-    status_->ShowTurtle(MakeStatusTexts(Document.Pages().CurrentPage(), Document.Pages().PageCount(), Turtle, QLocale::system()));
+    const StatusTexts texts = MakeStatusTexts(Document.Pages().CurrentPage(), Document.Pages().PageCount(), Turtle, QLocale::system());
+    status_->ShowTurtle(texts);
+    corner_->Show(texts);
 }
 
 QString TMainForm::StatusText(int panel) const
@@ -152,13 +151,14 @@ void TMainForm::ShowBusy(bool busy)
         UpdateUndoActions();
         setCursor(Qt::WaitCursor);
         QCoreApplication::processEvents();
-        commandLock_.Lock();
+        panelLock_->SetBusy(Replay.Walking() ? BusyKind::Replay : BusyKind::Command);
         DXAnimation.Play = true;
     } else {
         DXAnimation.Play = false;
-        commandLock_.Unlock();
+        panelLock_->SetIdle();
         unsetCursor();
         UpdateUndoActions();
+        placeNotice_->Say(SpokenPlace(Turtle));
     }
 }
 

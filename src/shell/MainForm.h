@@ -11,6 +11,7 @@
 #include "notebook/NotebookDocument.h"
 #include "notebook/TurtleWalker.h"
 #include "notebook/RecoveryKeeper.h"
+#include "shell/PanelLock.h"
 #include "shell/MainLoopPass.h"
 #include "shell/NotebookDialogs.h"
 #include "shell/ReplayControl.h"
@@ -20,7 +21,6 @@
 #include "turtle/TurtlePanel.h"
 #include "turtle/TurtleSheet.h"
 #include "turtle/TurtleState.h"
-#include "win/InputLock.h"
 
 #include <QMainWindow>
 #include <QTimer>
@@ -29,9 +29,11 @@
 #include <cstdint>
 #include <memory>
 
+class CornerStatus;
 class PanelAccess;
 class QLabel;
 class QSlider;
+class SpokenNotice;
 class TProgressForm;
 class ViewLayout;
 
@@ -180,8 +182,10 @@ private:
     std::unique_ptr<TJoinFile> archive_;
     std::unique_ptr<RecoveryKeeper> recovery_;
     bool loopRunning_ = false;
-    // Holds the window's input while a command runs.
-    win::InputLock commandLock_{*this};
+    std::unique_ptr<PanelLock> panelLock_;
+    // Children of the client area.
+    CornerStatus* corner_ = nullptr;
+    SpokenNotice* placeNotice_ = nullptr;
 };
 
 // Shows a turtle command's amount in its label.

@@ -3,9 +3,11 @@
 #include "dialogs/NotebookPrint.h"
 #include "dialogs/PageExport.h"
 #include "shell/ExceptionBox.h"
+#include "shell/WindowTitle.h"
 #include "ui_MainForm.h"
 #include "win/MessageBox.h"
 
+#include <QDir>
 #include <QPrintDialog>
 #include <QPrinter>
 
@@ -18,7 +20,10 @@ void TMainForm::ConnectNotebookHandlers()
     connect(ui->SaveAsMenu, &QAction::triggered, this, Guarded([this] { SaveAsMenuClick(); }));
     connect(ui->PrintMenu, &QAction::triggered, this, Guarded([this] { PrintMenuClick(); }));
     const auto shownPage = [this] { return PageExport({Sheet.FloorBits(), Document.Name(), Document.Pages().CurrentPage() + 1}); };
-    connect(ui->SavePictureMenu, &QAction::triggered, this, Guarded([this, shownPage] { shownPage().SaveAs(this); }));
+    connect(ui->SavePictureMenu, &QAction::triggered, this, Guarded([this, shownPage] {
+        if (const QString path = shownPage().SaveAs(this); !path.isEmpty())
+            ui->MainStatusBar->showMessage(QStringLiteral("Obraz zapisano w pliku %1").arg(QDir::toNativeSeparators(path)), 8000);
+    }));
     connect(ui->CopyPictureMenu, &QAction::triggered, this, Guarded([shownPage] { shownPage().CopyToClipboard(); }));
 }
 
@@ -26,6 +31,8 @@ void TMainForm::ShowDocument()
 {
     UpdateUndoActions();
     status_->ShowNotebook(Document.Name(), Document.Modified());
+    setWindowTitle(MainWindowTitle(Document.Name()));
+    setWindowModified(Document.Modified());
     RefreshStatus();
 }
 

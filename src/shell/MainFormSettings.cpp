@@ -13,6 +13,7 @@
 #include "shell/Application.h"
 #include "shell/ExceptionBox.h"
 #include "shell/SpeedChoice.h"
+#include "shell/TopViewChoice.h"
 #include "ui_MainForm.h"
 
 void TMainForm::ConnectSettingsHandlers()
@@ -22,6 +23,13 @@ void TMainForm::ConnectSettingsHandlers()
     connect(ui->ScreenMenu, &QAction::triggered, this, Guarded([this] { ScreenMenuClick(); }));
     connect(ui->SetBGMenu, &QAction::triggered, this, Guarded([this] { SetBGMenuClick(); }));
     connect(ui->DisplayMenu, &QAction::triggered, this, Guarded([this] { DisplayMenuClick(); }));
+    AddTopViewChoice(Camera, *ui->OptionsMenu, *ui->MainToolBar, [this] {
+        if (!loopRunning_) // the scene is made at start-up
+            return;
+        const CameraPose pose = Camera.PlaceCamera(Turtle);
+        DXScene.SetCamPosition(pose.x, pose.y, pose.z);
+        DXScene.SetCamOrientation(pose.viewX, pose.viewY, pose.viewZ);
+    });
     AddSpeedChoice(Loop.Speed(), *ui->OptionsMenu, ui->ScreenMenu, *ui->MainToolBar);
     connect(ui->HelpBtn, &QAction::triggered, this, Guarded([this] { ContHelpMenuClick(); }));
     connect(ui->ContHelpMenu, &QAction::triggered, this, Guarded([this] { ContHelpMenuClick(); }));

@@ -111,7 +111,9 @@ bool TMainForm::StartUp()
 
     progress_->AdvanceBy(kProgressStep);
     DXCore.Running = true;
-    progress_->hide();
+    // A hidden window would still stand in the screen reader's list of windows.
+    progress_.reset();
+    ProgressForm = nullptr;
     QCoreApplication::processEvents();
     setEnabled(true);
     Sheet.UpdateFloor();
@@ -169,6 +171,4 @@ void TMainForm::ShutDown()
     FloorTexture.reset();
     DXCore.Destroy();
     archive_.reset();
-    progress_.reset();
-    ProgressForm = nullptr;
 }

@@ -27,9 +27,10 @@ PanelKeyboard::PanelKeyboard(QWidget& window, const std::vector<QWidget*>& tabOr
     for (const CommandKey& command : keys) {
         auto* shortcut = new QShortcut(command.key, &window); // the window owns it
         shortcut->setContext(Qt::WindowShortcut);
-        // Only what a click could do: a disabled button stays silent.
+        // Only what a click could do: a disabled button stays silent. Full view hides the panel
+        // but keeps its keys.
         connect(shortcut, &QShortcut::activated, command.button, [button = command.button] {
-            if (button->isEnabled() && button->isVisible())
+            if (button->isEnabled())
                 button->click();
         });
         shortcuts_.push_back(shortcut);

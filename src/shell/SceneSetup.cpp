@@ -1,5 +1,6 @@
 #include "shell/SceneSetup.h"
 
+#include "engine/DXAnimation.h"
 #include "engine/DXCamera.h"
 #include "engine/DXCore.h"
 #include "engine/DXLight.h"
@@ -43,4 +44,21 @@ void SetUpCore(TDXCore& core, TDXViewport& viewport, TDXScene& scene)
     core.DXScene = &scene;
     core.Front = 1.0f;
     core.Back = 8000.0f;
+}
+
+void SetUpCharacter(TDXAnimation& character, TDXScene& scene, TDXCore& core)
+{
+    character.PosX = 0.0f;
+    character.PosY = 0.0f;
+    character.PosZ = 0.0f;
+    character.ViewX = 0.0f;
+    character.ViewY = 1.0f;
+    character.ViewZ = 0.0f;
+    character.SpeedFactor = 0.05;
+    character.StartTime = 0;
+    character.EndTime = 12000;
+    character.AutoRepeat = true;
+    character.Play = false;
+    character.DXScene = &scene;
+    character.DXCore = &core;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+class TDXAnimation;
 class TDXCamera;
 class TDXCore;
 class TDXLight;
@@ -12,3 +13,7 @@ void SetUpScene(TDXScene& scene, TDXCamera& camera, TDXLight& directional, TDXLi
 
 // The core showing that scene in the view, between its clipping planes 1 and 8000.
 void SetUpCore(TDXCore& core, TDXViewport& viewport, TDXScene& scene);
+
+// The walking character: repeating, so that it never freezes after its first full pass, and
+// still until a command runs.
+void SetUpCharacter(TDXAnimation& character, TDXScene& scene, TDXCore& core);

@@ -1,6 +1,7 @@
 #include "shell/SpeedChoice.h"
 
 #include "shell/ExceptionBox.h"
+#include "shell/ProgramSettings.h"
 
 #include <QActionGroup>
 #include <QIcon>
@@ -39,12 +40,6 @@ const PaceChoice& ChoiceOf(TurtlePace pace)
             return choice;
     }
     return kChoices[1];
-}
-
-// The program's own settings, wherever the system keeps a user's.
-QSettings ProgramSettings()
-{
-    return QSettings(QStringLiteral("Qel 3D"), QStringLiteral("Qel 3D"));
 }
 
 // The remembered pace; Normal when there is none, or one this program does not know.

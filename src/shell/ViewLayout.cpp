@@ -2,12 +2,16 @@
 
 #include "engine/DXCore.h"
 #include "engine/DXViewport.h"
+#include "shell/CornerStatus.h"
 
 #include <QAction>
 #include <QEvent>
 #include <QLayout>
 #include <QMainWindow>
+#include <QMenu>
 #include <QMenuBar>
+#include <QScreen>
+#include <QToolBar>
 
 #include <algorithm>
 
@@ -56,10 +60,17 @@ void ViewLayout::SetFullView(bool on)
             hidden_.emplace_back(widget);
             widget->hide();
         }
+        KeepKeys();
         if (QMenuBar* menu = parts_.window.menuBar())
             menu->hide();
         parts_.window.showFullScreen();
+        if (const QScreen* screen = parts_.window.screen())
+            parts_.corner.FitScreen(screen->geometry().height());
+        parts_.corner.move(0, 0);
+        parts_.corner.show();
+        parts_.corner.raise();
     } else {
+        parts_.corner.hide();
         for (const QPointer<QWidget>& widget : hidden_)
             if (widget)
                 widget->show();
@@ -74,6 +85,22 @@ void ViewLayout::SetFullView(bool on)
             focus_->setFocus(Qt::OtherFocusReason);
     }
     Arrange();
+}
+
+void ViewLayout::KeepKeys()
+{
+    // A shortcut works only while one of its action's widgets is shown; the window always is.
+    std::vector<QAction*> actions;
+    const auto take = [&actions](const QList<QAction*>& list) { actions.insert(actions.end(), list.begin(), list.end()); };
+    if (QMenuBar* bar = parts_.window.menuBar())
+        for (QAction* menu : bar->actions())
+            if (menu->menu())
+                take(menu->menu()->actions());
+    for (QToolBar* bar : parts_.window.findChildren<QToolBar*>())
+        take(bar->actions());
+    for (QAction* action : actions)
+        if (!action->shortcuts().isEmpty() && !parts_.window.actions().contains(action))
+            parts_.window.addAction(action);
 }
 
 bool ViewLayout::eventFilter(QObject* watched, QEvent* event)

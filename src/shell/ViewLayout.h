@@ -7,6 +7,7 @@
 
 #include <vector>
 
+class CornerStatus;
 class QAction;
 class QMainWindow;
 class QWidget;
@@ -16,7 +17,8 @@ class TDXViewport;
 // The main window's room. The window can grow and be maximised: the 3D view takes all that the
 // window gains over its first size, the panel keeps its place, and what lies under the view
 // (the camera hints, the status bar) moves down with the view's bottom edge. In full view
-// (F11, left again with F11 or Esc) the 3D view fills the whole screen alone.
+// (F11, left again with F11 or Esc) the 3D view fills the whole screen with the turtle's place in
+// a corner, and every key of the window works there as it does in the window.
 class ViewLayout : public QObject {
 public:
     struct Parts {
@@ -28,6 +30,8 @@ public:
         std::vector<QWidget*> underView;
         QWidget& statusBar;
         TDXCore& core;
+        // Shown in the view's top left corner in full view only.
+        CornerStatus& corner;
     };
 
     explicit ViewLayout(const Parts& parts);
@@ -40,6 +44,8 @@ protected:
 
 private:
     void Arrange();
+    // Keeps the keys of the menus and the tool bar working while they are hidden.
+    void KeepKeys();
     // The engine follows the view's size once the window rests: a drag sends many sizes.
     void FollowView();
 

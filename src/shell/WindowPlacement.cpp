@@ -34,6 +34,18 @@ QRect PlaceWithin(const QSize& frame, const QRect& anchor, const QRect& availabl
     return placed;
 }
 
+QRect PlaceBeside(const QSize& frame, const QRect& anchor, const QRect& available)
+{
+    const int roomRight = available.right() - anchor.right();
+    const int roomLeft = anchor.left() - available.left();
+    QRect beside(QPoint(0, anchor.top()), frame);
+    if (roomRight >= roomLeft)
+        beside.moveLeft(anchor.right() + 1);
+    else
+        beside.moveRight(anchor.left() - 1);
+    return PlaceWithin(frame, beside, available);
+}
+
 WindowPlacement::WindowPlacement(const QWidget& anchor) : anchor_(anchor)
 {
     qApp->installEventFilter(this);
@@ -74,11 +86,14 @@ void WindowPlacement::Place(QWidget& window) const
                      anchorFrame.right() - anchorClient.right(), anchorFrame.bottom() - anchorClient.bottom());
     }
     QRect anchor = anchor_.frameGeometry();
-    if (&window == &anchor_ || !anchor_.isVisible())
-        anchor = available;
-    else if (MovedByProgram(window))
+    const bool moved = MovedByProgram(window);
+    const bool besideAnchor = &window != &anchor_ && anchor_.isVisible() && !window.isModal() && !moved;
+    if (moved)
         anchor = frame;
-    const QRect placed = PlaceWithin(frame.size(), anchor, available);
+    else if (&window == &anchor_ || !anchor_.isVisible())
+        anchor = available;
+    const QRect placed = besideAnchor ? PlaceBeside(frame.size(), anchor, available)
+                                      : PlaceWithin(frame.size(), anchor, available);
     if (placed.topLeft() == frame.topLeft())
         return;
     window.move(placed.topLeft());

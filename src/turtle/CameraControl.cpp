@@ -64,6 +64,13 @@ void CameraControl::HandleMouse(const dinput::DIMOUSESTATE& state, double dt,
     const bool right = dinput::IsPressed(state.rgbButtons[1]);
     if (!(left || right) || !mouseInViewport())
         return;
+    if (topView_) {
+        if (left)
+            topTurn_ -= state.lX * dt * 0.002;
+        else
+            topHeight_ = std::clamp(topHeight_ + state.lY * dt * 0.4, kMinTopHeight, kMaxTopHeight);
+        return;
+    }
     if (left)
         Orbit(state.lX * dt * 0.002, state.lY * dt * 0.0015);
     else
@@ -117,8 +124,28 @@ void CameraControl::MoveAway(double d)
         CameraPos[static_cast<std::size_t>(i)] *= scale;
 }
 
+void CameraControl::SetTopView(bool on)
+{
+    topView_ = on;
+    topHeight_ = kTopHeight;
+    topTurn_ = 0.0;
+}
+
+CameraPose CameraControl::PlaceAbove() const
+{
+    // Straight down the scene's up vector would leave the view's own up undefined; a tilt too small
+    // to see towards the top of the screen keeps the sheet's +Y there.
+    constexpr double kLean = 1e-3;
+    const double dx = kLean * std::sin(topTurn_), dz = kLean * std::cos(topTurn_);
+    const double n = 1.0 / std::sqrt(1.0 + kLean * kLean);
+    return {0.0f, static_cast<float>(topHeight_), 0.0f,
+            static_cast<float>(dx * n), static_cast<float>(-n), static_cast<float>(dz * n)};
+}
+
 CameraPose CameraControl::PlaceCamera(const TTurtleState& turtle)
 {
+    if (topView_)
+        return PlaceAbove();
     const double h = turtle.Heading;
     const double footX = kSceneUnitsPerSheetUnit * turtle.X;
     const double footZ = kSceneUnitsPerSheetUnit * turtle.Y;

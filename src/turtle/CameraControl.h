@@ -15,6 +15,9 @@ struct CameraPose {
 // The camera that follows the turtle: it keeps its place relative to the turtle's position and
 // heading and always looks at the turtle's foot on the floor. The mouse orbits it (left button)
 // and moves it away or closer (right button) while the cursor is over the 3D view.
+// The top view instead looks straight down on the whole sheet, north up; there the mouse turns
+// the sheet (left button) and lowers or raises the camera (right button). Leaving it gives back
+// the camera behind the turtle where it was.
 class CameraControl {
 public:
     static constexpr double kMinHeight = 200.0;
@@ -25,6 +28,10 @@ public:
     static constexpr double kMaxDistance = 4000.0;
     // How far one step may carry the distance past either end of its range.
     static constexpr double kOvershoot = 400.0;
+    // High enough that the whole sheet, 2560 across, fits the view with a margin.
+    static constexpr double kTopHeight = 2900.0;
+    static constexpr double kMinTopHeight = 800.0;
+    static constexpr double kMaxTopHeight = 6000.0;
 
     // 4 × 4, row-major, multiplying column vectors.
     using Matrix = std::array<double, 16>;
@@ -43,6 +50,10 @@ public:
     // The camera's place in the scene, behind the turtle as it now stands.
     CameraPose PlaceCamera(const TTurtleState& turtle);
 
+    bool TopView() const { return topView_; }
+    // Each entry to the top view starts north up at its first height.
+    void SetTopView(bool on);
+
     Vector CameraPos{};
     Matrix OrbitMatrix;
     Matrix TurtleMatrix;
@@ -51,6 +62,11 @@ private:
     void Orbit(double p, double q);
     void PlaceAtTheHighest(double towardsX, double towardsZ);
     void MoveAway(double d);
+    CameraPose PlaceAbove() const;
 
     Vector start_{};
+    bool topView_ = false;
+    double topHeight_ = kTopHeight;
+    // The top view's turn about the vertical axis; 0 is north up.
+    double topTurn_ = 0.0;
 };

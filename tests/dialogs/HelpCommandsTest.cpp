@@ -196,10 +196,10 @@ protected:
     }
 };
 
-TEST_F(AboutBox, ShowsTheNameAndTheColouredPicture)
+TEST_F(AboutBox, ShowsTheNameTheColouredPictureTheVersionAndTheLicence)
 {
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("O programie"));
-    EXPECT_EQ(dialog.size(), QSize(313, 170));
+    EXPECT_EQ(dialog.size(), QSize(313, 206));
     EXPECT_EQ(dialog.minimumSize(), dialog.maximumSize());
     const Qt::WindowFlags flags = dialog.windowFlags();
     EXPECT_TRUE(flags & Qt::WindowSystemMenuHint);
@@ -210,10 +210,13 @@ TEST_F(AboutBox, ShowsTheNameAndTheColouredPicture)
         QRect place;
     };
     const Expected expected[] = {
-        {"Bevel1", {8, 8, 297, 118}},
+        {"Bevel1", {8, 8, 297, 154}},
         {"Image1", {16, 16, 100, 100}},
         {"Label1", {136, 24, 0, 0}},
-        {"BitBtn1", {119, 136, 75, 28}},
+        {"VersionLabel", {136, 44, 160, 16}},
+        {"PurposeLabel", {136, 64, 160, 56}},
+        {"LicenceLabel", {16, 124, 280, 32}},
+        {"BitBtn1", {119, 172, 75, 28}},
     };
     for (const Expected& e : expected) {
         SCOPED_TRACE(e.name);
@@ -247,6 +250,8 @@ TEST_F(AboutBox, ShowsTheNameAndTheColouredPicture)
         }
     }
     EXPECT_GT(coloured, 1000);
+    EXPECT_EQ(Find<QLabel>("VersionLabel")->text(), QStringLiteral("Wersja ") + QStringLiteral(QEL_TEST_VERSION));
+    EXPECT_TRUE(Find<QLabel>("LicenceLabel")->text().contains(QStringLiteral("GPL-3.0-or-later")));
 }
 
 TEST_F(AboutBox, ClosesWithOkEnterOrItsCloseBox)

@@ -4,6 +4,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -25,6 +26,23 @@ TEST(PageExportTest, APictureThatCannotBeWrittenIsToldInABoxAndANamedNotebookNam
         EXPECT_EQ(boxes.Shown()[0].caption, "QEL 3D");
         EXPECT_TRUE(boxes.Shown()[0].text.contains(QDir::toNativeSeparators(path)));
     }
+}
+
+TEST(PageExportTest, APictureGoesToThePicturesFolderMadeWhenItIsMissing)
+{
+    const QTemporaryDir home;
+    const QByteArray homeBefore = qgetenv("HOME"), configBefore = qgetenv("XDG_CONFIG_HOME");
+    qputenv("HOME", home.path().toUtf8());
+    qputenv("XDG_CONFIG_HOME", home.filePath(QStringLiteral(".config")).toUtf8());
+    const std::array<std::uint8_t, kSheetBytes> image{};
+    const QString suggested = PageExport({image.data(), {}, 1}).SuggestedPath();
+    const QString pictures = QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
+    qputenv("HOME", homeBefore);
+    qputenv("XDG_CONFIG_HOME", configBefore);
+    ASSERT_TRUE(pictures.startsWith(home.path())) << pictures.toStdString();
+    EXPECT_EQ(QFileInfo(suggested).absolutePath(), pictures);
+    EXPECT_EQ(QFileInfo(suggested).fileName(), "Rysunek, strona 1.png");
+    EXPECT_TRUE(QFileInfo(pictures).isDir()) << "made for the picture";
 }
 
 } // namespace

@@ -9,6 +9,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QBuffer>
 #include <QCheckBox>
 #include <QDir>
 #include <QFile>
@@ -207,13 +208,15 @@ protected:
     }
 };
 
-TEST_F(Background, ABitmapIsCentredOnTheSheet)
+class BackgroundFormat : public Background, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(BackgroundFormat, APictureIsCentredOnTheSheet)
 {
     ASSERT_TRUE(folder.isValid());
     QImage picture(4, 2, QImage::Format_RGB32);
     picture.fill(qRgb(255, 0, 0));
-    const QString path = folder.filePath("red.bmp");
-    ASSERT_TRUE(picture.save(path, "BMP"));
+    const QString path = folder.filePath(QStringLiteral("red.") + QString::fromLatin1(GetParam()).toLower());
+    ASSERT_TRUE(picture.save(path, GetParam()));
 
     EXPECT_TRUE(Place(path));
 
@@ -226,6 +229,9 @@ TEST_F(Background, ABitmapIsCentredOnTheSheet)
     EXPECT_EQ(sheet.FloorBits()[127 * kSheetSize + 126], red);
 }
 
+// An exported page comes back as a background.
+INSTANTIATE_TEST_SUITE_P(Formats, BackgroundFormat, ::testing::Values("BMP", "PNG"));
+
 TEST_F(Background, AnUnreadableFileIsReportedAndChangesNothing)
 {
     ASSERT_TRUE(folder.isValid());
@@ -233,7 +239,17 @@ TEST_F(Background, AnUnreadableFileIsReportedAndChangesNothing)
         const char* name;
         QByteArray bytes;
     };
+    QImage big(300, 300, QImage::Format_RGB32);
+    big.fill(qRgb(0, 0, 255));
+    QByteArray png;
+    QBuffer buffer(&png);
+    ASSERT_TRUE(buffer.open(QIODevice::WriteOnly) && big.save(&buffer, "PNG"));
+    QByteArray huge = png;
+    huge[16] = '\x7f'; // a width of about two thousand million
     const Case cases[] = {
+        {"cut short.png", png.left(png.size() - 20)},
+        {"no end chunk.png", png.left(png.size() - 12)},
+        {"too wide.png", huge},
         {"truncated.bmp", QByteArray("BM\x40\x00\x00\x00", 6)},
         {"text.bmp", QByteArray("not a picture at all")},
         {"empty.bmp", QByteArray()},
@@ -281,7 +297,7 @@ TEST_F(Background, TheDialogOpensAmongTheUsersPicturesWithAPolishFilter)
         auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
         ASSERT_NE(dialog, nullptr);
         EXPECT_EQ(dialog->directory().absolutePath(), folder.filePath("Pictures"));
-        EXPECT_EQ(dialog->nameFilters(), QStringList{"Obrazki BMP (*.bmp)"});
+        EXPECT_EQ(dialog->nameFilters(), QStringList{"Obrazki BMP i PNG (*.bmp *.png)"});
         ++shown;
         dialog->reject();
     });

@@ -42,7 +42,7 @@ std::unique_ptr<QWidget> Make()
 
 // The dialogs come first: the second suite below takes only those.
 const WindowData kWindows[] = {
-    {"AboutDlg", Make<TAboutDlg>, "O programie", {313, 170}},
+    {"AboutDlg", Make<TAboutDlg>, "O programie", {313, 206}},
     {"OpenDlg", Make<TOpenDlg>, "Otwórz zeszyt", {361, 340}},
     {"SaveDlg", Make<TSaveDlg>, "Nazwa zeszytu", {313, 208}},
     {"PenDlg", Make<TPenDlg>, "Ustawienia pisaka", {313, 212}},

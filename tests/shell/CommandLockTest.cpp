@@ -1,8 +1,11 @@
 #include "fakes/ScriptedMessageBoxes.h"
 #include "shell/Application.h"
 #include "shell/MainForm.h"
+#include "shell/PanelLock.h"
+#include "shell/SpokenNotice.h"
 #include "ui_MainForm.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCursor>
 #include <QTest>
@@ -62,27 +65,28 @@ protected:
     TMainForm& form = *MainForm;
 };
 
-TEST_F(CommandLockTest, WhileTheTurtleWalksTheWindowKeepsItsLookAndACloseStopsTheWalkFirst)
+TEST_F(CommandLockTest, WhileTheTurtleWalksThePanelLooksLockedNamesEscAndACloseStopsTheWalkFirst)
 {
-    // A control disabled for a reason of its own stays grey.
-    auto* help = qobject_cast<QToolButton*>(ui().MainToolBar->widgetForAction(ui().HelpBtn));
-    ASSERT_NE(help, nullptr);
-    const QImage helpEnabled = help->grab().toImage();
-    ui().HelpBtn->setEnabled(false);
-    const QImage helpDisabled = help->grab().toImage();
-    ASSERT_NE(helpDisabled, helpEnabled);
-
-    // The mouse away from the window: a locked control shows no hover.
     QCursor::setPos(form.frameGeometry().bottomRight() + QPoint(40, 40));
     QTest::qWait(50);
     const std::vector<QImage> before = Look();
+    auto* veil = form.findChild<SpokenNotice*>(QStringLiteral("PanelVeil"));
+    ASSERT_NE(veil, nullptr);
+    EXPECT_FALSE(veil->isVisible());
+
     StartForward();
-    EXPECT_FALSE(form.isEnabled());
-    EXPECT_FALSE(ui().ForwardBtn->isEnabled());
-    const std::vector<QImage> during = Look();
-    for (std::size_t i = 0; i < before.size(); ++i)
-        EXPECT_TRUE(during[i] == before[i]) << "part " << i << " changed its look";
-    EXPECT_EQ(help->grab().toImage(), helpDisabled);
+    EXPECT_TRUE(veil->isVisible());
+    EXPECT_EQ(veil->Text(), PanelLock::kCommandHint);
+    EXPECT_TRUE(ui().ForwardBtn->isEnabled()) << "locked as one, not control by control";
+    EXPECT_NE(Look()[0], before[0]) << "the panel looks locked";
+
+    // A click or a key for another command while the turtle walks changes nothing.
+    const double heading = form.Turtle.Heading;
+    QTest::mouseClick(ui().RightBtn, Qt::LeftButton);
+    QTest::keyClick(form.windowHandle(), Qt::Key_Right);
+    QTest::keyClick(form.windowHandle(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_TRUE(form.Walker.Busy());
+    EXPECT_EQ(form.Turtle.Heading, heading);
 
     form.Walker.Walk(1000);
     const double stoppedAt = form.Turtle.Y;
@@ -91,13 +95,36 @@ TEST_F(CommandLockTest, WhileTheTurtleWalksTheWindowKeepsItsLookAndACloseStopsTh
     EXPECT_EQ(boxes.Shown().size(), 1u) << "the usual question, once the turtle stopped";
     EXPECT_FALSE(form.Walker.Busy());
     EXPECT_EQ(form.Turtle.Y, stoppedAt);
-    EXPECT_TRUE(form.isEnabled());
-    ui().HelpBtn->setEnabled(true);
-    EXPECT_EQ(help->grab().toImage(), helpEnabled);
+    EXPECT_FALSE(veil->isVisible());
 
     boxes.Then(win::IDNO);
     EXPECT_TRUE(form.close());
     EXPECT_EQ(boxes.Shown().size(), 2u);
+}
+
+TEST_F(CommandLockTest, AReplayTurnsThePlayButtonIntoAStopButtonForItsLength)
+{
+    QAction* play = form.findChild<QAction*>(QStringLiteral("ReplayMenu"));
+    QAction* stop = form.findChild<QAction*>(QStringLiteral("StopMenu"));
+    ASSERT_TRUE(play && stop);
+    auto* stopButton = ui().MainToolBar->widgetForAction(stop);
+    EXPECT_TRUE(play->isVisible());
+    EXPECT_FALSE(stop->isVisible());
+
+    StartForward(); // a page with a record to replay
+    form.Walker.Walk(100000);
+    form.Replay.Play();
+    EXPECT_FALSE(play->isVisible());
+    ASSERT_TRUE(stop->isVisible());
+    EXPECT_EQ(form.findChild<SpokenNotice*>(QStringLiteral("PanelVeil"))->Text(), PanelLock::kReplayHint);
+    EXPECT_TRUE(stopButton->isVisible());
+    EXPECT_EQ(form.ClientArea()->childAt(stopButton->mapTo(form.ClientArea(), stopButton->rect().center())),
+              stopButton)
+        << "the veil leaves the stop button free";
+
+    form.Walker.Walk(100000);
+    EXPECT_TRUE(play->isVisible());
+    EXPECT_FALSE(stop->isVisible());
 }
 
 TEST_F(CommandLockTest, AClickedTrackBarTakesTheArrowKeys)

@@ -133,11 +133,13 @@ TEST_F(MainFormPanelTest, TheViewCountsForTheMouseUpToAndIncludingItsEdges)
         QCursor::setPos(form.ClientArea()->mapToGlobal(QPoint(x, y)));
         return form.MouseInViewport();
     };
-    EXPECT_TRUE(inViewAt(220, 48));
-    EXPECT_TRUE(inViewAt(620, 348)) << "the right and bottom edges count";
-    EXPECT_FALSE(inViewAt(621, 200));
-    EXPECT_FALSE(inViewAt(300, 349));
-    EXPECT_FALSE(inViewAt(219, 100));
+    const QRect view = ui().DXViewport->geometry(); // as large as the window's first size makes it
+    const int right = view.left() + view.width(), bottom = view.top() + view.height();
+    EXPECT_TRUE(inViewAt(view.left(), view.top()));
+    EXPECT_TRUE(inViewAt(right, bottom)) << "the right and bottom edges count";
+    EXPECT_FALSE(inViewAt(right + 1, view.center().y()));
+    EXPECT_FALSE(inViewAt(view.center().x(), bottom + 1));
+    EXPECT_FALSE(inViewAt(view.left() - 1, view.center().y()));
 }
 
 TEST_F(MainFormPanelTest, CharacterButtonOpensTheDialogOnTheTurtlesCharacter)

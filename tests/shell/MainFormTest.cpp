@@ -134,7 +134,7 @@ TEST_F(MainFormTest, ForwardButtonDrawsTheLineWhileTheWindowIgnoresClicks)
         if (form.Walker.Busy()) {
             if (!sawDisabled) {
                 sawDisabled = true;
-                EXPECT_FALSE(form.isEnabled());
+                EXPECT_TRUE(form.findChild<QWidget*>(QStringLiteral("PanelVeil"))->isVisible());
                 EXPECT_EQ(form.cursor().shape(), Qt::WaitCursor);
                 EXPECT_TRUE(form.DXAnimation.Play);
                 const double yBefore = form.Turtle.Y;

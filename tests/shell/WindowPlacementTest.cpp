@@ -41,7 +41,25 @@ TEST(WindowPlacement, AWindowOpenedBesideAMainWindowInTheCornerStaysOnTheScreen)
     help.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&help));
     EXPECT_TRUE(available.contains(help.frameGeometry())) << help.frameGeometry().y();
-    EXPECT_EQ(help.frameGeometry().right(), available.right()) << "as near the main window as fits";
+    EXPECT_EQ(help.frameGeometry().right(), main.frameGeometry().left() - 1) << "beside it, where there is room";
+}
+
+TEST(WindowPlacement, AWindowLeftOpenGoesBesideTheAnchorOnTheSideWithMoreRoom)
+{
+    const QRect available(0, 0, 1280, 1000);
+    const struct {
+        const char* name;
+        QSize frame;
+        QRect anchor;
+        QRect expected;
+    } cases[] = {
+        {"room on the right", {400, 500}, {100, 100, 600, 400}, {700, 100, 400, 500}},
+        {"room on the left", {400, 500}, {700, 100, 500, 400}, {300, 100, 400, 500}},
+        {"too little room either side: kept on the screen", {560, 520}, {300, 100, 700, 400}, {0, 100, 560, 520}},
+        {"taller than the room below: lifted", {400, 900}, {100, 300, 600, 400}, {700, 100, 400, 900}},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(PlaceBeside(c.frame, c.anchor, available), c.expected) << c.name;
 }
 
 TEST(WindowPlacement, AWindowShownAgainIsCentredAgainUnlessTheProgramMovedIt)
@@ -55,6 +73,7 @@ TEST(WindowPlacement, AWindowShownAgainIsCentredAgainUnlessTheProgramMovedIt)
     const WId mainWindow = main.winId();
 
     QWidget dialog(&main, Qt::Window);
+    dialog.setWindowModality(Qt::ApplicationModal); // a window left open would go beside it
     dialog.resize(200, 100);
     dialog.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));

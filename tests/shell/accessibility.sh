@@ -20,8 +20,8 @@ program=$1
 shots=${2:-}
 here=$(dirname "$0")
 bus= wm= app=
-notebooks=$(mktemp -d)
-trap 'kill $app $wm $bus 2>/dev/null || true; rm -rf "$notebooks"' EXIT
+work=$(mktemp -d)
+trap 'kill $app $wm $bus 2>/dev/null || true; rm -rf "$work"' EXIT
 
 fail() {
   echo "FAIL: $*" >&2
@@ -34,17 +34,21 @@ openbox --sm-disable >/dev/null 2>&1 &
 wm=$!
 for _ in $(seq 50); do xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q window && break; sleep 0.1; done
 
-export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 QEL3D_NOTEBOOKS=$notebooks
+# Its own settings and recovery copies: a run that fails leaves one behind, which the next run
+# would be offered.
+export QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 QT_ACCESSIBILITY=1 QEL3D_NOTEBOOKS="$work/notebooks" \
+  XDG_DATA_HOME="$work/data" XDG_CONFIG_HOME="$work/config"
+mkdir -p "$QEL3D_NOTEBOOKS"
 # The program says which window is ready once start-up is over.
-QEL3D_READY_FILE="$notebooks/ready" "$program" &
+QEL3D_READY_FILE="$work/ready" "$program" &
 app=$!
 for _ in $(seq 600); do
-  [ -s "$notebooks/ready" ] && break
+  [ -s "$work/ready" ] && break
   kill -0 "$app" 2>/dev/null || fail "the program ended during start-up"
   sleep 0.1
 done
-[ -s "$notebooks/ready" ] || fail "the main window did not get ready"
-window=$(cat "$notebooks/ready")
+[ -s "$work/ready" ] || fail "the main window did not get ready"
+window=$(cat "$work/ready")
 xdotool windowactivate --sync "$window" 2>/dev/null || true
 
 # The system Python, which the Debian package of pyatspi serves.

@@ -1,10 +1,36 @@
-"""The main window through AT-SPI: every control named, and the panel by keyboard."""
+"""The main window through AT-SPI: every control named, the panel by keyboard, and what a screen
+reader hears while the turtle walks: one notice when the panel locks, one with the turtle's place
+when the command ends, and no control turned off and on one by one."""
 import os
 import subprocess
 import sys
 import time
 
 import pyatspi
+from gi.repository import GLib
+
+LOCK_NOTICE = 'Żółw rysuje… Esc – zatrzymaj'
+heard = []  # (kind, name) of every notice shown and every control's state change
+
+
+def listen(event):
+    if event.type.startswith('object:state-changed:showing'):
+        if event.detail1 == 1 and event.source.getRole() == pyatspi.ROLE_NOTIFICATION:
+            heard.append(('notice', event.source.name))
+    else:
+        heard.append(('state', f'{event.type} {event.source.name}'))
+
+
+focus = []
+
+
+def follow_focus(event):
+    if event.detail1 == 1:
+        focus.append(event.source)
+
+
+def notices(name_part):
+    return [name for kind, name in heard if kind == 'notice' and name_part in (name or '')]
 
 CONTROLS = {
     pyatspi.ROLE_PUSH_BUTTON, pyatspi.ROLE_TOGGLE_BUTTON, pyatspi.ROLE_SLIDER, pyatspi.ROLE_MENU_ITEM,
@@ -38,34 +64,26 @@ def main_window(app):
     sys.exit('the program shows no window named "Qel 3D"')
 
 
-def focused(window):
-    for node, _ in walk(window):
-        if node.getState().contains(pyatspi.STATE_FOCUSED):
-            return node
-    return None
-
-
-def status_texts(window):
-    return sorted(node.name for node, _ in walk(window)
-                  if node.getRole() == pyatspi.ROLE_LABEL and node.name and node.name[:4] in ('X = ', 'Y = ', 'K = '))
-
-
 def wait_until(test, seconds):
     deadline = time.time() + seconds
     while time.time() < deadline:
+        while GLib.MainContext.default().iteration(False):
+            pass
         if test():
             return True
-        time.sleep(0.2)
+        time.sleep(0.1)
     return False
 
 
-def tab_to(window, wanted):
+def tab_to(wanted):
+    # Follows the focus by its events: a walk of the tree after every Tab would wait for a pass of
+    # the program's main loop for every control.
     for _ in range(60):
-        node = focused(window)
-        if node is not None and wanted(node.name or ''):
-            return node
+        wait_until(lambda: False, 0.2)
+        if focus and wanted(focus[-1].name or ''):
+            return focus[-1]
         key('Tab')
-    sys.exit('Tab never reached the control')
+    sys.exit(f'Tab never reached the control; the focus went {[node.name for node in focus]}')
 
 
 def key(name):
@@ -88,26 +106,36 @@ def main():
     if seen < 31:
         sys.exit('fewer controls than the window shows')
 
-    before = status_texts(window)
-    forward = tab_to(window, lambda name: name == 'Naprzód')
+    pyatspi.Registry.registerEventListener(follow_focus, 'object:state-changed:focused')
+    for kind in ('object:state-changed:showing', 'object:state-changed:enabled', 'object:state-changed:sensitive'):
+        pyatspi.Registry.registerEventListener(listen, kind)
+    if not any(node.name == 'Naprzód: 100' for node, _ in walk(window)):
+        sys.exit('the forward track bar does not start at 100')
+    forward = tab_to(lambda name: name == 'Naprzód')
     print('focus on "Naprzód":', forward.getRoleName(), '-', forward.description)
+    wait_until(lambda: False, 0.5)
+    heard.clear()
     key('space')
-    wait_until(lambda: status_texts(window) not in (before, []), 15)
-    after = status_texts(window)
-    print('status before', before, 'after', after)
-    if after == before:
-        sys.exit('Space on "Naprzód" changed nothing on the status line')
+    if not wait_until(lambda: notices('Y 100'), 15):
+        sys.exit(f'after Naprzód 100 no notice said "Y 100"; heard {heard}')
+    wait_until(lambda: False, 1)
+    print('heard after Naprzód 100:', heard)
+    if len(notices('Y 100')) != 1 or len(notices(LOCK_NOTICE)) != 1:
+        sys.exit('not one lock notice and one place notice')
+    # Undo may become possible; nothing else changes its state.
+    changed = {name.split(' ', 1)[1] for kind, name in heard if kind == 'state'}
+    if not changed <= {'Cofnij', 'Ponów'}:
+        sys.exit(f'controls were turned off and on one by one: {changed}')
 
-    # A square and a circle from their keys: each runs while the window takes no input.
-    enabled = lambda: forward.getState().contains(pyatspi.STATE_ENABLED)
-    wait_until(enabled, 15)
+    # A square and a circle from their keys: each locks the panel and says where the turtle is.
     for letter in ('k', 'o'):
+        heard.clear()
         key(letter)
-        if not wait_until(lambda: not enabled(), 5) or not wait_until(enabled, 30):
+        if not wait_until(lambda: notices(LOCK_NOTICE) and notices('kierunek'), 30):
             sys.exit(f'the key {letter} started no command')
-        print('key', letter, 'ran its command')
+        print('key', letter, 'ran its command:', notices('kierunek')[0])
 
-    colours = tab_to(window, lambda name: name.startswith('Kolor pisaka:'))
+    colours = tab_to(lambda name: name.startswith('Kolor pisaka:'))
     chosen = colours.name
     key('Right')
     print('colour strip:', chosen, '->', colours.name)

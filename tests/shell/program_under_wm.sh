@@ -16,6 +16,9 @@ wm=
 hard_stop=
 trap 'kill ${hard_stop:+-9} $app $wm 2>/dev/null || true; rm -rf "$work"' EXIT
 export XDG_DATA_HOME="$work/data" XDG_CONFIG_HOME="$work/config" QEL3D_NOTEBOOKS="$work/notebooks"
+# The window as the user left it last time: at its smallest, where the clicks below expect it.
+mkdir -p "$XDG_CONFIG_HOME/Qel 3D"
+printf '[window]\nrect=@Rect(0 0 625 447)\nmaximised=false\n' >"$XDG_CONFIG_HOME/Qel 3D/Qel 3D.conf"
 
 fail() {
   echo "FAIL: $*" >&2

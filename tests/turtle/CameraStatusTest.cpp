@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <string>
+#include <tuple>
 
 namespace {
 
@@ -154,6 +155,77 @@ TEST(CameraControl, OrbitingUpStopsShortOfTheTopAndTheCameraCanReturnToItsStart)
         EXPECT_EQ(camera.CameraPos, (CameraControl::Vector{0, 3000, -2000, 1}));
         EXPECT_EQ(camera.OrbitMatrix, CameraControl::Identity());
     }
+}
+
+// The view reaches 0.5 from its centre at distance 1, and the sheet 1280 from its middle.
+constexpr double kViewReach = 0.5;
+constexpr double kHalfSheet = 1280.0;
+
+TEST(CameraControl, TheTopViewShowsTheWholeSheetNorthUpAndGivesBackTheCameraBehindTheTurtle)
+{
+    CameraControl camera;
+    camera.Reset(0, 3000, -2000);
+    dinput::DIMOUSESTATE orbit;
+    orbit.lX = 40;
+    orbit.rgbButtons[0] = 0x80;
+    camera.HandleMouse(orbit, 16, [] { return true; });
+    TTurtleState turtle;
+    turtle.X = 50;
+    turtle.Y = -30;
+    turtle.Heading = 1.0;
+    const CameraPose behind = camera.PlaceCamera(turtle);
+    const CameraControl::Vector placeBehind = camera.CameraPos;
+
+    camera.SetTopView(true);
+    const CameraPose above = camera.PlaceCamera(turtle);
+    EXPECT_LT(above.viewY, -0.999f) << "straight down";
+    EXPECT_GT(above.viewZ, 0.0f) << "the sheet's +Y at the top of the screen";
+    EXPECT_FLOAT_EQ(above.viewX, 0.0f);
+    EXPECT_GE(above.y * kViewReach, kHalfSheet) << "the whole sheet in view";
+    EXPECT_LT(above.y, 8000.0f) << "in front of the far clipping plane";
+    turtle.X = -120;
+    turtle.Heading = -2.5;
+    const CameraPose elsewhere = camera.PlaceCamera(turtle);
+    EXPECT_EQ(std::tie(elsewhere.x, elsewhere.y, elsewhere.z), std::tie(above.x, above.y, above.z))
+        << "the camera does not follow the turtle";
+
+    const struct {
+        const char* name;
+        int button;
+        int lX, lY;
+        double minHeight, maxHeight;
+        bool turned;
+    } drags[] = {
+        {"left turns the sheet", 0, 30, 0, CameraControl::kTopHeight, CameraControl::kTopHeight, true},
+        {"right towards the user raises", 1, 0, 20, CameraControl::kTopHeight + 1, CameraControl::kMaxTopHeight, false},
+        {"right away lowers", 1, 0, -20, CameraControl::kMinTopHeight, CameraControl::kTopHeight - 1, false},
+        {"a fling stops at the lowest", 1, 0, -100000, CameraControl::kMinTopHeight, CameraControl::kMinTopHeight, false},
+        {"a fling stops at the highest", 1, 0, 100000, CameraControl::kMaxTopHeight, CameraControl::kMaxTopHeight, false},
+    };
+    for (const auto& drag : drags) {
+        SCOPED_TRACE(drag.name);
+        camera.SetTopView(true);
+        dinput::DIMOUSESTATE state;
+        state.lX = drag.lX;
+        state.lY = drag.lY;
+        state.rgbButtons[drag.button] = 0x80;
+        camera.HandleMouse(state, 16, [] { return false; });
+        EXPECT_EQ(camera.PlaceCamera(turtle).y, above.y) << "only over the view";
+        camera.HandleMouse(state, 16, [] { return true; });
+        const CameraPose pose = camera.PlaceCamera(turtle);
+        EXPECT_GE(pose.y, drag.minHeight);
+        EXPECT_LE(pose.y, drag.maxHeight);
+        EXPECT_EQ(pose.viewX != 0.0f, drag.turned);
+        EXPECT_EQ(camera.CameraPos, placeBehind) << "the camera behind the turtle waits untouched";
+    }
+
+    camera.SetTopView(false);
+    turtle.X = 50;
+    turtle.Y = -30;
+    turtle.Heading = 1.0;
+    const CameraPose back = camera.PlaceCamera(turtle);
+    EXPECT_EQ(std::tie(back.x, back.y, back.z, back.viewX, back.viewY, back.viewZ),
+              std::tie(behind.x, behind.y, behind.z, behind.viewX, behind.viewY, behind.viewZ));
 }
 
 TEST(StatusTexts, PositionsTruncateAndTheHeadingUsesTheLocalesSeparator)

@@ -61,6 +61,23 @@ bool HoldsWholePicture(const QByteArray& bytes)
     return needed <= available - pixelsAt;
 }
 
+const QByteArray kPngSignature("\x89PNG\r\n\x1a\n", 8);
+// The end chunk: zero length, its type and its checksum.
+const QByteArray kPngEnd("\0\0\0\0IEND\xae\x42\x60\x82", 12);
+constexpr std::uint32_t kMaxPngSide = 16384;
+
+// Whether the file is a PNG that runs to its end chunk, of a size a sheet's background can be.
+bool HoldsWholePng(const QByteArray& bytes)
+{
+    constexpr qsizetype kHeaderEnd = 8 + 8 + 13; // signature, chunk length and type, header data
+    if (bytes.size() < kHeaderEnd + kPngEnd.size() || !bytes.startsWith(kPngSignature)
+        || !bytes.endsWith(kPngEnd) || bytes.mid(12, 4) != "IHDR")
+        return false;
+    const auto width = qFromBigEndian<std::uint32_t>(bytes.constData() + 16);
+    const auto height = qFromBigEndian<std::uint32_t>(bytes.constData() + 20);
+    return width > 0 && height > 0 && width <= kMaxPngSide && height <= kMaxPngSide;
+}
+
 } // namespace
 
 namespace win {
@@ -68,7 +85,11 @@ namespace win {
 QImage ReadBitmapFile(const QString& fileName)
 {
     const std::optional<QByteArray> bytes = ReadRegularFile(fileName, kMaxFileBytes);
-    if (!bytes || !HoldsWholePicture(*bytes))
+    if (!bytes)
+        return {};
+    if (HoldsWholePng(*bytes))
+        return QImage::fromData(*bytes, "PNG");
+    if (!HoldsWholePicture(*bytes))
         return {};
     return QImage::fromData(*bytes, "BMP");
 }

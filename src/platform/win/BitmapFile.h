@@ -3,8 +3,9 @@
 #include <QImage>
 #include <QString>
 
-// Reads a BMP file whole. Qt's reader quietly paints missing rows of a file cut short, so the
-// file is first checked to hold every byte its header promises. A null image on any fault.
+// Reads a BMP or PNG file whole. Qt's readers quietly paint missing rows of a file cut short, so
+// a BMP is first checked to hold every byte its header promises and a PNG to run to its end
+// chunk. A null image on any fault.
 namespace win {
 
 QImage ReadBitmapFile(const QString& fileName);

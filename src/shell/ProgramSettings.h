@@ -1,0 +1,6 @@
+#pragma once
+
+#include <QSettings>
+
+// The program's own settings, wherever the system keeps a user's.
+QSettings ProgramSettings();
