@@ -24,19 +24,26 @@ QString PicturesFolder()
 
 } // namespace
 
+QString SharedPagePath(const SharedPage& page, const QString& suffix)
+{
+    const QString name = QStringLiteral("%1, strona %2.%3")
+                             .arg(page.notebook.isEmpty() ? QStringLiteral("Rysunek") : page.notebook)
+                             .arg(page.number)
+                             .arg(suffix);
+    return QDir(PicturesFolder()).filePath(name);
+}
+
 PageExport::PageExport(const SharedPage& page)
     : picture_(PagePicture(page.image)
                    .scaled(kSheetSize * kEnlargement, kSheetSize * kEnlargement, Qt::IgnoreAspectRatio,
                            Qt::FastTransformation)),
-      fileName_(QStringLiteral("%1, strona %2.png")
-                    .arg(page.notebook.isEmpty() ? QStringLiteral("Rysunek") : page.notebook)
-                    .arg(page.number))
+      suggestedPath_(SharedPagePath(page, QStringLiteral("png")))
 {
 }
 
 QString PageExport::SuggestedPath() const
 {
-    return QDir(PicturesFolder()).filePath(fileName_);
+    return suggestedPath_;
 }
 
 bool PageExport::WriteTo(const QString& path) const
