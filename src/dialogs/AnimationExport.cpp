@@ -6,7 +6,6 @@
 #include "win/MessageBox.h"
 
 #include <QDir>
-#include <QFileDialog>
 #include <QProgressDialog>
 
 #include <algorithm>
@@ -57,14 +56,7 @@ bool AnimationExport::SaveTo(const QString& path, QWidget* parent) const
 
 QString AnimationExport::SaveAs(QWidget* parent) const
 {
-    QFileDialog dialog(parent, QStringLiteral("Zapisz animację rysowania"));
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilter(QStringLiteral("Animacja GIF (*.gif)"));
-    dialog.setDefaultSuffix(QStringLiteral("gif"));
-    dialog.selectFile(SuggestedPath());
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    const QString path = dialog.selectedFiles().constFirst();
-    return SaveTo(path, parent) ? path : QString();
+    const QString path = AskSharedPath(parent, QStringLiteral("Zapisz animację rysowania"),
+                                       QStringLiteral("Animacja GIF (*.gif)"), SuggestedPath());
+    return !path.isEmpty() && SaveTo(path, parent) ? path : QString();
 }

@@ -22,6 +22,10 @@ struct SharedPage {
 // missing, or the home folder when it cannot be.
 QString SharedPagePath(const SharedPage& page, const QString& suffix);
 
+// Asks in a save dialog where a page shared as a file goes, `suggested` chosen at first; empty
+// when the child cancels.
+QString AskSharedPath(QWidget* parent, const QString& title, const QString& filter, const QString& suggested);
+
 // A page as a picture to share: enlarged four times with sharp pixels, written as a PNG file or
 // put on the clipboard.
 class PageExport {

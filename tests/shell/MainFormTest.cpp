@@ -59,6 +59,24 @@ protected:
     Ui::TMainForm& ui() { return form.Controls(); }
     int SheetAt(int column, int row) const { return form.Sheet.Sheet().At(column, row); }
 
+    // Triggers a menu item that asks where to save a file, answers with `path` as its Zapisz
+    // button does, and gives back the name the dialog suggested.
+    static QString SaveThrough(QAction& item, const QString& path)
+    {
+        QString suggested;
+        QTimer answer;
+        QObject::connect(&answer, &QTimer::timeout, [&] {
+            if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+                suggested = QFileInfo(dialog->selectedFiles().value(0)).fileName();
+                dialog->selectFile(path);
+                static_cast<QDialog*>(dialog)->accept();
+            }
+        });
+        answer.start(10);
+        item.trigger();
+        return suggested;
+    }
+
     ManualClock clock;
     ScriptedMessageBoxes boxes;
     TMainForm form;
@@ -215,18 +233,7 @@ TEST_F(MainFormTest, ThePageGoesToTheClipboardAndIntoAFileFourTimesLarger)
     EXPECT_TRUE(copied.pixel(11, 8) != SheetPalette()[kBlue] && copied.pixel(16, 11) != SheetPalette()[kBlue]);
 
     const QTemporaryDir folder;
-    QString suggested;
-    QTimer answer;
-    QObject::connect(&answer, &QTimer::timeout, [&] {
-        if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
-            suggested = QFileInfo(dialog->selectedFiles().value(0)).fileName();
-            dialog->selectFile(folder.filePath(QStringLiteral("dom")));
-            static_cast<QDialog*>(dialog)->accept(); // as its Zapisz button does
-        }
-    });
-    answer.start(10);
-    ui().SavePictureMenu->trigger();
-    EXPECT_EQ(suggested, "Rysunek, strona 1.png");
+    EXPECT_EQ(SaveThrough(*ui().SavePictureMenu, folder.filePath(QStringLiteral("dom"))), "Rysunek, strona 1.png");
     const QImage saved(folder.filePath(QStringLiteral("dom.png")));
     EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32), copied.convertToFormat(QImage::Format_RGB32));
 }
@@ -249,19 +256,7 @@ TEST_F(MainFormTest, TheDrawingGoesIntoAnAnimationThatEndsOnThePage)
     }
     form.Sheet.UpdateFloor();
     const QTemporaryDir folder;
-    QString suggested;
-    QTimer answer;
-    QObject::connect(&answer, &QTimer::timeout, [&] {
-        if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
-            suggested = QFileInfo(dialog->selectedFiles().value(0)).fileName();
-            dialog->selectFile(folder.filePath(QStringLiteral("dom")));
-            static_cast<QDialog*>(dialog)->accept(); // as its Zapisz button does
-        }
-    });
-    answer.start(10);
-    ui().SaveAnimationMenu->trigger();
-    answer.stop();
-    EXPECT_EQ(suggested, "Rysunek, strona 1.gif");
+    EXPECT_EQ(SaveThrough(*ui().SaveAnimationMenu, folder.filePath(QStringLiteral("dom"))), "Rysunek, strona 1.gif");
     EXPECT_TRUE(form.StatusText(0).contains(QStringLiteral("dom.gif"))) << "the status line says where it went";
 
     QImageReader gif(folder.filePath(QStringLiteral("dom.gif")));
