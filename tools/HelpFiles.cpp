@@ -103,6 +103,8 @@ pokazuje zapisane zeszyty z obrazkiem pierwszej strony: kliknij zeszyt dwa razy 
 <b>Drukuj...</b> (Ctrl+P) drukuje wszystkie strony, każdą na osobnej kartce papieru.
 <b>Zapisz stronę jako obraz...</b> (Ctrl+E) zapisuje oglądaną stronę jako obrazek PNG, cztery razy
 większy, w folderze obrazów – można go wysłać albo pokazać innym.
+<b>Zapisz animację rysowania…</b> (Ctrl+Shift+E) zapisuje w folderze obrazów animację GIF, w której
+żółw rysuje stronę jeszcze raz, tak jak powstała – też do pokazania innym.
 <b>Koniec</b> (Ctrl+Q) zamyka program; gdy rysunki się zmieniły, program pyta, czy je zachować.</td></tr>
 <tr><td><b>Edycja</b></td><td><b>Cofnij</b> (Ctrl+Z) odwołuje ostatni ruch, wypełnienie, czyszczenie
 albo inną zmianę rysunku; <b>Ponów</b> (Ctrl+Y albo Ctrl+Shift+Z) przywraca to, co zostało cofnięte.

@@ -225,17 +225,18 @@ TEST_F(NotebookWindowTest, TheNotebookMenuOffersEveryCommandWithItsKeysAndHints)
         {ui().NewMenu, "&Nowy", "Ctrl+N"},          {ui().OpenMenu, "&Otwórz...", "Ctrl+O"},
         {ui().SaveMenu, "&Zapisz", "Ctrl+S"},       {ui().SaveAsMenu, "Zapisz &jako...", "Ctrl+Shift+S"},
         {ui().PrintMenu, "&Drukuj...", "Ctrl+P"},   {ui().SavePictureMenu, "Zapisz stronę jako o&braz...", "Ctrl+E"},
+        {ui().SaveAnimationMenu, "Zapisz animację &rysowania…", "Ctrl+Shift+E"},
     };
     const QList<QAction*> shown = ui().SheetMenu->actions();
-    ASSERT_EQ(shown.size(), 8);
-    for (int i = 0; i < 6; ++i) {
+    ASSERT_EQ(shown.size(), 9);
+    for (int i = 0; i < 7; ++i) {
         EXPECT_EQ(shown[i], items[i].item);
         EXPECT_EQ(items[i].item->text(), QString::fromUtf8(items[i].text));
         EXPECT_EQ(items[i].item->shortcut(), QKeySequence(QString::fromUtf8(items[i].keys)));
         EXPECT_FALSE(items[i].item->statusTip().isEmpty());
     }
-    EXPECT_TRUE(shown[6]->isSeparator());
-    EXPECT_EQ(shown[7], ui().ExitMenu);
+    EXPECT_TRUE(shown[7]->isSeparator());
+    EXPECT_EQ(shown[8], ui().ExitMenu);
 }
 
 TEST_F(NotebookWindowTest, EveryChangeOfContentMarksTheNotebookAndPagingDoesNot)
