@@ -48,7 +48,7 @@ TEST(RestingWindow, AWindowLeftAloneDrawsNoFrames)
                 form.close();
             return;
         }
-        QTimer::singleShot(1500, [&] {
+        QTimer::singleShot(2500, [&] {
             auto* surface = form.findChild<QOpenGLWidget*>();
             ASSERT_NE(surface, nullptr);
             view.Watch(*surface);
@@ -58,8 +58,9 @@ TEST(RestingWindow, AWindowLeftAloneDrawsNoFrames)
     QTimer::singleShot(100, watchOnceRunning);
     form.StartTimerTimer();
     ASSERT_LT(looks, 600) << "the main loop never ran";
-    // A resting loop draws nothing; one running flat out draws hundreds of frames a second.
-    EXPECT_LE(view.frames, 2);
+    // A resting loop draws nothing; one running flat out draws hundreds of frames a second, dozens
+    // even on a machine busy enough that the last of start-up's own events still bring a few.
+    EXPECT_LE(view.frames, 20);
 }
 
 } // namespace
