@@ -25,14 +25,23 @@ TEST(WindowPlacement, CentresOnTheAnchorAndShiftsIntoTheArea)
         EXPECT_EQ(PlaceWithin(c.frame, c.anchor, {0, 0, 1280, 1000}), c.expected) << c.anchor.x();
 }
 
-TEST(WindowPlacement, AWindowOpenedBesideAMainWindowInTheCornerStaysOnTheScreen)
-{
+// A main window of 400 × 300 shown under the placement's care.
+class PlacedMainWindow : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        main.resize(400, 300);
+        main.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
+    }
+
     const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
     QWidget main;
-    main.resize(400, 300);
-    const WindowPlacement placement(main);
-    main.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
+    const WindowPlacement placement{main};
+};
+
+TEST_F(PlacedMainWindow, AWindowOpenedBesideAMainWindowInTheCornerStaysOnTheScreen)
+{
     EXPECT_LE((main.frameGeometry().center() - available.center()).manhattanLength(), 2);
 
     main.move(available.right() - 420, available.bottom() - 320);
@@ -62,14 +71,8 @@ TEST(WindowPlacement, AWindowLeftOpenGoesBesideTheAnchorOnTheSideWithMoreRoom)
         EXPECT_EQ(PlaceBeside(c.frame, c.anchor, available), c.expected) << c.name;
 }
 
-TEST(WindowPlacement, AWindowShownAgainIsCentredAgainUnlessTheProgramMovedIt)
+TEST_F(PlacedMainWindow, AWindowShownAgainIsCentredAgainUnlessTheProgramMovedIt)
 {
-    const QRect available = QGuiApplication::primaryScreen()->availableGeometry();
-    QWidget main;
-    main.resize(400, 300);
-    const WindowPlacement placement(main);
-    main.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&main));
     const WId mainWindow = main.winId();
 
     QWidget dialog(&main, Qt::Window);

@@ -1,26 +1,26 @@
 #!/usr/bin/env bash
 # The program as a person uses it under a window manager: while the turtle walks the panel looks
 # locked; Alt+F4 then stops the turtle and asks, as any close does, whether to keep the drawing.
-# It runs its own X server with openbox, so the screen it reads is its own.
+# It runs its own X server with openbox and reads the main window's own pixels.
 # Arguments: the program; optionally a folder that keeps the screenshots.
 set -euo pipefail
 . "$(dirname "$0")/program_under_wm.sh"
 start_window_manager
 start_program
 # The command buttons and the panel under the track bars, greyed while the turtle walks.
-buttons="36x226+${X}+$((Y + menu + 44))"
-panel="215x130+${X}+$((Y + menu + 272))"
+buttons="36x226+0+$((menu + 44))"
+panel="215x130+0+$((menu + 272))"
 
 xdotool windowactivate --sync "$window" 2>/dev/null || true
 park
 sleep 0.5
-import -window root "$work/before.png"
+import -window "$window" "$work/before.png"
 
 # Forward 100: about three seconds of walking.
 xdotool mousemove --window "$window" 20 $((menu + 60)) click 1
 park
 sleep 0.8
-import -window root "$work/during.png"
+import -window "$window" "$work/during.png"
 for part in buttons panel; do
   convert "$work/before.png" -crop "${!part}" +repage "$work/before-$part.png"
   convert "$work/during.png" -crop "${!part}" +repage "$work/during-$part.png"
@@ -33,6 +33,5 @@ if [ -n "$shots" ]; then cp "$work/during.png" "$shots/faults-mid-command.png"; 
 # Alt+F4 in the middle of the walk: the turtle stops and the question comes; "Nie" closes.
 xdotool key alt+F4
 sleep 0.5
-if [ -n "$shots" ]; then import -window root "$shots/close-mid-command.png"; fi
 answer_question n "Alt+F4 during the walk asked nothing"
 wait_for_exit "the program did not close after the question"
