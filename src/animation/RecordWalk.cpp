@@ -25,14 +25,10 @@ bool RecordWalk::Begin(const DrawingRecord& record)
 {
     if (record.Empty())
         return false;
-    std::vector<RecordEntry> entries;
-    entries.reserve(record.Size());
-    for (std::size_t i = 0; i < record.Size(); ++i)
-        entries.push_back(record.At(i));
     // The tools start as a new turtle's; the record says what was chosen since.
     turtle_ = TTurtleState();
     sheet_.ApplyTurtle();
-    return walker_.Run(std::move(entries));
+    return walker_.Run(record.Entries());
 }
 
 bool RecordWalk::Advance(std::uint32_t ms)

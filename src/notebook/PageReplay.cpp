@@ -27,10 +27,7 @@ bool PageReplay::Start(const DrawingRecord& record)
 {
     if (running_ || walker_.Busy() || record.Empty())
         return false;
-    std::vector<RecordEntry> entries;
-    entries.reserve(record.Size());
-    for (std::size_t i = 0; i < record.Size(); ++i)
-        entries.push_back(record.At(i));
+    std::vector<RecordEntry> entries = record.Entries();
     std::memcpy(savedImage_.data(), sheet_.FloorBits(), kSheetBytes);
     savedTurtle_ = sheet_.Turtle();
     // The tools start as a new turtle's; the record says what was chosen since.

@@ -154,6 +154,15 @@ std::optional<DrawingRecord> DrawingRecord::FromBytes(const std::vector<std::uin
     return record;
 }
 
+std::vector<RecordEntry> DrawingRecord::Entries() const
+{
+    std::vector<RecordEntry> entries;
+    entries.reserve(Size());
+    for (std::size_t i = 0; i < Size(); ++i)
+        entries.push_back(At(i));
+    return entries;
+}
+
 RecordEntry DrawingRecord::At(std::size_t index) const
 {
     return Read(index, true);

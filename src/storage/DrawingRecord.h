@@ -76,6 +76,8 @@ public:
     std::size_t Size() const { return starts_.size(); }
     bool Empty() const { return starts_.empty(); }
     RecordEntry At(std::size_t index) const;
+    // Every entry in order, as a walker runs them.
+    std::vector<RecordEntry> Entries() const;
     // The same without the picture, for looking through the record.
     RecordEntry HeadAt(std::size_t index) const;
     void Append(const RecordEntry& entry);
