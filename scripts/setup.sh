@@ -12,7 +12,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth x11-utils imagemagick poppler-utils openbox xdotool
   at-spi2-core dbus dbus-x11 python3-pyatspi
-  fonts-dejavu-core fonts-liberation2 qt6-translations-l10n
+  fonts-dejavu-core fonts-liberation2 qt6-translations-l10n qt6-l10n-tools qt6-tools-dev
   desktop-file-utils appstream dpkg-dev lintian
   clang libclang-rt-14-dev zlib1g-dev
 )

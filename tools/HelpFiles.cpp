@@ -1,32 +1,10 @@
 #include "HelpFiles.h"
 
-namespace {
-
-// Both files share one look: big, friendly letters and a coloured heading.
-std::string Page(const std::string& title, const std::string& body)
-{
-    return R"(<!DOCTYPE html>
-<html lang="pl">
-<head>
-<meta charset="utf-8">
-<title>)" + title + R"(</title>
-<style>
-body { background-color: #fffbea; color: #222222; }
-h1 { color: #2f7d1f; }
-h2 { color: #1f5fa8; margin-top: 18px; }
-td { padding: 2px 8px; }
-.tip { background-color: #e8f6d8; }
-</style>
-</head>
-<body>
-<h1>)" + title + "</h1>\n" + body + "</body>\n</html>\n";
-}
-
-} // namespace
+#include "HelpPage.h"
 
 std::string IntroHelpText()
 {
-    return Page("Qel 3D – wprowadzenie", R"(
+    return HelpPage("pl", "Qel 3D – wprowadzenie", R"(
 <p>Qel 3D to program do rysowania żółwiem. Żółw chodzi po dużej kwadratowej kartce, a za nim
 zostaje ślad pisaka. Ty mówisz żółwiowi, co ma zrobić, a on rysuje.</p>
 
@@ -118,7 +96,8 @@ słowami, a przycisk <b>Kopiuj jako tekst</b> kopiuje ich listę do schowka.
 chodzi: <b>Wolno</b>, <b>Normalnie</b>, <b>Szybko</b> albo <b>Błyskawicznie</b>, gdy rysunek ma być
 gotowy od razu; program zapamiętuje wybór. <b>Ekran</b> – kolor tła. <b>Widok z góry</b> (V) pokazuje
 całą kartkę z góry, północą do góry; drugi raz wraca kamera za żółwiem.
-<b>Wyświetlanie</b> jest w tej wersji wyłączone.</td></tr>
+<b>Wyświetlanie</b> jest w tej wersji wyłączone. <b>Język</b> – Polski albo English; program
+od razu mówi w wybranym języku i zapamiętuje wybór.</td></tr>
 <tr><td><b>Pomoc</b></td><td><b>Wprowadzenie</b> otwiera tę pomoc, <b>Nauczyciel</b> – przykładowe lekcje,
 a <b>O programie</b> mówi, co to za program.</td></tr>
 </table>
@@ -142,7 +121,7 @@ uruchomieniu zapyta, czy je przywrócić.</p>
 
 std::string TutorHelpText()
 {
-    return Page("Qel 3D – Nauczyciel", R"(
+    return HelpPage("pl", "Qel 3D – Nauczyciel", R"(
 <p>Oto kilka lekcji. Rób po kolei to, co jest napisane. Najpierw ustaw suwak na podaną liczbę,
 potem kliknij przycisk. Na początku każdej lekcji kliknij <b>Wyczyść</b> i <b>Wróć</b>.</p>
 

@@ -66,6 +66,8 @@ int main(int argc, char** argv)
             {"00.x", Bytes(XFileText(FloorModel()))},
             {"Qel.hlp", Bytes(IntroHelpText())},
             {"QelLess.hlp", Bytes(TutorHelpText())},
+            {"Qel_en.hlp", Bytes(EnglishIntroHelpText())},
+            {"QelLess_en.hlp", Bytes(EnglishTutorHelpText())},
         };
         for (const auto& [name, bytes] : files) {
             const std::filesystem::path path = folder / name;

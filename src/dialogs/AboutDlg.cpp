@@ -3,6 +3,7 @@
 #include "dialogs/CharacterPictures.h"
 #include "ui_AboutDlg.h"
 #include "win/WindowLook.h"
+#include "win/WindowTexts.h"
 
 #include <QFile>
 #include <QImage>
@@ -54,7 +55,10 @@ TAboutDlg::TAboutDlg(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui:
     title.setBold(true);
     ui->Label1->setFont(title);
     ui->Label1->adjustSize();
-    ui->VersionLabel->setText(QStringLiteral("Wersja %1").arg(QStringLiteral(QEL_VERSION)));
+    win::FollowLanguage(*this, [this] {
+        ui->retranslateUi(this);
+        ui->VersionLabel->setText(tr("Wersja %1").arg(QStringLiteral(QEL_VERSION)));
+    });
 
     connect(ui->BitBtn1, &QPushButton::clicked, this, &QDialog::accept);
 }

@@ -5,6 +5,7 @@
 #include "turtle/SheetBitmap.h"
 #include "win/MessageBox.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QProgressDialog>
 
@@ -33,8 +34,8 @@ AnimationExport::AnimationExport(const SharedPage& page, const DrawingRecord& re
 
 bool AnimationExport::SaveTo(const QString& path, QWidget* parent) const
 {
-    QProgressDialog progress(QStringLiteral("Zapisywanie animacji rysowania…"), QStringLiteral("Anuluj"), 0,
-                             kProgressSteps, parent);
+    QProgressDialog progress(QCoreApplication::translate("AnimationExport", "Zapisywanie animacji rysowania…"),
+                             QCoreApplication::translate("AnimationExport", "Anuluj"), 0, kProgressSteps, parent);
     progress.setWindowTitle(QStringLiteral("Qel 3D"));
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(kProgressAfterMs);
@@ -47,7 +48,7 @@ bool AnimationExport::SaveTo(const QString& path, QWidget* parent) const
         return !progress.wasCanceled();
     });
     if (result == DrawingAnimation::Result::Failed) {
-        const QString text = QStringLiteral("Nie można zapisać animacji w pliku %1: %2.")
+        const QString text = QCoreApplication::translate("AnimationExport", "Nie można zapisać animacji w pliku %1: %2.")
                                  .arg(QDir::toNativeSeparators(path), animation.ErrorText());
         win::MessageBox({nullptr, text, QStringLiteral("QEL 3D"), win::MB_OK | win::MB_ICONEXCLAMATION});
     }
@@ -56,7 +57,8 @@ bool AnimationExport::SaveTo(const QString& path, QWidget* parent) const
 
 QString AnimationExport::SaveAs(QWidget* parent) const
 {
-    const QString path = AskSharedPath(parent, QStringLiteral("Zapisz animację rysowania"),
-                                       QStringLiteral("Animacja GIF (*.gif)"), SuggestedPath());
+    const QString path = AskSharedPath(parent, QCoreApplication::translate("AnimationExport", "Zapisz animację rysowania"),
+                                       QCoreApplication::translate("AnimationExport", "Animacja GIF (*.gif)"),
+                                       SuggestedPath());
     return !path.isEmpty() && SaveTo(path, parent) ? path : QString();
 }

@@ -4,6 +4,7 @@
 #include "win/BitmapFile.h"
 #include "win/MessageBox.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QGridLayout>
@@ -13,7 +14,10 @@
 
 namespace {
 
-const QString kCaption = QStringLiteral("Umieść tło");
+QString Caption()
+{
+    return QCoreApplication::translate("BackgroundPicture", "Umieść tło");
+}
 constexpr QSize kPreviewSize(160, 160);
 
 // The non-native dialog lays itself out in a grid; the preview takes a column of its own at the
@@ -50,11 +54,11 @@ QString BackgroundPicturesFolder()
 
 QString ChooseBackgroundFile(QWidget* owner)
 {
-    QFileDialog dialog(owner, kCaption, BackgroundPicturesFolder());
+    QFileDialog dialog(owner, Caption(), BackgroundPicturesFolder());
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilter(QStringLiteral("Obrazki BMP i PNG (*.bmp *.png)"));
+    dialog.setNameFilter(QCoreApplication::translate("BackgroundPicture", "Obrazki BMP i PNG (*.bmp *.png)"));
     dialog.setDefaultSuffix(QStringLiteral("bmp"));
     AddPreview(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
@@ -70,10 +74,11 @@ bool PlaceBackground(QWidget* owner, TurtleSheet& sheet, const std::function<QSt
     if (sheet.LoadBackground(fileName))
         return true;
     win::MessageBox({.owner = owner,
-                     .text = QStringLiteral("Nie można wczytać tła z pliku \u201E%1\u201D.\n"
-                                            "Plik nie istnieje albo nie jest poprawnym obrazkiem BMP ani PNG.")
+                     .text = QCoreApplication::translate("BackgroundPicture",
+                                                         "Nie można wczytać tła z pliku „%1”.\n"
+                                                         "Plik nie istnieje albo nie jest poprawnym obrazkiem BMP ani PNG.")
                                  .arg(QDir::toNativeSeparators(fileName)),
-                     .caption = kCaption,
+                     .caption = Caption(),
                      .style = win::MB_OK | win::MB_ICONSTOP});
     return false;
 }

@@ -2,6 +2,7 @@
 
 #include "storage/PagePicture.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QPagedPaintDevice>
 #include <QPrinter>
@@ -13,8 +14,9 @@
 
 QString PrintedPageHeading(const QString& name, int page, int pageCount)
 {
-    const QString notebook = name.isEmpty() ? QStringLiteral("Zeszyt") : QStringLiteral("Zeszyt %1").arg(name);
-    return QStringLiteral("%1 – strona %2 z %3").arg(notebook).arg(page).arg(pageCount);
+    const QString notebook = name.isEmpty() ? QCoreApplication::translate("NotebookPrint", "Zeszyt")
+                                             : QCoreApplication::translate("NotebookPrint", "Zeszyt %1").arg(name);
+    return QCoreApplication::translate("NotebookPrint", "%1 – strona %2 z %3").arg(notebook).arg(page).arg(pageCount);
 }
 
 bool PrintNotebook(QPagedPaintDevice& device, const NotebookContent& content, const QString& name)
@@ -51,7 +53,7 @@ bool PrintNotebook(QPagedPaintDevice& device, const NotebookContent& content, co
 
 void SuggestPrintFile(QPrinter& printer, const QString& name)
 {
-    const QString title = name.isEmpty() ? QStringLiteral("Zeszyt") : name;
+    const QString title = name.isEmpty() ? QCoreApplication::translate("NotebookPrint", "Zeszyt") : name;
     printer.setDocName(title);
     if (!QPrinterInfo::availablePrinters().isEmpty())
         return;

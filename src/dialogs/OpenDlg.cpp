@@ -4,6 +4,7 @@
 #include "dialogs/NotebookPreviewLoader.h"
 #include "ui_OpenDlg.h"
 #include "win/WindowLook.h"
+#include "win/WindowTexts.h"
 
 #include <QPainter>
 #include <QScrollBar>
@@ -33,6 +34,7 @@ TOpenDlg::TOpenDlg(QWidget* parent)
 {
     ui->setupUi(this);
     win::UseWindowLook(*this);
+    win::FollowLanguage(*this, [this] { ui->retranslateUi(this); });
     new NameSelection(*this, *ui->FileName);
 
     QListWidget* list = ui->NotebookList;

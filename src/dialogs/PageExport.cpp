@@ -4,6 +4,7 @@
 #include "turtle/TurtleState.h"
 #include "win/MessageBox.h"
 
+#include <QCoreApplication>
 #include <QClipboard>
 #include <QDir>
 #include <QFileDialog>
@@ -27,8 +28,8 @@ QString PicturesFolder()
 
 QString SharedPagePath(const SharedPage& page, const QString& suffix)
 {
-    const QString name = QStringLiteral("%1, strona %2.%3")
-                             .arg(page.notebook.isEmpty() ? QStringLiteral("Rysunek") : page.notebook)
+    const QString name = QCoreApplication::translate("PageExport", "%1, strona %2.%3")
+                             .arg(page.notebook.isEmpty() ? QCoreApplication::translate("PageExport", "Rysunek") : page.notebook)
                              .arg(page.number)
                              .arg(suffix);
     return QDir(PicturesFolder()).filePath(name);
@@ -71,15 +72,16 @@ bool PageExport::SaveTo(const QString& path) const
 {
     if (WriteTo(path))
         return true;
-    const QString text = QStringLiteral("Nie można zapisać obrazu w pliku %1.").arg(QDir::toNativeSeparators(path));
+    const QString text =
+        QCoreApplication::translate("PageExport", "Nie można zapisać obrazu w pliku %1.").arg(QDir::toNativeSeparators(path));
     win::MessageBox({nullptr, text, kPictureCaption, win::MB_OK | win::MB_ICONEXCLAMATION});
     return false;
 }
 
 QString PageExport::SaveAs(QWidget* parent) const
 {
-    const QString path = AskSharedPath(parent, QStringLiteral("Zapisz stronę jako obraz"),
-                                       QStringLiteral("Obraz PNG (*.png)"), SuggestedPath());
+    const QString path = AskSharedPath(parent, QCoreApplication::translate("PageExport", "Zapisz stronę jako obraz"),
+                                       QCoreApplication::translate("PageExport", "Obraz PNG (*.png)"), SuggestedPath());
     return !path.isEmpty() && SaveTo(path) ? path : QString();
 }
 

@@ -3,6 +3,7 @@
 #include "dialogs/ColorChart.h"
 #include "ui_PenDlg.h"
 #include "win/WindowLook.h"
+#include "win/WindowTexts.h"
 
 #include <algorithm>
 
@@ -27,6 +28,7 @@ TPenDlg::TPenDlg(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TPe
 {
     ui->setupUi(this);
     win::UseWindowLook(*this);
+    win::FollowLanguage(*this, [this] { ui->retranslateUi(this); });
 
     AddItems(modeItems_, {ui->ModeItem0, ui->ModeItem1, ui->ModeItem2});
     AddItems(penStateItems_, {ui->PenStateItem0, ui->PenStateItem1});

@@ -3,11 +3,13 @@
 #include "dialogs/CharacterPictures.h"
 #include "ui_PosDlg.h"
 #include "win/WindowLook.h"
+#include "win/WindowTexts.h"
 
 TPosDlg::TPosDlg(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui::TPosDlg>())
 {
     ui->setupUi(this);
     win::UseWindowLook(*this);
+    win::FollowLanguage(*this, [this] { ui->retranslateUi(this); });
 
     ShowCharacterPictures(*this, *ui->Image1, *ui->Image2, *ui->Image3, *ui->SelImage);
     connect(ui->OkBtn, &QPushButton::clicked, this, &QDialog::accept);

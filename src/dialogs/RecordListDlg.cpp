@@ -1,6 +1,7 @@
 #include "dialogs/RecordListDlg.h"
 
 #include "dialogs/RecordTexts.h"
+#include "win/WindowTexts.h"
 
 #include <QClipboard>
 #include <QDialogButtonBox>
@@ -13,15 +14,17 @@ RecordListDlg::RecordListDlg(QWidget* parent, std::function<void()> saveAnimatio
     : QDialog(parent), list_(new QListWidget(this))
 {
     setObjectName(QStringLiteral("RecordListDlg"));
-    setWindowTitle(QStringLiteral("Jak powstał rysunek"));
     list_->setObjectName(QStringLiteral("RecordList"));
-    list_->setAccessibleName(QStringLiteral("Jak powstał rysunek"));
     auto* buttons = new QDialogButtonBox(this);
-    QPushButton* copy = buttons->addButton(QStringLiteral("&Kopiuj jako tekst"), QDialogButtonBox::ActionRole);
+    QPushButton* copy = buttons->addButton(QString(), QDialogButtonBox::ActionRole);
     copy->setObjectName(QStringLiteral("CopyBtn"));
-    QPushButton* animation = buttons->addButton(QStringLiteral("Zapisz &animację…"), QDialogButtonBox::ActionRole);
+    QPushButton* animation = buttons->addButton(QString(), QDialogButtonBox::ActionRole);
     animation->setObjectName(QStringLiteral("SaveAnimationBtn"));
-    buttons->addButton(QStringLiteral("&Zamknij"), QDialogButtonBox::RejectRole);
+    QPushButton* close = buttons->addButton(QString(), QDialogButtonBox::RejectRole);
+    win::FollowLanguage(*this, [this, copy, animation, close] {
+        SetTexts(*copy, *animation, *close);
+        ShowLines();
+    });
     connect(copy, &QPushButton::clicked, this, [this] { CopyText(); });
     connect(animation, &QPushButton::clicked, this, std::move(saveAnimation));
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -31,11 +34,31 @@ RecordListDlg::RecordListDlg(QWidget* parent, std::function<void()> saveAnimatio
     resize(360, 360);
 }
 
+void RecordListDlg::SetTexts(QPushButton& copy, QPushButton& animation, QPushButton& close)
+{
+    setWindowTitle(tr("Jak powstał rysunek"));
+    list_->setAccessibleName(tr("Jak powstał rysunek"));
+    copy.setText(tr("&Kopiuj jako tekst"));
+    animation.setText(tr("Zapisz &animację…"));
+    close.setText(tr("&Zamknij"));
+}
+
 void RecordListDlg::ShowRecord(const DrawingRecord& record)
 {
-    list_->clear();
+    list_->clear(); // a new record marks no line
+    entries_.clear();
     for (std::size_t i = 0; i < record.Size(); ++i)
-        list_->addItem(RecordEntryText(record.HeadAt(i)));
+        entries_.push_back(record.HeadAt(i));
+    ShowLines();
+}
+
+void RecordListDlg::ShowLines()
+{
+    const int current = list_->currentRow();
+    list_->clear();
+    for (const RecordEntry& entry : entries_)
+        list_->addItem(RecordEntryText(entry));
+    list_->setCurrentRow(current);
 }
 
 void RecordListDlg::ShowCurrent(int entry)

@@ -2,15 +2,19 @@
 
 #include "storage/DrawingRecord.h"
 
+#include <QCoreApplication>
 #include <QDialog>
 
 #include <functional>
+#include <vector>
 
 class QListWidget;
+class QPushButton;
 
 // "Jak powstał rysunek": the page's drawing record, one line an entry, the line being drawn
 // again marked during a replay. The list can be copied as text, the drawing saved as an animation.
 class RecordListDlg : public QDialog {
+    Q_DECLARE_TR_FUNCTIONS(RecordListDlg)
 public:
     // `saveAnimation` writes the page's drawing as an animation, from the window's own button.
     RecordListDlg(QWidget* parent, std::function<void()> saveAnimation);
@@ -23,5 +27,10 @@ public:
     void CopyText() const;
 
 private:
+    void SetTexts(QPushButton& copy, QPushButton& animation, QPushButton& close);
+    void ShowLines();
+
     QListWidget* list_;
+    // The entries shown, so that the lines can be said again in another language.
+    std::vector<RecordEntry> entries_;
 };

@@ -3,6 +3,7 @@
 #include "dialogs/CharacterPictures.h"
 #include "ui_ShapeDlg.h"
 #include "win/WindowLook.h"
+#include "win/WindowTexts.h"
 
 namespace {
 
@@ -18,6 +19,7 @@ TShapeDlg::TShapeDlg(QWidget* parent) : QDialog(parent), ui(std::make_unique<Ui:
 {
     ui->setupUi(this);
     win::UseWindowLook(*this);
+    win::FollowLanguage(*this, [this] { ui->retranslateUi(this); });
 
     ShowCharacterPictures(*this, *ui->Image1, *ui->Image2, *ui->Image3, *ui->SelImage);
     connect(ui->OkBtn, &QPushButton::clicked, this, &QDialog::accept);

@@ -2,18 +2,26 @@
 
 #include "turtle/TurtleSheet.h"
 
+#include <QCoreApplication>
+
 #include <cstring>
 
 const char* RefusalText(PageResult result)
 {
     switch (result) {
-    case PageResult::NotebookFull: return "Zeszyt może posiadać maksymalnie 8 stron.";
-    case PageResult::OnlyPage: return "To jest ostatnia strona. Nie można usunąć wszystkich stron.";
-    case PageResult::FirstPage: return "To jest pierwsza strona w zeszycie.";
-    case PageResult::LastPage: return "To jest ostatnia strona w zeszycie.";
+    case PageResult::NotebookFull: return QT_TRANSLATE_NOOP("Notebook", "Zeszyt może posiadać maksymalnie 8 stron.");
+    case PageResult::OnlyPage:
+        return QT_TRANSLATE_NOOP("Notebook", "To jest ostatnia strona. Nie można usunąć wszystkich stron.");
+    case PageResult::FirstPage: return QT_TRANSLATE_NOOP("Notebook", "To jest pierwsza strona w zeszycie.");
+    case PageResult::LastPage: return QT_TRANSLATE_NOOP("Notebook", "To jest ostatnia strona w zeszycie.");
     case PageResult::Done: break;
     }
     return "";
+}
+
+QString RefusalMessage(PageResult result)
+{
+    return QCoreApplication::translate("Notebook", RefusalText(result));
 }
 
 bool SamePlace(const TTurtleState& a, const TTurtleState& b)

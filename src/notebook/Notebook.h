@@ -3,6 +3,8 @@
 #include "notebook/NotebookPage.h"
 #include "storage/NotebookContent.h"
 
+#include <QString>
+
 #include <array>
 #include <cstdint>
 #include <memory>
@@ -12,8 +14,10 @@ class TurtleSheet;
 // What became of a page operation: done, or why it was refused (nothing changed then).
 enum class PageResult { Done, NotebookFull, OnlyPage, FirstPage, LastPage };
 
-// The refusal's text for the user; empty for Done.
+// The refusal's text for the user as written (translated in the context "Notebook"); empty for Done.
 const char* RefusalText(PageResult result);
+// The same in the program's language.
+QString RefusalMessage(PageResult result);
 
 // The notebook's pages in memory: one to eight, exactly one of them current. The current page's
 // true content is the live turtle and the floor image with the sheet; the others keep copies.

@@ -192,11 +192,11 @@ int NotebookDocument::AskName(NameQuestion question, QString& name)
         // Unicode form must find the same notebook.
         const QString candidate = NotebookNameForm(typed);
         if (candidate.toUcs4().size() > kMaxNameLength) {
-            prompts_.ShowRefusal(QStringLiteral("Nazwa zeszytu może mieć najwyżej %1 znaki. Wpisz krótszą nazwę.")
+            prompts_.ShowRefusal(tr("Nazwa zeszytu może mieć najwyżej %1 znaki. Wpisz krótszą nazwę.")
                                      .arg(kMaxNameLength));
         } else if (!IsNotebookName(candidate)) {
-            prompts_.ShowRefusal(QStringLiteral("Zeszyt nie może mieć takiej nazwy. Nazwa nie może być pusta, "
-                                                "zaczynać się od kropki ani zawierać znaków / i \\."));
+            prompts_.ShowRefusal(tr("Zeszyt nie może mieć takiej nazwy. Nazwa nie może być pusta, "
+                                    "zaczynać się od kropki ani zawierać znaków / i \\."));
         } else {
             name = candidate;
             return win::IDOK;

@@ -28,17 +28,17 @@ RecoveryKeeper::~RecoveryKeeper() = default;
 
 QString RecoveryKeeper::TroubleText(RecoveryTrouble trouble, const QString& root)
 {
-    const QString start = QStringLiteral("Kopia odzysku rysunków nie może być zachowana: ");
+    const QString start = tr("Kopia odzysku rysunków nie może być zachowana: ");
     switch (trouble) {
     case RecoveryTrouble::ReadOnly:
-        return start + QStringLiteral("folder %1 jest tylko do odczytu.").arg(root);
+        return start + tr("folder %1 jest tylko do odczytu.").arg(root);
     case RecoveryTrouble::Full:
-        return start + QStringLiteral("na dysku z folderem %1 brak miejsca.").arg(root);
+        return start + tr("na dysku z folderem %1 brak miejsca.").arg(root);
     case RecoveryTrouble::Other:
     case RecoveryTrouble::None:
         break;
     }
-    return start + QStringLiteral("nie można pisać w folderze %1.").arg(root);
+    return start + tr("nie można pisać w folderze %1.").arg(root);
 }
 
 void RecoveryKeeper::Schedule()

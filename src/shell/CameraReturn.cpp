@@ -8,8 +8,11 @@
 #include <QToolTip>
 #include <QWidget>
 
-const QString CameraReturn::kHint =
-    QStringLiteral("Dwukrotne kliknięcie w polu żółwia przywraca kamerę na początkowe miejsce.");
+QString CameraReturn::Hint()
+{
+    return QCoreApplication::translate("CameraReturn",
+                                       "Dwukrotne kliknięcie w polu żółwia przywraca kamerę na początkowe miejsce.");
+}
 
 CameraReturn::CameraReturn(QWidget& view, CameraControl& camera) : view_(view), camera_(camera)
 {
@@ -43,7 +46,7 @@ bool CameraReturn::eventFilter(QObject* watched, QEvent* event)
         const auto& help = static_cast<const QHelpEvent&>(*event);
         // While the turtle walks the window takes no input, and the hint would only hide the panel.
         if (view_.window()->isEnabled() && InView(receiver, help.globalPos())) {
-            QToolTip::showText(help.globalPos(), kHint, &view_);
+            QToolTip::showText(help.globalPos(), Hint(), &view_);
             return true;
         }
     }

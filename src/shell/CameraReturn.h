@@ -11,7 +11,8 @@ class QWidget;
 // the clicks over the view comes and goes with the engine.
 class CameraReturn final : public QObject {
 public:
-    static const QString kHint;
+    // The view's hint: how to bring the camera back.
+    static QString Hint();
 
     CameraReturn(QWidget& view, CameraControl& camera);
     ~CameraReturn() override;

@@ -20,5 +20,5 @@ void ShowExceptionBox(const std::exception& error)
 
 void ShowUnknownExceptionBox()
 {
-    Show(QStringLiteral("Nieznany błąd."));
+    Show(QCoreApplication::translate("ExceptionBox", "Nieznany błąd."));
 }

@@ -20,7 +20,6 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QSlider>
-#include <QStatusBar>
 
 // The window's pictures live in this library's resources, which a static link would drop unless
 // they are named once.
@@ -28,7 +27,6 @@ static void InitShellResources()
 {
     Q_INIT_RESOURCE(qel3d);
 }
-
 
 void ShowTrackValue(QLabel* label, int value)
 {

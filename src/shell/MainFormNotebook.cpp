@@ -22,11 +22,11 @@ void TMainForm::ConnectNotebookHandlers()
     const auto shownPage = [this] { return PageExport({Sheet.FloorBits(), Document.Name(), Document.Pages().CurrentPage() + 1}); };
     connect(ui->SavePictureMenu, &QAction::triggered, this, Guarded([this, shownPage] {
         if (const QString path = shownPage().SaveAs(this); !path.isEmpty())
-            status_->ShowNotice(QStringLiteral("Obraz zapisano w pliku %1").arg(QDir::toNativeSeparators(path)));
+            status_->ShowNotice(tr("Obraz zapisano w pliku %1").arg(QDir::toNativeSeparators(path)));
     }));
     connect(ui->SaveAnimationMenu, &QAction::triggered, this, Guarded([this] { Replay.SaveAnimation(); }));
     Replay.OnAnimationSaved([this](const QString& path) {
-        status_->ShowNotice(QStringLiteral("Animację zapisano w pliku %1").arg(QDir::toNativeSeparators(path)));
+        status_->ShowNotice(tr("Animację zapisano w pliku %1").arg(QDir::toNativeSeparators(path)));
     });
     connect(ui->CopyPictureMenu, &QAction::triggered, this, Guarded([shownPage] { shownPage().CopyToClipboard(); }));
 }
@@ -69,5 +69,5 @@ void TMainForm::PrintMenuClick()
     if (dialog.exec() != QDialog::Accepted)
         return;
     if (!PrintNotebook(printer, Document.Pages().Contents(), Document.Name()))
-        ShowNotebookRefusal(QStringLiteral("Nie można wydrukować zeszytu."));
+        ShowNotebookRefusal(tr("Nie można wydrukować zeszytu."));
 }

@@ -126,7 +126,7 @@ bool TMainForm::PageDone(PageResult result)
         RefreshStatus();
         return true;
     }
-    win::MessageBox({nullptr, QString::fromUtf8(RefusalText(result)), QStringLiteral("QEL 3D"), kNotebookRefusalStyle});
+    win::MessageBox({nullptr, RefusalMessage(result), QStringLiteral("QEL 3D"), kNotebookRefusalStyle});
     return false;
 }
 

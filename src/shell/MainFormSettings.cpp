@@ -12,6 +12,7 @@
 #include "dialogs/TurtleSettings.h"
 #include "shell/Application.h"
 #include "shell/ExceptionBox.h"
+#include "shell/LanguageChoice.h"
 #include "shell/SpeedChoice.h"
 #include "shell/TopViewChoice.h"
 #include "ui_MainForm.h"
@@ -31,6 +32,7 @@ void TMainForm::ConnectSettingsHandlers()
         DXScene.SetCamOrientation(pose.viewX, pose.viewY, pose.viewZ);
     });
     AddSpeedChoice(Loop.Speed(), *ui->OptionsMenu, ui->ScreenMenu, *ui->MainToolBar);
+    AddLanguageChoice(*this, *ui->OptionsMenu, [this] { ui->retranslateUi(this); });
     connect(ui->HelpBtn, &QAction::triggered, this, Guarded([this] { ContHelpMenuClick(); }));
     connect(ui->ContHelpMenu, &QAction::triggered, this, Guarded([this] { ContHelpMenuClick(); }));
     connect(ui->TutorBtn, &QAction::triggered, this, Guarded([this] { TutorBtnClick(); }));

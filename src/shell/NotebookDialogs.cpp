@@ -8,6 +8,8 @@
 #include "storage/NotebookList.h"
 #include "win/MessageBox.h"
 
+#include <QCoreApplication>
+
 namespace {
 
 const QString kNotebookCaption = QStringLiteral("QEL 3D");
@@ -29,7 +31,9 @@ void ShowNotebookRefusal(const QString& text)
 
 int NotebookDialogs::AskToSave()
 {
-    return win::MessageBox({nullptr, QStringLiteral("Rysunki w zeszycie zostały zmienione. Czy chcesz je zachować?"),
+    return win::MessageBox({nullptr,
+                            QCoreApplication::translate("NotebookDialogs",
+                                                        "Rysunki w zeszycie zostały zmienione. Czy chcesz je zachować?"),
                             kNotebookCaption, win::MB_YESNOCANCEL | win::MB_ICONQUESTION});
 }
 
@@ -48,11 +52,12 @@ bool NotebookDialogs::AskName(NameQuestion question, QString& name)
 
 int NotebookDialogs::AskToReplace(const QString& name, bool openElsewhere)
 {
-    const QString open = openElsewhere ? QStringLiteral(" Jest teraz otwarty w innej kopii programu.") : QString();
-    return win::MessageBox({nullptr,
-                            QStringLiteral("Zeszyt o nazwie ") + name + QStringLiteral(" istnieje.") + open
-                                + QStringLiteral(" Czy chcesz go zastapić?"),
-                            kNotebookCaption, win::MB_YESNO | win::MB_ICONQUESTION});
+    const QString open = openElsewhere
+                             ? QCoreApplication::translate("NotebookDialogs", " Jest teraz otwarty w innej kopii programu.")
+                             : QString();
+    const QString text =
+        QCoreApplication::translate("NotebookDialogs", "Zeszyt o nazwie %1 istnieje.%2 Czy chcesz go zastapić?");
+    return win::MessageBox({nullptr, text.arg(name, open), kNotebookCaption, win::MB_YESNO | win::MB_ICONQUESTION});
 }
 
 bool NotebookDialogs::AskToSaveOverOtherCopy(const QString& name)

@@ -5,7 +5,9 @@
 #include "shell/PanelKeyboard.h"
 #include "turtle/SheetColors.h"
 #include "ui_MainForm.h"
+#include "win/WindowTexts.h"
 
+#include <QCoreApplication>
 #include <QLabel>
 #include <QMainWindow>
 #include <QSlider>
@@ -37,22 +39,38 @@ struct ButtonText {
     const char* description;
 };
 constexpr std::array<ButtonText, 16> kButtons = {{
-    {"ForwardBtn", "Naprzód", "Żółw idzie naprzód o tyle kroków, ile pokazuje suwak obok."},
-    {"BackwardBtn", "Do tyłu", "Żółw cofa się o tyle kroków, ile pokazuje suwak obok."},
-    {"RightBtn", "W prawo", "Żółw obraca się w prawo o tyle stopni, ile pokazuje suwak obok."},
-    {"LeftBtn", "W lewo", "Żółw obraca się w lewo o tyle stopni, ile pokazuje suwak obok."},
-    {"CircleBtn", "Okrąg", "Żółw rysuje okrąg o promieniu, który pokazuje suwak obok."},
-    {"SquareBtn", "Kwadrat", "Żółw rysuje kwadrat o boku, który pokazuje suwak obok."},
-    {"PenBtn", "Pisak", "Podnosi albo opuszcza pisak. Wciśnięty: pisak opuszczony, żółw rysuje."},
-    {"FillBtn", "Wypełnij", "Zamalowuje kolorem pisaka miejsce, na którym stoi żółw."},
-    {"ShowBtn", "Pokaż postać", "Chowa albo pokazuje postać żółwia. Wciśnięty: postać jest widoczna."},
-    {"ClearBtn", "Wyczyść", "Czyści kartkę kolorem tła; żółw zostaje na miejscu."},
-    {"HomeBtn", "Wróć", "Żółw wraca na środek kartki i patrzy w górę."},
-    {"ShapeBtn", "Wybór postaci", "Otwiera okno z postaciami do wyboru."},
-    {"NewPageBtn", "Dodaj stronę", "Dodaje nową stronę zeszytu za bieżącą."},
-    {"DelPageBtn", "Usuń stronę", "Usuwa bieżącą stronę zeszytu."},
-    {"PrevPageBtn", "Poprzednia strona", "Pokazuje poprzednią stronę zeszytu."},
-    {"NextPageBtn", "Następna strona", "Pokazuje następną stronę zeszytu."},
+    {"ForwardBtn", QT_TRANSLATE_NOOP("PanelAccess", "Naprzód"),
+     QT_TRANSLATE_NOOP("PanelAccess", "Żółw idzie naprzód o tyle kroków, ile pokazuje suwak obok.")},
+    {"BackwardBtn", QT_TRANSLATE_NOOP("PanelAccess", "Do tyłu"),
+     QT_TRANSLATE_NOOP("PanelAccess", "Żółw cofa się o tyle kroków, ile pokazuje suwak obok.")},
+    {"RightBtn", QT_TRANSLATE_NOOP("PanelAccess", "W prawo"),
+     QT_TRANSLATE_NOOP("PanelAccess", "Żółw obraca się w prawo o tyle stopni, ile pokazuje suwak obok.")},
+    {"LeftBtn", QT_TRANSLATE_NOOP("PanelAccess", "W lewo"),
+     QT_TRANSLATE_NOOP("PanelAccess", "Żółw obraca się w lewo o tyle stopni, ile pokazuje suwak obok.")},
+    {"CircleBtn", QT_TRANSLATE_NOOP("PanelAccess", "Okrąg"),
+     QT_TRANSLATE_NOOP("PanelAccess", "Żółw rysuje okrąg o promieniu, który pokazuje suwak obok.")},
+    {"SquareBtn", QT_TRANSLATE_NOOP("PanelAccess", "Kwadrat"),
+     QT_TRANSLATE_NOOP("PanelAccess", "Żółw rysuje kwadrat o boku, który pokazuje suwak obok.")},
+    {"PenBtn", QT_TRANSLATE_NOOP("PanelAccess", "Pisak"),
+     QT_TRANSLATE_NOOP("PanelAccess", "Podnosi albo opuszcza pisak. Wciśnięty: pisak opuszczony, żółw rysuje.")},
+    {"FillBtn", QT_TRANSLATE_NOOP("PanelAccess", "Wypełnij"),
+     QT_TRANSLATE_NOOP("PanelAccess", "Zamalowuje kolorem pisaka miejsce, na którym stoi żółw.")},
+    {"ShowBtn", QT_TRANSLATE_NOOP("PanelAccess", "Pokaż postać"),
+     QT_TRANSLATE_NOOP("PanelAccess", "Chowa albo pokazuje postać żółwia. Wciśnięty: postać jest widoczna.")},
+    {"ClearBtn", QT_TRANSLATE_NOOP("PanelAccess", "Wyczyść"),
+     QT_TRANSLATE_NOOP("PanelAccess", "Czyści kartkę kolorem tła; żółw zostaje na miejscu.")},
+    {"HomeBtn", QT_TRANSLATE_NOOP("PanelAccess", "Wróć"),
+     QT_TRANSLATE_NOOP("PanelAccess", "Żółw wraca na środek kartki i patrzy w górę.")},
+    {"ShapeBtn", QT_TRANSLATE_NOOP("PanelAccess", "Wybór postaci"),
+     QT_TRANSLATE_NOOP("PanelAccess", "Otwiera okno z postaciami do wyboru.")},
+    {"NewPageBtn", QT_TRANSLATE_NOOP("PanelAccess", "Dodaj stronę"),
+     QT_TRANSLATE_NOOP("PanelAccess", "Dodaje nową stronę zeszytu za bieżącą.")},
+    {"DelPageBtn", QT_TRANSLATE_NOOP("PanelAccess", "Usuń stronę"),
+     QT_TRANSLATE_NOOP("PanelAccess", "Usuwa bieżącą stronę zeszytu.")},
+    {"PrevPageBtn", QT_TRANSLATE_NOOP("PanelAccess", "Poprzednia strona"),
+     QT_TRANSLATE_NOOP("PanelAccess", "Pokazuje poprzednią stronę zeszytu.")},
+    {"NextPageBtn", QT_TRANSLATE_NOOP("PanelAccess", "Następna strona"),
+     QT_TRANSLATE_NOOP("PanelAccess", "Pokazuje następną stronę zeszytu.")},
 }};
 
 // The track bars: the command they set and what their number means.
@@ -62,19 +80,24 @@ struct TrackText {
     const char* unit;
 };
 constexpr std::array<TrackText, 6> kTracks = {{
-    {&Ui::TMainForm::ForwardTrack, "Naprzód", "liczba kroków"},
-    {&Ui::TMainForm::BackwardTrack, "Do tyłu", "liczba kroków"},
-    {&Ui::TMainForm::RightTrack, "W prawo", "kąt w stopniach"},
-    {&Ui::TMainForm::LeftTrack, "W lewo", "kąt w stopniach"},
-    {&Ui::TMainForm::CircleTrack, "Okrąg", "promień"},
-    {&Ui::TMainForm::SquareTrack, "Kwadrat", "długość boku"},
+    {&Ui::TMainForm::ForwardTrack, QT_TRANSLATE_NOOP("PanelAccess", "Naprzód"), QT_TRANSLATE_NOOP("PanelAccess", "liczba kroków")},
+    {&Ui::TMainForm::BackwardTrack, QT_TRANSLATE_NOOP("PanelAccess", "Do tyłu"), QT_TRANSLATE_NOOP("PanelAccess", "liczba kroków")},
+    {&Ui::TMainForm::RightTrack, QT_TRANSLATE_NOOP("PanelAccess", "W prawo"), QT_TRANSLATE_NOOP("PanelAccess", "kąt w stopniach")},
+    {&Ui::TMainForm::LeftTrack, QT_TRANSLATE_NOOP("PanelAccess", "W lewo"), QT_TRANSLATE_NOOP("PanelAccess", "kąt w stopniach")},
+    {&Ui::TMainForm::CircleTrack, QT_TRANSLATE_NOOP("PanelAccess", "Okrąg"), QT_TRANSLATE_NOOP("PanelAccess", "promień")},
+    {&Ui::TMainForm::SquareTrack, QT_TRANSLATE_NOOP("PanelAccess", "Kwadrat"), QT_TRANSLATE_NOOP("PanelAccess", "długość boku")},
 }};
+
+QString Translated(const char* text)
+{
+    return QCoreApplication::translate("PanelAccess", text);
+}
 
 QString ColourOfCell(int cell)
 {
     if (cell < 0 || cell >= kColorCount)
         return QStringLiteral("?");
-    return QString::fromUtf8(CellColourName(cell)) + QStringLiteral(" (%1)").arg(cell);
+    return CellColourName(cell) + QStringLiteral(" (%1)").arg(cell);
 }
 
 const PanelCommandKey* KeyOf(const QString& button)
@@ -85,9 +108,9 @@ const PanelCommandKey* KeyOf(const QString& button)
     return nullptr;
 }
 
-void NameTrack(QSlider* track, const QString& command, int value)
+void NameTrack(QSlider* track, const char* command, int value)
 {
-    track->setAccessibleName(QStringLiteral("%1: %2").arg(command).arg(value));
+    track->setAccessibleName(QStringLiteral("%1: %2").arg(Translated(command)).arg(value));
 }
 
 } // namespace
@@ -95,10 +118,10 @@ void NameTrack(QSlider* track, const QString& command, int value)
 const std::vector<PanelCommandKey>& PanelCommandKeys()
 {
     static const std::vector<PanelCommandKey> keys = {
-        {"ForwardBtn", Qt::Key_Up, "strzałka w górę"},
-        {"BackwardBtn", Qt::Key_Down, "strzałka w dół"},
-        {"RightBtn", Qt::Key_Right, "strzałka w prawo"},
-        {"LeftBtn", Qt::Key_Left, "strzałka w lewo"},
+        {"ForwardBtn", Qt::Key_Up, QT_TRANSLATE_NOOP("PanelAccess", "strzałka w górę")},
+        {"BackwardBtn", Qt::Key_Down, QT_TRANSLATE_NOOP("PanelAccess", "strzałka w dół")},
+        {"RightBtn", Qt::Key_Right, QT_TRANSLATE_NOOP("PanelAccess", "strzałka w prawo")},
+        {"LeftBtn", Qt::Key_Left, QT_TRANSLATE_NOOP("PanelAccess", "strzałka w lewo")},
         {"CircleBtn", Qt::Key_O, "O"},
         {"SquareBtn", Qt::Key_K, "K"},
         {"PenBtn", Qt::Key_P, "P"},
@@ -136,8 +159,14 @@ PanelAccess::PanelAccess(QMainWindow& window, Ui::TMainForm& ui, Strips strips)
             keys.push_back({button, QKeySequence(key.key)});
     keyboard_ = std::make_unique<PanelKeyboard>(window, order, keys);
     frame_ = std::make_unique<FocusFrame>(*ui.ClientArea, order);
-    NameControls(ui);
+    for (const TrackText& text : kTracks) {
+        QSlider* track = ui.*text.track;
+        QObject::connect(track, &QSlider::valueChanged, track,
+                         [track, command = text.command](int value) { NameTrack(track, command, value); });
+    }
     ServeStrips(ui, std::move(strips));
+    // After the layout's own texts, which give the hints the keys are added to.
+    win::FollowLanguage(window, [this, &ui] { NameControls(ui); });
 }
 
 PanelAccess::~PanelAccess() = default;
@@ -148,60 +177,59 @@ void PanelAccess::NameControls(Ui::TMainForm& ui)
         auto* button = ui.ClientArea->findChild<QToolButton*>(QLatin1String(text.button));
         if (!button)
             continue;
-        QString description = QString::fromUtf8(text.description);
+        QString description = Translated(text.description);
         if (const PanelCommandKey* key = KeyOf(button->objectName())) {
-            const QString keyName = QString::fromUtf8(key->keyName);
-            button->setToolTip(QStringLiteral("%1 (klawisz: %2)").arg(button->toolTip(), keyName));
-            description += QStringLiteral(" Klawisz: %1.").arg(keyName);
+            const QString keyName = Translated(key->keyName);
+            button->setToolTip(QCoreApplication::translate("PanelAccess", "%1 (klawisz: %2)").arg(button->toolTip(), keyName));
+            description += QCoreApplication::translate("PanelAccess", " Klawisz: %1.").arg(keyName);
         }
-        button->setAccessibleName(QString::fromUtf8(text.name));
+        button->setAccessibleName(Translated(text.name));
         button->setAccessibleDescription(description);
     }
     for (const TrackText& text : kTracks) {
         QSlider* track = ui.*text.track;
-        const QString command = QString::fromUtf8(text.command);
-        NameTrack(track, command, track->value());
-        track->setAccessibleDescription(
-            QStringLiteral("Suwak przy przycisku %1: %2. Strzałki zmieniają liczbę.").arg(command, QString::fromUtf8(text.unit)));
-        QObject::connect(track, &QSlider::valueChanged, track,
-                         [track, command](int value) { NameTrack(track, command, value); });
+        NameTrack(track, text.command, track->value());
+        track->setAccessibleDescription(QCoreApplication::translate("PanelAccess", "Suwak przy przycisku %1: %2. Strzałki zmieniają liczbę.")
+                                            .arg(Translated(text.command), Translated(text.unit)));
     }
     const std::array<std::pair<QLabel*, const char*>, 6> indicators = {{
-        {ui.SelColorImage, "Kolor pisaka"},
-        {ui.SelBGColorImage, "Kolor tła"},
-        {ui.SelWidthImage, "Grubość pisaka"},
-        {ui.SelColorLabel, "Numer koloru pisaka"},
-        {ui.SelBGColorLabel, "Numer koloru tła"},
-        {ui.SelWidthLabel, "Grubość pisaka w punktach"},
+        {ui.SelColorImage, QT_TRANSLATE_NOOP("PanelAccess", "Kolor pisaka")},
+        {ui.SelBGColorImage, QT_TRANSLATE_NOOP("PanelAccess", "Kolor tła")},
+        {ui.SelWidthImage, QT_TRANSLATE_NOOP("PanelAccess", "Grubość pisaka")},
+        {ui.SelColorLabel, QT_TRANSLATE_NOOP("PanelAccess", "Numer koloru pisaka")},
+        {ui.SelBGColorLabel, QT_TRANSLATE_NOOP("PanelAccess", "Numer koloru tła")},
+        {ui.SelWidthLabel, QT_TRANSLATE_NOOP("PanelAccess", "Grubość pisaka w punktach")},
     }};
     for (const auto& [label, description] : indicators)
-        label->setAccessibleDescription(QString::fromUtf8(description));
+        label->setAccessibleDescription(Translated(description));
     for (QLabel* label : {ui.SelColorImage, ui.SelBGColorImage, ui.SelWidthImage})
         label->setAccessibleName(label->accessibleDescription());
     // The tool bar's button for what does not fit, hidden while everything does.
     if (auto* more = ui.MainToolBar->findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button")))
-        more->setAccessibleName(QStringLiteral("Więcej przycisków"));
-    ui.DXViewport->setAccessibleName(QStringLiteral("Widok żółwia"));
-    ui.MainStatusBar->setAccessibleName(QStringLiteral("Pasek stanu"));
-    const std::array<const char*, 5> panels = {"Pasek stanu", "Strona zeszytu i liczba stron", "Położenie X żółwia",
-                                               "Położenie Y żółwia", "Kierunek żółwia w stopniach"};
+        more->setAccessibleName(QCoreApplication::translate("PanelAccess", "Więcej przycisków"));
+    ui.DXViewport->setAccessibleName(QCoreApplication::translate("PanelAccess", "Widok żółwia"));
+    ui.MainStatusBar->setAccessibleName(QCoreApplication::translate("PanelAccess", "Pasek stanu"));
+    const std::array<const char*, 5> panels = {
+        QT_TRANSLATE_NOOP("PanelAccess", "Pasek stanu"), QT_TRANSLATE_NOOP("PanelAccess", "Strona zeszytu i liczba stron"),
+        QT_TRANSLATE_NOOP("PanelAccess", "Położenie X żółwia"), QT_TRANSLATE_NOOP("PanelAccess", "Położenie Y żółwia"),
+        QT_TRANSLATE_NOOP("PanelAccess", "Kierunek żółwia w stopniach")};
     const QList<QLabel*> statusPanels = ui.MainStatusBar->findChildren<QLabel*>(Qt::FindDirectChildrenOnly);
     for (qsizetype i = 0; i < statusPanels.size() && i < static_cast<qsizetype>(panels.size()); ++i)
-        statusPanels[i]->setAccessibleDescription(QString::fromUtf8(panels[static_cast<std::size_t>(i)]));
+        statusPanels[i]->setAccessibleDescription(Translated(panels[static_cast<std::size_t>(i)]));
+    ui.ColorImage->setAccessibleName(QCoreApplication::translate("PanelAccess", "Kolor pisaka"));
+    ui.ColorImage->setAccessibleDescription(QCoreApplication::translate("PanelAccess", "Pasek kolorów. Na tym pasku strzałki wybierają kolor pisaka, a "
+                                                       "Shift ze spacją robi z niego kolor tła i czyści kartkę."));
+    ui.WidthImage->setAccessibleName(QCoreApplication::translate("PanelAccess", "Grubość pisaka"));
+    ui.WidthImage->setAccessibleDescription(QCoreApplication::translate("PanelAccess", "Pasek grubości. Na tym pasku strzałki wybierają grubość linii."));
 }
 
 void PanelAccess::ServeStrips(Ui::TMainForm& ui, Strips strips)
 {
-    ui.ColorImage->setAccessibleName(QStringLiteral("Kolor pisaka"));
-    ui.ColorImage->setAccessibleDescription(QStringLiteral(
-        "Pasek kolorów. Na tym pasku strzałki wybierają kolor pisaka, a Shift ze spacją robi z niego kolor tła i czyści kartkę."));
     const auto pickColour = [click = strips.clickColour](int cell, Qt::KeyboardModifiers keys) {
         const QPoint at = CellMiddle(cell, kPaletteColumns);
         click(keys, at.x(), at.y());
     };
     ui.ColorImage->Serve({kPaletteColumns, kPaletteRows}, {strips.penCell, pickColour, ColourOfCell});
-    ui.WidthImage->setAccessibleName(QStringLiteral("Grubość pisaka"));
-    ui.WidthImage->setAccessibleDescription(QStringLiteral("Pasek grubości. Na tym pasku strzałki wybierają grubość linii."));
     ui.WidthImage->Serve({kWidths, 1},
                          {strips.widthCell,
                           [click = strips.clickWidth](int cell, Qt::KeyboardModifiers) {

@@ -13,8 +13,17 @@
 #include <QPainter>
 #include <QToolBar>
 
-const QString PanelLock::kCommandHint = QStringLiteral("Żółw rysuje… Esc – zatrzymaj");
-const QString PanelLock::kReplayHint = QStringLiteral("Odtwarzanie strony… Esc – zatrzymaj");
+#include "win/WindowTexts.h"
+
+QString PanelLock::CommandHint()
+{
+    return tr("Żółw rysuje… Esc – zatrzymaj");
+}
+
+QString PanelLock::ReplayHint()
+{
+    return tr("Odtwarzanie strony… Esc – zatrzymaj");
+}
 
 // The grey of a disabled window over the panel, with the hint in the middle of the panel.
 class PanelVeil final : public SpokenNotice {
@@ -50,10 +59,13 @@ protected:
 
 PanelLock::PanelLock(Parts parts)
     : QObject(&parts.window), parts_(std::move(parts)), veil_(new PanelVeil(parts_.client)),
-      stop_(new QAction(QIcon(QStringLiteral(":/stop.svg")), QStringLiteral("&Zatrzymaj"), &parts_.window))
+      stop_(new QAction(QIcon(QStringLiteral(":/stop.svg")), QString(), &parts_.window))
 {
     stop_->setObjectName(QStringLiteral("StopMenu"));
-    stop_->setToolTip(QStringLiteral("Zatrzymaj odtwarzanie (Esc)"));
+    win::FollowLanguage(parts_.window, [this] {
+        stop_->setText(tr("&Zatrzymaj"));
+        stop_->setToolTip(tr("Zatrzymaj odtwarzanie (Esc)"));
+    });
     stop_->setVisible(false);
     const QList<QAction*> tools = parts_.toolBar.actions();
     const qsizetype play = tools.indexOf(parts_.play);
@@ -86,7 +98,7 @@ void PanelLock::SetBusy(BusyKind kind)
     if (QLayout* layout = parts_.toolBar.layout())
         layout->activate();
     CoverClient();
-    veil_->Say(replay ? kReplayHint : kCommandHint);
+    veil_->Say(replay ? ReplayHint() : CommandHint());
     veil_->raise();
     qApp->installEventFilter(this);
     parts_.client.installEventFilter(this);

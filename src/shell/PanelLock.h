@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QObject>
 #include <QPointer>
 
@@ -19,6 +20,7 @@ enum class BusyKind { Command, Replay };
 // into its stop button. The 3D view still takes the mouse, and Esc still reaches the main loop.
 // Nothing is disabled control by control: a screen reader hears the veil appear, once.
 class PanelLock : public QObject {
+    Q_DECLARE_TR_FUNCTIONS(PanelLock)
 public:
     struct Parts {
         QWidget& window;
@@ -30,8 +32,9 @@ public:
         std::function<void()> stopReplay;
     };
 
-    static const QString kCommandHint;
-    static const QString kReplayHint;
+    // The veil's hint while a command runs, and while a page is replayed.
+    static QString CommandHint();
+    static QString ReplayHint();
 
     explicit PanelLock(Parts parts);
     ~PanelLock() override;

@@ -5,17 +5,19 @@
 #include "storage/RecoveryCopy.h"
 #include "win/MessageBox.h"
 
+#include <QCoreApplication>
+
 QString RecoveryQuestion(const RecoveredNotebook& recovered, int older)
 {
-    QString text = QStringLiteral("Poprzednim razem program został zamknięty, zanim rysunki zostały zachowane.");
+    QString text = QCoreApplication::translate("RecoveryOffer", "Poprzednim razem program został zamknięty, zanim rysunki zostały zachowane.");
     if (recovered.Behind)
-        text += QStringLiteral(" Kopia pochodzi z %1; późniejszych zmian nie udało się w niej zapisać.")
-                    .arg(recovered.Written.toString(QStringLiteral("dd.MM.yyyy HH:mm")));
+        text += QCoreApplication::translate("RecoveryOffer", " Kopia pochodzi z %1; późniejszych zmian nie udało się w niej zapisać.")
+                    .arg(recovered.Written.toString(QCoreApplication::translate("RecoveryOffer", "dd.MM.yyyy HH:mm")));
     if (older > 0)
-        text += QStringLiteral(" Starszych kopii jest jeszcze %1; następna zostanie zaproponowana przy kolejnym "
+        text += QCoreApplication::translate("RecoveryOffer", " Starszych kopii jest jeszcze %1; następna zostanie zaproponowana przy kolejnym "
                                "uruchomieniu.")
                     .arg(older);
-    return text + QStringLiteral(" Czy przywrócić ostatnie rysunki?");
+    return text + QCoreApplication::translate("RecoveryOffer", " Czy przywrócić ostatnie rysunki?");
 }
 
 void OfferRecoveredNotebook(NotebookDocument& document, RecoveryKeeper& keeper, const QString& root)

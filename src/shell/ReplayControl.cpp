@@ -5,6 +5,7 @@
 #include "notebook/NotebookDocument.h"
 #include "shell/ExceptionBox.h"
 #include "turtle/TurtleSheet.h"
+#include "win/WindowTexts.h"
 
 #include <QAction>
 #include <QIcon>
@@ -39,14 +40,18 @@ QAction* Following(const QList<QAction*>& actions, QAction* after)
 
 void ReplayControl::AddActions(QMenu& editMenu, QAction* redo, QToolBar& toolBar, QAction* redoButton)
 {
-    auto* play = new QAction(QIcon(QStringLiteral(":/play.svg")), QStringLiteral("&Odtwórz stronę"), &window_);
+    auto* play = new QAction(QIcon(QStringLiteral(":/play.svg")), QString(), &window_);
     play->setObjectName(QStringLiteral("ReplayMenu"));
     play->setShortcut(Qt::Key_F5);
-    play->setToolTip(QStringLiteral("Odtwórz stronę"));
-    play->setStatusTip(QStringLiteral("Żółw rysuje stronę jeszcze raz, tak jak powstała"));
-    auto* list = new QAction(QStringLiteral("&Jak powstał rysunek"), &window_);
+    auto* list = new QAction(&window_);
     list->setObjectName(QStringLiteral("RecordListMenu"));
-    list->setStatusTip(QStringLiteral("Pokazuje po kolei, jak powstał rysunek na stronie"));
+    win::FollowLanguage(window_, [play, list] {
+        play->setText(tr("&Odtwórz stronę"));
+        play->setToolTip(tr("Odtwórz stronę"));
+        play->setStatusTip(tr("Żółw rysuje stronę jeszcze raz, tak jak powstała"));
+        list->setText(tr("&Jak powstał rysunek"));
+        list->setStatusTip(tr("Pokazuje po kolei, jak powstał rysunek na stronie"));
+    });
     QAction* afterRedo = Following(editMenu.actions(), redo);
     editMenu.insertAction(afterRedo, play);
     editMenu.insertAction(afterRedo, list);

@@ -2,6 +2,7 @@
 
 #include "notebook/PageReplay.h"
 
+#include <QCoreApplication>
 #include <QObject>
 #include <QPointer>
 
@@ -21,6 +22,7 @@ class TurtleWalker;
 // command; the record as a list whose line follows the replay; the record walked off the screen
 // into an animated picture. Esc stops the walker and with it the replay.
 class ReplayControl : public QObject {
+    Q_DECLARE_TR_FUNCTIONS(ReplayControl)
 public:
     ReplayControl(QWidget& window, TurtleSheet& sheet, TurtleWalker& walker, const NotebookDocument& document);
     ~ReplayControl() override;

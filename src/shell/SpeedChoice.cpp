@@ -2,8 +2,10 @@
 
 #include "shell/ExceptionBox.h"
 #include "shell/ProgramSettings.h"
+#include "win/WindowTexts.h"
 
 #include <QActionGroup>
+#include <QCoreApplication>
 #include <QIcon>
 #include <QMenu>
 #include <QSettings>
@@ -15,7 +17,11 @@
 namespace {
 
 const QString kPaceKey = QStringLiteral("turtle/speed");
-const QString kChoiceText = QStringLiteral("Szybkość żółwia");
+
+QString Translated(const char* text)
+{
+    return QCoreApplication::translate("SpeedChoice", text);
+}
 
 struct PaceChoice {
     TurtlePace pace;
@@ -27,10 +33,14 @@ struct PaceChoice {
 };
 
 const std::array<PaceChoice, 4> kChoices = {{
-    {TurtlePace::Slow, "slow", "&Wolno", "Żółw chodzi dwa razy wolniej", ":/speed-slow.svg"},
-    {TurtlePace::Normal, "normal", "&Normalnie", "Żółw chodzi zwykłym krokiem", ":/speed-normal.svg"},
-    {TurtlePace::Fast, "fast", "&Szybko", "Żółw chodzi cztery razy szybciej", ":/speed-fast.svg"},
-    {TurtlePace::Instant, "instant", "&Błyskawicznie", "Żółw od razu kończy polecenie", ":/speed-instant.svg"},
+    {TurtlePace::Slow, "slow", QT_TRANSLATE_NOOP("SpeedChoice", "&Wolno"),
+     QT_TRANSLATE_NOOP("SpeedChoice", "Żółw chodzi dwa razy wolniej"), ":/speed-slow.svg"},
+    {TurtlePace::Normal, "normal", QT_TRANSLATE_NOOP("SpeedChoice", "&Normalnie"),
+     QT_TRANSLATE_NOOP("SpeedChoice", "Żółw chodzi zwykłym krokiem"), ":/speed-normal.svg"},
+    {TurtlePace::Fast, "fast", QT_TRANSLATE_NOOP("SpeedChoice", "&Szybko"),
+     QT_TRANSLATE_NOOP("SpeedChoice", "Żółw chodzi cztery razy szybciej"), ":/speed-fast.svg"},
+    {TurtlePace::Instant, "instant", QT_TRANSLATE_NOOP("SpeedChoice", "&Błyskawicznie"),
+     QT_TRANSLATE_NOOP("SpeedChoice", "Żółw od razu kończy polecenie"), ":/speed-instant.svg"},
 }};
 
 const PaceChoice& ChoiceOf(TurtlePace pace)
@@ -59,17 +69,13 @@ void AddSpeedChoice(TurtleSpeed& speed, QMenu& options, QAction* before, QToolBa
 {
     speed.SetPace(StoredPace(ProgramSettings()));
 
-    auto* menu = new QMenu(QStringLiteral("&") + kChoiceText, &options);
-    menu->setStatusTip(kChoiceText);
+    auto* menu = new QMenu(&options);
     // The tool bar's button opens the menu without taking its action, which would turn the button
     // grey while a command runs, when the locked window disables its menus. It is made as the tool
     // bar makes its own.
     auto* button = new QToolButton(&toolBar);
     button->setMenu(menu);
     button->setPopupMode(QToolButton::InstantPopup);
-    button->setToolTip(kChoiceText);
-    button->setAccessibleName(kChoiceText);
-    button->setAccessibleDescription(QStringLiteral("Otwiera listę szybkości: wolno, normalnie, szybko, błyskawicznie."));
     button->setAutoRaise(true);
     button->setIconSize(toolBar.iconSize());
     // The menu and the button show the dial of the chosen speed.
@@ -81,8 +87,11 @@ void AddSpeedChoice(TurtleSpeed& speed, QMenu& options, QAction* before, QToolBa
     auto* group = new QActionGroup(menu);
     for (const PaceChoice& choice : kChoices) {
         // The items go without pictures, so the mark of the chosen one stands out.
-        QAction* action = menu->addAction(QString::fromUtf8(choice.text));
-        action->setStatusTip(QString::fromUtf8(choice.tip));
+        QAction* action = menu->addAction(QString());
+        win::FollowLanguage(*menu, [action, &choice] {
+            action->setText(Translated(choice.text));
+            action->setStatusTip(Translated(choice.tip));
+        });
         action->setCheckable(true);
         action->setChecked(choice.pace == speed.Pace());
         action->setActionGroup(group);
@@ -93,6 +102,14 @@ void AddSpeedChoice(TurtleSpeed& speed, QMenu& options, QAction* before, QToolBa
         }));
     }
     showPace(speed.Pace());
+    win::FollowLanguage(options, [menu, button] {
+        const QString choice = QCoreApplication::translate("SpeedChoice", "Szybkość żółwia");
+        menu->setTitle(QCoreApplication::translate("SpeedChoice", "&Szybkość żółwia"));
+        menu->setStatusTip(choice);
+        button->setToolTip(choice);
+        button->setAccessibleName(choice);
+        button->setAccessibleDescription(QCoreApplication::translate("SpeedChoice", "Otwiera listę szybkości: wolno, normalnie, szybko, błyskawicznie."));
+    });
     options.insertMenu(before, menu);
 
     toolBar.addSeparator();

@@ -1,5 +1,8 @@
 #include "shell/StatusPanels.h"
 
+#include "win/WindowTexts.h"
+
+#include <QCoreApplication>
 #include <QLabel>
 #include <QStatusBar>
 
@@ -26,7 +29,7 @@ StatusPanels::StatusPanels(QStatusBar& bar)
 {
     savedShown_.setSingleShot(true);
     QObject::connect(&savedShown_, &QTimer::timeout, &savedShown_, [this] {
-        panels_[0]->setText(notebook_);
+        panels_[0]->setText(NotebookText());
         panels_[0]->setToolTip({});
     });
     for (std::size_t i = 0; i < kStatusPanels.size(); ++i) {
@@ -36,6 +39,10 @@ StatusPanels::StatusPanels(QStatusBar& bar)
         bar.addWidget(panel);
         panels_[i] = panel;
     }
+    win::FollowLanguage(*bar.window(), [this] {
+        if (!savedShown_.isActive())
+            panels_[0]->setText(NotebookText());
+    });
 }
 
 void StatusPanels::ShowTurtle(const StatusTexts& texts)
@@ -48,18 +55,25 @@ void StatusPanels::ShowTurtle(const StatusTexts& texts)
 
 void StatusPanels::ShowNotebook(const QString& name, bool modified)
 {
-    QString text = name.isEmpty() ? QString() : QStringLiteral("Zeszyt: %1").arg(name);
-    if (modified)
-        text = (text.isEmpty() ? QStringLiteral("Zeszyt bez nazwy") : text) + QStringLiteral(" *");
-    notebook_ = text;
+    name_ = name;
+    modified_ = modified;
     // A change made meanwhile is news the message must not hide.
     savedShown_.stop();
-    panels_[0]->setText(text);
+    panels_[0]->setText(NotebookText());
+}
+
+QString StatusPanels::NotebookText() const
+{
+    QString text = name_.isEmpty() ? QString() : QCoreApplication::translate("StatusPanels", "Zeszyt: %1").arg(name_);
+    if (modified_)
+        text = (text.isEmpty() ? QCoreApplication::translate("StatusPanels", "Zeszyt bez nazwy") : text)
+               + QStringLiteral(" *");
+    return text;
 }
 
 void StatusPanels::ShowSaved(const QString& name)
 {
-    ShowForAWhile(QStringLiteral("Zeszyt %1 został zapisany.").arg(name), kSavedMessageMs);
+    ShowForAWhile(QCoreApplication::translate("StatusPanels", "Zeszyt %1 został zapisany.").arg(name), kSavedMessageMs);
 }
 
 void StatusPanels::ShowNotice(const QString& text)

@@ -29,8 +29,10 @@ public:
 private:
     // Shows `text` in the notebook's panel for `ms`, then the notebook again.
     void ShowForAWhile(const QString& text, int ms);
+    QString NotebookText() const;
 
     std::array<QLabel*, 5> panels_{};
-    QString notebook_;
+    QString name_;
+    bool modified_ = false;
     QTimer savedShown_;
 };

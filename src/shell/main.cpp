@@ -1,11 +1,10 @@
 #include "shell/Application.h"
 #include "shell/DataFolder.h"
 #include "shell/ExceptionBox.h"
+#include "shell/Language.h"
 #include "win/Fpu.h"
 
 #include <QApplication>
-#include <QLibraryInfo>
-#include <QTranslator>
 
 #include <cstdio>
 #include <cstdlib>
@@ -38,10 +37,7 @@ int main(int argc, char** argv)
     QApplication::setApplicationName(QStringLiteral("Qel 3D"));
     // Without its data start-up says which file it cannot find.
     EnterDataFolder(QApplication::applicationDirPath());
-    // The system's own dialogs (the picture chooser) speak Polish like the rest of the program.
-    QTranslator systemTexts;
-    if (systemTexts.load(QStringLiteral("qtbase_pl"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QApplication::installTranslator(&systemTexts);
+    UseLanguage(StartLanguage());
     // Closing the main window ends the program, whatever other windows are still shown.
     QApplication::setQuitOnLastWindowClosed(false);
     RunGuarded([] {

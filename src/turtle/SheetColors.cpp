@@ -1,5 +1,7 @@
 #include "turtle/SheetColors.h"
 
+#include <QCoreApplication>
+
 #include <limits>
 
 const std::array<QRgb, kColorCount>& SheetPalette()
@@ -13,16 +15,22 @@ const std::array<QRgb, kColorCount>& SheetPalette()
     return palette;
 }
 
-const char* CellColourName(int cell)
+QString CellColourName(int cell)
 {
     // The sheet palette's colours in palette order.
     static constexpr std::array<const char*, kColorCount> names = {
-        "czarny", "bordowy", "zielony", "oliwkowy", "granatowy", "fioletowy", "morski", "srebrny",
-        "szary", "czerwony", "jasnozielony", "żółty", "niebieski", "różowy", "błękitny", "biały",
+        QT_TRANSLATE_NOOP("SheetColors", "czarny"),     QT_TRANSLATE_NOOP("SheetColors", "bordowy"),
+        QT_TRANSLATE_NOOP("SheetColors", "zielony"),    QT_TRANSLATE_NOOP("SheetColors", "oliwkowy"),
+        QT_TRANSLATE_NOOP("SheetColors", "granatowy"),  QT_TRANSLATE_NOOP("SheetColors", "fioletowy"),
+        QT_TRANSLATE_NOOP("SheetColors", "morski"),     QT_TRANSLATE_NOOP("SheetColors", "srebrny"),
+        QT_TRANSLATE_NOOP("SheetColors", "szary"),      QT_TRANSLATE_NOOP("SheetColors", "czerwony"),
+        QT_TRANSLATE_NOOP("SheetColors", "jasnozielony"), QT_TRANSLATE_NOOP("SheetColors", "żółty"),
+        QT_TRANSLATE_NOOP("SheetColors", "niebieski"),  QT_TRANSLATE_NOOP("SheetColors", "różowy"),
+        QT_TRANSLATE_NOOP("SheetColors", "błękitny"),   QT_TRANSLATE_NOOP("SheetColors", "biały"),
     };
     if (cell < 0 || cell >= kColorCount)
-        return "?";
-    return names[NearestSheetIndex(CellRgb(cell))];
+        return QStringLiteral("?");
+    return QCoreApplication::translate("SheetColors", names[NearestSheetIndex(CellRgb(cell))]);
 }
 
 int ColorToCell(int n)

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <QRgb>
 
 #include <array>
@@ -21,8 +23,8 @@ int CellToColor(int c);
 
 // The colour of a palette cell, as the palette strip shows it.
 QRgb CellRgb(int cell);
-// The Polish name of a palette cell's colour, in UTF-8; "?" for no cell.
-const char* CellColourName(int cell);
+// The name of a palette cell's colour in the program's language; "?" for no cell.
+QString CellColourName(int cell);
 
 // The sheet palette index closest to a colour (only the sixteen tool colours are candidates).
 std::uint8_t NearestSheetIndex(QRgb colour);

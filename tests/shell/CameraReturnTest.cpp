@@ -48,7 +48,7 @@ TEST(CameraReturn, ADoubleClickInTheViewBringsTheCameraBackAsItsHintSays)
         window.setEnabled(enabled);
         QHelpEvent help(QEvent::ToolTip, {200, 150}, render.mapToGlobal(QPoint(200, 150)));
         QApplication::sendEvent(&render, &help);
-        EXPECT_EQ(QToolTip::isVisible() && QToolTip::text() == CameraReturn::kHint, enabled);
+        EXPECT_EQ(QToolTip::isVisible() && QToolTip::text() == CameraReturn::Hint(), enabled);
     }
     QToolTip::hideText();
 }

@@ -76,7 +76,7 @@ TEST_F(CommandLockTest, WhileTheTurtleWalksThePanelLooksLockedNamesEscAndACloseS
 
     StartForward();
     EXPECT_TRUE(veil->isVisible());
-    EXPECT_EQ(veil->Text(), PanelLock::kCommandHint);
+    EXPECT_EQ(veil->Text(), PanelLock::CommandHint());
     EXPECT_TRUE(ui().ForwardBtn->isEnabled()) << "locked as one, not control by control";
     EXPECT_NE(Look()[0], before[0]) << "the panel looks locked";
 
@@ -116,7 +116,7 @@ TEST_F(CommandLockTest, AReplayTurnsThePlayButtonIntoAStopButtonForItsLength)
     form.Replay.Play();
     EXPECT_FALSE(play->isVisible());
     ASSERT_TRUE(stop->isVisible());
-    EXPECT_EQ(form.findChild<SpokenNotice*>(QStringLiteral("PanelVeil"))->Text(), PanelLock::kReplayHint);
+    EXPECT_EQ(form.findChild<SpokenNotice*>(QStringLiteral("PanelVeil"))->Text(), PanelLock::ReplayHint());
     EXPECT_TRUE(stopButton->isVisible());
     EXPECT_EQ(form.ClientArea()->childAt(stopButton->mapTo(form.ClientArea(), stopButton->rect().center())),
               stopButton)

@@ -8,6 +8,7 @@
 #include "dialogs/OpenDlg.h"
 #include "dialogs/SaveDlg.h"
 #include "shell/Application.h"
+#include "shell/Language.h"
 #include "shell/MainForm.h"
 #include "shell/ProgressForm.h"
 #include "turtle/TurtleMotion.h"
@@ -108,7 +109,7 @@ protected:
     ApplicationWindows windows;
 };
 
-// Alt with a menu's letter opens it; then one more letter chooses one item only.
+// Alt with a menu's letter opens it; then one more letter chooses one item only, in either language.
 TEST_F(TextsFitTest, EveryMenuItemHasALetterOfItsOwn)
 {
     const auto* bar = MainForm->findChild<QMenuBar*>();
@@ -116,14 +117,17 @@ TEST_F(TextsFitTest, EveryMenuItemHasALetterOfItsOwn)
     QList<const QWidget*> menus{bar};
     for (const QMenu* menu : bar->findChildren<const QMenu*>())
         menus.append(menu);
-    for (const QWidget* menu : menus) {
-        QSet<int> taken;
-        for (const QAction* action : menu->actions()) {
-            if (action->isSeparator())
-                continue;
-            const QKeySequence letter = QKeySequence::mnemonic(action->text());
-            EXPECT_TRUE(!letter.isEmpty() && !taken.contains(letter[0].toCombined())) << action->text().toStdString();
-            taken.insert(letter[0].toCombined());
+    for (const Language language : {Language::English, Language::Polish}) {
+        UseLanguage(language);
+        for (const QWidget* menu : menus) {
+            QSet<int> taken;
+            for (const QAction* action : menu->actions()) {
+                if (action->isSeparator())
+                    continue;
+                const QKeySequence letter = QKeySequence::mnemonic(action->text());
+                EXPECT_TRUE(!letter.isEmpty() && !taken.contains(letter[0].toCombined())) << action->text().toStdString();
+                taken.insert(letter[0].toCombined());
+            }
         }
     }
 }

@@ -39,9 +39,9 @@ void ReportMissing(const HelpRequest& request)
 {
     MessageBoxRequest box;
     box.owner = request.owner;
-    box.caption = QStringLiteral("Pomoc");
-    box.text = QStringLiteral("Nie można otworzyć pliku pomocy „%1”.\n"
-                              "Sprawdź, czy plik leży w folderze programu.")
+    box.caption = QCoreApplication::translate("HelpViewer", "Pomoc");
+    box.text = QCoreApplication::translate("HelpViewer", "Nie można otworzyć pliku pomocy „%1”.\n"
+                                                         "Sprawdź, czy plik leży w folderze programu.")
                    .arg(request.file);
     box.style = MB_OK | MB_ICONEXCLAMATION;
     MessageBox(box);
@@ -84,7 +84,8 @@ public:
         QWidget& window = WindowFor(request.owner);
         browser_->setHtml(QString::fromUtf8(*text));
         const QString title = browser_->documentTitle();
-        window.setWindowTitle(title.isEmpty() ? QStringLiteral("Pomoc – %1").arg(request.file) : title);
+        window.setWindowTitle(title.isEmpty() ? QCoreApplication::translate("HelpViewer", "Pomoc – %1").arg(request.file)
+                                              : title);
         window.show();
         window.raise();
         window.activateWindow();

@@ -1,5 +1,6 @@
 #include "win/MessageBox.h"
 
+#include <QCoreApplication>
 #include <QPushButton>
 #include <QMessageBox>
 
@@ -41,18 +42,18 @@ QMessageBox::Icon IconOf(unsigned style)
     }
 }
 
-// Polish captions for the standard buttons; every text the user sees is Polish. The marked
-// letter alone, without Alt, presses the button, as in the system's own boxes.
-QString PolishCaption(QMessageBox::StandardButton button)
+// The standard buttons' captions in the program's language. The marked letter alone, without
+// Alt, presses the button, as in the system's own boxes.
+QString ButtonCaption(QMessageBox::StandardButton button)
 {
     switch (button) {
     case QMessageBox::Ok: return QStringLiteral("OK");
-    case QMessageBox::Cancel: return QStringLiteral("&Anuluj");
-    case QMessageBox::Yes: return QStringLiteral("&Tak");
-    case QMessageBox::No: return QStringLiteral("&Nie");
-    case QMessageBox::Abort: return QStringLiteral("Przerwij");
-    case QMessageBox::Retry: return QStringLiteral("&Ponów próbę");
-    case QMessageBox::Ignore: return QStringLiteral("Ignoruj");
+    case QMessageBox::Cancel: return QCoreApplication::translate("MessageBox", "&Anuluj");
+    case QMessageBox::Yes: return QCoreApplication::translate("MessageBox", "&Tak");
+    case QMessageBox::No: return QCoreApplication::translate("MessageBox", "&Nie");
+    case QMessageBox::Abort: return QCoreApplication::translate("MessageBox", "Przerwij");
+    case QMessageBox::Retry: return QCoreApplication::translate("MessageBox", "&Ponów próbę");
+    case QMessageBox::Ignore: return QCoreApplication::translate("MessageBox", "Ignoruj");
     default: return {};
     }
 }
@@ -66,7 +67,7 @@ public:
         box.setWindowModality(request.owner ? Qt::WindowModal : Qt::ApplicationModal);
         const std::vector<Button> buttons = ButtonsOf(request.style);
         for (const auto& [standard, result] : buttons)
-            box.addButton(standard)->setText(PolishCaption(standard));
+            box.addButton(standard)->setText(ButtonCaption(standard));
         box.setDefaultButton(buttons.front().first);
         // Esc and the close box give Cancel where there is one, as with the system's boxes;
         // a lone OK button is also pressed by Esc.

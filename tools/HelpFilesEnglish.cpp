@@ -1,0 +1,170 @@
+#include "HelpFiles.h"
+
+#include "HelpPage.h"
+
+std::string EnglishIntroHelpText()
+{
+    return HelpPage("en", "Qel 3D – introduction", R"(
+<p>Qel 3D is a program for drawing with a turtle. The turtle walks on a big square sheet, and its
+pen leaves a line behind it. You tell the turtle what to do, and it draws.</p>
+
+<h2>How to steer the turtle</h2>
+<p>On the left of the window there are six buttons. The slider next to a button says how far the
+turtle walks or how much it turns. The number next to the slider shows what it is set to.</p>
+<table>
+<tr><td><b>Forward</b></td><td>the turtle walks forward as many steps as the slider shows (up to 100)</td></tr>
+<tr><td><b>Back</b></td><td>the turtle walks back as many steps as the slider shows</td></tr>
+<tr><td><b>Right</b></td><td>the turtle turns right as many degrees as the slider shows (up to 90)</td></tr>
+<tr><td><b>Left</b></td><td>the turtle turns left</td></tr>
+<tr><td><b>Circle</b></td><td>the turtle draws a circle around itself; the slider is the radius, and the turtle stands in the middle</td></tr>
+<tr><td><b>Square</b></td><td>the turtle draws a square; the slider is the length of a side</td></tr>
+</table>
+<p class="tip">While the turtle walks, wait a moment. The next button works when the turtle is done.
+The <b>Esc</b> key stops the turtle at once: what it has drawn stays on the sheet.</p>
+
+<h2>Pen and colours</h2>
+<p>Under the buttons there is a strip of colours. Click a colour, and the turtle draws with it.
+If you hold the <b>Shift</b> key as you click, the colour becomes the background colour and the
+sheet is cleared to it. Lower down there is a width strip: click how thick the line should be.</p>
+
+<h2>Small buttons</h2>
+<table>
+<tr><td><b>Pen up/down</b></td><td>lifts the pen (the turtle walks without drawing) or puts it down</td></tr>
+<tr><td><b>Fill</b></td><td>paints the place the turtle stands on in the pen colour</td></tr>
+<tr><td><b>Character</b> (the first)</td><td>hides or shows the turtle's character</td></tr>
+<tr><td><b>Clear</b></td><td>clears the sheet; the turtle stays where it was</td></tr>
+<tr><td><b>Home</b></td><td>the turtle goes back to the middle of the sheet and looks up</td></tr>
+<tr><td><b>Character</b> (the second)</td><td>a window with characters to choose from</td></tr>
+</table>
+
+<h2>Keyboard</h2>
+<p>You can do everything in the window without a mouse. The <b>Tab</b> key goes through the
+buttons, sliders and strips in turn, from top to bottom; an orange frame shows where you are.
+<b>Space</b> or <b>Enter</b> presses the button in the frame. On a slider the arrow keys change
+the number, and on the colour strip and the width strip they choose a colour or a width;
+<b>Shift</b> with Space on the colour strip makes the chosen colour the background colour. When
+the frame is not on a slider, these keys give commands straight away:</p>
+<table>
+<tr><td><b>up arrow</b></td><td>Forward</td></tr>
+<tr><td><b>down arrow</b></td><td>Back</td></tr>
+<tr><td><b>right arrow</b></td><td>Right</td></tr>
+<tr><td><b>left arrow</b></td><td>Left</td></tr>
+<tr><td><b>O</b></td><td>Circle</td></tr>
+<tr><td><b>K</b></td><td>Square</td></tr>
+<tr><td><b>P</b></td><td>Pen up/down</td></tr>
+<tr><td><b>W</b></td><td>Fill</td></tr>
+<tr><td><b>C</b></td><td>Clear</td></tr>
+<tr><td><b>Home</b></td><td>Home</td></tr>
+<tr><td><b>F11</b></td><td>the turtle's field on the whole screen, with the turtle's place in the corner; the
+keys work just as in the window; <b>F11</b> or <b>Esc</b> goes back to the window</td></tr>
+<tr><td><b>V</b></td><td>Top view: the whole sheet from above, and back to the camera behind the turtle</td></tr>
+<tr><td><b>F1</b></td><td>this help</td></tr>
+<tr><td><b>F10</b></td><td>the menu</td></tr>
+</table>
+<p>You can make the window bigger or fill the whole screen with it: the turtle's field grows with it.</p>
+
+<h2>Camera</h2>
+<p>The left mouse button in the turtle's field turns the camera. The right mouse button moves it
+away or closer. This way you can look at your drawing from every side. Double-click in the
+turtle’s field to bring the camera back to where it started.</p>
+
+<h2>Notebook pages</h2>
+<p>The drawings are kept in a notebook with up to eight pages. Every page has its own drawing and
+its own turtle. The four buttons under the colour strip are <b>Add a page</b> (a new page after
+this one, or before it with the <b>Shift</b> key), <b>Delete the page</b>, <b>Previous page</b>
+and <b>Next page</b>. At the bottom of the window you can see the page number and the number of
+pages, the turtle's place (X, Y) and its heading (K) in degrees.</p>
+
+<h2>Menu</h2>
+<table>
+<tr><td><b>Notebook</b></td><td><b>New</b> (Ctrl+N) starts an empty notebook. <b>Open...</b> (Ctrl+O)
+shows the saved notebooks with a picture of their first page: double-click a notebook, or click it
+and then <b>OK</b>. <b>Save</b> (Ctrl+S) saves the notebook, and <b>Save as...</b> (Ctrl+Shift+S)
+saves it under a new name. <b>Print...</b> (Ctrl+P) prints all the pages, each on its own sheet of
+paper. <b>Save the page as an image...</b> (Ctrl+E) saves the page you see as a PNG picture, four
+times bigger, in your pictures folder, to send or show to others.
+<b>Save the drawing animation…</b> (Ctrl+Shift+E) saves a GIF animation in your pictures folder,
+where the turtle draws the page once more, the way it was made, also to show to others.
+<b>Exit</b> (Ctrl+Q) closes the program; if the drawings have changed, the program asks whether to
+keep them.</td></tr>
+<tr><td><b>Edit</b></td><td><b>Undo</b> (Ctrl+Z) takes back the last move, fill, clear or other change
+of the drawing; <b>Redo</b> (Ctrl+Y or Ctrl+Shift+Z) brings back what you took back.
+<b>Copy picture</b> copies the same picture to the clipboard, so you can paste it in another program.
+<b>Replay the page</b> (F5) clears the page, and the turtle draws it once more, step by step, the
+way it was made; <b>Esc</b> brings back the finished drawing at once. <b>How the drawing was
+made</b> shows these steps in words, and the <b>Copy as text</b> button copies the list to the
+clipboard. <b>Put in a background</b> lays a picture from a BMP or PNG file on the sheet.</td></tr>
+<tr><td><b>Options</b></td><td><b>Pen</b> – the pen's colour, width and mode.
+<b>Turtle</b> – the turtle's place and heading, typed in as numbers. <b>Turtle speed</b> – how fast
+the turtle walks: <b>Slow</b>, <b>Normal</b>, <b>Fast</b> or <b>Lightning</b>, when the drawing
+should be ready at once; the program remembers your choice. <b>Screen</b> – the background colour.
+<b>Top view</b> (V) shows the whole sheet from above, north up; once more and the camera goes back
+behind the turtle. <b>Display</b> is switched off in this version. <b>Language</b> – Polski or
+English; the program changes at once and remembers it.</td></tr>
+<tr><td><b>Help</b></td><td><b>Introduction</b> opens this help, <b>Tutor</b> – the example lessons,
+and <b>About</b> tells you what this program is.</td></tr>
+</table>
+
+<h2>Where the notebooks are saved</h2>
+<p>The notebooks are in your documents folder, in the folder <b>Qel 3D/KARTKI</b>. Every page is an
+ordinary picture there (for example HOUSE1.bmp, HOUSE2.bmp for the notebook HOUSE), which you can
+open in any drawing program.</p>
+
+<h2>Tool bar</h2>
+<p>The <b>What is this?</b> button opens this help, the <b>Tutor</b> button – the example lessons,
+and <b>Exit</b> closes the program. The next three buttons, <b>Undo</b>, <b>Redo</b> and
+<b>Replay the page</b>, work just like in the <b>Edit</b> menu. The last button, with a dial,
+chooses the turtle's speed. While a page is replayed, the <b>Replay the page</b> button becomes the
+<b>Stop</b> button. Closing the window while the turtle walks first stops it, just like the
+<b>Esc</b> key; the lines already drawn stay.</p>
+<p>If the program stops suddenly before the drawings are saved, it asks the next time it starts
+whether to bring them back.</p>
+)");
+}
+
+std::string EnglishTutorHelpText()
+{
+    return HelpPage("en", "Qel 3D – Tutor", R"(
+<p>Here are some lessons. Do what they say, one step after another. First set the slider to the
+number given, then click the button. At the start of every lesson click <b>Clear</b> and
+<b>Home</b>.</p>
+
+<h2>Lesson 1. The first line</h2>
+<ol>
+<li>Set the slider next to <b>Forward</b> to 100 and click <b>Forward</b>. The turtle draws a line up.</li>
+<li>Click <b>Right</b> with the slider at 90, and then <b>Forward</b> again. That is a right angle.</li>
+</ol>
+
+<h2>Lesson 2. A square, step by step</h2>
+<ol>
+<li>Set <b>Forward</b> to 50 and <b>Right</b> to 90.</li>
+<li>Click four times: <b>Forward</b>, <b>Right</b>. The turtle is back where it started!</li>
+<li>One button does the same: set <b>Square</b> to 50 and click it.</li>
+</ol>
+
+<h2>Lesson 3. A house</h2>
+<ol>
+<li><b>Square</b> 50 – these are the walls of the house.</li>
+<li>The roof: <b>Forward</b> 50, <b>Right</b> 30, <b>Forward</b> 50,
+<b>Right</b> 90 and once more <b>Right</b> 30, <b>Forward</b> 50.</li>
+<li>The door: click <b>Home</b> and lift the pen (<b>Pen up/down</b>).
+<b>Right</b> 90, <b>Forward</b> 20, <b>Left</b> 90, put the pen down and click <b>Square</b> 15.</li>
+<li>The colour of the walls: lift the pen, <b>Forward</b> 30, choose a colour and click <b>Fill</b>.</li>
+</ol>
+<p class="tip">The roof has three equal sides, so the turtle turns by 30 degrees first and then by 120.</p>
+
+<h2>Lesson 4. A flower of circles</h2>
+<ol>
+<li>Lift the pen. A circle is always drawn, and the turtle leaves no other lines.</li>
+<li>A petal: <b>Forward</b> 25, <b>Circle</b> 15, <b>Back</b> 25, <b>Right</b> 60.</li>
+<li>Do the petal six times – the petals go all around.</li>
+<li>The middle: <b>Circle</b> 10. Click yellow and <b>Fill</b>.</li>
+<li>The stem: click <b>Right</b> 90 twice and <b>Forward</b> 40. Now choose green, put the pen down
+and click <b>Forward</b> 50.</li>
+</ol>
+
+<h2>Lesson 5. Your turn</h2>
+<p>Draw a snowman of three circles, or a street full of houses. Change the colours and the pen's
+width. Look at your drawing from the side with the camera!</p>
+)");
+}
