@@ -1,6 +1,7 @@
 #include "win/WindowTexts.h"
 
 #include <QEvent>
+#include <QVariant>
 #include <QWidget>
 
 #include <vector>
@@ -8,25 +9,34 @@
 namespace win {
 namespace {
 
-// One per window, a child of it, so that it goes with the window; it alone watches the window
-// for a change of language and runs the window's steps in their order.
+constexpr char kStepsProperty[] = "qelLanguageSteps";
+
+// One per window; it alone watches the window for a change of language and runs the window's
+// steps in their order. It is no child of the window, whose children are its controls, and goes
+// with it all the same.
 class LanguageSteps : public QObject {
     Q_OBJECT
 public:
-    explicit LanguageSteps(QWidget& window) : QObject(&window) { window.installEventFilter(this); }
+    explicit LanguageSteps(QWidget& window) : window_(window)
+    {
+        window.installEventFilter(this);
+        window.setProperty(kStepsProperty, QVariant::fromValue<QObject*>(this));
+        QObject::connect(&window, &QObject::destroyed, [this] { delete this; });
+    }
 
     void Add(std::function<void()> step) { steps_.push_back(std::move(step)); }
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override
     {
-        if (watched == parent() && event->type() == QEvent::LanguageChange)
+        if (watched == &window_ && event->type() == QEvent::LanguageChange)
             for (const auto& step : steps_)
                 step();
         return false;
     }
 
 private:
+    QWidget& window_;
     std::vector<std::function<void()>> steps_;
 };
 
@@ -34,7 +44,7 @@ private:
 
 void FollowLanguage(QWidget& window, std::function<void()> setTexts)
 {
-    auto* steps = window.findChild<LanguageSteps*>(QString(), Qt::FindDirectChildrenOnly);
+    auto* steps = qobject_cast<LanguageSteps*>(window.property(kStepsProperty).value<QObject*>());
     if (!steps)
         steps = new LanguageSteps(window);
     setTexts();
