@@ -1,1377 +1,1377 @@
 <?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="pl">
-    <context>
-        <name>AnimationExport</name>
-        <message>
-            <source>Zapisywanie animacji rysowania…</source>
-            <translation>Saving the drawing animation…</translation>
-        </message>
-        <message>
-            <source>Anuluj</source>
-            <translation>Cancel</translation>
-        </message>
-        <message>
-            <source>Nie można zapisać animacji w pliku %1: %2.</source>
-            <translation>The animation could not be saved in the file %1: %2.</translation>
-        </message>
-        <message>
-            <source>Zapisz animację rysowania</source>
-            <translation>Save the drawing animation</translation>
-        </message>
-        <message>
-            <source>Animacja GIF (*.gif)</source>
-            <translation>GIF animation (*.gif)</translation>
-        </message>
-    </context>
-    <context>
-        <name>BackgroundPicture</name>
-        <message>
-            <source>Umieść tło</source>
-            <translation>Put in a background</translation>
-        </message>
-        <message>
-            <source>Obrazki BMP i PNG (*.bmp *.png)</source>
-            <translation>BMP and PNG pictures (*.bmp *.png)</translation>
-        </message>
-        <message>
-            <source>Nie można wczytać tła z pliku „%1”.
+<context>
+    <name>AnimationExport</name>
+    <message>
+        <source>Zapisywanie animacji rysowania…</source>
+        <translation>Saving the drawing animation…</translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Nie można zapisać animacji w pliku %1: %2.</source>
+        <translation>The animation could not be saved in the file %1: %2.</translation>
+    </message>
+    <message>
+        <source>Zapisz animację rysowania</source>
+        <translation>Save the drawing animation</translation>
+    </message>
+    <message>
+        <source>Animacja GIF (*.gif)</source>
+        <translation>GIF animation (*.gif)</translation>
+    </message>
+</context>
+<context>
+    <name>BackgroundPicture</name>
+    <message>
+        <source>Umieść tło</source>
+        <translation>Put in a background</translation>
+    </message>
+    <message>
+        <source>Obrazki BMP i PNG (*.bmp *.png)</source>
+        <translation>BMP and PNG pictures (*.bmp *.png)</translation>
+    </message>
+    <message>
+        <source>Nie można wczytać tła z pliku „%1”.
 Plik nie istnieje albo nie jest poprawnym obrazkiem BMP ani PNG.</source>
-            <translation>The background could not be loaded from the file “%1”.
+        <translation>The background could not be loaded from the file “%1”.
 The file is not there, or it is not a good BMP or PNG picture.</translation>
-        </message>
-    </context>
-    <context>
-        <name>CameraReturn</name>
-        <message>
-            <source>Dwukrotne kliknięcie w polu żółwia przywraca kamerę na początkowe miejsce.</source>
-            <translation>Double-click in the turtle’s field to bring the camera back to where it started.</translation>
-        </message>
-    </context>
-    <context>
-        <name>ExceptionBox</name>
-        <message>
-            <source>Nieznany błąd.</source>
-            <translation>Something went wrong.</translation>
-        </message>
-    </context>
-    <context>
-        <name>HelpCommands</name>
-        <message>
-            <source>Qel.hlp</source>
-            <translation>Qel_en.hlp</translation>
-        </message>
-        <message>
-            <source>QelLess.hlp</source>
-            <translation>QelLess_en.hlp</translation>
-        </message>
-    </context>
-    <context>
-        <name>HelpViewer</name>
-        <message>
-            <source>Pomoc</source>
-            <translation>Help</translation>
-        </message>
-        <message>
-            <source>Nie można otworzyć pliku pomocy „%1”.
+    </message>
+</context>
+<context>
+    <name>CameraReturn</name>
+    <message>
+        <source>Dwukrotne kliknięcie w polu żółwia przywraca kamerę na początkowe miejsce.</source>
+        <translation>Double-click in the turtle’s field to bring the camera back to where it started.</translation>
+    </message>
+</context>
+<context>
+    <name>ExceptionBox</name>
+    <message>
+        <source>Nieznany błąd.</source>
+        <translation>Something went wrong.</translation>
+    </message>
+</context>
+<context>
+    <name>HelpCommands</name>
+    <message>
+        <source>Qel.hlp</source>
+        <translation>Qel_en.hlp</translation>
+    </message>
+    <message>
+        <source>QelLess.hlp</source>
+        <translation>QelLess_en.hlp</translation>
+    </message>
+</context>
+<context>
+    <name>HelpViewer</name>
+    <message>
+        <source>Pomoc</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>Nie można otworzyć pliku pomocy „%1”.
 Sprawdź, czy plik leży w folderze programu.</source>
-            <translation>The help file “%1” could not be opened.
+        <translation>The help file “%1” could not be opened.
 Check that the file is in the program’s folder.</translation>
-        </message>
-        <message>
-            <source>Pomoc – %1</source>
-            <translation>Help – %1</translation>
-        </message>
-    </context>
-    <context>
-        <name>LanguageChoice</name>
-        <message>
-            <source>&amp;Język</source>
-            <translation>&amp;Language</translation>
-        </message>
-        <message>
-            <source>Język, w którym program mówi do ciebie</source>
-            <translation>The language the program speaks to you in</translation>
-        </message>
-    </context>
-    <context>
-        <name>MessageBox</name>
-        <message>
-            <source>&amp;Anuluj</source>
-            <translation>&amp;Cancel</translation>
-        </message>
-        <message>
-            <source>&amp;Tak</source>
-            <translation>&amp;Yes</translation>
-        </message>
-        <message>
-            <source>&amp;Nie</source>
-            <translation>&amp;No</translation>
-        </message>
-        <message>
-            <source>Przerwij</source>
-            <translation>Abort</translation>
-        </message>
-        <message>
-            <source>&amp;Ponów próbę</source>
-            <translation>&amp;Retry</translation>
-        </message>
-        <message>
-            <source>Ignoruj</source>
-            <translation>Ignore</translation>
-        </message>
-    </context>
-    <context>
-        <name>Notebook</name>
-        <message>
-            <source>Zeszyt może posiadać maksymalnie 8 stron.</source>
-            <translation>A notebook can have at most 8 pages.</translation>
-        </message>
-        <message>
-            <source>To jest ostatnia strona. Nie można usunąć wszystkich stron.</source>
-            <translation>This is the last page. You cannot delete all the pages.</translation>
-        </message>
-        <message>
-            <source>To jest pierwsza strona w zeszycie.</source>
-            <translation>This is the first page of the notebook.</translation>
-        </message>
-        <message>
-            <source>To jest ostatnia strona w zeszycie.</source>
-            <translation>This is the last page of the notebook.</translation>
-        </message>
-    </context>
-    <context>
-        <name>NotebookDialogs</name>
-        <message>
-            <source>Rysunki w zeszycie zostały zmienione. Czy chcesz je zachować?</source>
-            <translation>The drawings in the notebook have changed. Do you want to keep them?</translation>
-        </message>
-        <message>
-            <source> Jest teraz otwarty w innej kopii programu.</source>
-            <translation> It is open in another copy of the program right now.</translation>
-        </message>
-        <message>
-            <source>Zeszyt o nazwie %1 istnieje.%2 Czy chcesz go zastapić?</source>
-            <translation>A notebook called %1 already exists.%2 Do you want to replace it?</translation>
-        </message>
-    </context>
-    <context>
-        <name>NotebookDocument</name>
-        <message>
-            <source>Nazwa zeszytu może mieć najwyżej %1 znaki. Wpisz krótszą nazwę.</source>
-            <translation>A notebook name can have at most %1 characters. Type a shorter name.</translation>
-        </message>
-        <message>
-            <source>Zeszyt nie może mieć takiej nazwy. Nazwa nie może być pusta, zaczynać się od kropki ani zawierać znaków / i \.</source>
-            <translation>A notebook cannot have this name. The name cannot be empty, start with a dot or contain / or \.</translation>
-        </message>
-    </context>
-    <context>
-        <name>NotebookFault</name>
-        <message>
-            <source>W katalogu %1 nie ma zeszytu o nazwie %2.</source>
-            <translation>There is no notebook called %2 in the folder %1.</translation>
-        </message>
-        <message>
-            <source>Zeszytu %1 nie można otworzyć: plik %1.qel3d w katalogu %2 jest uszkodzony.</source>
-            <translation>The notebook %1 cannot be opened: the file %1.qel3d in the folder %2 is damaged.</translation>
-        </message>
-        <message>
-            <source>Zapisywanie zeszytu %1 w katalogu %2 przerwało się w trakcie. Zeszyt na dysku może być niepełny; zapisz go jeszcze raz.</source>
-            <translation>Saving the notebook %1 in the folder %2 stopped half way. The notebook on the disk may not be whole; save it once more.</translation>
-        </message>
-        <message>
-            <source>Zeszyt %1 w katalogu %2 został w międzyczasie zapisany przez inną kopię programu. Ten zapis niczego w nim nie zmienił.</source>
-            <translation>The notebook %1 in the folder %2 was saved by another copy of the program meanwhile. This save changed nothing in it.</translation>
-        </message>
-        <message>
-            <source>Zeszyt %1 w katalogu %2 jest właśnie zapisywany przez inną kopię programu. Spróbuj ponownie za chwilę.</source>
-            <translation>The notebook %1 in the folder %2 is being saved by another copy of the program right now. Try again in a moment.</translation>
-        </message>
-        <message>
-            <source>na dysku brakuje miejsca.</source>
-            <translation>the disk is full.</translation>
-        </message>
-        <message>
-            <source>nie ma uprawnień do zapisu w tym katalogu.</source>
-            <translation>you may not write in this folder.</translation>
-        </message>
-        <message>
-            <source>dysk jest tylko do odczytu.</source>
-            <translation>the disk is read-only.</translation>
-        </message>
-        <message>
-            <source>nazwa jest za długa dla tego dysku.</source>
-            <translation>the name is too long for this disk.</translation>
-        </message>
-        <message>
-            <source>w miejscu katalogu jest plik.</source>
-            <translation>there is a file where the folder should be.</translation>
-        </message>
-        <message>
-            <source>wystąpił błąd zapisu na dysku.</source>
-            <translation>writing to the disk failed.</translation>
-        </message>
-        <message>
-            <source>Nie można zapisać zeszytu %1 w katalogu %2: %3</source>
-            <translation>The notebook %1 could not be saved in the folder %2: %3</translation>
-        </message>
-        <message>
-            <source> Poprzednia kopia zeszytu pozostała bez zmian.</source>
-            <translation> The earlier copy of the notebook is unchanged.</translation>
-        </message>
-        <message>
-            <source>Kartek zeszytu %1, których nie można było odczytać, nie zastąpiono pustymi: ich pliki są zachowane obok zeszytu jako %2.</source>
-            <translation>The pages of the notebook %1 that could not be read were not replaced with empty ones: their files are kept beside the notebook as %2.</translation>
-        </message>
-        <message>
-            <source>Zeszyt %1 został w międzyczasie zapisany przez inną kopię programu. Czy zastąpić go tymi rysunkami?</source>
-            <translation>The notebook %1 was saved by another copy of the program meanwhile. Replace it with these drawings?</translation>
-        </message>
-        <message>
-            <source>W zeszycie %1 nie udało się odczytać strony %2. Zamiast niej jest pusta strona.</source>
-            <translation>Page %2 of the notebook %1 could not be read. There is an empty page in its place.</translation>
-        </message>
-        <message>
-            <source>W zeszycie %1 nie udało się odczytać stron %2. Zamiast nich są puste strony.</source>
-            <translation>Pages %2 of the notebook %1 could not be read. There are empty pages in their place.</translation>
-        </message>
-        <message>
-            <source> Gdy zapiszesz zeszyt, pliki tych stron zostaną zachowane obok niego pod nowymi nazwami.</source>
-            <translation> When you save the notebook, the files of these pages are kept beside it under new names.</translation>
-        </message>
-        <message>
-            <source> i </source>
-            <translation> and </translation>
-        </message>
-    </context>
-    <context>
-        <name>NotebookPrint</name>
-        <message>
-            <source>Zeszyt</source>
-            <translation>Notebook</translation>
-        </message>
-        <message>
-            <source>Zeszyt %1</source>
-            <translation>Notebook %1</translation>
-        </message>
-        <message>
-            <source>%1 – strona %2 z %3</source>
-            <translation>%1 – page %2 of %3</translation>
-        </message>
-    </context>
-    <context>
-        <name>PageExport</name>
-        <message>
-            <source>%1, strona %2.%3</source>
-            <translation>%1, page %2.%3</translation>
-        </message>
-        <message>
-            <source>Rysunek</source>
-            <translation>Drawing</translation>
-        </message>
-        <message>
-            <source>Nie można zapisać obrazu w pliku %1.</source>
-            <translation>The picture could not be saved in the file %1.</translation>
-        </message>
-        <message>
-            <source>Zapisz stronę jako obraz</source>
-            <translation>Save the page as a picture</translation>
-        </message>
-        <message>
-            <source>Obraz PNG (*.png)</source>
-            <translation>PNG picture (*.png)</translation>
-        </message>
-    </context>
-    <context>
-        <name>PanelAccess</name>
-        <message>
-            <source>Naprzód</source>
-            <translation>Forward</translation>
-        </message>
-        <message>
-            <source>Żółw idzie naprzód o tyle kroków, ile pokazuje suwak obok.</source>
-            <translation>The turtle walks forward as many steps as the slider next to it shows.</translation>
-        </message>
-        <message>
-            <source>Do tyłu</source>
-            <translation>Back</translation>
-        </message>
-        <message>
-            <source>Żółw cofa się o tyle kroków, ile pokazuje suwak obok.</source>
-            <translation>The turtle walks back as many steps as the slider next to it shows.</translation>
-        </message>
-        <message>
-            <source>W prawo</source>
-            <translation>Right</translation>
-        </message>
-        <message>
-            <source>Żółw obraca się w prawo o tyle stopni, ile pokazuje suwak obok.</source>
-            <translation>The turtle turns right as many degrees as the slider next to it shows.</translation>
-        </message>
-        <message>
-            <source>W lewo</source>
-            <translation>Left</translation>
-        </message>
-        <message>
-            <source>Żółw obraca się w lewo o tyle stopni, ile pokazuje suwak obok.</source>
-            <translation>The turtle turns left as many degrees as the slider next to it shows.</translation>
-        </message>
-        <message>
-            <source>Okrąg</source>
-            <translation>Circle</translation>
-        </message>
-        <message>
-            <source>Żółw rysuje okrąg o promieniu, który pokazuje suwak obok.</source>
-            <translation>The turtle draws a circle with the radius the slider next to it shows.</translation>
-        </message>
-        <message>
-            <source>Kwadrat</source>
-            <translation>Square</translation>
-        </message>
-        <message>
-            <source>Żółw rysuje kwadrat o boku, który pokazuje suwak obok.</source>
-            <translation>The turtle draws a square with the side the slider next to it shows.</translation>
-        </message>
-        <message>
-            <source>Pisak</source>
-            <translation>Pen</translation>
-        </message>
-        <message>
-            <source>Podnosi albo opuszcza pisak. Wciśnięty: pisak opuszczony, żółw rysuje.</source>
-            <translation>Lifts the pen or puts it down. Pressed: the pen is down and the turtle draws.</translation>
-        </message>
-        <message>
-            <source>Wypełnij</source>
-            <translation>Fill</translation>
-        </message>
-        <message>
-            <source>Zamalowuje kolorem pisaka miejsce, na którym stoi żółw.</source>
-            <translation>Paints the place the turtle stands on in the pen colour.</translation>
-        </message>
-        <message>
-            <source>Pokaż postać</source>
-            <translation>Show the character</translation>
-        </message>
-        <message>
-            <source>Chowa albo pokazuje postać żółwia. Wciśnięty: postać jest widoczna.</source>
-            <translation>Hides or shows the turtle’s character. Pressed: you can see the character.</translation>
-        </message>
-        <message>
-            <source>Wyczyść</source>
-            <translation>Clear</translation>
-        </message>
-        <message>
-            <source>Czyści kartkę kolorem tła; żółw zostaje na miejscu.</source>
-            <translation>Clears the sheet to the background colour; the turtle stays where it is.</translation>
-        </message>
-        <message>
-            <source>Wróć</source>
-            <translation>Home</translation>
-        </message>
-        <message>
-            <source>Żółw wraca na środek kartki i patrzy w górę.</source>
-            <translation>The turtle goes back to the middle of the sheet and looks up.</translation>
-        </message>
-        <message>
-            <source>Wybór postaci</source>
-            <translation>Choose a character</translation>
-        </message>
-        <message>
-            <source>Otwiera okno z postaciami do wyboru.</source>
-            <translation>Opens a window with characters to choose from.</translation>
-        </message>
-        <message>
-            <source>Dodaj stronę</source>
-            <translation>Add a page</translation>
-        </message>
-        <message>
-            <source>Dodaje nową stronę zeszytu za bieżącą.</source>
-            <translation>Adds a new page to the notebook after this one.</translation>
-        </message>
-        <message>
-            <source>Usuń stronę</source>
-            <translation>Delete the page</translation>
-        </message>
-        <message>
-            <source>Usuwa bieżącą stronę zeszytu.</source>
-            <translation>Deletes this page of the notebook.</translation>
-        </message>
-        <message>
-            <source>Poprzednia strona</source>
-            <translation>Previous page</translation>
-        </message>
-        <message>
-            <source>Pokazuje poprzednią stronę zeszytu.</source>
-            <translation>Shows the previous page of the notebook.</translation>
-        </message>
-        <message>
-            <source>Następna strona</source>
-            <translation>Next page</translation>
-        </message>
-        <message>
-            <source>Pokazuje następną stronę zeszytu.</source>
-            <translation>Shows the next page of the notebook.</translation>
-        </message>
-        <message>
-            <source>liczba kroków</source>
-            <translation>number of steps</translation>
-        </message>
-        <message>
-            <source>kąt w stopniach</source>
-            <translation>angle in degrees</translation>
-        </message>
-        <message>
-            <source>promień</source>
-            <translation>radius</translation>
-        </message>
-        <message>
-            <source>długość boku</source>
-            <translation>length of a side</translation>
-        </message>
-        <message>
-            <source>strzałka w górę</source>
-            <translation>up arrow</translation>
-        </message>
-        <message>
-            <source>strzałka w dół</source>
-            <translation>down arrow</translation>
-        </message>
-        <message>
-            <source>strzałka w prawo</source>
-            <translation>right arrow</translation>
-        </message>
-        <message>
-            <source>strzałka w lewo</source>
-            <translation>left arrow</translation>
-        </message>
-        <message>
-            <source>%1 (klawisz: %2)</source>
-            <translation>%1 (key: %2)</translation>
-        </message>
-        <message>
-            <source> Klawisz: %1.</source>
-            <translation> Key: %1.</translation>
-        </message>
-        <message>
-            <source>Suwak przy przycisku %1: %2. Strzałki zmieniają liczbę.</source>
-            <translation>Slider of the %1 button: %2. The arrow keys change the number.</translation>
-        </message>
-        <message>
-            <source>Kolor pisaka</source>
-            <translation>Pen colour</translation>
-        </message>
-        <message>
-            <source>Kolor tła</source>
-            <translation>Background colour</translation>
-        </message>
-        <message>
-            <source>Grubość pisaka</source>
-            <translation>Pen width</translation>
-        </message>
-        <message>
-            <source>Numer koloru pisaka</source>
-            <translation>Number of the pen colour</translation>
-        </message>
-        <message>
-            <source>Numer koloru tła</source>
-            <translation>Number of the background colour</translation>
-        </message>
-        <message>
-            <source>Grubość pisaka w punktach</source>
-            <translation>Pen width in dots</translation>
-        </message>
-        <message>
-            <source>Więcej przycisków</source>
-            <translation>More buttons</translation>
-        </message>
-        <message>
-            <source>Widok żółwia</source>
-            <translation>Turtle view</translation>
-        </message>
-        <message>
-            <source>Pasek stanu</source>
-            <translation>Status bar</translation>
-        </message>
-        <message>
-            <source>Strona zeszytu i liczba stron</source>
-            <translation>Notebook page and number of pages</translation>
-        </message>
-        <message>
-            <source>Położenie X żółwia</source>
-            <translation>Turtle’s X position</translation>
-        </message>
-        <message>
-            <source>Położenie Y żółwia</source>
-            <translation>Turtle’s Y position</translation>
-        </message>
-        <message>
-            <source>Kierunek żółwia w stopniach</source>
-            <translation>Turtle’s heading in degrees</translation>
-        </message>
-        <message>
-            <source>Pasek kolorów. Na tym pasku strzałki wybierają kolor pisaka, a Shift ze spacją robi z niego kolor tła i czyści kartkę.</source>
-            <translation>Colour strip. Here the arrow keys choose the pen colour, and Shift with Space makes it the background colour and clears the sheet.</translation>
-        </message>
-        <message>
-            <source>Pasek grubości. Na tym pasku strzałki wybierają grubość linii.</source>
-            <translation>Width strip. Here the arrow keys choose how thick the line is.</translation>
-        </message>
-    </context>
-    <context>
-        <name>PanelLock</name>
-        <message>
-            <source>Żółw rysuje… Esc – zatrzymaj</source>
-            <translation>The turtle is drawing… Esc – stop</translation>
-        </message>
-        <message>
-            <source>Odtwarzanie strony… Esc – zatrzymaj</source>
-            <translation>Replaying the page… Esc – stop</translation>
-        </message>
-        <message>
-            <source>&amp;Zatrzymaj</source>
-            <translation>&amp;Stop</translation>
-        </message>
-        <message>
-            <source>Zatrzymaj odtwarzanie (Esc)</source>
-            <translation>Stop the replay (Esc)</translation>
-        </message>
-    </context>
-    <context>
-        <name>RecordListDlg</name>
-        <message>
-            <source>Jak powstał rysunek</source>
-            <translation>How the drawing was made</translation>
-        </message>
-        <message>
-            <source>&amp;Kopiuj jako tekst</source>
-            <translation>&amp;Copy as text</translation>
-        </message>
-        <message>
-            <source>Zapisz &amp;animację…</source>
-            <translation>Save as &amp;animation…</translation>
-        </message>
-        <message>
-            <source>&amp;Zamknij</source>
-            <translation>C&amp;lose</translation>
-        </message>
-    </context>
-    <context>
-        <name>RecordTexts</name>
-        <message>
-            <source>rysowanie</source>
-            <translation>drawing</translation>
-        </message>
-        <message>
-            <source>usuwanie</source>
-            <translation>erasing</translation>
-        </message>
-        <message>
-            <source>odwracanie</source>
-            <translation>inverting</translation>
-        </message>
-        <message>
-            <source> – zatrzymany</source>
-            <translation> – stopped</translation>
-        </message>
-        <message>
-            <source>Początek strony, kolor tła: %1</source>
-            <translation>Start of the page, background colour: %1</translation>
-        </message>
-        <message>
-            <source>Naprzód</source>
-            <translation>Forward</translation>
-        </message>
-        <message>
-            <source>Do tyłu</source>
-            <translation>Back</translation>
-        </message>
-        <message>
-            <source>W prawo</source>
-            <translation>Right</translation>
-        </message>
-        <message>
-            <source>W lewo</source>
-            <translation>Left</translation>
-        </message>
-        <message>
-            <source>Okrąg</source>
-            <translation>Circle</translation>
-        </message>
-        <message>
-            <source>Kwadrat</source>
-            <translation>Square</translation>
-        </message>
-        <message>
-            <source>Ustawienie żółwia</source>
-            <translation>Turtle placed</translation>
-        </message>
-        <message>
-            <source>Powrót do środka</source>
-            <translation>Back to the middle</translation>
-        </message>
-        <message>
-            <source>Wypełnij</source>
-            <translation>Fill</translation>
-        </message>
-        <message>
-            <source>Pisak podniesiony</source>
-            <translation>Pen up</translation>
-        </message>
-        <message>
-            <source>Pisak opuszczony</source>
-            <translation>Pen down</translation>
-        </message>
-        <message>
-            <source>Kolor: %1</source>
-            <translation>Colour: %1</translation>
-        </message>
-        <message>
-            <source>Grubość: %1</source>
-            <translation>Width: %1</translation>
-        </message>
-        <message>
-            <source>Pisak: %1</source>
-            <translation>Pen: %1</translation>
-        </message>
-        <message>
-            <source>Zmiana całej strony</source>
-            <translation>The whole page changed</translation>
-        </message>
-        <message>
-            <source>Czyszczenie strony</source>
-            <translation>Page cleared</translation>
-        </message>
-        <message>
-            <source>Tło: %1</source>
-            <translation>Background: %1</translation>
-        </message>
-    </context>
-    <context>
-        <name>RecoveryKeeper</name>
-        <message>
-            <source>Kopia odzysku rysunków nie może być zachowana: </source>
-            <translation>No rescue copy of the drawings can be kept: </translation>
-        </message>
-        <message>
-            <source>folder %1 jest tylko do odczytu.</source>
-            <translation>the folder %1 is read-only.</translation>
-        </message>
-        <message>
-            <source>na dysku z folderem %1 brak miejsca.</source>
-            <translation>the disk with the folder %1 is full.</translation>
-        </message>
-        <message>
-            <source>nie można pisać w folderze %1.</source>
-            <translation>the folder %1 cannot be written to.</translation>
-        </message>
-    </context>
-    <context>
-        <name>RecoveryOffer</name>
-        <message>
-            <source>Poprzednim razem program został zamknięty, zanim rysunki zostały zachowane.</source>
-            <translation>Last time the program was closed before the drawings were saved.</translation>
-        </message>
-        <message>
-            <source> Kopia pochodzi z %1; późniejszych zmian nie udało się w niej zapisać.</source>
-            <translation> The copy is from %1; later changes could not be kept in it.</translation>
-        </message>
-        <message>
-            <source>dd.MM.yyyy HH:mm</source>
-            <translation>dd/MM/yyyy HH:mm</translation>
-        </message>
-        <message>
-            <source> Starszych kopii jest jeszcze %1; następna zostanie zaproponowana przy kolejnym uruchomieniu.</source>
-            <translation> There are %1 older copies left; the next one is offered the next time the program starts.</translation>
-        </message>
-        <message>
-            <source> Czy przywrócić ostatnie rysunki?</source>
-            <translation> Bring back the last drawings?</translation>
-        </message>
-    </context>
-    <context>
-        <name>ReplayControl</name>
-        <message>
-            <source>&amp;Odtwórz stronę</source>
-            <translation>Re&amp;play the page</translation>
-        </message>
-        <message>
-            <source>Odtwórz stronę</source>
-            <translation>Replay the page</translation>
-        </message>
-        <message>
-            <source>Żółw rysuje stronę jeszcze raz, tak jak powstała</source>
-            <translation>The turtle draws the page once more, the way it was made</translation>
-        </message>
-        <message>
-            <source>&amp;Jak powstał rysunek</source>
-            <translation>&amp;How the drawing was made</translation>
-        </message>
-        <message>
-            <source>Pokazuje po kolei, jak powstał rysunek na stronie</source>
-            <translation>Shows step by step how the drawing on the page was made</translation>
-        </message>
-    </context>
-    <context>
-        <name>SheetColors</name>
-        <message>
-            <source>czarny</source>
-            <translation>black</translation>
-        </message>
-        <message>
-            <source>bordowy</source>
-            <translation>maroon</translation>
-        </message>
-        <message>
-            <source>zielony</source>
-            <translation>green</translation>
-        </message>
-        <message>
-            <source>oliwkowy</source>
-            <translation>olive</translation>
-        </message>
-        <message>
-            <source>granatowy</source>
-            <translation>navy</translation>
-        </message>
-        <message>
-            <source>fioletowy</source>
-            <translation>purple</translation>
-        </message>
-        <message>
-            <source>morski</source>
-            <translation>teal</translation>
-        </message>
-        <message>
-            <source>srebrny</source>
-            <translation>silver</translation>
-        </message>
-        <message>
-            <source>szary</source>
-            <translation>grey</translation>
-        </message>
-        <message>
-            <source>czerwony</source>
-            <translation>red</translation>
-        </message>
-        <message>
-            <source>jasnozielony</source>
-            <translation>light green</translation>
-        </message>
-        <message>
-            <source>żółty</source>
-            <translation>yellow</translation>
-        </message>
-        <message>
-            <source>niebieski</source>
-            <translation>blue</translation>
-        </message>
-        <message>
-            <source>różowy</source>
-            <translation>pink</translation>
-        </message>
-        <message>
-            <source>błękitny</source>
-            <translation>light blue</translation>
-        </message>
-        <message>
-            <source>biały</source>
-            <translation>white</translation>
-        </message>
-    </context>
-    <context>
-        <name>SpeedChoice</name>
-        <message>
-            <source>&amp;Wolno</source>
-            <translation>&amp;Slow</translation>
-        </message>
-        <message>
-            <source>Żółw chodzi dwa razy wolniej</source>
-            <translation>The turtle walks half as fast</translation>
-        </message>
-        <message>
-            <source>&amp;Normalnie</source>
-            <translation>&amp;Normal</translation>
-        </message>
-        <message>
-            <source>Żółw chodzi zwykłym krokiem</source>
-            <translation>The turtle walks at its usual pace</translation>
-        </message>
-        <message>
-            <source>&amp;Szybko</source>
-            <translation>&amp;Fast</translation>
-        </message>
-        <message>
-            <source>Żółw chodzi cztery razy szybciej</source>
-            <translation>The turtle walks four times as fast</translation>
-        </message>
-        <message>
-            <source>&amp;Błyskawicznie</source>
-            <translation>&amp;Lightning</translation>
-        </message>
-        <message>
-            <source>Żółw od razu kończy polecenie</source>
-            <translation>The turtle finishes at once</translation>
-        </message>
-        <message>
-            <source>Szybkość żółwia</source>
-            <translation>Turtle speed</translation>
-        </message>
-        <message>
-            <source>&amp;Szybkość żółwia</source>
-            <translation>Turtle &amp;speed</translation>
-        </message>
-        <message>
-            <source>Otwiera listę szybkości: wolno, normalnie, szybko, błyskawicznie.</source>
-            <translation>Opens the list of speeds: slow, normal, fast, lightning.</translation>
-        </message>
-    </context>
-    <context>
-        <name>SpokenPlace</name>
-        <message>
-            <source>X %1, Y %2, kierunek %3</source>
-            <translation>X %1, Y %2, heading %3</translation>
-        </message>
-    </context>
-    <context>
-        <name>StatusPanels</name>
-        <message>
-            <source>Zeszyt: %1</source>
-            <translation>Notebook: %1</translation>
-        </message>
-        <message>
-            <source>Zeszyt bez nazwy</source>
-            <translation>Notebook without a name</translation>
-        </message>
-        <message>
-            <source>Zeszyt %1 został zapisany.</source>
-            <translation>The notebook %1 is saved.</translation>
-        </message>
-    </context>
-    <context>
-        <name>TAboutDlg</name>
-        <message>
-            <source>O programie</source>
-            <translation>About</translation>
-        </message>
-        <message>
-            <source>Program, w którym dzieci uczą się rysować i liczyć, prowadząc żółwia po kartce.</source>
-            <translation>A program where children learn to draw and count by leading a turtle across a sheet.</translation>
-        </message>
-        <message>
-            <source>Licencja: GNU GPL w wersji 3 lub późniejszej (GPL-3.0-or-later).</source>
-            <translation>Licence: GNU GPL version 3 or later (GPL-3.0-or-later).</translation>
-        </message>
-        <message>
-            <source>OK</source>
-            <translation>OK</translation>
-        </message>
-        <message>
-            <source>Wersja %1</source>
-            <translation>Version %1</translation>
-        </message>
-    </context>
-    <context>
-        <name>TDisplayDlg</name>
-        <message>
-            <source>Ustawienia wyświetlania</source>
-            <translation>Display settings</translation>
-        </message>
-        <message>
-            <source>RGB model</source>
-            <translation>RGB model</translation>
-        </message>
-        <message>
-            <source>Liniowa interpolacja tekstur</source>
-            <translation>Smooth textures</translation>
-        </message>
-        <message>
-            <source>Sortowanie poligonów</source>
-            <translation>Sort polygons</translation>
-        </message>
-        <message>
-            <source>Miękki cienie</source>
-            <translation>Soft shadows</translation>
-        </message>
-        <message>
-            <source>Wyłączenie akceleratora 3D</source>
-            <translation>Turn off the 3D accelerator</translation>
-        </message>
-        <message>
-            <source>Ok</source>
-            <translation>OK</translation>
-        </message>
-        <message>
-            <source>Anuluj</source>
-            <translation>Cancel</translation>
-        </message>
-    </context>
-    <context>
-        <name>TMainForm</name>
-        <message>
-            <source>Naprzód</source>
-            <translation>Forward</translation>
-        </message>
-        <message>
-            <source>Do tyłu</source>
-            <translation>Back</translation>
-        </message>
-        <message>
-            <source>W prawo</source>
-            <translation>Right</translation>
-        </message>
-        <message>
-            <source>W lewo</source>
-            <translation>Left</translation>
-        </message>
-        <message>
-            <source>Okrąg</source>
-            <translation>Circle</translation>
-        </message>
-        <message>
-            <source>Kwadrat</source>
-            <translation>Square</translation>
-        </message>
-        <message>
-            <source>Podnies/Opuśc</source>
-            <translation>Pen up/down</translation>
-        </message>
-        <message>
-            <source>Wypełnij</source>
-            <translation>Fill</translation>
-        </message>
-        <message>
-            <source>Postać</source>
-            <translation>Character</translation>
-        </message>
-        <message>
-            <source>Wyczyść</source>
-            <translation>Clear</translation>
-        </message>
-        <message>
-            <source>Wróć</source>
-            <translation>Home</translation>
-        </message>
-        <message>
-            <source>Dodaj stronę</source>
-            <translation>Add a page</translation>
-        </message>
-        <message>
-            <source>Usuń stronę</source>
-            <translation>Delete the page</translation>
-        </message>
-        <message>
-            <source>Poprzednia strona</source>
-            <translation>Previous page</translation>
-        </message>
-        <message>
-            <source>Następna strona</source>
-            <translation>Next page</translation>
-        </message>
-        <message>
-            <source>Lewy przycisk myszy w polu żółwia obraca kamerę.</source>
-            <translation>The left mouse button in the turtle’s field turns the camera.</translation>
-        </message>
-        <message>
-            <source>Prawy przycisk myszy w polu żółwia odsuwa kamerę.</source>
-            <translation>The right mouse button in the turtle’s field moves the camera away.</translation>
-        </message>
-        <message>
-            <source>Tworzenie, otweiranie, zahpisywanie, drukowanie zeszytu</source>
-            <translation>Make, open, save and print a notebook</translation>
-        </message>
-        <message>
-            <source>&amp;Zeszyt</source>
-            <translation>&amp;Notebook</translation>
-        </message>
-        <message>
-            <source>Edycja</source>
-            <translation>Edit</translation>
-        </message>
-        <message>
-            <source>&amp;Edycja</source>
-            <translation>&amp;Edit</translation>
-        </message>
-        <message>
-            <source>Opcje programu</source>
-            <translation>Program options</translation>
-        </message>
-        <message>
-            <source>&amp;Opcje</source>
-            <translation>&amp;Options</translation>
-        </message>
-        <message>
-            <source>Pomoc i opis lekcji</source>
-            <translation>Help and lessons</translation>
-        </message>
-        <message>
-            <source>Pomo&amp;c</source>
-            <translation>&amp;Help</translation>
-        </message>
-        <message>
-            <source>&amp;Nowy</source>
-            <translation>&amp;New</translation>
-        </message>
-        <message>
-            <source>Zaczyna nowy, pusty zeszyt</source>
-            <translation>Starts a new, empty notebook</translation>
-        </message>
-        <message>
-            <source>&amp;Otwórz...</source>
-            <translation>&amp;Open...</translation>
-        </message>
-        <message>
-            <source>Otwiera zapisany zeszyt</source>
-            <translation>Opens a saved notebook</translation>
-        </message>
-        <message>
-            <source>&amp;Zapisz</source>
-            <translation>&amp;Save</translation>
-        </message>
-        <message>
-            <source>Zapisuje zeszyt</source>
-            <translation>Saves the notebook</translation>
-        </message>
-        <message>
-            <source>Zapisz &amp;jako...</source>
-            <translation>Save &amp;as...</translation>
-        </message>
-        <message>
-            <source>Zapisuje zeszyt pod nową nazwą</source>
-            <translation>Saves the notebook under a new name</translation>
-        </message>
-        <message>
-            <source>&amp;Drukuj...</source>
-            <translation>&amp;Print...</translation>
-        </message>
-        <message>
-            <source>Drukuje wszystkie strony zeszytu</source>
-            <translation>Prints all the pages of the notebook</translation>
-        </message>
-        <message>
-            <source>Zapisz stronę jako o&amp;braz...</source>
-            <translation>Save the page as an &amp;image...</translation>
-        </message>
-        <message>
-            <source>Zapisuje stronę jako obraz do pokazania innym</source>
-            <translation>Saves the page as a picture to show others</translation>
-        </message>
-        <message>
-            <source>Zapisz animację &amp;rysowania…</source>
-            <translation>Save the &amp;drawing animation…</translation>
-        </message>
-        <message>
-            <source>Zapisuje, jak powstał rysunek, jako animację do pokazania innym</source>
-            <translation>Saves how the drawing was made as an animation to show others</translation>
-        </message>
-        <message>
-            <source>&amp;Koniec</source>
-            <translation>E&amp;xit</translation>
-        </message>
-        <message>
-            <source>Zakończ działanie programu</source>
-            <translation>Close the program</translation>
-        </message>
-        <message>
-            <source>&amp;Cofnij</source>
-            <translation>&amp;Undo</translation>
-        </message>
-        <message>
-            <source>Cofni ostatnią operacje</source>
-            <translation>Take back the last step</translation>
-        </message>
-        <message>
-            <source>&amp;Ponów</source>
-            <translation>&amp;Redo</translation>
-        </message>
-        <message>
-            <source>Ponów cofniętą operację</source>
-            <translation>Do the step you took back again</translation>
-        </message>
-        <message>
-            <source>&amp;Kopiuj obraz</source>
-            <translation>&amp;Copy picture</translation>
-        </message>
-        <message>
-            <source>Kopiuje obraz strony do schowka</source>
-            <translation>Copies the page’s picture to the clipboard</translation>
-        </message>
-        <message>
-            <source>&amp;Umieść tło</source>
-            <translation>Put in a &amp;background</translation>
-        </message>
-        <message>
-            <source>Umieszcza nowe tło</source>
-            <translation>Puts in a new background</translation>
-        </message>
-        <message>
-            <source>&amp;Pisak</source>
-            <translation>&amp;Pen</translation>
-        </message>
-        <message>
-            <source>Zmiana ustawień pisaka</source>
-            <translation>Change the pen settings</translation>
-        </message>
-        <message>
-            <source>Żół&amp;w</source>
-            <translation>&amp;Turtle</translation>
-        </message>
-        <message>
-            <source>Zmiana ustawień żółwia</source>
-            <translation>Change the turtle settings</translation>
-        </message>
-        <message>
-            <source>&amp;Ekran</source>
-            <translation>S&amp;creen</translation>
-        </message>
-        <message>
-            <source>Ustawienia ekranu</source>
-            <translation>Screen settings</translation>
-        </message>
-        <message>
-            <source>W&amp;yświetlanie</source>
-            <translation>&amp;Display</translation>
-        </message>
-        <message>
-            <source>Ustaienia wyświetlania</source>
-            <translation>Display settings</translation>
-        </message>
-        <message>
-            <source>&amp;Wprowadzenie</source>
-            <translation>&amp;Introduction</translation>
-        </message>
-        <message>
-            <source>Podstawowe informacjie o programie</source>
-            <translation>The basics of the program</translation>
-        </message>
-        <message>
-            <source>&amp;Nauczyciel</source>
-            <translation>&amp;Tutor</translation>
-        </message>
-        <message>
-            <source>Wyswietlenie informacji z opisem przykładów</source>
-            <translation>Shows example lessons</translation>
-        </message>
-        <message>
-            <source>&amp;O programie</source>
-            <translation>&amp;About</translation>
-        </message>
-        <message>
-            <source>Wyświetlenie informacji o programie</source>
-            <translation>Shows information about the program</translation>
-        </message>
-        <message>
-            <source>Co to jest?</source>
-            <translation>What is this?</translation>
-        </message>
-        <message>
-            <source>Nauczyciel</source>
-            <translation>Tutor</translation>
-        </message>
-        <message>
-            <source>Koniec</source>
-            <translation>Exit</translation>
-        </message>
-        <message>
-            <source>Cofnij</source>
-            <translation>Undo</translation>
-        </message>
-        <message>
-            <source>Ponów</source>
-            <translation>Redo</translation>
-        </message>
-        <message>
-            <source>Obraz zapisano w pliku %1</source>
-            <translation>The picture is saved in the file %1</translation>
-        </message>
-        <message>
-            <source>Animację zapisano w pliku %1</source>
-            <translation>The animation is saved in the file %1</translation>
-        </message>
-        <message>
-            <source>Nie można wydrukować zeszytu.</source>
-            <translation>The notebook could not be printed.</translation>
-        </message>
-    </context>
-    <context>
-        <name>TOpenDlg</name>
-        <message>
-            <source>Otwórz zeszyt</source>
-            <translation>Open a notebook</translation>
-        </message>
-        <message>
-            <source>Nazwa zeszytu</source>
-            <translation>Notebook name</translation>
-        </message>
-        <message>
-            <source>Nie zapisano jeszcze żadnego zeszytu.</source>
-            <translation>No notebook has been saved yet.</translation>
-        </message>
-        <message>
-            <source>OK</source>
-            <translation>OK</translation>
-        </message>
-        <message>
-            <source>Anuluj</source>
-            <translation>Cancel</translation>
-        </message>
-    </context>
-    <context>
-        <name>TPenDlg</name>
-        <message>
-            <source>Ustawienia pisaka</source>
-            <translation>Pen settings</translation>
-        </message>
-        <message>
-            <source>Rysowanie</source>
-            <translation>Drawing</translation>
-        </message>
-        <message>
-            <source>Usuwanie</source>
-            <translation>Erasing</translation>
-        </message>
-        <message>
-            <source>Odwracanie</source>
-            <translation>Inverting</translation>
-        </message>
-        <message>
-            <source>Podnieś</source>
-            <translation>Up</translation>
-        </message>
-        <message>
-            <source>Opuść</source>
-            <translation>Down</translation>
-        </message>
-        <message>
-            <source>Grubość</source>
-            <translation>Width</translation>
-        </message>
-        <message>
-            <source>Kolor</source>
-            <translation>Colour</translation>
-        </message>
-        <message>
-            <source>OK</source>
-            <translation>OK</translation>
-        </message>
-        <message>
-            <source>Anuluj</source>
-            <translation>Cancel</translation>
-        </message>
-    </context>
-    <context>
-        <name>TPosDlg</name>
-        <message>
-            <source>Ustawienia żółwia</source>
-            <translation>Turtle settings</translation>
-        </message>
-        <message>
-            <source>Współrzędna X</source>
-            <translation>X position</translation>
-        </message>
-        <message>
-            <source>Współrzędna Y</source>
-            <translation>Y position</translation>
-        </message>
-        <message>
-            <source>Kierunek</source>
-            <translation>Heading</translation>
-        </message>
-        <message>
-            <source>Ok</source>
-            <translation>OK</translation>
-        </message>
-        <message>
-            <source>Anuluj</source>
-            <translation>Cancel</translation>
-        </message>
-    </context>
-    <context>
-        <name>TSaveDlg</name>
-        <message>
-            <source>Nazwa zeszytu</source>
-            <translation>Notebook name</translation>
-        </message>
-        <message>
-            <source>Podaj nazwę zeszytu. Nazwa może mieć do 64 znaków, także polskie litery i spacje. Nie może zaczynać się od kropki ani mieć znaków / i \. Kartki zeszytu będą w folderze dokumentów, w katalogu Qel 3D/KARTKI.</source>
-            <translation>Type a name for the notebook. It can have up to 64 characters, with any letters and spaces. It cannot start with a dot or contain / or \. The pages go into your documents folder, in Qel 3D/KARTKI.</translation>
-        </message>
-        <message>
-            <source>Ok</source>
-            <translation>OK</translation>
-        </message>
-        <message>
-            <source>Anuluj</source>
-            <translation>Cancel</translation>
-        </message>
-    </context>
-    <context>
-        <name>TScreenDlg</name>
-        <message>
-            <source>Ustawienia ekranu</source>
-            <translation>Screen settings</translation>
-        </message>
-        <message>
-            <source>Zawija</source>
-            <translation>Wraps around</translation>
-        </message>
-        <message>
-            <source>Rysuje poza polem</source>
-            <translation>Draws off the sheet</translation>
-        </message>
-        <message>
-            <source>Zatrzymuje na końcu pola</source>
-            <translation>Stops at the edge</translation>
-        </message>
-        <message>
-            <source>Poziomo</source>
-            <translation>Across</translation>
-        </message>
-        <message>
-            <source>Pionowo</source>
-            <translation>Down</translation>
-        </message>
-        <message>
-            <source>Kolor tła</source>
-            <translation>Background colour</translation>
-        </message>
-        <message>
-            <source>Ok</source>
-            <translation>OK</translation>
-        </message>
-        <message>
-            <source>Anuluj</source>
-            <translation>Cancel</translation>
-        </message>
-    </context>
-    <context>
-        <name>TShapeDlg</name>
-        <message>
-            <source>Postać</source>
-            <translation>Character</translation>
-        </message>
-        <message>
-            <source>Ok</source>
-            <translation>OK</translation>
-        </message>
-        <message>
-            <source>Anuluj</source>
-            <translation>Cancel</translation>
-        </message>
-    </context>
-    <context>
-        <name>TopViewChoice</name>
-        <message>
-            <source>Widok z &amp;góry</source>
-            <translation>Top &amp;view</translation>
-        </message>
-        <message>
-            <source>Widok z góry (V)</source>
-            <translation>Top view (V)</translation>
-        </message>
-        <message>
-            <source>Kamera patrzy z góry na całą kartkę; drugi raz wraca za żółwia</source>
-            <translation>The camera looks down on the whole sheet; once more and it goes back behind the turtle</translation>
-        </message>
-    </context>
+    </message>
+    <message>
+        <source>Pomoc – %1</source>
+        <translation>Help – %1</translation>
+    </message>
+</context>
+<context>
+    <name>LanguageChoice</name>
+    <message>
+        <source>&amp;Język</source>
+        <translation>&amp;Language</translation>
+    </message>
+    <message>
+        <source>Język, w którym program mówi do ciebie</source>
+        <translation>The language the program speaks to you in</translation>
+    </message>
+</context>
+<context>
+    <name>MessageBox</name>
+    <message>
+        <source>&amp;Anuluj</source>
+        <translation>&amp;Cancel</translation>
+    </message>
+    <message>
+        <source>&amp;Tak</source>
+        <translation>&amp;Yes</translation>
+    </message>
+    <message>
+        <source>&amp;Nie</source>
+        <translation>&amp;No</translation>
+    </message>
+    <message>
+        <source>Przerwij</source>
+        <translation>Abort</translation>
+    </message>
+    <message>
+        <source>&amp;Ponów próbę</source>
+        <translation>&amp;Retry</translation>
+    </message>
+    <message>
+        <source>Ignoruj</source>
+        <translation>Ignore</translation>
+    </message>
+</context>
+<context>
+    <name>Notebook</name>
+    <message>
+        <source>Zeszyt może posiadać maksymalnie 8 stron.</source>
+        <translation>A notebook can have at most 8 pages.</translation>
+    </message>
+    <message>
+        <source>To jest ostatnia strona. Nie można usunąć wszystkich stron.</source>
+        <translation>This is the last page. You cannot delete all the pages.</translation>
+    </message>
+    <message>
+        <source>To jest pierwsza strona w zeszycie.</source>
+        <translation>This is the first page of the notebook.</translation>
+    </message>
+    <message>
+        <source>To jest ostatnia strona w zeszycie.</source>
+        <translation>This is the last page of the notebook.</translation>
+    </message>
+</context>
+<context>
+    <name>NotebookDialogs</name>
+    <message>
+        <source>Rysunki w zeszycie zostały zmienione. Czy chcesz je zachować?</source>
+        <translation>The drawings in the notebook have changed. Do you want to keep them?</translation>
+    </message>
+    <message>
+        <source> Jest teraz otwarty w innej kopii programu.</source>
+        <translation> It is open in another copy of the program right now.</translation>
+    </message>
+    <message>
+        <source>Zeszyt o nazwie %1 istnieje.%2 Czy chcesz go zastapić?</source>
+        <translation>A notebook called %1 already exists.%2 Do you want to replace it?</translation>
+    </message>
+</context>
+<context>
+    <name>NotebookDocument</name>
+    <message>
+        <source>Nazwa zeszytu może mieć najwyżej %1 znaki. Wpisz krótszą nazwę.</source>
+        <translation>A notebook name can have at most %1 characters. Type a shorter name.</translation>
+    </message>
+    <message>
+        <source>Zeszyt nie może mieć takiej nazwy. Nazwa nie może być pusta, zaczynać się od kropki ani zawierać znaków / i \.</source>
+        <translation>A notebook cannot have this name. The name cannot be empty, start with a dot or contain / or \.</translation>
+    </message>
+</context>
+<context>
+    <name>NotebookFault</name>
+    <message>
+        <source>W katalogu %1 nie ma zeszytu o nazwie %2.</source>
+        <translation>There is no notebook called %2 in the folder %1.</translation>
+    </message>
+    <message>
+        <source>Zeszytu %1 nie można otworzyć: plik %1.qel3d w katalogu %2 jest uszkodzony.</source>
+        <translation>The notebook %1 cannot be opened: the file %1.qel3d in the folder %2 is damaged.</translation>
+    </message>
+    <message>
+        <source>Zapisywanie zeszytu %1 w katalogu %2 przerwało się w trakcie. Zeszyt na dysku może być niepełny; zapisz go jeszcze raz.</source>
+        <translation>Saving the notebook %1 in the folder %2 stopped half way. The notebook on the disk may not be whole; save it once more.</translation>
+    </message>
+    <message>
+        <source>Zeszyt %1 w katalogu %2 został w międzyczasie zapisany przez inną kopię programu. Ten zapis niczego w nim nie zmienił.</source>
+        <translation>The notebook %1 in the folder %2 was saved by another copy of the program meanwhile. This save changed nothing in it.</translation>
+    </message>
+    <message>
+        <source>Zeszyt %1 w katalogu %2 jest właśnie zapisywany przez inną kopię programu. Spróbuj ponownie za chwilę.</source>
+        <translation>The notebook %1 in the folder %2 is being saved by another copy of the program right now. Try again in a moment.</translation>
+    </message>
+    <message>
+        <source>na dysku brakuje miejsca.</source>
+        <translation>the disk is full.</translation>
+    </message>
+    <message>
+        <source>nie ma uprawnień do zapisu w tym katalogu.</source>
+        <translation>you may not write in this folder.</translation>
+    </message>
+    <message>
+        <source>dysk jest tylko do odczytu.</source>
+        <translation>the disk is read-only.</translation>
+    </message>
+    <message>
+        <source>nazwa jest za długa dla tego dysku.</source>
+        <translation>the name is too long for this disk.</translation>
+    </message>
+    <message>
+        <source>w miejscu katalogu jest plik.</source>
+        <translation>there is a file where the folder should be.</translation>
+    </message>
+    <message>
+        <source>wystąpił błąd zapisu na dysku.</source>
+        <translation>writing to the disk failed.</translation>
+    </message>
+    <message>
+        <source>Nie można zapisać zeszytu %1 w katalogu %2: %3</source>
+        <translation>The notebook %1 could not be saved in the folder %2: %3</translation>
+    </message>
+    <message>
+        <source> Poprzednia kopia zeszytu pozostała bez zmian.</source>
+        <translation> The earlier copy of the notebook is unchanged.</translation>
+    </message>
+    <message>
+        <source>Kartek zeszytu %1, których nie można było odczytać, nie zastąpiono pustymi: ich pliki są zachowane obok zeszytu jako %2.</source>
+        <translation>The pages of the notebook %1 that could not be read were not replaced with empty ones: their files are kept beside the notebook as %2.</translation>
+    </message>
+    <message>
+        <source>Zeszyt %1 został w międzyczasie zapisany przez inną kopię programu. Czy zastąpić go tymi rysunkami?</source>
+        <translation>The notebook %1 was saved by another copy of the program meanwhile. Replace it with these drawings?</translation>
+    </message>
+    <message>
+        <source>W zeszycie %1 nie udało się odczytać strony %2. Zamiast niej jest pusta strona.</source>
+        <translation>Page %2 of the notebook %1 could not be read. There is an empty page in its place.</translation>
+    </message>
+    <message>
+        <source>W zeszycie %1 nie udało się odczytać stron %2. Zamiast nich są puste strony.</source>
+        <translation>Pages %2 of the notebook %1 could not be read. There are empty pages in their place.</translation>
+    </message>
+    <message>
+        <source> Gdy zapiszesz zeszyt, pliki tych stron zostaną zachowane obok niego pod nowymi nazwami.</source>
+        <translation> When you save the notebook, the files of these pages are kept beside it under new names.</translation>
+    </message>
+    <message>
+        <source> i </source>
+        <translation> and </translation>
+    </message>
+</context>
+<context>
+    <name>NotebookPrint</name>
+    <message>
+        <source>Zeszyt</source>
+        <translation>Notebook</translation>
+    </message>
+    <message>
+        <source>Zeszyt %1</source>
+        <translation>Notebook %1</translation>
+    </message>
+    <message>
+        <source>%1 – strona %2 z %3</source>
+        <translation>%1 – page %2 of %3</translation>
+    </message>
+</context>
+<context>
+    <name>PageExport</name>
+    <message>
+        <source>%1, strona %2.%3</source>
+        <translation>%1, page %2.%3</translation>
+    </message>
+    <message>
+        <source>Rysunek</source>
+        <translation>Drawing</translation>
+    </message>
+    <message>
+        <source>Nie można zapisać obrazu w pliku %1.</source>
+        <translation>The picture could not be saved in the file %1.</translation>
+    </message>
+    <message>
+        <source>Zapisz stronę jako obraz</source>
+        <translation>Save the page as a picture</translation>
+    </message>
+    <message>
+        <source>Obraz PNG (*.png)</source>
+        <translation>PNG picture (*.png)</translation>
+    </message>
+</context>
+<context>
+    <name>PanelAccess</name>
+    <message>
+        <source>Naprzód</source>
+        <translation>Forward</translation>
+    </message>
+    <message>
+        <source>Żółw idzie naprzód o tyle kroków, ile pokazuje suwak obok.</source>
+        <translation>The turtle walks forward as many steps as the slider next to it shows.</translation>
+    </message>
+    <message>
+        <source>Do tyłu</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>Żółw cofa się o tyle kroków, ile pokazuje suwak obok.</source>
+        <translation>The turtle walks back as many steps as the slider next to it shows.</translation>
+    </message>
+    <message>
+        <source>W prawo</source>
+        <translation>Right</translation>
+    </message>
+    <message>
+        <source>Żółw obraca się w prawo o tyle stopni, ile pokazuje suwak obok.</source>
+        <translation>The turtle turns right as many degrees as the slider next to it shows.</translation>
+    </message>
+    <message>
+        <source>W lewo</source>
+        <translation>Left</translation>
+    </message>
+    <message>
+        <source>Żółw obraca się w lewo o tyle stopni, ile pokazuje suwak obok.</source>
+        <translation>The turtle turns left as many degrees as the slider next to it shows.</translation>
+    </message>
+    <message>
+        <source>Okrąg</source>
+        <translation>Circle</translation>
+    </message>
+    <message>
+        <source>Żółw rysuje okrąg o promieniu, który pokazuje suwak obok.</source>
+        <translation>The turtle draws a circle with the radius the slider next to it shows.</translation>
+    </message>
+    <message>
+        <source>Kwadrat</source>
+        <translation>Square</translation>
+    </message>
+    <message>
+        <source>Żółw rysuje kwadrat o boku, który pokazuje suwak obok.</source>
+        <translation>The turtle draws a square with the side the slider next to it shows.</translation>
+    </message>
+    <message>
+        <source>Pisak</source>
+        <translation>Pen</translation>
+    </message>
+    <message>
+        <source>Podnosi albo opuszcza pisak. Wciśnięty: pisak opuszczony, żółw rysuje.</source>
+        <translation>Lifts the pen or puts it down. Pressed: the pen is down and the turtle draws.</translation>
+    </message>
+    <message>
+        <source>Wypełnij</source>
+        <translation>Fill</translation>
+    </message>
+    <message>
+        <source>Zamalowuje kolorem pisaka miejsce, na którym stoi żółw.</source>
+        <translation>Paints the place the turtle stands on in the pen colour.</translation>
+    </message>
+    <message>
+        <source>Pokaż postać</source>
+        <translation>Show the character</translation>
+    </message>
+    <message>
+        <source>Chowa albo pokazuje postać żółwia. Wciśnięty: postać jest widoczna.</source>
+        <translation>Hides or shows the turtle’s character. Pressed: you can see the character.</translation>
+    </message>
+    <message>
+        <source>Wyczyść</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>Czyści kartkę kolorem tła; żółw zostaje na miejscu.</source>
+        <translation>Clears the sheet to the background colour; the turtle stays where it is.</translation>
+    </message>
+    <message>
+        <source>Wróć</source>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>Żółw wraca na środek kartki i patrzy w górę.</source>
+        <translation>The turtle goes back to the middle of the sheet and looks up.</translation>
+    </message>
+    <message>
+        <source>Wybór postaci</source>
+        <translation>Choose a character</translation>
+    </message>
+    <message>
+        <source>Otwiera okno z postaciami do wyboru.</source>
+        <translation>Opens a window with characters to choose from.</translation>
+    </message>
+    <message>
+        <source>Dodaj stronę</source>
+        <translation>Add a page</translation>
+    </message>
+    <message>
+        <source>Dodaje nową stronę zeszytu za bieżącą.</source>
+        <translation>Adds a new page to the notebook after this one.</translation>
+    </message>
+    <message>
+        <source>Usuń stronę</source>
+        <translation>Delete the page</translation>
+    </message>
+    <message>
+        <source>Usuwa bieżącą stronę zeszytu.</source>
+        <translation>Deletes this page of the notebook.</translation>
+    </message>
+    <message>
+        <source>Poprzednia strona</source>
+        <translation>Previous page</translation>
+    </message>
+    <message>
+        <source>Pokazuje poprzednią stronę zeszytu.</source>
+        <translation>Shows the previous page of the notebook.</translation>
+    </message>
+    <message>
+        <source>Następna strona</source>
+        <translation>Next page</translation>
+    </message>
+    <message>
+        <source>Pokazuje następną stronę zeszytu.</source>
+        <translation>Shows the next page of the notebook.</translation>
+    </message>
+    <message>
+        <source>liczba kroków</source>
+        <translation>number of steps</translation>
+    </message>
+    <message>
+        <source>kąt w stopniach</source>
+        <translation>angle in degrees</translation>
+    </message>
+    <message>
+        <source>promień</source>
+        <translation>radius</translation>
+    </message>
+    <message>
+        <source>długość boku</source>
+        <translation>length of a side</translation>
+    </message>
+    <message>
+        <source>strzałka w górę</source>
+        <translation>up arrow</translation>
+    </message>
+    <message>
+        <source>strzałka w dół</source>
+        <translation>down arrow</translation>
+    </message>
+    <message>
+        <source>strzałka w prawo</source>
+        <translation>right arrow</translation>
+    </message>
+    <message>
+        <source>strzałka w lewo</source>
+        <translation>left arrow</translation>
+    </message>
+    <message>
+        <source>%1 (klawisz: %2)</source>
+        <translation>%1 (key: %2)</translation>
+    </message>
+    <message>
+        <source> Klawisz: %1.</source>
+        <translation> Key: %1.</translation>
+    </message>
+    <message>
+        <source>Suwak przy przycisku %1: %2. Strzałki zmieniają liczbę.</source>
+        <translation>Slider of the %1 button: %2. The arrow keys change the number.</translation>
+    </message>
+    <message>
+        <source>Kolor pisaka</source>
+        <translation>Pen colour</translation>
+    </message>
+    <message>
+        <source>Kolor tła</source>
+        <translation>Background colour</translation>
+    </message>
+    <message>
+        <source>Grubość pisaka</source>
+        <translation>Pen width</translation>
+    </message>
+    <message>
+        <source>Numer koloru pisaka</source>
+        <translation>Number of the pen colour</translation>
+    </message>
+    <message>
+        <source>Numer koloru tła</source>
+        <translation>Number of the background colour</translation>
+    </message>
+    <message>
+        <source>Grubość pisaka w punktach</source>
+        <translation>Pen width in dots</translation>
+    </message>
+    <message>
+        <source>Więcej przycisków</source>
+        <translation>More buttons</translation>
+    </message>
+    <message>
+        <source>Widok żółwia</source>
+        <translation>Turtle view</translation>
+    </message>
+    <message>
+        <source>Pasek stanu</source>
+        <translation>Status bar</translation>
+    </message>
+    <message>
+        <source>Strona zeszytu i liczba stron</source>
+        <translation>Notebook page and number of pages</translation>
+    </message>
+    <message>
+        <source>Położenie X żółwia</source>
+        <translation>Turtle’s X position</translation>
+    </message>
+    <message>
+        <source>Położenie Y żółwia</source>
+        <translation>Turtle’s Y position</translation>
+    </message>
+    <message>
+        <source>Kierunek żółwia w stopniach</source>
+        <translation>Turtle’s heading in degrees</translation>
+    </message>
+    <message>
+        <source>Pasek kolorów. Na tym pasku strzałki wybierają kolor pisaka, a Shift ze spacją robi z niego kolor tła i czyści kartkę.</source>
+        <translation>Colour strip. Here the arrow keys choose the pen colour, and Shift with Space makes it the background colour and clears the sheet.</translation>
+    </message>
+    <message>
+        <source>Pasek grubości. Na tym pasku strzałki wybierają grubość linii.</source>
+        <translation>Width strip. Here the arrow keys choose how thick the line is.</translation>
+    </message>
+</context>
+<context>
+    <name>PanelLock</name>
+    <message>
+        <source>Żółw rysuje… Esc – zatrzymaj</source>
+        <translation>The turtle is drawing… Esc – stop</translation>
+    </message>
+    <message>
+        <source>Odtwarzanie strony… Esc – zatrzymaj</source>
+        <translation>Replaying the page… Esc – stop</translation>
+    </message>
+    <message>
+        <source>&amp;Zatrzymaj</source>
+        <translation>&amp;Stop</translation>
+    </message>
+    <message>
+        <source>Zatrzymaj odtwarzanie (Esc)</source>
+        <translation>Stop the replay (Esc)</translation>
+    </message>
+</context>
+<context>
+    <name>RecordListDlg</name>
+    <message>
+        <source>Jak powstał rysunek</source>
+        <translation>How the drawing was made</translation>
+    </message>
+    <message>
+        <source>&amp;Kopiuj jako tekst</source>
+        <translation>&amp;Copy as text</translation>
+    </message>
+    <message>
+        <source>Zapisz &amp;animację…</source>
+        <translation>Save as &amp;animation…</translation>
+    </message>
+    <message>
+        <source>&amp;Zamknij</source>
+        <translation>C&amp;lose</translation>
+    </message>
+</context>
+<context>
+    <name>RecordTexts</name>
+    <message>
+        <source>rysowanie</source>
+        <translation>drawing</translation>
+    </message>
+    <message>
+        <source>usuwanie</source>
+        <translation>erasing</translation>
+    </message>
+    <message>
+        <source>odwracanie</source>
+        <translation>inverting</translation>
+    </message>
+    <message>
+        <source> – zatrzymany</source>
+        <translation> – stopped</translation>
+    </message>
+    <message>
+        <source>Początek strony, kolor tła: %1</source>
+        <translation>Start of the page, background colour: %1</translation>
+    </message>
+    <message>
+        <source>Naprzód</source>
+        <translation>Forward</translation>
+    </message>
+    <message>
+        <source>Do tyłu</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>W prawo</source>
+        <translation>Right</translation>
+    </message>
+    <message>
+        <source>W lewo</source>
+        <translation>Left</translation>
+    </message>
+    <message>
+        <source>Okrąg</source>
+        <translation>Circle</translation>
+    </message>
+    <message>
+        <source>Kwadrat</source>
+        <translation>Square</translation>
+    </message>
+    <message>
+        <source>Ustawienie żółwia</source>
+        <translation>Turtle placed</translation>
+    </message>
+    <message>
+        <source>Powrót do środka</source>
+        <translation>Back to the middle</translation>
+    </message>
+    <message>
+        <source>Wypełnij</source>
+        <translation>Fill</translation>
+    </message>
+    <message>
+        <source>Pisak podniesiony</source>
+        <translation>Pen up</translation>
+    </message>
+    <message>
+        <source>Pisak opuszczony</source>
+        <translation>Pen down</translation>
+    </message>
+    <message>
+        <source>Kolor: %1</source>
+        <translation>Colour: %1</translation>
+    </message>
+    <message>
+        <source>Grubość: %1</source>
+        <translation>Width: %1</translation>
+    </message>
+    <message>
+        <source>Pisak: %1</source>
+        <translation>Pen: %1</translation>
+    </message>
+    <message>
+        <source>Zmiana całej strony</source>
+        <translation>The whole page changed</translation>
+    </message>
+    <message>
+        <source>Czyszczenie strony</source>
+        <translation>Page cleared</translation>
+    </message>
+    <message>
+        <source>Tło: %1</source>
+        <translation>Background: %1</translation>
+    </message>
+</context>
+<context>
+    <name>RecoveryKeeper</name>
+    <message>
+        <source>Kopia odzysku rysunków nie może być zachowana: </source>
+        <translation>No rescue copy of the drawings can be kept: </translation>
+    </message>
+    <message>
+        <source>folder %1 jest tylko do odczytu.</source>
+        <translation>the folder %1 is read-only.</translation>
+    </message>
+    <message>
+        <source>na dysku z folderem %1 brak miejsca.</source>
+        <translation>the disk with the folder %1 is full.</translation>
+    </message>
+    <message>
+        <source>nie można pisać w folderze %1.</source>
+        <translation>the folder %1 cannot be written to.</translation>
+    </message>
+</context>
+<context>
+    <name>RecoveryOffer</name>
+    <message>
+        <source>Poprzednim razem program został zamknięty, zanim rysunki zostały zachowane.</source>
+        <translation>Last time the program was closed before the drawings were saved.</translation>
+    </message>
+    <message>
+        <source> Kopia pochodzi z %1; późniejszych zmian nie udało się w niej zapisać.</source>
+        <translation> The copy is from %1; later changes could not be kept in it.</translation>
+    </message>
+    <message>
+        <source>dd.MM.yyyy HH:mm</source>
+        <translation>dd/MM/yyyy HH:mm</translation>
+    </message>
+    <message>
+        <source> Starszych kopii jest jeszcze %1; następna zostanie zaproponowana przy kolejnym uruchomieniu.</source>
+        <translation> There are %1 older copies left; the next one is offered the next time the program starts.</translation>
+    </message>
+    <message>
+        <source> Czy przywrócić ostatnie rysunki?</source>
+        <translation> Bring back the last drawings?</translation>
+    </message>
+</context>
+<context>
+    <name>ReplayControl</name>
+    <message>
+        <source>&amp;Odtwórz stronę</source>
+        <translation>Re&amp;play the page</translation>
+    </message>
+    <message>
+        <source>Odtwórz stronę</source>
+        <translation>Replay the page</translation>
+    </message>
+    <message>
+        <source>Żółw rysuje stronę jeszcze raz, tak jak powstała</source>
+        <translation>The turtle draws the page once more, the way it was made</translation>
+    </message>
+    <message>
+        <source>&amp;Jak powstał rysunek</source>
+        <translation>&amp;How the drawing was made</translation>
+    </message>
+    <message>
+        <source>Pokazuje po kolei, jak powstał rysunek na stronie</source>
+        <translation>Shows step by step how the drawing on the page was made</translation>
+    </message>
+</context>
+<context>
+    <name>SheetColors</name>
+    <message>
+        <source>czarny</source>
+        <translation>black</translation>
+    </message>
+    <message>
+        <source>bordowy</source>
+        <translation>maroon</translation>
+    </message>
+    <message>
+        <source>zielony</source>
+        <translation>green</translation>
+    </message>
+    <message>
+        <source>oliwkowy</source>
+        <translation>olive</translation>
+    </message>
+    <message>
+        <source>granatowy</source>
+        <translation>navy</translation>
+    </message>
+    <message>
+        <source>fioletowy</source>
+        <translation>purple</translation>
+    </message>
+    <message>
+        <source>morski</source>
+        <translation>teal</translation>
+    </message>
+    <message>
+        <source>srebrny</source>
+        <translation>silver</translation>
+    </message>
+    <message>
+        <source>szary</source>
+        <translation>grey</translation>
+    </message>
+    <message>
+        <source>czerwony</source>
+        <translation>red</translation>
+    </message>
+    <message>
+        <source>jasnozielony</source>
+        <translation>light green</translation>
+    </message>
+    <message>
+        <source>żółty</source>
+        <translation>yellow</translation>
+    </message>
+    <message>
+        <source>niebieski</source>
+        <translation>blue</translation>
+    </message>
+    <message>
+        <source>różowy</source>
+        <translation>pink</translation>
+    </message>
+    <message>
+        <source>błękitny</source>
+        <translation>light blue</translation>
+    </message>
+    <message>
+        <source>biały</source>
+        <translation>white</translation>
+    </message>
+</context>
+<context>
+    <name>SpeedChoice</name>
+    <message>
+        <source>&amp;Wolno</source>
+        <translation>&amp;Slow</translation>
+    </message>
+    <message>
+        <source>Żółw chodzi dwa razy wolniej</source>
+        <translation>The turtle walks half as fast</translation>
+    </message>
+    <message>
+        <source>&amp;Normalnie</source>
+        <translation>&amp;Normal</translation>
+    </message>
+    <message>
+        <source>Żółw chodzi zwykłym krokiem</source>
+        <translation>The turtle walks at its usual pace</translation>
+    </message>
+    <message>
+        <source>&amp;Szybko</source>
+        <translation>&amp;Fast</translation>
+    </message>
+    <message>
+        <source>Żółw chodzi cztery razy szybciej</source>
+        <translation>The turtle walks four times as fast</translation>
+    </message>
+    <message>
+        <source>&amp;Błyskawicznie</source>
+        <translation>&amp;Lightning</translation>
+    </message>
+    <message>
+        <source>Żółw od razu kończy polecenie</source>
+        <translation>The turtle finishes at once</translation>
+    </message>
+    <message>
+        <source>Szybkość żółwia</source>
+        <translation>Turtle speed</translation>
+    </message>
+    <message>
+        <source>&amp;Szybkość żółwia</source>
+        <translation>Turtle &amp;speed</translation>
+    </message>
+    <message>
+        <source>Otwiera listę szybkości: wolno, normalnie, szybko, błyskawicznie.</source>
+        <translation>Opens the list of speeds: slow, normal, fast, lightning.</translation>
+    </message>
+</context>
+<context>
+    <name>SpokenPlace</name>
+    <message>
+        <source>X %1, Y %2, kierunek %3</source>
+        <translation>X %1, Y %2, heading %3</translation>
+    </message>
+</context>
+<context>
+    <name>StatusPanels</name>
+    <message>
+        <source>Zeszyt: %1</source>
+        <translation>Notebook: %1</translation>
+    </message>
+    <message>
+        <source>Zeszyt bez nazwy</source>
+        <translation>Notebook without a name</translation>
+    </message>
+    <message>
+        <source>Zeszyt %1 został zapisany.</source>
+        <translation>The notebook %1 is saved.</translation>
+    </message>
+</context>
+<context>
+    <name>TAboutDlg</name>
+    <message>
+        <source>O programie</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>Program, w którym dzieci uczą się rysować i liczyć, prowadząc żółwia po kartce.</source>
+        <translation>A program where children learn to draw and count by leading a turtle across a sheet.</translation>
+    </message>
+    <message>
+        <source>Licencja: GNU GPL w wersji 3 lub późniejszej (GPL-3.0-or-later).</source>
+        <translation>Licence: GNU GPL version 3 or later (GPL-3.0-or-later).</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Wersja %1</source>
+        <translation>Version %1</translation>
+    </message>
+</context>
+<context>
+    <name>TDisplayDlg</name>
+    <message>
+        <source>Ustawienia wyświetlania</source>
+        <translation>Display settings</translation>
+    </message>
+    <message>
+        <source>RGB model</source>
+        <translation>RGB model</translation>
+    </message>
+    <message>
+        <source>Liniowa interpolacja tekstur</source>
+        <translation>Smooth textures</translation>
+    </message>
+    <message>
+        <source>Sortowanie poligonów</source>
+        <translation>Sort polygons</translation>
+    </message>
+    <message>
+        <source>Miękki cienie</source>
+        <translation>Soft shadows</translation>
+    </message>
+    <message>
+        <source>Wyłączenie akceleratora 3D</source>
+        <translation>Turn off the 3D accelerator</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>TMainForm</name>
+    <message>
+        <source>Naprzód</source>
+        <translation>Forward</translation>
+    </message>
+    <message>
+        <source>Do tyłu</source>
+        <translation>Back</translation>
+    </message>
+    <message>
+        <source>W prawo</source>
+        <translation>Right</translation>
+    </message>
+    <message>
+        <source>W lewo</source>
+        <translation>Left</translation>
+    </message>
+    <message>
+        <source>Okrąg</source>
+        <translation>Circle</translation>
+    </message>
+    <message>
+        <source>Kwadrat</source>
+        <translation>Square</translation>
+    </message>
+    <message>
+        <source>Podnies/Opuśc</source>
+        <translation>Pen up/down</translation>
+    </message>
+    <message>
+        <source>Wypełnij</source>
+        <translation>Fill</translation>
+    </message>
+    <message>
+        <source>Postać</source>
+        <translation>Character</translation>
+    </message>
+    <message>
+        <source>Wyczyść</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>Wróć</source>
+        <translation>Home</translation>
+    </message>
+    <message>
+        <source>Dodaj stronę</source>
+        <translation>Add a page</translation>
+    </message>
+    <message>
+        <source>Usuń stronę</source>
+        <translation>Delete the page</translation>
+    </message>
+    <message>
+        <source>Poprzednia strona</source>
+        <translation>Previous page</translation>
+    </message>
+    <message>
+        <source>Następna strona</source>
+        <translation>Next page</translation>
+    </message>
+    <message>
+        <source>Lewy przycisk myszy w polu żółwia obraca kamerę.</source>
+        <translation>The left mouse button in the turtle’s field turns the camera.</translation>
+    </message>
+    <message>
+        <source>Prawy przycisk myszy w polu żółwia odsuwa kamerę.</source>
+        <translation>The right mouse button in the turtle’s field moves the camera away.</translation>
+    </message>
+    <message>
+        <source>Tworzenie, otweiranie, zahpisywanie, drukowanie zeszytu</source>
+        <translation>Make, open, save and print a notebook</translation>
+    </message>
+    <message>
+        <source>&amp;Zeszyt</source>
+        <translation>&amp;Notebook</translation>
+    </message>
+    <message>
+        <source>Edycja</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>&amp;Edycja</source>
+        <translation>&amp;Edit</translation>
+    </message>
+    <message>
+        <source>Opcje programu</source>
+        <translation>Program options</translation>
+    </message>
+    <message>
+        <source>&amp;Opcje</source>
+        <translation>&amp;Options</translation>
+    </message>
+    <message>
+        <source>Pomoc i opis lekcji</source>
+        <translation>Help and lessons</translation>
+    </message>
+    <message>
+        <source>Pomo&amp;c</source>
+        <translation>&amp;Help</translation>
+    </message>
+    <message>
+        <source>&amp;Nowy</source>
+        <translation>&amp;New</translation>
+    </message>
+    <message>
+        <source>Zaczyna nowy, pusty zeszyt</source>
+        <translation>Starts a new, empty notebook</translation>
+    </message>
+    <message>
+        <source>&amp;Otwórz...</source>
+        <translation>&amp;Open...</translation>
+    </message>
+    <message>
+        <source>Otwiera zapisany zeszyt</source>
+        <translation>Opens a saved notebook</translation>
+    </message>
+    <message>
+        <source>&amp;Zapisz</source>
+        <translation>&amp;Save</translation>
+    </message>
+    <message>
+        <source>Zapisuje zeszyt</source>
+        <translation>Saves the notebook</translation>
+    </message>
+    <message>
+        <source>Zapisz &amp;jako...</source>
+        <translation>Save &amp;as...</translation>
+    </message>
+    <message>
+        <source>Zapisuje zeszyt pod nową nazwą</source>
+        <translation>Saves the notebook under a new name</translation>
+    </message>
+    <message>
+        <source>&amp;Drukuj...</source>
+        <translation>&amp;Print...</translation>
+    </message>
+    <message>
+        <source>Drukuje wszystkie strony zeszytu</source>
+        <translation>Prints all the pages of the notebook</translation>
+    </message>
+    <message>
+        <source>Zapisz stronę jako o&amp;braz...</source>
+        <translation>Save the page as an &amp;image...</translation>
+    </message>
+    <message>
+        <source>Zapisuje stronę jako obraz do pokazania innym</source>
+        <translation>Saves the page as a picture to show others</translation>
+    </message>
+    <message>
+        <source>Zapisz animację &amp;rysowania…</source>
+        <translation>Save the &amp;drawing animation…</translation>
+    </message>
+    <message>
+        <source>Zapisuje, jak powstał rysunek, jako animację do pokazania innym</source>
+        <translation>Saves how the drawing was made as an animation to show others</translation>
+    </message>
+    <message>
+        <source>&amp;Koniec</source>
+        <translation>E&amp;xit</translation>
+    </message>
+    <message>
+        <source>Zakończ działanie programu</source>
+        <translation>Close the program</translation>
+    </message>
+    <message>
+        <source>&amp;Cofnij</source>
+        <translation>&amp;Undo</translation>
+    </message>
+    <message>
+        <source>Cofni ostatnią operacje</source>
+        <translation>Take back the last step</translation>
+    </message>
+    <message>
+        <source>&amp;Ponów</source>
+        <translation>&amp;Redo</translation>
+    </message>
+    <message>
+        <source>Ponów cofniętą operację</source>
+        <translation>Do the step you took back again</translation>
+    </message>
+    <message>
+        <source>&amp;Kopiuj obraz</source>
+        <translation>&amp;Copy picture</translation>
+    </message>
+    <message>
+        <source>Kopiuje obraz strony do schowka</source>
+        <translation>Copies the page’s picture to the clipboard</translation>
+    </message>
+    <message>
+        <source>&amp;Umieść tło</source>
+        <translation>Put in a &amp;background</translation>
+    </message>
+    <message>
+        <source>Umieszcza nowe tło</source>
+        <translation>Puts in a new background</translation>
+    </message>
+    <message>
+        <source>&amp;Pisak</source>
+        <translation>&amp;Pen</translation>
+    </message>
+    <message>
+        <source>Zmiana ustawień pisaka</source>
+        <translation>Change the pen settings</translation>
+    </message>
+    <message>
+        <source>Żół&amp;w</source>
+        <translation>&amp;Turtle</translation>
+    </message>
+    <message>
+        <source>Zmiana ustawień żółwia</source>
+        <translation>Change the turtle settings</translation>
+    </message>
+    <message>
+        <source>&amp;Ekran</source>
+        <translation>S&amp;creen</translation>
+    </message>
+    <message>
+        <source>Ustawienia ekranu</source>
+        <translation>Screen settings</translation>
+    </message>
+    <message>
+        <source>W&amp;yświetlanie</source>
+        <translation>&amp;Display</translation>
+    </message>
+    <message>
+        <source>Ustaienia wyświetlania</source>
+        <translation>Display settings</translation>
+    </message>
+    <message>
+        <source>&amp;Wprowadzenie</source>
+        <translation>&amp;Introduction</translation>
+    </message>
+    <message>
+        <source>Podstawowe informacjie o programie</source>
+        <translation>The basics of the program</translation>
+    </message>
+    <message>
+        <source>&amp;Nauczyciel</source>
+        <translation>&amp;Tutor</translation>
+    </message>
+    <message>
+        <source>Wyswietlenie informacji z opisem przykładów</source>
+        <translation>Shows example lessons</translation>
+    </message>
+    <message>
+        <source>&amp;O programie</source>
+        <translation>&amp;About</translation>
+    </message>
+    <message>
+        <source>Wyświetlenie informacji o programie</source>
+        <translation>Shows information about the program</translation>
+    </message>
+    <message>
+        <source>Co to jest?</source>
+        <translation>What is this?</translation>
+    </message>
+    <message>
+        <source>Nauczyciel</source>
+        <translation>Tutor</translation>
+    </message>
+    <message>
+        <source>Koniec</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>Cofnij</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>Ponów</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>Obraz zapisano w pliku %1</source>
+        <translation>The picture is saved in the file %1</translation>
+    </message>
+    <message>
+        <source>Animację zapisano w pliku %1</source>
+        <translation>The animation is saved in the file %1</translation>
+    </message>
+    <message>
+        <source>Nie można wydrukować zeszytu.</source>
+        <translation>The notebook could not be printed.</translation>
+    </message>
+</context>
+<context>
+    <name>TOpenDlg</name>
+    <message>
+        <source>Otwórz zeszyt</source>
+        <translation>Open a notebook</translation>
+    </message>
+    <message>
+        <source>Nazwa zeszytu</source>
+        <translation>Notebook name</translation>
+    </message>
+    <message>
+        <source>Nie zapisano jeszcze żadnego zeszytu.</source>
+        <translation>No notebook has been saved yet.</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>TPenDlg</name>
+    <message>
+        <source>Ustawienia pisaka</source>
+        <translation>Pen settings</translation>
+    </message>
+    <message>
+        <source>Rysowanie</source>
+        <translation>Drawing</translation>
+    </message>
+    <message>
+        <source>Usuwanie</source>
+        <translation>Erasing</translation>
+    </message>
+    <message>
+        <source>Odwracanie</source>
+        <translation>Inverting</translation>
+    </message>
+    <message>
+        <source>Podnieś</source>
+        <translation>Up</translation>
+    </message>
+    <message>
+        <source>Opuść</source>
+        <translation>Down</translation>
+    </message>
+    <message>
+        <source>Grubość</source>
+        <translation>Width</translation>
+    </message>
+    <message>
+        <source>Kolor</source>
+        <translation>Colour</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>TPosDlg</name>
+    <message>
+        <source>Ustawienia żółwia</source>
+        <translation>Turtle settings</translation>
+    </message>
+    <message>
+        <source>Współrzędna X</source>
+        <translation>X position</translation>
+    </message>
+    <message>
+        <source>Współrzędna Y</source>
+        <translation>Y position</translation>
+    </message>
+    <message>
+        <source>Kierunek</source>
+        <translation>Heading</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>TSaveDlg</name>
+    <message>
+        <source>Nazwa zeszytu</source>
+        <translation>Notebook name</translation>
+    </message>
+    <message>
+        <source>Podaj nazwę zeszytu. Nazwa może mieć do 64 znaków, także polskie litery i spacje. Nie może zaczynać się od kropki ani mieć znaków / i \. Kartki zeszytu będą w folderze dokumentów, w katalogu Qel 3D/KARTKI.</source>
+        <translation>Type a name for the notebook. It can have up to 64 characters, with any letters and spaces. It cannot start with a dot or contain / or \. The pages go into your documents folder, in Qel 3D/KARTKI.</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>TScreenDlg</name>
+    <message>
+        <source>Ustawienia ekranu</source>
+        <translation>Screen settings</translation>
+    </message>
+    <message>
+        <source>Zawija</source>
+        <translation>Wraps around</translation>
+    </message>
+    <message>
+        <source>Rysuje poza polem</source>
+        <translation>Draws off the sheet</translation>
+    </message>
+    <message>
+        <source>Zatrzymuje na końcu pola</source>
+        <translation>Stops at the edge</translation>
+    </message>
+    <message>
+        <source>Poziomo</source>
+        <translation>Across</translation>
+    </message>
+    <message>
+        <source>Pionowo</source>
+        <translation>Down</translation>
+    </message>
+    <message>
+        <source>Kolor tła</source>
+        <translation>Background colour</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>TShapeDlg</name>
+    <message>
+        <source>Postać</source>
+        <translation>Character</translation>
+    </message>
+    <message>
+        <source>Ok</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>TopViewChoice</name>
+    <message>
+        <source>Widok z &amp;góry</source>
+        <translation>Top &amp;view</translation>
+    </message>
+    <message>
+        <source>Widok z góry (V)</source>
+        <translation>Top view (V)</translation>
+    </message>
+    <message>
+        <source>Kamera patrzy z góry na całą kartkę; drugi raz wraca za żółwia</source>
+        <translation>The camera looks down on the whole sheet; once more and it goes back behind the turtle</translation>
+    </message>
+</context>
 </TS>
