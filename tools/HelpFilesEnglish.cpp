@@ -73,7 +73,7 @@ turtle’s field to bring the camera back to where it started.</p>
 its own turtle. The four buttons under the colour strip are <b>Add a page</b> (a new page after
 this one, or before it with the <b>Shift</b> key), <b>Delete the page</b>, <b>Previous page</b>
 and <b>Next page</b>. At the bottom of the window you can see the page number and the number of
-pages, the turtle's place (X, Y) and its heading (K) in degrees.</p>
+pages, the turtle's place (X, Y) and its heading (H) in degrees.</p>
 
 <h2>Menu</h2>
 <table>

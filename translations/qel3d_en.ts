@@ -849,6 +849,13 @@ Check that the file is in the program’s folder.</translation>
     </message>
 </context>
 <context>
+    <name>StatusTexts</name>
+    <message>
+        <source>K = </source>
+        <translation>H = </translation>
+    </message>
+</context>
+<context>
     <name>TAboutDlg</name>
     <message>
         <source>O programie</source>

@@ -42,6 +42,9 @@ StatusPanels::StatusPanels(QStatusBar& bar)
     win::FollowLanguage(*bar.window(), [this] {
         if (!savedShown_.isActive())
             panels_[0]->setText(NotebookText());
+        // The heading keeps its number and takes the language's letter.
+        const QString heading = panels_[4]->text();
+        panels_[4]->setText(QCoreApplication::translate("StatusTexts", "K = ") + heading.mid(heading.indexOf(u'=') + 2));
     });
 }
 

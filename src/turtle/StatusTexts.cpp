@@ -2,6 +2,8 @@
 
 #include "turtle/TurtleMotion.h"
 
+#include <QCoreApplication>
+
 StatusTexts MakeStatusTexts(int currentPage, int pageCount, const TTurtleState& turtle, const QLocale& locale)
 {
     const double degrees = turtle.Heading * 180.0 * (1.0 / TurtleMotion::kPi);
@@ -11,6 +13,6 @@ StatusTexts MakeStatusTexts(int currentPage, int pageCount, const TTurtleState& 
         QString::number(currentPage + 1) + QStringLiteral(" / ") + QString::number(pageCount),
         QStringLiteral("X = ") + QString::number(TruncateSaturating<long long>(turtle.X)),
         QStringLiteral("Y = ") + QString::number(TruncateSaturating<long long>(turtle.Y)),
-        QStringLiteral("K = ") + separatorOnly.toString(degrees, 'f', 1),
+        QCoreApplication::translate("StatusTexts", "K = ") + separatorOnly.toString(degrees, 'f', 1),
     };
 }

@@ -174,11 +174,13 @@ TEST_F(LanguageSwitch, TheMenuChoiceAppliesAtOnceAndIsRemembered)
     EXPECT_TRUE(english->isChecked());
     EXPECT_EQ(MainForm->findChild<QMenu*>(QStringLiteral("LanguageMenu"))->title(), QStringLiteral("&Language"));
     EXPECT_EQ(MainForm->Controls().ForwardBtn->toolTip(), QStringLiteral("Forward (key: up arrow)"));
+    EXPECT_EQ(MainForm->StatusText(4), QStringLiteral("H = ??")) << "the heading's letter";
 
     polish->trigger();
     EXPECT_EQ(LanguageInUse(), ::Language::Polish);
     EXPECT_EQ(StartLanguage(), ::Language::Polish);
     EXPECT_EQ(MainForm->Controls().ForwardBtn->toolTip(), QStringLiteral("Naprzód (klawisz: strzałka w górę)"));
+    EXPECT_EQ(MainForm->StatusText(4), QStringLiteral("K = ??"));
 }
 
 // The words of a page's record follow the language; the record itself keeps only its entries,
