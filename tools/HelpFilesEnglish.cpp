@@ -22,15 +22,15 @@ turtle walks or how much it turns. The number next to the slider shows what it i
 <p class="tip">While the turtle walks, wait a moment. The next button works when the turtle is done.
 The <b>Esc</b> key stops the turtle at once: what it has drawn stays on the sheet.</p>
 
-<h2>Pen and colours</h2>
-<p>Under the buttons there is a strip of colours. Click a colour, and the turtle draws with it.
-If you hold the <b>Shift</b> key as you click, the colour becomes the background colour and the
+<h2>Pen and colors</h2>
+<p>Under the buttons there is a strip of colors. Click a color, and the turtle draws with it.
+If you hold the <b>Shift</b> key as you click, the color becomes the background color and the
 sheet is cleared to it. Lower down there is a width strip: click how thick the line should be.</p>
 
 <h2>Small buttons</h2>
 <table>
 <tr><td><b>Pen up/down</b></td><td>lifts the pen (the turtle walks without drawing) or puts it down</td></tr>
-<tr><td><b>Fill</b></td><td>paints the place the turtle stands on in the pen colour</td></tr>
+<tr><td><b>Fill</b></td><td>paints the place the turtle stands on in the pen color</td></tr>
 <tr><td><b>Character</b> (the first)</td><td>hides or shows the turtle's character</td></tr>
 <tr><td><b>Clear</b></td><td>clears the sheet; the turtle stays where it was</td></tr>
 <tr><td><b>Home</b></td><td>the turtle goes back to the middle of the sheet and looks up</td></tr>
@@ -41,8 +41,8 @@ sheet is cleared to it. Lower down there is a width strip: click how thick the l
 <p>You can do everything in the window without a mouse. The <b>Tab</b> key goes through the
 buttons, sliders and strips in turn, from top to bottom; an orange frame shows where you are.
 <b>Space</b> or <b>Enter</b> presses the button in the frame. On a slider the arrow keys change
-the number, and on the colour strip and the width strip they choose a colour or a width;
-<b>Shift</b> with Space on the colour strip makes the chosen colour the background colour. When
+the number, and on the color strip and the width strip they choose a color or a width;
+<b>Shift</b> with Space on the color strip makes the chosen color the background color. When
 the frame is not on a slider, these keys give commands straight away:</p>
 <table>
 <tr><td><b>up arrow</b></td><td>Forward</td></tr>
@@ -70,7 +70,7 @@ turtle’s field to bring the camera back to where it started.</p>
 
 <h2>Notebook pages</h2>
 <p>The drawings are kept in a notebook with up to eight pages. Every page has its own drawing and
-its own turtle. The four buttons under the colour strip are <b>Add a page</b> (a new page after
+its own turtle. The four buttons under the color strip are <b>Add a page</b> (a new page after
 this one, or before it with the <b>Shift</b> key), <b>Delete the page</b>, <b>Previous page</b>
 and <b>Next page</b>. At the bottom of the window you can see the page number and the number of
 pages, the turtle's place (X, Y) and its heading (H) in degrees.</p>
@@ -94,10 +94,10 @@ of the drawing; <b>Redo</b> (Ctrl+Y or Ctrl+Shift+Z) brings back what you took b
 way it was made; <b>Esc</b> brings back the finished drawing at once. <b>How the drawing was
 made</b> shows these steps in words, and the <b>Copy as text</b> button copies the list to the
 clipboard. <b>Put in a background</b> lays a picture from a BMP or PNG file on the sheet.</td></tr>
-<tr><td><b>Options</b></td><td><b>Pen</b> – the pen's colour, width and mode.
+<tr><td><b>Options</b></td><td><b>Pen</b> – the pen's color, width and mode.
 <b>Turtle</b> – the turtle's place and heading, typed in as numbers. <b>Turtle speed</b> – how fast
 the turtle walks: <b>Slow</b>, <b>Normal</b>, <b>Fast</b> or <b>Lightning</b>, when the drawing
-should be ready at once; the program remembers your choice. <b>Screen</b> – the background colour.
+should be ready at once; the program remembers your choice. <b>Screen</b> – the background color.
 <b>Top view</b> (V) shows the whole sheet from above, north up; once more and the camera goes back
 behind the turtle. <b>Display</b> is switched off in this version. <b>Language</b> – Polski or
 English; the program changes at once and remembers it.</td></tr>
@@ -149,7 +149,7 @@ number given, then click the button. At the start of every lesson click <b>Clear
 <b>Right</b> 90 and once more <b>Right</b> 30, <b>Forward</b> 50.</li>
 <li>The door: click <b>Home</b> and lift the pen (<b>Pen up/down</b>).
 <b>Right</b> 90, <b>Forward</b> 20, <b>Left</b> 90, put the pen down and click <b>Square</b> 15.</li>
-<li>The colour of the walls: lift the pen, <b>Forward</b> 30, choose a colour and click <b>Fill</b>.</li>
+<li>The color of the walls: lift the pen, <b>Forward</b> 30, choose a color and click <b>Fill</b>.</li>
 </ol>
 <p class="tip">The roof has three equal sides, so the turtle turns by 30 degrees first and then by 120.</p>
 
@@ -164,7 +164,7 @@ and click <b>Forward</b> 50.</li>
 </ol>
 
 <h2>Lesson 5. Your turn</h2>
-<p>Draw a snowman of three circles, or a street full of houses. Change the colours and the pen's
+<p>Draw a snowman of three circles, or a street full of houses. Change the colors and the pen's
 width. Look at your drawing from the side with the camera!</p>
 )");
 }

@@ -347,7 +347,7 @@ Check that the file is in the program’s folder.</translation>
     </message>
     <message>
         <source>Zamalowuje kolorem pisaka miejsce, na którym stoi żółw.</source>
-        <translation>Paints the place the turtle stands on in the pen colour.</translation>
+        <translation>Paints the place the turtle stands on in the pen color.</translation>
     </message>
     <message>
         <source>Pokaż postać</source>
@@ -363,7 +363,7 @@ Check that the file is in the program’s folder.</translation>
     </message>
     <message>
         <source>Czyści kartkę kolorem tła; żółw zostaje na miejscu.</source>
-        <translation>Clears the sheet to the background colour; the turtle stays where it is.</translation>
+        <translation>Clears the sheet to the background color; the turtle stays where it is.</translation>
     </message>
     <message>
         <source>Wróć</source>
@@ -459,11 +459,11 @@ Check that the file is in the program’s folder.</translation>
     </message>
     <message>
         <source>Kolor pisaka</source>
-        <translation>Pen colour</translation>
+        <translation>Pen color</translation>
     </message>
     <message>
         <source>Kolor tła</source>
-        <translation>Background colour</translation>
+        <translation>Background color</translation>
     </message>
     <message>
         <source>Grubość pisaka</source>
@@ -471,11 +471,11 @@ Check that the file is in the program’s folder.</translation>
     </message>
     <message>
         <source>Numer koloru pisaka</source>
-        <translation>Number of the pen colour</translation>
+        <translation>Number of the pen color</translation>
     </message>
     <message>
         <source>Numer koloru tła</source>
-        <translation>Number of the background colour</translation>
+        <translation>Number of the background color</translation>
     </message>
     <message>
         <source>Grubość pisaka w punktach</source>
@@ -511,7 +511,7 @@ Check that the file is in the program’s folder.</translation>
     </message>
     <message>
         <source>Pasek kolorów. Na tym pasku strzałki wybierają kolor pisaka, a Shift ze spacją robi z niego kolor tła i czyści kartkę.</source>
-        <translation>Colour strip. Here the arrow keys choose the pen colour, and Shift with Space makes it the background colour and clears the sheet.</translation>
+        <translation>Color strip. Here the arrow keys choose the pen color, and Shift with Space makes it the background color and clears the sheet.</translation>
     </message>
     <message>
         <source>Pasek grubości. Na tym pasku strzałki wybierają grubość linii.</source>
@@ -576,7 +576,7 @@ Check that the file is in the program’s folder.</translation>
     </message>
     <message>
         <source>Początek strony, kolor tła: %1</source>
-        <translation>Start of the page, background colour: %1</translation>
+        <translation>Start of the page, background color: %1</translation>
     </message>
     <message>
         <source>Naprzód</source>
@@ -624,7 +624,7 @@ Check that the file is in the program’s folder.</translation>
     </message>
     <message>
         <source>Kolor: %1</source>
-        <translation>Colour: %1</translation>
+        <translation>Color: %1</translation>
     </message>
     <message>
         <source>Grubość: %1</source>
@@ -748,7 +748,7 @@ Check that the file is in the program’s folder.</translation>
     </message>
     <message>
         <source>szary</source>
-        <translation>grey</translation>
+        <translation>gray</translation>
     </message>
     <message>
         <source>czerwony</source>
@@ -867,7 +867,7 @@ Check that the file is in the program’s folder.</translation>
     </message>
     <message>
         <source>Licencja: GNU GPL w wersji 3 lub późniejszej (GPL-3.0-or-later).</source>
-        <translation>Licence: GNU GPL version 3 or later (GPL-3.0-or-later).</translation>
+        <translation>License: GNU GPL version 3 or later (GPL-3.0-or-later).</translation>
     </message>
     <message>
         <source>OK</source>
@@ -1255,7 +1255,7 @@ Check that the file is in the program’s folder.</translation>
     </message>
     <message>
         <source>Kolor</source>
-        <translation>Colour</translation>
+        <translation>Color</translation>
     </message>
     <message>
         <source>OK</source>
@@ -1340,7 +1340,7 @@ Check that the file is in the program’s folder.</translation>
     </message>
     <message>
         <source>Kolor tła</source>
-        <translation>Background colour</translation>
+        <translation>Background</translation>
     </message>
     <message>
         <source>Ok</source>

@@ -194,7 +194,7 @@ TEST_F(LanguageSwitch, TheRecordListSaysItsStepsAgainInTheNewLanguage)
     ASSERT_EQ(polish.toStdString(), std::string("Początek strony, kolor tła: srebrny\nNaprzód 100\nKolor: niebieski\n"));
 
     UseLanguage(::Language::English);
-    EXPECT_EQ(record.Text().toStdString(), std::string("Start of the page, background colour: silver\nForward 100\nColour: blue\n"));
+    EXPECT_EQ(record.Text().toStdString(), std::string("Start of the page, background color: silver\nForward 100\nColor: blue\n"));
     EXPECT_EQ(record.findChild<QListWidget*>()->currentRow(), 1) << "the line being drawn stays marked";
     UseLanguage(::Language::Polish);
     EXPECT_EQ(record.Text(), polish);

@@ -107,6 +107,9 @@ class TextsFitTest : public ::testing::Test {
 protected:
     ScriptedMessageBoxes boxes;
     ApplicationWindows windows;
+
+    void TearDown() override { UseLanguage(Language::Polish); }
+    void ExpectEveryWindowsTextsFit();
 };
 
 // Alt with a menu's letter opens it; then one more letter chooses one item only, in either language.
@@ -133,8 +136,19 @@ TEST_F(TextsFitTest, EveryMenuItemHasALetterOfItsOwn)
 }
 
 // Every window with its longest realistic values: no label, button or status panel is narrower
-// than its text.
+// than its text, in either language.
 TEST_F(TextsFitTest, NoTextIsWiderThanItsPlace)
+{
+    for (const Language language : {Language::English, Language::Polish}) {
+        SCOPED_TRACE(language == Language::English ? "English" : "Polish");
+        UseLanguage(language);
+        ExpectEveryWindowsTextsFit();
+    }
+    EXPECT_TRUE(MainForm->StatusText(4).startsWith("K = -9999")) << MainForm->StatusText(4).toStdString();
+    EXPECT_EQ(MainForm->StatusText(2), "X = -99999");
+}
+
+void TextsFitTest::ExpectEveryWindowsTextsFit()
 {
     TMainForm& form = *MainForm;
     form.StartTimer.stop();
@@ -167,8 +181,6 @@ TEST_F(TextsFitTest, NoTextIsWiderThanItsPlace)
             ExpectEveryTextFits(*w.window, "at the longest values");
         }
     }
-    EXPECT_TRUE(form.StatusText(4).startsWith("K = -9999")) << form.StatusText(4).toStdString();
-    EXPECT_EQ(form.StatusText(2), "X = -99999");
 }
 
 } // namespace
