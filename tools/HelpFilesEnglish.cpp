@@ -16,7 +16,8 @@ turtle walks or how much it turns. The number next to the slider shows what it i
 <tr><td><b>Back</b></td><td>the turtle walks back as many steps as the slider shows</td></tr>
 <tr><td><b>Right</b></td><td>the turtle turns right as many degrees as the slider shows (up to 90)</td></tr>
 <tr><td><b>Left</b></td><td>the turtle turns left</td></tr>
-<tr><td><b>Circle</b></td><td>the turtle draws a circle around itself; the slider is the radius, and the turtle stands in the middle</td></tr>
+<tr><td><b>Circle</b></td><td>the turtle draws a circle around itself; the slider is the radius, and the
+turtle stands in the middle</td></tr>
 <tr><td><b>Square</b></td><td>the turtle draws a square; the slider is the length of a side</td></tr>
 </table>
 <p class="tip">While the turtle walks, wait a moment. The next button works when the turtle is done.

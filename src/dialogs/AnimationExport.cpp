@@ -13,6 +13,11 @@
 
 namespace {
 
+// The context this file's texts are translated in.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(AnimationExport)
+};
+
 constexpr int kProgressSteps = 1000;
 // Short animations are written before a progress window would be worth showing.
 constexpr int kProgressAfterMs = 400;
@@ -34,8 +39,8 @@ AnimationExport::AnimationExport(const SharedPage& page, const DrawingRecord& re
 
 bool AnimationExport::SaveTo(const QString& path, QWidget* parent) const
 {
-    QProgressDialog progress(QCoreApplication::translate("AnimationExport", "Zapisywanie animacji rysowania…"),
-                             QCoreApplication::translate("AnimationExport", "Anuluj"), 0, kProgressSteps, parent);
+    QProgressDialog progress(Texts::tr("Zapisywanie animacji rysowania…"),
+                             Texts::tr("Anuluj"), 0, kProgressSteps, parent);
     progress.setWindowTitle(QStringLiteral("Qel 3D"));
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(kProgressAfterMs);
@@ -48,7 +53,7 @@ bool AnimationExport::SaveTo(const QString& path, QWidget* parent) const
         return !progress.wasCanceled();
     });
     if (result == DrawingAnimation::Result::Failed) {
-        const QString text = QCoreApplication::translate("AnimationExport", "Nie można zapisać animacji w pliku %1: %2.")
+        const QString text = Texts::tr("Nie można zapisać animacji w pliku %1: %2.")
                                  .arg(QDir::toNativeSeparators(path), animation.ErrorText());
         win::MessageBox({nullptr, text, QStringLiteral("QEL 3D"), win::MB_OK | win::MB_ICONEXCLAMATION});
     }
@@ -57,8 +62,8 @@ bool AnimationExport::SaveTo(const QString& path, QWidget* parent) const
 
 QString AnimationExport::SaveAs(QWidget* parent) const
 {
-    const QString path = AskSharedPath(parent, QCoreApplication::translate("AnimationExport", "Zapisz animację rysowania"),
-                                       QCoreApplication::translate("AnimationExport", "Animacja GIF (*.gif)"),
+    const QString path = AskSharedPath(parent, Texts::tr("Zapisz animację rysowania"),
+                                       Texts::tr("Animacja GIF (*.gif)"),
                                        SuggestedPath());
     return !path.isEmpty() && SaveTo(path, parent) ? path : QString();
 }

@@ -14,9 +14,14 @@
 
 namespace {
 
+// The context this file's texts are translated in.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(BackgroundPicture)
+};
+
 QString Caption()
 {
-    return QCoreApplication::translate("BackgroundPicture", "Umieść tło");
+    return Texts::tr("Umieść tło");
 }
 constexpr QSize kPreviewSize(160, 160);
 
@@ -58,7 +63,7 @@ QString ChooseBackgroundFile(QWidget* owner)
     dialog.setOption(QFileDialog::DontUseNativeDialog);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setFileMode(QFileDialog::ExistingFile);
-    dialog.setNameFilter(QCoreApplication::translate("BackgroundPicture", "Obrazki BMP i PNG (*.bmp *.png)"));
+    dialog.setNameFilter(Texts::tr("Obrazki BMP i PNG (*.bmp *.png)"));
     dialog.setDefaultSuffix(QStringLiteral("bmp"));
     AddPreview(dialog);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
@@ -74,9 +79,8 @@ bool PlaceBackground(QWidget* owner, TurtleSheet& sheet, const std::function<QSt
     if (sheet.LoadBackground(fileName))
         return true;
     win::MessageBox({.owner = owner,
-                     .text = QCoreApplication::translate("BackgroundPicture",
-                                                         "Nie można wczytać tła z pliku „%1”.\n"
-                                                         "Plik nie istnieje albo nie jest poprawnym obrazkiem BMP ani PNG.")
+                     .text = Texts::tr("Nie można wczytać tła z pliku „%1”.\n"
+                                       "Plik nie istnieje albo nie jest poprawnym obrazkiem BMP ani PNG.")
                                  .arg(QDir::toNativeSeparators(fileName)),
                      .caption = Caption(),
                      .style = win::MB_OK | win::MB_ICONSTOP});

@@ -12,11 +12,21 @@
 
 #include <algorithm>
 
+
+namespace {
+
+// The context this file's texts are translated in.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(NotebookPrint)
+};
+
+} // namespace
+
 QString PrintedPageHeading(const QString& name, int page, int pageCount)
 {
-    const QString notebook = name.isEmpty() ? QCoreApplication::translate("NotebookPrint", "Zeszyt")
-                                             : QCoreApplication::translate("NotebookPrint", "Zeszyt %1").arg(name);
-    return QCoreApplication::translate("NotebookPrint", "%1 – strona %2 z %3").arg(notebook).arg(page).arg(pageCount);
+    const QString notebook = name.isEmpty() ? Texts::tr("Zeszyt")
+                                             : Texts::tr("Zeszyt %1").arg(name);
+    return Texts::tr("%1 – strona %2 z %3").arg(notebook).arg(page).arg(pageCount);
 }
 
 bool PrintNotebook(QPagedPaintDevice& device, const NotebookContent& content, const QString& name)
@@ -53,7 +63,7 @@ bool PrintNotebook(QPagedPaintDevice& device, const NotebookContent& content, co
 
 void SuggestPrintFile(QPrinter& printer, const QString& name)
 {
-    const QString title = name.isEmpty() ? QCoreApplication::translate("NotebookPrint", "Zeszyt") : name;
+    const QString title = name.isEmpty() ? Texts::tr("Zeszyt") : name;
     printer.setDocName(title);
     if (!QPrinterInfo::availablePrinters().isEmpty())
         return;

@@ -15,6 +15,11 @@
 
 namespace {
 
+// The context this file's texts are translated in.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(PageExport)
+};
+
 const QString kPictureCaption = QStringLiteral("QEL 3D");
 
 // Made when it is missing; the home folder only when there is none to make.
@@ -28,8 +33,8 @@ QString PicturesFolder()
 
 QString SharedPagePath(const SharedPage& page, const QString& suffix)
 {
-    const QString name = QCoreApplication::translate("PageExport", "%1, strona %2.%3")
-                             .arg(page.notebook.isEmpty() ? QCoreApplication::translate("PageExport", "Rysunek") : page.notebook)
+    const QString name = Texts::tr("%1, strona %2.%3")
+                             .arg(page.notebook.isEmpty() ? Texts::tr("Rysunek") : page.notebook)
                              .arg(page.number)
                              .arg(suffix);
     return QDir(PicturesFolder()).filePath(name);
@@ -73,15 +78,15 @@ bool PageExport::SaveTo(const QString& path) const
     if (WriteTo(path))
         return true;
     const QString text =
-        QCoreApplication::translate("PageExport", "Nie można zapisać obrazu w pliku %1.").arg(QDir::toNativeSeparators(path));
+        Texts::tr("Nie można zapisać obrazu w pliku %1.").arg(QDir::toNativeSeparators(path));
     win::MessageBox({nullptr, text, kPictureCaption, win::MB_OK | win::MB_ICONEXCLAMATION});
     return false;
 }
 
 QString PageExport::SaveAs(QWidget* parent) const
 {
-    const QString path = AskSharedPath(parent, QCoreApplication::translate("PageExport", "Zapisz stronę jako obraz"),
-                                       QCoreApplication::translate("PageExport", "Obraz PNG (*.png)"), SuggestedPath());
+    const QString path = AskSharedPath(parent, Texts::tr("Zapisz stronę jako obraz"),
+                                       Texts::tr("Obraz PNG (*.png)"), SuggestedPath());
     return !path.isEmpty() && SaveTo(path) ? path : QString();
 }
 

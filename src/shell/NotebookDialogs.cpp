@@ -12,6 +12,11 @@
 
 namespace {
 
+// The context this file's texts are translated in.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(NotebookDialogs)
+};
+
 const QString kNotebookCaption = QStringLiteral("QEL 3D");
 
 template <class NameDialog>
@@ -32,8 +37,7 @@ void ShowNotebookRefusal(const QString& text)
 int NotebookDialogs::AskToSave()
 {
     return win::MessageBox({nullptr,
-                            QCoreApplication::translate("NotebookDialogs",
-                                                        "Rysunki w zeszycie zostały zmienione. Czy chcesz je zachować?"),
+                            Texts::tr("Rysunki w zeszycie zostały zmienione. Czy chcesz je zachować?"),
                             kNotebookCaption, win::MB_YESNOCANCEL | win::MB_ICONQUESTION});
 }
 
@@ -53,10 +57,10 @@ bool NotebookDialogs::AskName(NameQuestion question, QString& name)
 int NotebookDialogs::AskToReplace(const QString& name, bool openElsewhere)
 {
     const QString open = openElsewhere
-                             ? QCoreApplication::translate("NotebookDialogs", " Jest teraz otwarty w innej kopii programu.")
+                             ? Texts::tr(" Jest teraz otwarty w innej kopii programu.")
                              : QString();
     const QString text =
-        QCoreApplication::translate("NotebookDialogs", "Zeszyt o nazwie %1 istnieje.%2 Czy chcesz go zastapić?");
+        Texts::tr("Zeszyt o nazwie %1 istnieje.%2 Czy chcesz go zastapić?");
     return win::MessageBox({nullptr, text.arg(name, open), kNotebookCaption, win::MB_YESNO | win::MB_ICONQUESTION});
 }
 

@@ -19,6 +19,11 @@
 
 namespace {
 
+// The context this file's texts are translated in.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(PanelAccess)
+};
+
 constexpr int kPaletteColumns = 8;
 constexpr int kPaletteRows = 2;
 constexpr int kWidths = 8;
@@ -80,18 +85,19 @@ struct TrackText {
     const char* unit;
 };
 constexpr std::array<TrackText, 6> kTracks = {{
-    {&Ui::TMainForm::ForwardTrack, QT_TRANSLATE_NOOP("PanelAccess", "Naprzód"), QT_TRANSLATE_NOOP("PanelAccess", "liczba kroków")},
-    {&Ui::TMainForm::BackwardTrack, QT_TRANSLATE_NOOP("PanelAccess", "Do tyłu"), QT_TRANSLATE_NOOP("PanelAccess", "liczba kroków")},
-    {&Ui::TMainForm::RightTrack, QT_TRANSLATE_NOOP("PanelAccess", "W prawo"), QT_TRANSLATE_NOOP("PanelAccess", "kąt w stopniach")},
-    {&Ui::TMainForm::LeftTrack, QT_TRANSLATE_NOOP("PanelAccess", "W lewo"), QT_TRANSLATE_NOOP("PanelAccess", "kąt w stopniach")},
-    {&Ui::TMainForm::CircleTrack, QT_TRANSLATE_NOOP("PanelAccess", "Okrąg"), QT_TRANSLATE_NOOP("PanelAccess", "promień")},
-    {&Ui::TMainForm::SquareTrack, QT_TRANSLATE_NOOP("PanelAccess", "Kwadrat"), QT_TRANSLATE_NOOP("PanelAccess", "długość boku")},
+    {&Ui::TMainForm::ForwardTrack, QT_TRANSLATE_NOOP("PanelAccess", "Naprzód"),
+     QT_TRANSLATE_NOOP("PanelAccess", "liczba kroków")},
+    {&Ui::TMainForm::BackwardTrack, QT_TRANSLATE_NOOP("PanelAccess", "Do tyłu"),
+     QT_TRANSLATE_NOOP("PanelAccess", "liczba kroków")},
+    {&Ui::TMainForm::RightTrack, QT_TRANSLATE_NOOP("PanelAccess", "W prawo"),
+     QT_TRANSLATE_NOOP("PanelAccess", "kąt w stopniach")},
+    {&Ui::TMainForm::LeftTrack, QT_TRANSLATE_NOOP("PanelAccess", "W lewo"),
+     QT_TRANSLATE_NOOP("PanelAccess", "kąt w stopniach")},
+    {&Ui::TMainForm::CircleTrack, QT_TRANSLATE_NOOP("PanelAccess", "Okrąg"),
+     QT_TRANSLATE_NOOP("PanelAccess", "promień")},
+    {&Ui::TMainForm::SquareTrack, QT_TRANSLATE_NOOP("PanelAccess", "Kwadrat"),
+     QT_TRANSLATE_NOOP("PanelAccess", "długość boku")},
 }};
-
-QString Translated(const char* text)
-{
-    return QCoreApplication::translate("PanelAccess", text);
-}
 
 QString ColourOfCell(int cell)
 {
@@ -110,7 +116,7 @@ const PanelCommandKey* KeyOf(const QString& button)
 
 void NameTrack(QSlider* track, const char* command, int value)
 {
-    track->setAccessibleName(QStringLiteral("%1: %2").arg(Translated(command)).arg(value));
+    track->setAccessibleName(QStringLiteral("%1: %2").arg(Texts::tr(command)).arg(value));
 }
 
 } // namespace
@@ -177,20 +183,20 @@ void PanelAccess::NameControls(Ui::TMainForm& ui)
         auto* button = ui.ClientArea->findChild<QToolButton*>(QLatin1String(text.button));
         if (!button)
             continue;
-        QString description = Translated(text.description);
+        QString description = Texts::tr(text.description);
         if (const PanelCommandKey* key = KeyOf(button->objectName())) {
-            const QString keyName = Translated(key->keyName);
-            button->setToolTip(QCoreApplication::translate("PanelAccess", "%1 (klawisz: %2)").arg(button->toolTip(), keyName));
-            description += QCoreApplication::translate("PanelAccess", " Klawisz: %1.").arg(keyName);
+            const QString keyName = Texts::tr(key->keyName);
+            button->setToolTip(Texts::tr("%1 (klawisz: %2)").arg(button->toolTip(), keyName));
+            description += Texts::tr(" Klawisz: %1.").arg(keyName);
         }
-        button->setAccessibleName(Translated(text.name));
+        button->setAccessibleName(Texts::tr(text.name));
         button->setAccessibleDescription(description);
     }
     for (const TrackText& text : kTracks) {
         QSlider* track = ui.*text.track;
         NameTrack(track, text.command, track->value());
-        track->setAccessibleDescription(QCoreApplication::translate("PanelAccess", "Suwak przy przycisku %1: %2. Strzałki zmieniają liczbę.")
-                                            .arg(Translated(text.command), Translated(text.unit)));
+        track->setAccessibleDescription(Texts::tr("Suwak przy przycisku %1: %2. Strzałki zmieniają liczbę.")
+                                            .arg(Texts::tr(text.command), Texts::tr(text.unit)));
     }
     const std::array<std::pair<QLabel*, const char*>, 6> indicators = {{
         {ui.SelColorImage, QT_TRANSLATE_NOOP("PanelAccess", "Kolor pisaka")},
@@ -201,26 +207,29 @@ void PanelAccess::NameControls(Ui::TMainForm& ui)
         {ui.SelWidthLabel, QT_TRANSLATE_NOOP("PanelAccess", "Grubość pisaka w punktach")},
     }};
     for (const auto& [label, description] : indicators)
-        label->setAccessibleDescription(Translated(description));
+        label->setAccessibleDescription(Texts::tr(description));
     for (QLabel* label : {ui.SelColorImage, ui.SelBGColorImage, ui.SelWidthImage})
         label->setAccessibleName(label->accessibleDescription());
     // The tool bar's button for what does not fit, hidden while everything does.
     if (auto* more = ui.MainToolBar->findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button")))
-        more->setAccessibleName(QCoreApplication::translate("PanelAccess", "Więcej przycisków"));
-    ui.DXViewport->setAccessibleName(QCoreApplication::translate("PanelAccess", "Widok żółwia"));
-    ui.MainStatusBar->setAccessibleName(QCoreApplication::translate("PanelAccess", "Pasek stanu"));
+        more->setAccessibleName(Texts::tr("Więcej przycisków"));
+    ui.DXViewport->setAccessibleName(Texts::tr("Widok żółwia"));
+    ui.MainStatusBar->setAccessibleName(Texts::tr("Pasek stanu"));
     const std::array<const char*, 5> panels = {
-        QT_TRANSLATE_NOOP("PanelAccess", "Pasek stanu"), QT_TRANSLATE_NOOP("PanelAccess", "Strona zeszytu i liczba stron"),
-        QT_TRANSLATE_NOOP("PanelAccess", "Położenie X żółwia"), QT_TRANSLATE_NOOP("PanelAccess", "Położenie Y żółwia"),
+        QT_TRANSLATE_NOOP("PanelAccess", "Pasek stanu"),
+        QT_TRANSLATE_NOOP("PanelAccess", "Strona zeszytu i liczba stron"),
+        QT_TRANSLATE_NOOP("PanelAccess", "Położenie X żółwia"),
+        QT_TRANSLATE_NOOP("PanelAccess", "Położenie Y żółwia"),
         QT_TRANSLATE_NOOP("PanelAccess", "Kierunek żółwia w stopniach")};
     const QList<QLabel*> statusPanels = ui.MainStatusBar->findChildren<QLabel*>(Qt::FindDirectChildrenOnly);
     for (qsizetype i = 0; i < statusPanels.size() && i < static_cast<qsizetype>(panels.size()); ++i)
-        statusPanels[i]->setAccessibleDescription(Translated(panels[static_cast<std::size_t>(i)]));
-    ui.ColorImage->setAccessibleName(QCoreApplication::translate("PanelAccess", "Kolor pisaka"));
-    ui.ColorImage->setAccessibleDescription(QCoreApplication::translate("PanelAccess", "Pasek kolorów. Na tym pasku strzałki wybierają kolor pisaka, a "
+        statusPanels[i]->setAccessibleDescription(Texts::tr(panels[static_cast<std::size_t>(i)]));
+    ui.ColorImage->setAccessibleName(Texts::tr("Kolor pisaka"));
+    ui.ColorImage->setAccessibleDescription(Texts::tr("Pasek kolorów. Na tym pasku strzałki wybierają kolor pisaka, a "
                                                        "Shift ze spacją robi z niego kolor tła i czyści kartkę."));
-    ui.WidthImage->setAccessibleName(QCoreApplication::translate("PanelAccess", "Grubość pisaka"));
-    ui.WidthImage->setAccessibleDescription(QCoreApplication::translate("PanelAccess", "Pasek grubości. Na tym pasku strzałki wybierają grubość linii."));
+    ui.WidthImage->setAccessibleName(Texts::tr("Grubość pisaka"));
+    ui.WidthImage->setAccessibleDescription(
+        Texts::tr("Pasek grubości. Na tym pasku strzałki wybierają grubość linii."));
 }
 
 void PanelAccess::ServeStrips(Ui::TMainForm& ui, Strips strips)

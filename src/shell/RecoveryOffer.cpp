@@ -7,17 +7,27 @@
 
 #include <QCoreApplication>
 
+
+namespace {
+
+// The context this file's texts are translated in.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(RecoveryOffer)
+};
+
+} // namespace
+
 QString RecoveryQuestion(const RecoveredNotebook& recovered, int older)
 {
-    QString text = QCoreApplication::translate("RecoveryOffer", "Poprzednim razem program został zamknięty, zanim rysunki zostały zachowane.");
+    QString text = Texts::tr("Poprzednim razem program został zamknięty, zanim rysunki zostały zachowane.");
     if (recovered.Behind)
-        text += QCoreApplication::translate("RecoveryOffer", " Kopia pochodzi z %1; późniejszych zmian nie udało się w niej zapisać.")
-                    .arg(recovered.Written.toString(QCoreApplication::translate("RecoveryOffer", "dd.MM.yyyy HH:mm")));
+        text += Texts::tr(" Kopia pochodzi z %1; późniejszych zmian nie udało się w niej zapisać.")
+                    .arg(recovered.Written.toString(Texts::tr("dd.MM.yyyy HH:mm")));
     if (older > 0)
-        text += QCoreApplication::translate("RecoveryOffer", " Starszych kopii jest jeszcze %1; następna zostanie zaproponowana przy kolejnym "
+        text += Texts::tr(" Starszych kopii jest jeszcze %1; następna zostanie zaproponowana przy kolejnym "
                                "uruchomieniu.")
                     .arg(older);
-    return text + QCoreApplication::translate("RecoveryOffer", " Czy przywrócić ostatnie rysunki?");
+    return text + Texts::tr(" Czy przywrócić ostatnie rysunki?");
 }
 
 void OfferRecoveredNotebook(NotebookDocument& document, RecoveryKeeper& keeper, const QString& root)

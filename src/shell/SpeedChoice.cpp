@@ -16,12 +16,12 @@
 
 namespace {
 
-const QString kPaceKey = QStringLiteral("turtle/speed");
+// The context this file's texts are translated in.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(SpeedChoice)
+};
 
-QString Translated(const char* text)
-{
-    return QCoreApplication::translate("SpeedChoice", text);
-}
+const QString kPaceKey = QStringLiteral("turtle/speed");
 
 struct PaceChoice {
     TurtlePace pace;
@@ -89,8 +89,8 @@ void AddSpeedChoice(TurtleSpeed& speed, QMenu& options, QAction* before, QToolBa
         // The items go without pictures, so the mark of the chosen one stands out.
         QAction* action = menu->addAction(QString());
         win::FollowLanguage(*menu, [action, &choice] {
-            action->setText(Translated(choice.text));
-            action->setStatusTip(Translated(choice.tip));
+            action->setText(Texts::tr(choice.text));
+            action->setStatusTip(Texts::tr(choice.tip));
         });
         action->setCheckable(true);
         action->setChecked(choice.pace == speed.Pace());
@@ -103,12 +103,13 @@ void AddSpeedChoice(TurtleSpeed& speed, QMenu& options, QAction* before, QToolBa
     }
     showPace(speed.Pace());
     win::FollowLanguage(options, [menu, button] {
-        const QString choice = QCoreApplication::translate("SpeedChoice", "Szybkość żółwia");
-        menu->setTitle(QCoreApplication::translate("SpeedChoice", "&Szybkość żółwia"));
+        const QString choice = Texts::tr("Szybkość żółwia");
+        menu->setTitle(Texts::tr("&Szybkość żółwia"));
         menu->setStatusTip(choice);
         button->setToolTip(choice);
         button->setAccessibleName(choice);
-        button->setAccessibleDescription(QCoreApplication::translate("SpeedChoice", "Otwiera listę szybkości: wolno, normalnie, szybko, błyskawicznie."));
+        button->setAccessibleDescription(
+            Texts::tr("Otwiera listę szybkości: wolno, normalnie, szybko, błyskawicznie."));
     });
     options.insertMenu(before, menu);
 

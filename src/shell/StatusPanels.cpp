@@ -44,7 +44,8 @@ StatusPanels::StatusPanels(QStatusBar& bar)
             panels_[0]->setText(NotebookText());
         // The heading keeps its number and takes the language's letter.
         const QString heading = panels_[4]->text();
-        panels_[4]->setText(QCoreApplication::translate("StatusTexts", "K = ") + heading.mid(heading.indexOf(u'=') + 2));
+        panels_[4]->setText(QCoreApplication::translate("StatusTexts", "K = ")
+                            + heading.mid(heading.indexOf(u'=') + 2));
     });
 }
 

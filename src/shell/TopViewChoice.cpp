@@ -9,6 +9,15 @@
 #include <QMenu>
 #include <QToolBar>
 
+namespace {
+
+// The context this file's texts are translated in.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(TopViewChoice)
+};
+
+} // namespace
+
 QAction* AddTopViewChoice(CameraControl& camera, QMenu& options, QToolBar& toolBar, std::function<void()> show)
 {
     auto* view = new QAction(QIcon(QStringLiteral(":/top-view.svg")), QString(), &options);
@@ -16,10 +25,10 @@ QAction* AddTopViewChoice(CameraControl& camera, QMenu& options, QToolBar& toolB
     view->setCheckable(true);
     view->setShortcut(Qt::Key_V);
     win::FollowLanguage(options, [view] {
-        view->setText(QCoreApplication::translate("TopViewChoice", "Widok z &góry"));
-        view->setToolTip(QCoreApplication::translate("TopViewChoice", "Widok z góry (V)"));
+        view->setText(Texts::tr("Widok z &góry"));
+        view->setToolTip(Texts::tr("Widok z góry (V)"));
         view->setStatusTip(
-            QCoreApplication::translate("TopViewChoice", "Kamera patrzy z góry na całą kartkę; drugi raz wraca za żółwia"));
+            Texts::tr("Kamera patrzy z góry na całą kartkę; drugi raz wraca za żółwia"));
     });
     QObject::connect(view, &QAction::toggled, &options, [&camera, show = std::move(show)](bool on) {
         camera.SetTopView(on);

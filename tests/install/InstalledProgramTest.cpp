@@ -84,7 +84,8 @@ TEST(InstalledProgram, StartsFromAnyFolderAndDrawsItsFloor)
     for (const char* file : {"bin/qel3d", "share/qel3d/00.x", "share/qel3d/bmp.mte", "share/qel3d/AniMesh.jx",
                              "share/qel3d/Qel.hlp", "share/qel3d/QelLess.hlp", "share/qel3d/Qel_en.hlp",
                              "share/qel3d/QelLess_en.hlp", "share/man/en/man1/qel3d.1.gz",
-                             "share/applications/qel3d.desktop", "share/icons/hicolor/scalable/apps/qel3d.svg", "share/metainfo/org.qel3d.qel3d.metainfo.xml"})
+                             "share/applications/qel3d.desktop", "share/icons/hicolor/scalable/apps/qel3d.svg",
+                             "share/metainfo/org.qel3d.qel3d.metainfo.xml"})
         EXPECT_TRUE(QFileInfo::exists(usr.filePath(QString::fromUtf8(file)))) << file;
 
     QTemporaryDir elsewhere;

@@ -70,7 +70,9 @@ protected:
 };
 
 INSTANTIATE_TEST_SUITE_P(Languages, HelpText, testing::ValuesIn(kHelpLanguages),
-                         [](const testing::TestParamInfo<HelpLanguage>& language) { return std::string(language.param.name); });
+                         [](const testing::TestParamInfo<HelpLanguage>& language) {
+                             return std::string(language.param.name);
+                         });
 
 // The introduction names every menu, menu item, tool-bar button and key of the main window, so
 // that what a child reads is what the window offers, in each language.

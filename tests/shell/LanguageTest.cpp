@@ -96,7 +96,8 @@ std::set<QString> PolishSourceTexts()
 // A page drawn on a silver sheet: forward, then a blue pen.
 DrawingRecord SomeRecord()
 {
-    return DrawingRecord::Of({EntryOf(RecordOp::Start, 15), EntryOf(RecordOp::Forward, 100), EntryOf(RecordOp::PenColor, 12)});
+    return DrawingRecord::Of(
+        {EntryOf(RecordOp::Start, 15), EntryOf(RecordOp::Forward, 100), EntryOf(RecordOp::PenColor, 12)});
 }
 
 QString WithoutMarks(QString text)
@@ -191,10 +192,12 @@ TEST_F(LanguageSwitch, TheRecordListSaysItsStepsAgainInTheNewLanguage)
     record.ShowRecord(SomeRecord());
     record.ShowCurrent(1);
     const QString polish = record.Text();
-    ASSERT_EQ(polish.toStdString(), std::string("Początek strony, kolor tła: srebrny\nNaprzód 100\nKolor: niebieski\n"));
+    ASSERT_EQ(polish.toStdString(),
+              std::string("Początek strony, kolor tła: srebrny\nNaprzód 100\nKolor: niebieski\n"));
 
     UseLanguage(::Language::English);
-    EXPECT_EQ(record.Text().toStdString(), std::string("Start of the page, background color: silver\nForward 100\nColor: blue\n"));
+    EXPECT_EQ(record.Text().toStdString(),
+              std::string("Start of the page, background color: silver\nForward 100\nColor: blue\n"));
     EXPECT_EQ(record.findChild<QListWidget*>()->currentRow(), 1) << "the line being drawn stays marked";
     UseLanguage(::Language::Polish);
     EXPECT_EQ(record.Text(), polish);

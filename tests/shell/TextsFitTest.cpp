@@ -128,7 +128,8 @@ TEST_F(TextsFitTest, EveryMenuItemHasALetterOfItsOwn)
                 if (action->isSeparator())
                     continue;
                 const QKeySequence letter = QKeySequence::mnemonic(action->text());
-                EXPECT_TRUE(!letter.isEmpty() && !taken.contains(letter[0].toCombined())) << action->text().toStdString();
+                EXPECT_TRUE(!letter.isEmpty() && !taken.contains(letter[0].toCombined()))
+                    << action->text().toStdString();
                 taken.insert(letter[0].toCombined());
             }
         }

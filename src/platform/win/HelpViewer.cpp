@@ -17,6 +17,15 @@ namespace win {
 
 namespace {
 
+// The context this file's texts are translated in.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(HelpViewer)
+};
+
+} // namespace
+
+namespace {
+
 // Our help pages are a few kilobytes; a text widget holding more than this is no help to anyone.
 constexpr qint64 kMaxHelpBytes = 4 << 20;
 
@@ -39,8 +48,8 @@ void ReportMissing(const HelpRequest& request)
 {
     MessageBoxRequest box;
     box.owner = request.owner;
-    box.caption = QCoreApplication::translate("HelpViewer", "Pomoc");
-    box.text = QCoreApplication::translate("HelpViewer", "Nie można otworzyć pliku pomocy „%1”.\n"
+    box.caption = Texts::tr("Pomoc");
+    box.text = Texts::tr("Nie można otworzyć pliku pomocy „%1”.\n"
                                                          "Sprawdź, czy plik leży w folderze programu.")
                    .arg(request.file);
     box.style = MB_OK | MB_ICONEXCLAMATION;
@@ -84,7 +93,7 @@ public:
         QWidget& window = WindowFor(request.owner);
         browser_->setHtml(QString::fromUtf8(*text));
         const QString title = browser_->documentTitle();
-        window.setWindowTitle(title.isEmpty() ? QCoreApplication::translate("HelpViewer", "Pomoc – %1").arg(request.file)
+        window.setWindowTitle(title.isEmpty() ? Texts::tr("Pomoc – %1").arg(request.file)
                                               : title);
         window.show();
         window.raise();

@@ -11,6 +11,11 @@ namespace win {
 
 namespace {
 
+// The context this file's texts are translated in.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(MessageBox)
+};
+
 using Button = std::pair<QMessageBox::StandardButton, int>;
 
 std::vector<Button> ButtonsOf(unsigned style)
@@ -48,12 +53,12 @@ QString ButtonCaption(QMessageBox::StandardButton button)
 {
     switch (button) {
     case QMessageBox::Ok: return QStringLiteral("OK");
-    case QMessageBox::Cancel: return QCoreApplication::translate("MessageBox", "&Anuluj");
-    case QMessageBox::Yes: return QCoreApplication::translate("MessageBox", "&Tak");
-    case QMessageBox::No: return QCoreApplication::translate("MessageBox", "&Nie");
-    case QMessageBox::Abort: return QCoreApplication::translate("MessageBox", "Przerwij");
-    case QMessageBox::Retry: return QCoreApplication::translate("MessageBox", "&Ponów próbę");
-    case QMessageBox::Ignore: return QCoreApplication::translate("MessageBox", "Ignoruj");
+    case QMessageBox::Cancel: return Texts::tr("&Anuluj");
+    case QMessageBox::Yes: return Texts::tr("&Tak");
+    case QMessageBox::No: return Texts::tr("&Nie");
+    case QMessageBox::Abort: return Texts::tr("Przerwij");
+    case QMessageBox::Retry: return Texts::tr("&Ponów próbę");
+    case QMessageBox::Ignore: return Texts::tr("Ignoruj");
     default: return {};
     }
 }
