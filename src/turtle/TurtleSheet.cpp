@@ -60,7 +60,7 @@ void TurtleSheet::DetachFloor()
 void TurtleSheet::FloorChanged()
 {
     if (floor_)
-        floor_->PixelsChanged();
+        floor_->PixelsChanged(0, kSheetSize);
 }
 
 void TurtleSheet::ResetTurtle()
@@ -151,9 +151,10 @@ void TurtleSheet::UpdateFloor()
     if (top < bottom) {
         const std::size_t first = static_cast<std::size_t>(top) * kSheetSize;
         std::memcpy(floorBits_ + first, sheet_.Bits() + first, static_cast<std::size_t>(bottom - top) * kSheetSize);
+        if (floor_)
+            floor_->PixelsChanged(top, bottom);
     }
     canvas_.ClearTouched();
-    FloorChanged();
 }
 
 void TurtleSheet::UpdateSheetFromFloor()

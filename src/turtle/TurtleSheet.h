@@ -35,7 +35,7 @@ public:
     void DetachFloor();
     std::uint8_t* FloorBits() { return floorBits_; }
     const std::uint8_t* FloorBits() const { return floorBits_; }
-    // Tells the floor that its pixels changed.
+    // Tells the floor that all its pixels changed.
     void FloorChanged();
 
     void ResetTurtle();
