@@ -80,7 +80,7 @@ void TurtleSheet::SetPenColor(int n)
         return;
     turtle_.PenColor = n;
     panel_.ShowPenColor(selColor_, PaintColorIndicator(n, selColor_));
-    canvas_.SetPenColor(IndicatorColor(selColor_));
+    canvas_.SetPenColor(ColorSheetIndex(n));
     canvas_.SetBrushColor(canvas_.PenColor());
 }
 
@@ -181,9 +181,4 @@ QString TurtleSheet::PaintColorIndicator(int n, QImage& indicator) const
     const int cell = ColorToCell(n);
     ToolPictures::Copy(colorStrip_, ToolPictures::ColorCell(cell), indicator, kColorIndicatorTarget);
     return QString::number(cell);
-}
-
-std::uint8_t TurtleSheet::IndicatorColor(const QImage& indicator)
-{
-    return NearestSheetIndex(indicator.pixel(2, 2));
 }
