@@ -1,3 +1,5 @@
+#include "animation/DrawingAnimation.h"
+#include "animation/RecordWalk.h"
 #include "notebook/Notebook.h"
 #include "notebook/PageReplay.h"
 #include "notebook/TurtleWalker.h"
@@ -7,11 +9,13 @@
 #include "storage/NotebookWriter.h"
 #include "turtle/TurtleSheet.h"
 
+#include <QFileInfo>
 #include <QObject>
 #include <QTemporaryDir>
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <array>
 #include <cstring>
 #include <random>
@@ -115,6 +119,25 @@ void ReplayThousandCommands(benchmark::State& state)
     state.counters["matched"] = replay.Matched() ? 1 : 0;
 }
 BENCHMARK(ReplayThousandCommands)->Unit(benchmark::kMillisecond);
+
+// The same page written as an animated picture: walked off the screen, framed and encoded
+// (goal: under 1 s of CPU, beside the replay above).
+void AnimationOfThousandCommands(benchmark::State& state)
+{
+    Workspace w;
+    w.Draw(1000, true);
+    const QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("strona.gif"));
+    std::array<std::uint32_t, 256> palette{};
+    std::copy(w.sheet.Sheet().Palette().begin(), w.sheet.Sheet().Palette().end(), palette.begin());
+    for (auto _ : state) {
+        RecordWalk walk(w.notebook.RecordOf(0), w.sheet.FloorBits(), w.turtle);
+        DrawingAnimation animation;
+        benchmark::DoNotOptimize(animation.Write(walk, palette, path, [](double) { return true; }));
+    }
+    state.counters["bytes"] = static_cast<double>(QFileInfo(path).size());
+}
+BENCHMARK(AnimationOfThousandCommands)->Unit(benchmark::kMillisecond);
 
 // Opening a notebook of eight pages of a thousand commands each: read, checked and in place.
 void OpenEightPagesOfThousandCommands(benchmark::State& state)

@@ -7,6 +7,7 @@
 #include <QClipboard>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QSaveFile>
 #include <QStandardPaths>
@@ -24,19 +25,39 @@ QString PicturesFolder()
 
 } // namespace
 
+QString SharedPagePath(const SharedPage& page, const QString& suffix)
+{
+    const QString name = QStringLiteral("%1, strona %2.%3")
+                             .arg(page.notebook.isEmpty() ? QStringLiteral("Rysunek") : page.notebook)
+                             .arg(page.number)
+                             .arg(suffix);
+    return QDir(PicturesFolder()).filePath(name);
+}
+
+QString AskSharedPath(QWidget* parent, const QString& title, const QString& filter, const QString& suggested)
+{
+    QFileDialog dialog(parent, title);
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setNameFilter(filter);
+    dialog.setDefaultSuffix(QFileInfo(suggested).suffix());
+    dialog.selectFile(suggested);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return {};
+    return dialog.selectedFiles().constFirst();
+}
+
 PageExport::PageExport(const SharedPage& page)
     : picture_(PagePicture(page.image)
                    .scaled(kSheetSize * kEnlargement, kSheetSize * kEnlargement, Qt::IgnoreAspectRatio,
                            Qt::FastTransformation)),
-      fileName_(QStringLiteral("%1, strona %2.png")
-                    .arg(page.notebook.isEmpty() ? QStringLiteral("Rysunek") : page.notebook)
-                    .arg(page.number))
+      suggestedPath_(SharedPagePath(page, QStringLiteral("png")))
 {
 }
 
 QString PageExport::SuggestedPath() const
 {
-    return QDir(PicturesFolder()).filePath(fileName_);
+    return suggestedPath_;
 }
 
 bool PageExport::WriteTo(const QString& path) const
@@ -57,16 +78,9 @@ bool PageExport::SaveTo(const QString& path) const
 
 QString PageExport::SaveAs(QWidget* parent) const
 {
-    QFileDialog dialog(parent, QStringLiteral("Zapisz stronę jako obraz"));
-    dialog.setOption(QFileDialog::DontUseNativeDialog);
-    dialog.setAcceptMode(QFileDialog::AcceptSave);
-    dialog.setNameFilter(QStringLiteral("Obraz PNG (*.png)"));
-    dialog.setDefaultSuffix(QStringLiteral("png"));
-    dialog.selectFile(SuggestedPath());
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
-        return {};
-    const QString path = dialog.selectedFiles().constFirst();
-    return SaveTo(path) ? path : QString();
+    const QString path = AskSharedPath(parent, QStringLiteral("Zapisz stronę jako obraz"),
+                                       QStringLiteral("Obraz PNG (*.png)"), SuggestedPath());
+    return !path.isEmpty() && SaveTo(path) ? path : QString();
 }
 
 void PageExport::CopyToClipboard() const

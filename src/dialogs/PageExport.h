@@ -17,6 +17,15 @@ struct SharedPage {
     int number;
 };
 
+// Where a page shared as a file goes by default: "NAME, strona N.<suffix>" (or "Rysunek, strona
+// N.<suffix>" while the notebook has no name) in the user's pictures folder, made when it is
+// missing, or the home folder when it cannot be.
+QString SharedPagePath(const SharedPage& page, const QString& suffix);
+
+// Asks in a save dialog where a page shared as a file goes, `suggested` chosen at first; empty
+// when the child cancels.
+QString AskSharedPath(QWidget* parent, const QString& title, const QString& filter, const QString& suggested);
+
 // A page as a picture to share: enlarged four times with sharp pixels, written as a PNG file or
 // put on the clipboard.
 class PageExport {
@@ -25,8 +34,7 @@ public:
 
     explicit PageExport(const SharedPage& page);
 
-    // "NAME strona N.png" (or "Rysunek strona N.png" while the notebook has no name) in the
-    // user's pictures folder, made when it is missing, or the home folder when it cannot be.
+    // The page's shared path, as a PNG picture.
     QString SuggestedPath() const;
     // Writes the picture as a PNG file, telling the child in a box when it cannot; a file of that
     // name is then left as it was. True when written.
@@ -39,5 +47,5 @@ private:
     bool WriteTo(const QString& path) const;
 
     QImage picture_;
-    QString fileName_;
+    QString suggestedPath_;
 };

@@ -9,7 +9,8 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-RecordListDlg::RecordListDlg(QWidget* parent) : QDialog(parent), list_(new QListWidget(this))
+RecordListDlg::RecordListDlg(QWidget* parent, std::function<void()> saveAnimation)
+    : QDialog(parent), list_(new QListWidget(this))
 {
     setObjectName(QStringLiteral("RecordListDlg"));
     setWindowTitle(QStringLiteral("Jak powstał rysunek"));
@@ -18,13 +19,16 @@ RecordListDlg::RecordListDlg(QWidget* parent) : QDialog(parent), list_(new QList
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* copy = buttons->addButton(QStringLiteral("&Kopiuj jako tekst"), QDialogButtonBox::ActionRole);
     copy->setObjectName(QStringLiteral("CopyBtn"));
+    QPushButton* animation = buttons->addButton(QStringLiteral("Zapisz &animację…"), QDialogButtonBox::ActionRole);
+    animation->setObjectName(QStringLiteral("SaveAnimationBtn"));
     buttons->addButton(QStringLiteral("&Zamknij"), QDialogButtonBox::RejectRole);
     connect(copy, &QPushButton::clicked, this, [this] { CopyText(); });
+    connect(animation, &QPushButton::clicked, this, std::move(saveAnimation));
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(list_);
     layout->addWidget(buttons);
-    resize(280, 360);
+    resize(360, 360);
 }
 
 void RecordListDlg::ShowRecord(const DrawingRecord& record)

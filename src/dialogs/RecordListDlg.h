@@ -4,13 +4,16 @@
 
 #include <QDialog>
 
+#include <functional>
+
 class QListWidget;
 
 // "Jak powstał rysunek": the page's drawing record, one line an entry, the line being drawn
-// again marked during a replay. The list can be copied as text.
+// again marked during a replay. The list can be copied as text, the drawing saved as an animation.
 class RecordListDlg : public QDialog {
 public:
-    explicit RecordListDlg(QWidget* parent = nullptr);
+    // `saveAnimation` writes the page's drawing as an animation, from the window's own button.
+    RecordListDlg(QWidget* parent, std::function<void()> saveAnimation);
 
     void ShowRecord(const DrawingRecord& record);
     // Marks the line of an entry; -1 marks none.

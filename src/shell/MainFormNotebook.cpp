@@ -22,8 +22,12 @@ void TMainForm::ConnectNotebookHandlers()
     const auto shownPage = [this] { return PageExport({Sheet.FloorBits(), Document.Name(), Document.Pages().CurrentPage() + 1}); };
     connect(ui->SavePictureMenu, &QAction::triggered, this, Guarded([this, shownPage] {
         if (const QString path = shownPage().SaveAs(this); !path.isEmpty())
-            ui->MainStatusBar->showMessage(QStringLiteral("Obraz zapisano w pliku %1").arg(QDir::toNativeSeparators(path)), 8000);
+            status_->ShowNotice(QStringLiteral("Obraz zapisano w pliku %1").arg(QDir::toNativeSeparators(path)));
     }));
+    connect(ui->SaveAnimationMenu, &QAction::triggered, this, Guarded([this] { Replay.SaveAnimation(); }));
+    Replay.OnAnimationSaved([this](const QString& path) {
+        status_->ShowNotice(QStringLiteral("Animację zapisano w pliku %1").arg(QDir::toNativeSeparators(path)));
+    });
     connect(ui->CopyPictureMenu, &QAction::triggered, this, Guarded([shownPage] { shownPage().CopyToClipboard(); }));
 }
 

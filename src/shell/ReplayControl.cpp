@@ -1,8 +1,10 @@
 #include "shell/ReplayControl.h"
 
+#include "dialogs/AnimationExport.h"
 #include "dialogs/RecordListDlg.h"
 #include "notebook/NotebookDocument.h"
 #include "shell/ExceptionBox.h"
+#include "turtle/TurtleSheet.h"
 
 #include <QAction>
 #include <QIcon>
@@ -10,7 +12,7 @@
 #include <QToolBar>
 
 ReplayControl::ReplayControl(QWidget& window, TurtleSheet& sheet, TurtleWalker& walker, const NotebookDocument& document)
-    : window_(window), document_(document), replay_(sheet, walker)
+    : window_(window), sheet_(sheet), document_(document), replay_(sheet, walker)
 {
     connect(&replay_, &PageReplay::EntryReached, this, [this](int entry) {
         if (list_)
@@ -66,9 +68,20 @@ void ReplayControl::Play()
 void ReplayControl::ShowList()
 {
     if (!list_)
-        list_ = new RecordListDlg(&window_);
+        list_ = new RecordListDlg(&window_, Guarded([this] { SaveAnimation(); }));
     const Notebook& pages = document_.Pages();
     list_->ShowRecord(pages.RecordOf(pages.CurrentPage()));
     list_->show();
     list_->raise();
+}
+
+void ReplayControl::SaveAnimation()
+{
+    const Notebook& pages = document_.Pages();
+    const int page = pages.CurrentPage();
+    const AnimationExport animation({sheet_.FloorBits(), document_.Name(), page + 1}, pages.RecordOf(page),
+                                    sheet_.Turtle());
+    QWidget* parent = list_ && list_->isActiveWindow() ? static_cast<QWidget*>(list_) : &window_;
+    if (const QString path = animation.SaveAs(parent); !path.isEmpty() && animationSaved_)
+        animationSaved_(path);
 }

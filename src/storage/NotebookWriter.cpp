@@ -8,7 +8,6 @@
 #include "storage/PagePicture.h"
 #include "storage/UnreadablePages.h"
 
-#include <QBuffer>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -23,15 +22,6 @@
 #include <unistd.h>
 
 namespace {
-
-QByteArray BitmapBytes(const PageContent& page)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    PagePicture(page.Image.data()).save(&buffer, "BMP");
-    return bytes;
-}
 
 bool FitsFileName(const QString& path)
 {
@@ -131,7 +121,7 @@ SaveResult NotebookWriter::Save(const QString& folder, const QString& name, cons
     std::vector<StagedFile> staged;
     for (std::size_t i = 0; i < paths.size(); ++i) {
         const bool isIndex = i + 1 == paths.size();
-        const QByteArray bytes = isIndex ? EncodeIndexWithinLimit(content, counter) : BitmapBytes(content.Pages[i]);
+        const QByteArray bytes = isIndex ? EncodeIndexWithinLimit(content, counter) : PageBitmapBytes(content.Pages[i].Image.data());
         auto file = std::make_unique<QTemporaryFile>(QDir(folder).filePath(QStringLiteral(".qel3d-XXXXXX")));
         errno = 0;
         // Readable by others as a file saved the ordinary way is; temporary files start private.

@@ -186,6 +186,15 @@ QImage PagePicture(const std::uint8_t* image)
     return picture;
 }
 
+QByteArray PageBitmapBytes(const std::uint8_t* image)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    PagePicture(image).save(&buffer, "BMP");
+    return bytes;
+}
+
 PageReadFault DecodePagePicture(const QByteArray& bytes, std::uint8_t* image)
 {
     if (const std::optional<PageReadFault> paletted = DecodePalettedBitmap(bytes, image))

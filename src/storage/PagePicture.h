@@ -11,6 +11,8 @@
 
 // The picture of a drawing (256 rows of 256 sheet palette indices).
 QImage PagePicture(const std::uint8_t* image);
+// The same picture as the bytes of a BMP file, as pages are kept on disk.
+QByteArray PageBitmapBytes(const std::uint8_t* image);
 
 enum class PageReadFault { None, Missing, Unreadable, WrongSize };
 

@@ -6,7 +6,6 @@
 #include "storage/PagePicture.h"
 #include "win/RegularFile.h"
 
-#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -105,15 +104,6 @@ bool Exists(const QString& path)
 {
     struct stat status {};
     return ::lstat(QFile::encodeName(path).constData(), &status) == 0;
-}
-
-QByteArray BitmapBytes(const PageContent& page)
-{
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    PagePicture(page.Image.data()).save(&buffer, "BMP");
-    return bytes;
 }
 
 } // namespace
@@ -280,7 +270,7 @@ std::error_code RecoveryCopy::WriteGeneration(const QString& into, int previous,
         if (unchanged
             && ::link(QFile::encodeName(PagePath(before, kStem, page)).constData(), QFile::encodeName(path).constData()) == 0)
             continue;
-        if (const std::error_code error = WriteFile(path, BitmapBytes(content.Pages[i])))
+        if (const std::error_code error = WriteFile(path, PageBitmapBytes(content.Pages[i].Image.data())))
             return error;
     }
     const int generation = previous + 1;

@@ -16,6 +16,7 @@
 #include <QElapsedTimer>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QImageReader>
 #include <QMenu>
 #include <QOpenGLWidget>
 #include <QTemporaryDir>
@@ -57,6 +58,24 @@ protected:
 
     Ui::TMainForm& ui() { return form.Controls(); }
     int SheetAt(int column, int row) const { return form.Sheet.Sheet().At(column, row); }
+
+    // Triggers a menu item that asks where to save a file, answers with `path` as its Zapisz
+    // button does, and gives back the name the dialog suggested.
+    static QString SaveThrough(QAction& item, const QString& path)
+    {
+        QString suggested;
+        QTimer answer;
+        QObject::connect(&answer, &QTimer::timeout, [&] {
+            if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
+                suggested = QFileInfo(dialog->selectedFiles().value(0)).fileName();
+                dialog->selectFile(path);
+                static_cast<QDialog*>(dialog)->accept();
+            }
+        });
+        answer.start(10);
+        item.trigger();
+        return suggested;
+    }
 
     ManualClock clock;
     ScriptedMessageBoxes boxes;
@@ -214,20 +233,41 @@ TEST_F(MainFormTest, ThePageGoesToTheClipboardAndIntoAFileFourTimesLarger)
     EXPECT_TRUE(copied.pixel(11, 8) != SheetPalette()[kBlue] && copied.pixel(16, 11) != SheetPalette()[kBlue]);
 
     const QTemporaryDir folder;
-    QString suggested;
-    QTimer answer;
-    QObject::connect(&answer, &QTimer::timeout, [&] {
-        if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
-            suggested = QFileInfo(dialog->selectedFiles().value(0)).fileName();
-            dialog->selectFile(folder.filePath(QStringLiteral("dom")));
-            static_cast<QDialog*>(dialog)->accept(); // as its Zapisz button does
-        }
-    });
-    answer.start(10);
-    ui().SavePictureMenu->trigger();
-    EXPECT_EQ(suggested, "Rysunek, strona 1.png");
+    EXPECT_EQ(SaveThrough(*ui().SavePictureMenu, folder.filePath(QStringLiteral("dom"))), "Rysunek, strona 1.png");
     const QImage saved(folder.filePath(QStringLiteral("dom.png")));
     EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32), copied.convertToFormat(QImage::Format_RGB32));
+}
+
+// A house drawn, then Ctrl+Shift+E: an animated picture of how it was drawn, whose last frame is
+// the page twice as large and whose file name follows the notebook's.
+TEST_F(MainFormTest, TheDrawingGoesIntoAnAnimationThatEndsOnThePage)
+{
+    EXPECT_EQ(ui().SaveAnimationMenu->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E));
+    // The page as start-up leaves it.
+    form.Sheet.ResetTurtle();
+    form.Sheet.FillFloorImage(SheetBitmap::kWhite);
+    form.Sheet.UpdateSheetFromFloor();
+    form.Document.Start();
+    form.Walker.SetDriven(true);
+    for (const auto& [op, amount] : {std::pair{RecordOp::Square, 60}, {RecordOp::Forward, 60}, {RecordOp::Right, 30},
+                                     {RecordOp::Forward, 60}, {RecordOp::Right, 120}, {RecordOp::Forward, 60}}) {
+        ASSERT_TRUE(form.Document.Do(EntryOf(op, amount)));
+        form.Walker.Walk(1e9);
+    }
+    form.Sheet.UpdateFloor();
+    const QTemporaryDir folder;
+    EXPECT_EQ(SaveThrough(*ui().SaveAnimationMenu, folder.filePath(QStringLiteral("dom"))), "Rysunek, strona 1.gif");
+    EXPECT_TRUE(form.StatusText(0).contains(QStringLiteral("dom.gif"))) << "the status line says where it went";
+
+    QImageReader gif(folder.filePath(QStringLiteral("dom.gif")));
+    ASSERT_GT(gif.imageCount(), 10);
+    QImage last;
+    while (gif.canRead())
+        last = gif.read();
+    ASSERT_EQ(last.size(), QSize(512, 512));
+    for (int row = 0; row < 512; ++row)
+        for (int column = 0; column < 512; ++column)
+            ASSERT_EQ(last.pixel(column, row), SheetPalette()[SheetAt(column / 2, row / 2)]) << column << ", " << row;
 }
 
 TEST_F(MainFormTest, HiddenCharacterIsLiftedOutOfViewButFollowsTheTurtle)

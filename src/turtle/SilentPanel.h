@@ -1,0 +1,13 @@
+#pragma once
+
+#include "turtle/TurtlePanel.h"
+
+// A tool panel that shows nothing, for running the turtle without a window: a drawing walked
+// off the screen, the benches, the background fuzz target.
+struct SilentPanel final : TurtlePanel {
+    void ShowPenColor(const QImage&, const QString&) override {}
+    void ShowBGColor(const QImage&, const QString&) override {}
+    void ShowPenWidth(const QImage&, const QString&) override {}
+    void ShowPenDown(bool) override {}
+    void ShowCharacterShown(bool) override {}
+};
