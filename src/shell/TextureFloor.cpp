@@ -24,8 +24,9 @@ std::uint8_t* TextureFloor::Pixels()
     return texture_ ? static_cast<std::uint8_t*>(texture_->GetImage()->buffer1) : nullptr;
 }
 
-void TextureFloor::PixelsChanged()
+void TextureFloor::PixelsChanged(int top, int bottom)
 {
+    const rm::Rect rows{0, top, kSheetSize, bottom};
     if (texture_)
-        texture_->Changed(rm::D3DRMTEXTURE_CHANGEDPIXELS, 0, nullptr);
+        texture_->Changed(rm::D3DRMTEXTURE_CHANGEDPIXELS, 1, &rows);
 }

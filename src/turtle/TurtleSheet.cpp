@@ -60,7 +60,7 @@ void TurtleSheet::DetachFloor()
 void TurtleSheet::FloorChanged()
 {
     if (floor_)
-        floor_->PixelsChanged();
+        floor_->PixelsChanged(0, kSheetSize);
 }
 
 void TurtleSheet::ResetTurtle()
@@ -80,7 +80,7 @@ void TurtleSheet::SetPenColor(int n)
         return;
     turtle_.PenColor = n;
     panel_.ShowPenColor(selColor_, PaintColorIndicator(n, selColor_));
-    canvas_.SetPenColor(IndicatorColor(selColor_));
+    canvas_.SetPenColor(ColorSheetIndex(n));
     canvas_.SetBrushColor(canvas_.PenColor());
 }
 
@@ -151,9 +151,10 @@ void TurtleSheet::UpdateFloor()
     if (top < bottom) {
         const std::size_t first = static_cast<std::size_t>(top) * kSheetSize;
         std::memcpy(floorBits_ + first, sheet_.Bits() + first, static_cast<std::size_t>(bottom - top) * kSheetSize);
+        if (floor_)
+            floor_->PixelsChanged(top, bottom);
     }
     canvas_.ClearTouched();
-    FloorChanged();
 }
 
 void TurtleSheet::UpdateSheetFromFloor()
@@ -180,9 +181,4 @@ QString TurtleSheet::PaintColorIndicator(int n, QImage& indicator) const
     const int cell = ColorToCell(n);
     ToolPictures::Copy(colorStrip_, ToolPictures::ColorCell(cell), indicator, kColorIndicatorTarget);
     return QString::number(cell);
-}
-
-std::uint8_t TurtleSheet::IndicatorColor(const QImage& indicator)
-{
-    return NearestSheetIndex(indicator.pixel(2, 2));
 }

@@ -33,6 +33,7 @@ TEST_P(ColourNumbering, StoredNumberCellAndColourAgree)
     EXPECT_EQ(strip.pixel(ToolPictures::ColorCell(c.cell).center()), c.rgb);
     // The sheet's palette entry for the colour is the one the drawing tools write.
     EXPECT_EQ(SheetPalette()[NearestSheetIndex(c.rgb)], c.rgb);
+    EXPECT_EQ(SheetPalette()[ColorSheetIndex(c.stored)], c.rgb) << "the pen and the clear sheet take this index";
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -157,6 +157,14 @@ TEST_F(TurtleSheetTest, FloorFollowsTheSheetAndTellsTheTexture)
     sheet.UpdateFloor();
     EXPECT_TRUE(FloorShowsSheet());
     EXPECT_EQ(floor.changes, before + 2);
+
+    sheet.Canvas().FillRect(QRect(10, 40, 5, 7));
+    sheet.UpdateFloor();
+    EXPECT_EQ(floor.changedTop, 40);
+    EXPECT_EQ(floor.changedBottom, 47) << "the floor is told the rows drawn on alone";
+    const int drawn = floor.changes;
+    sheet.UpdateFloor();
+    EXPECT_EQ(floor.changes, drawn) << "nothing drawn, nothing told";
 }
 
 TEST_F(TurtleSheetTest, ADetachedFloorIsABufferOfTheSheetsOwn)

@@ -180,6 +180,25 @@ TEST_F(Render, ChangedTexturesShowOnTheNextFrame)
     EXPECT_EQ(shown.pixel(TexelCentre(3, 3)), PaletteColour(15));
 }
 
+TEST_F(Render, ChangedRowsAloneAreTakenAndStayAfterTheTextureRests)
+{
+    Show(MakeSquare(4, 0, texture));
+    Frame();
+    auto* indices = static_cast<std::uint8_t*>(texture->GetImage()->buffer1);
+    indices[4 * 1 + 1] = 7;  // texel (1, 1), in the rows told of
+    indices[4 * 3 + 2] = 0;  // texel (2, 3), changed without a word
+    const rm::Rect rows{0, 1, 4, 2};
+    texture->Changed(rm::D3DRMTEXTURE_CHANGEDPIXELS, 1, &rows);
+    for (const char* frame : {"the changed frame", "a frame at rest"}) {
+        Frame();
+        const QImage shown = Shown();
+        EXPECT_EQ(shown.pixel(TexelCentre(1, 1)), PaletteColour(7)) << frame;
+        EXPECT_EQ(shown.pixel(TexelCentre(2, 3)), PaletteColour(14)) << frame << ": rows not told of stay";
+        EXPECT_EQ(shown.pixel(TexelCentre(0, 0)), PaletteColour(0)) << frame;
+        EXPECT_EQ(shown.pixel(TexelCentre(3, 2)), PaletteColour(11)) << frame;
+    }
+}
+
 TEST_F(Render, DecalTransparentTexelsShowTheBackground)
 {
     const QRgb key = PaletteColour(6);

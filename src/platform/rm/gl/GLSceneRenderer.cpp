@@ -350,47 +350,79 @@ const GLSceneRenderer::TextureEntry* GLSceneRenderer::CachedTexture(Texture3& te
         if (anisotropy_ > 1.0f)
             glTexParameterf(GL_TEXTURE_2D, kMaxAnisotropy, anisotropy_);
         TakePalette(entry);
-        UploadColours(entry);
+        UploadColours(entry, WholeImage(texture));
     } else {
         const bool newPalette = entry.paletteChanges != texture.PaletteChanges()
                                 || entry.transparency != texture.DecalTransparency()
                                 || entry.transparentColor != texture.DecalTransparentColor();
-        if (newPalette)
+        if (newPalette) {
             TakePalette(entry);
-        if (newPalette || entry.pixelChanges != texture.PixelChanges())
-            UploadColours(entry);
+            UploadColours(entry, WholeImage(texture));
+        } else if (entry.pixelChanges != texture.PixelChanges()) {
+            UploadColours(entry, texture.ChangedRowsSince(entry.pixelChanges));
+        } else if (entry.mipmapsStale) {
+            RebuildMipmaps(entry);
+        }
     }
     entry.lastFrame = frame_;
     return entry.usable ? &entry : nullptr;
 }
 
-void GLSceneRenderer::UploadColours(TextureEntry& entry)
+void GLSceneRenderer::UploadColours(TextureEntry& entry, RowRange rows)
 {
-    const Image& image = *entry.texture->GetImage();
-    entry.pixelChanges = entry.texture->PixelChanges();
+    Texture3& texture = *entry.texture;
+    const Image& image = *texture.GetImage();
+    entry.pixelChanges = texture.PixelChanges();
+    texture.ForgetChangedRows();
     entry.usable = ReadableIndices(image);
-    if (!entry.usable)
+    if (!entry.usable) {
+        entry.width = entry.height = 0; // whatever comes next is taken whole
         return;
-    colourData_.resize(static_cast<std::size_t>(image.width) * static_cast<std::size_t>(image.height) * 4);
+    }
+    const bool sameShape = image.width == entry.width && image.height == entry.height;
+    if (!sameShape)
+        rows = WholeImage(texture);
+    rows.top = std::max(rows.top, 0);
+    rows.bottom = std::min(rows.bottom, image.height);
+    if (rows.top >= rows.bottom)
+        return;
+    colourData_.resize(static_cast<std::size_t>(image.width) * static_cast<std::size_t>(rows.bottom - rows.top) * 4);
     const auto* indices = static_cast<const std::uint8_t*>(image.buffer1);
     std::uint8_t* out = colourData_.data();
-    for (int row = 0; row < image.height; ++row) {
+    for (int row = rows.top; row < rows.bottom; ++row) {
         const std::uint8_t* line = indices + static_cast<std::ptrdiff_t>(row) * image.bytes_per_line;
         for (int column = 0; column < image.width; ++column, out += 4)
             std::copy_n(&entry.palette[static_cast<std::size_t>(line[column]) * 4], 4, out);
     }
     glBindTexture(GL_TEXTURE_2D, entry.colours);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    if (image.width == entry.width && image.height == entry.height) {
-        glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, image.width, image.height, GL_RGBA, GL_UNSIGNED_BYTE,
-                        colourData_.data());
+    if (sameShape) {
+        glTexSubImage2D(GL_TEXTURE_2D, 0, 0, rows.top, image.width, rows.bottom - rows.top, GL_RGBA,
+                        GL_UNSIGNED_BYTE, colourData_.data());
     } else {
         glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, image.width, image.height, 0, GL_RGBA, GL_UNSIGNED_BYTE,
                      colourData_.data());
         entry.width = image.width;
         entry.height = image.height;
     }
+    if (rows.top == 0 && rows.bottom == image.height) {
+        RebuildMipmaps(entry);
+    } else if (!entry.mipmapsStale) {
+        // Rebuilding the smaller copies costs more than the rows drawn, so it waits until the
+        // pixels rest; until then the texture shows its full size only, where the rows are new.
+        glTexParameterf(GL_TEXTURE_2D, GL_TEXTURE_MAX_LOD, 0.0f);
+        entry.mipmapsStale = true;
+    }
+}
+
+void GLSceneRenderer::RebuildMipmaps(TextureEntry& entry)
+{
+    glBindTexture(GL_TEXTURE_2D, entry.colours);
     glGenerateMipmap(GL_TEXTURE_2D);
+    if (entry.mipmapsStale) {
+        glTexParameterf(GL_TEXTURE_2D, GL_TEXTURE_MAX_LOD, kAllLevels);
+        entry.mipmapsStale = false;
+    }
 }
 
 void GLSceneRenderer::TakePalette(TextureEntry& entry)

@@ -27,6 +27,8 @@ public:
     // GL_TEXTURE_MAX_ANISOTROPY and its limit, of the anisotropic filtering extensions.
     static constexpr GLenum kMaxAnisotropy = 0x84FE;
     static constexpr GLenum kMaxAnisotropyLimit = 0x84FF;
+    // GL_TEXTURE_MAX_LOD's initial value: every smaller copy may be sampled.
+    static constexpr GLfloat kAllLevels = 1000.0f;
 
     GLSceneRenderer();
     ~GLSceneRenderer();
@@ -68,6 +70,7 @@ private:
         int height = 0;
         std::uint32_t pixelChanges = 0;
         std::uint32_t paletteChanges = 0;
+        bool mipmapsStale = false; // rows were taken since the smaller copies were made
         bool transparency = false;
         D3DCOLOR transparentColor = 0;
         std::uint64_t lastFrame = 0;
@@ -82,8 +85,11 @@ private:
     void UploadMesh(MeshEntry& entry);
     // The texture ready to draw with, or none when its image cannot be read.
     const TextureEntry* CachedTexture(Texture3& texture);
-    // The image's indices as their palette colours, with its smaller copies.
-    void UploadColours(TextureEntry& entry);
+    // The indices of the image's given rows as their palette colours; with the smaller copies
+    // when the whole image was taken, else those wait for a frame without pixel changes.
+    void UploadColours(TextureEntry& entry, RowRange rows);
+    void RebuildMipmaps(TextureEntry& entry);
+    static RowRange WholeImage(const Texture3& texture) { return {0, texture.GetImage()->height}; }
     void TakePalette(TextureEntry& entry);
     void SetMatrix(GLint location, const Matrix4& m);
     void FreeMesh(MeshEntry& entry);
