@@ -11,6 +11,8 @@ bool TextureFloor::Attach(rm::Ptr<rm::Texture3> texture)
         return false;
     }
     texture_ = std::move(texture);
+    // The sheet is seen from afar too, where its thin lines should thin out, not break up.
+    texture_->GenerateMIPMap(0);
     return true;
 }
 

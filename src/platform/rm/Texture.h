@@ -73,11 +73,19 @@ public:
         transparentColor_ = color;
         return D3DRM_OK;
     }
+    // Asks for smaller copies of the image, for a view from afar whatever the device's texture
+    // quality; they are made again when the pixels change.
+    HRESULT GenerateMIPMap(std::uint32_t)
+    {
+        mipmapped_ = true;
+        return D3DRM_OK;
+    }
 
     bool DecalTransparency() const { return transparency_; }
     D3DCOLOR DecalTransparentColor() const { return transparentColor_; }
     std::uint32_t PixelChanges() const { return pixelChanges_; }
     std::uint32_t PaletteChanges() const { return paletteChanges_; }
+    bool Mipmapped() const { return mipmapped_; }
     // The rows changed since the pixel change count was `seen`: all of them unless the rows
     // were kept from then on (since the last ForgetChangedRows).
     RowRange ChangedRowsSince(std::uint32_t seen) const;
@@ -93,6 +101,7 @@ private:
     RowRange changedRows_;
     std::uint32_t rowsKeptFrom_ = 0; // the pixel change count changedRows_ started at
     bool transparency_ = false;
+    bool mipmapped_ = false;
     D3DCOLOR transparentColor_ = 0xFF000000;
 };
 
