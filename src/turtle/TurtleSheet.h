@@ -59,22 +59,11 @@ public:
     // when the file cannot be read as a bitmap.
     bool LoadBackground(const QString& fileName);
 
-    const QImage& ColorStrip() const { return colorStrip_; }
-    const QImage& WidthStrip() const { return widthStrip_; }
-
 private:
-    // Shows the palette cell of stored colour n in an indicator; the cell number for its label.
-    QString PaintColorIndicator(int n, QImage& indicator) const;
-
     TTurtleState& turtle_;
     TurtlePanel& panel_;
     SheetBitmap sheet_;
     SheetCanvas canvas_;
-    QImage colorStrip_;
-    QImage widthStrip_;
-    QImage selColor_;
-    QImage selBGColor_;
-    QImage selWidth_;
     Floor* floor_ = nullptr;
     std::array<std::uint8_t, kSheetBytes> detachedFloor_{};
     std::uint8_t* floorBits_ = detachedFloor_.data();
