@@ -9,11 +9,13 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenu>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QXmlStreamReader>
 
@@ -201,4 +203,13 @@ TEST_F(LanguageSwitch, TheRecordListSaysItsStepsAgainInTheNewLanguage)
     EXPECT_EQ(record.findChild<QListWidget*>()->currentRow(), 1) << "the line being drawn stays marked";
     UseLanguage(::Language::Polish);
     EXPECT_EQ(record.Text(), polish);
+}
+
+// Qt's own buttons and dialogs speak the program's language.
+TEST_F(LanguageSwitch, QtsOwnTextsFollow)
+{
+    QDialogButtonBox buttons(QDialogButtonBox::Cancel);
+    EXPECT_EQ(buttons.button(QDialogButtonBox::Cancel)->text().remove(QLatin1Char('&')), QStringLiteral("Anuluj"));
+    UseLanguage(::Language::English);
+    EXPECT_EQ(buttons.button(QDialogButtonBox::Cancel)->text().remove(QLatin1Char('&')), QStringLiteral("Cancel"));
 }
