@@ -4,6 +4,6 @@
 
 #include <QString>
 
-// An entry of a page's drawing record in plain Polish, in the words of the panel's buttons:
-// "Naprzód 100", "W prawo 90", "Kolor: czerwony", "Wypełnij".
+// An entry of a page's drawing record in plain words of the program's language, those of the
+// panel's buttons: "Naprzód 100", "W prawo 90", "Kolor: czerwony", "Wypełnij".
 QString RecordEntryText(const RecordEntry& entry);

@@ -19,14 +19,14 @@ class TMainForm;
 struct PanelCommandKey {
     const char* button; // the button's object name
     int key;
-    const char* keyName; // as the hints and the help write it
+    const char* keyName; // as the hints and the help write it, translated in the context "PanelAccess"
 };
 
 // The keys of the panel's commands, in the panel's order.
 const std::vector<PanelCommandKey>& PanelCommandKeys();
 
 // The main window's panel for those who cannot use the mouse or the screen: every control by
-// Tab in the panel's order with a visible focus frame, keys for the commands, and a Polish name
+// Tab in the panel's order with a visible focus frame, keys for the commands, and a name
 // and description of every control for screen readers.
 class PanelAccess {
 public:
