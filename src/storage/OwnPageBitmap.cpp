@@ -72,21 +72,16 @@ const std::uint8_t* BottomRow(const QByteArray& bytes, std::optional<PageReadFau
     return data + kPixelsAt;
 }
 
-// The bits of `row` that no sheet index has, gathered a word at a time.
-std::uint64_t HighBits(const std::uint8_t* row)
-{
-    std::uint64_t seen = 0;
-    for (int at = 0; at < kSheetSize; at += 8) {
-        std::uint64_t word;
-        std::memcpy(&word, row + at, sizeof word);
-        seen |= word;
-    }
-    return seen & 0xF0F0F0F0F0F0F0F0ULL;
-}
-
-// Rows with a byte past the sixteen get the black the palette names for it.
+// A byte past the sixteen gets the black the palette names for it. Every page opened is looked
+// over: a byte at a time, which compilers turn into wide words, and a second pass only for a
+// page that needs it.
 void BlackenStrayBytes(std::uint8_t* image)
 {
+    std::uint8_t seen = 0;
+    for (int i = 0; i < kSheetBytes; ++i)
+        seen |= image[i];
+    if (seen < kColorCount)
+        return;
     static const std::uint8_t black = NearestSheetIndex(qRgb(0, 0, 0));
     for (int i = 0; i < kSheetBytes; ++i) {
         if (image[i] >= kColorCount)
@@ -94,18 +89,12 @@ void BlackenStrayBytes(std::uint8_t* image)
     }
 }
 
-// Hands the file's rows to `put` top row first, as the sheet keeps them; whether any of them
-// held a byte past the sixteen.
+// Hands the file's rows to `put` top row first, as the sheet keeps them.
 template <class Put>
-bool CopyRowsTopFirst(const std::uint8_t* bottom, Put put)
+void CopyRowsTopFirst(const std::uint8_t* bottom, Put put)
 {
-    std::uint64_t stray = 0;
-    for (int row = 0; row < kSheetSize; ++row) {
-        const std::uint8_t* from = bottom + (kSheetSize - 1 - row) * kSheetSize;
-        put(row, from);
-        stray |= HighBits(from);
-    }
-    return stray != 0;
+    for (int row = 0; row < kSheetSize; ++row)
+        put(row, bottom + (kSheetSize - 1 - row) * kSheetSize);
 }
 
 } // namespace
@@ -127,11 +116,10 @@ std::optional<PageReadFault> DecodeOwnPage(const QByteArray& bytes, std::uint8_t
     const std::uint8_t* bottom = BottomRow(bytes, fault);
     if (!bottom)
         return fault;
-    const bool stray = CopyRowsTopFirst(bottom, [image](int row, const std::uint8_t* from) {
+    CopyRowsTopFirst(bottom, [image](int row, const std::uint8_t* from) {
         std::memcpy(image + row * kSheetSize, from, kSheetSize);
     });
-    if (stray)
-        BlackenStrayBytes(image);
+    BlackenStrayBytes(image);
     return PageReadFault::None;
 }
 
@@ -143,10 +131,9 @@ std::optional<PageReadFault> DecodeOwnPage(const QByteArray& bytes, std::vector<
         return fault;
     image.clear();
     image.reserve(kSheetBytes);
-    const bool stray = CopyRowsTopFirst(bottom, [&image](int, const std::uint8_t* from) {
+    CopyRowsTopFirst(bottom, [&image](int, const std::uint8_t* from) {
         image.insert(image.end(), from, from + kSheetSize);
     });
-    if (stray)
-        BlackenStrayBytes(image.data());
+    BlackenStrayBytes(image.data());
     return PageReadFault::None;
 }

@@ -44,13 +44,14 @@ std::optional<QByteArray> ReadRegularFile(const QString& fileName, qint64 maxByt
     // The size is only a hint: the file may grow while it is read, so the reading itself stops
     // one byte past the limit.
     const qint64 limit = maxBytes + 1;
+    // A first read the size of the file and one byte more, so that a small file costs no large
+    // buffer and one allocation; then chunks for a file that grew.
+    const qint64 first = std::min(file.size() + 1, limit);
     QByteArray bytes;
-    bytes.reserve(static_cast<qsizetype>(std::min(file.size(), limit)));
+    bytes.reserve(static_cast<qsizetype>(first));
     while (bytes.size() < limit) {
         const qint64 start = bytes.size();
-        // A first read the size of the file and one byte more, so that a small file costs no
-        // large buffer; then chunks for a file that grew.
-        const qint64 wanted = std::min(start == 0 ? file.size() + 1 : kChunkBytes, limit - start);
+        const qint64 wanted = start == 0 ? first : std::min(kChunkBytes, limit - start);
         bytes.resize(static_cast<qsizetype>(start + wanted));
         const qint64 got = file.read(bytes.data() + start, wanted);
         if (got < 0)
