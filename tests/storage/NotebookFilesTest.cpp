@@ -633,6 +633,8 @@ TEST(PagePictures, OnlySheetSizedBitmapsAndPngsAreDecoded)
         PageReadFault fault;
     } cases[] = {
         {"valid-page-8bit.bmp", PageReadFault::None},
+        {"valid-page-own.bmp", PageReadFault::None},
+        {"broken-page-own-cut.bmp", PageReadFault::Unreadable},
         {"valid-page-24bit-top-down.bmp", PageReadFault::None},
         {"valid-page-4bit-core-header.bmp", PageReadFault::None},
         {"valid-page.png", PageReadFault::None},
@@ -742,6 +744,10 @@ TEST(OwnPages, AreReadStraightAndChangedOnesAsBefore)
         ASSERT_EQ(DecodePagePicture(bytes, general.data()), PageReadFault::None) << c.what;
         EXPECT_TRUE(general == expected) << c.what;
     }
+    // The fuzz target's seeds of our own pages reach the straight reader.
+    std::vector<std::uint8_t> image(kSheetBytes);
+    EXPECT_EQ(DecodeOwnPage(Seed("valid-page-own.bmp"), image.data()), PageReadFault::None);
+    EXPECT_EQ(DecodeOwnPage(Seed("broken-page-own-cut.bmp"), image.data()), PageReadFault::Unreadable);
 }
 
 // A record stays with its page while the index holds the page's sum, as this program or an
