@@ -24,7 +24,7 @@ enum class PageReadFault { None, Missing, Unreadable, WrongSize };
 // On a fault `image` is left as it was.
 PageReadFault ReadPagePicture(const QString& path, std::uint8_t* image);
 // The same into a page of any size, made kSheetBytes long when read; our own pages are built
-// without clearing them first.
+// without clearing them first. On a fault its bytes are no drawing.
 PageReadFault ReadPagePicture(const QString& path, std::vector<std::uint8_t>& image);
 // The same for the bytes of a page picture file.
 PageReadFault DecodePagePicture(const QByteArray& bytes, std::uint8_t* image);
