@@ -1,6 +1,5 @@
 #include "win/RegularFile.h"
 
-#include <QFileInfo>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -19,15 +18,16 @@ constexpr qint64 kChunkBytes = 1 << 20;
 bool OpenRegularFile(const QString& fileName, QFile& file)
 {
     file.close();
-    if (fileName.isEmpty() || !QFileInfo(fileName).isFile())
+    // A device or a pipe is not even opened: opening some has effects of its own.
+    const QByteArray path = QFile::encodeName(fileName);
+    struct stat status {};
+    if (fileName.isEmpty() || ::stat(path.constData(), &status) != 0 || !S_ISREG(status.st_mode))
         return false;
     // The name may change hands between the look and the open: open without waiting, and look
     // again at what was opened.
-    const QByteArray path = QFile::encodeName(fileName);
     const int handle = ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (handle < 0)
         return false;
-    struct stat status {};
     if (::fstat(handle, &status) != 0 || !S_ISREG(status.st_mode)
         || !file.open(handle, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(handle);
