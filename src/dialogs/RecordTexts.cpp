@@ -1,6 +1,9 @@
 #include "dialogs/RecordTexts.h"
 
+#include "storage/OwnCommand.h"
 #include "turtle/SheetColors.h"
+
+#include <QCoreApplication>
 
 #include <array>
 
@@ -15,6 +18,14 @@ QString ColourName(int storedColour)
 constexpr std::array<const char*, 3> kPenModes = {"rysowanie", "usuwanie", "odwracanie"};
 
 } // namespace
+
+QString OwnCommandSteps(const OwnCommand& command)
+{
+    QStringList steps;
+    for (std::size_t i = 0; i < command.Steps.Size(); ++i)
+        steps << RecordEntryText(command.Steps.HeadAt(i));
+    return steps.join(QStringLiteral(", "));
+}
 
 QString RecordEntryText(const RecordEntry& entry)
 {
@@ -44,6 +55,11 @@ QString RecordEntryText(const RecordEntry& entry)
     case RecordOp::Snapshot: return QStringLiteral("Zmiana całej strony");
     case RecordOp::Clear: return QStringLiteral("Czyszczenie strony");
     case RecordOp::Background: return QStringLiteral("Tło: %1").arg(ColourName(entry.Amount));
+    case RecordOp::Own: {
+        const QString name = entry.Command ? entry.Command->Name : QString();
+        const QString text = QCoreApplication::translate("RecordTexts", "%1 × %2").arg(name).arg(entry.Amount);
+        return entry.StoppedAfter == 0 ? text : text + QStringLiteral(" – zatrzymany");
+    }
     }
     return QStringLiteral("?");
 }
