@@ -1,9 +1,5 @@
 #include "teach/OwnCommandList.h"
 
-#include "storage/OwnCommandCodec.h"
-
-#include <QCoreApplication>
-
 #include <algorithm>
 
 OwnCommandPtr OwnCommandList::At(std::size_t index) const
@@ -54,12 +50,13 @@ bool OwnCommandList::Add(OwnCommandPtr command)
     return true;
 }
 
-void OwnCommandList::Rename(std::size_t index, const QString& name)
+void OwnCommandList::Rename(std::size_t index, const QString& name, std::int32_t picture)
 {
     if (index >= commands_.size())
         return;
     auto renamed = std::make_shared<OwnCommand>(*commands_[index]);
     renamed->Name = name.trimmed();
+    renamed->Picture = picture;
     commands_[index] = std::move(renamed);
     emit Changed();
 }

@@ -35,7 +35,7 @@ public:
     // False, adding nothing, when the row is full.
     bool Add(OwnCommandPtr command);
     // Records that ran the command keep it as it was.
-    void Rename(std::size_t index, const QString& name);
+    void Rename(std::size_t index, const QString& name, std::int32_t picture);
     void Forget(std::size_t index);
     void Replace(DrawingRecord::CommandList commands);
     // Adds commands brought from elsewhere: one already here is left, one whose name is taken
