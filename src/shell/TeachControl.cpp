@@ -44,7 +44,6 @@ void TeachControl::Attach(QWidget& client, QWidget& view, QWidget& statusBar, QM
     row_->setGeometry(0, top, client.width(), OwnCommandRow::kHeight);
     statusBar.move(statusBar.x(), top + OwnCommandRow::kHeight);
     client.setMinimumHeight(client.minimumHeight() + OwnCommandRow::kHeight);
-    client.resize(client.width(), client.height() + OwnCommandRow::kHeight);
     row_->Show(commands_.Commands());
     connect(row_, &OwnCommandRow::RunRequested, this,
             [this](std::size_t index, int times) { RunGuarded([&] { Run(index, times); }); });

@@ -25,10 +25,10 @@ NameProblem OwnCommandList::CheckName(const QString& name, const OwnCommand* exc
         return NameProblem::Empty;
     if (trimmed.size() > kMaxOwnNameLength)
         return NameProblem::TooLong;
-    if (!std::ranges::all_of(trimmed, [](QChar c) { return c.isLetter(); }))
-        return NameProblem::NotLetters;
     if (PanelNames().contains(trimmed, Qt::CaseInsensitive))
         return NameProblem::PanelName;
+    if (!std::ranges::all_of(trimmed, [](QChar c) { return c.isLetter(); }))
+        return NameProblem::NotLetters;
     if (NameTaken(trimmed, except))
         return NameProblem::Taken;
     return NameProblem::None;
