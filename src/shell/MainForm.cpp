@@ -46,8 +46,8 @@ TMainForm::TMainForm(QWidget* parent)
     win::UseWindowLook(*this);
     setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint
                    | Qt::WindowCloseButtonHint);
-    ui->ColorImage->setPixmap(QPixmap::fromImage(Sheet.ColorStrip()));
-    ui->WidthImage->setPixmap(QPixmap::fromImage(Sheet.WidthStrip()));
+    indicators_ = std::make_unique<ToolIndicators>(ToolIndicators::Labels{*ui->ColorImage, *ui->WidthImage,
+        *ui->SelColorImage, *ui->SelColorLabel, *ui->SelBGColorImage, *ui->SelBGColorLabel, *ui->SelWidthImage, *ui->SelWidthLabel});
     status_ = std::make_unique<StatusPanels>(*ui->MainStatusBar);
     ConfigureComponents();
     ConnectHandlers();
@@ -219,23 +219,9 @@ void TMainForm::closeEvent(QCloseEvent* event)
     win::PostQuitMessage(0);
 }
 
-void TMainForm::ShowPenColor(const QImage& indicator, const QString& label)
-{
-    ui->SelColorImage->setPixmap(QPixmap::fromImage(indicator));
-    ui->SelColorLabel->setText(label);
-}
-
-void TMainForm::ShowBGColor(const QImage& indicator, const QString& label)
-{
-    ui->SelBGColorImage->setPixmap(QPixmap::fromImage(indicator));
-    ui->SelBGColorLabel->setText(label);
-}
-
-void TMainForm::ShowPenWidth(const QImage& indicator, const QString& label)
-{
-    ui->SelWidthImage->setPixmap(QPixmap::fromImage(indicator));
-    ui->SelWidthLabel->setText(label);
-}
+void TMainForm::ShowPenColor(int n) { indicators_->ShowPenColor(n); }
+void TMainForm::ShowBGColor(int n) { indicators_->ShowBGColor(n); }
+void TMainForm::ShowPenWidth(int w) { indicators_->ShowPenWidth(w); }
 
 void TMainForm::ShowPenDown(bool down)
 {

@@ -17,6 +17,7 @@
 #include "shell/ReplayControl.h"
 #include "shell/TeachControl.h"
 #include "shell/StatusPanels.h"
+#include "shell/ToolIndicators.h"
 #include "shell/TextureFloor.h"
 #include "turtle/CameraControl.h"
 #include "turtle/TurtlePanel.h"
@@ -170,14 +171,15 @@ private:
     bool PageDone(PageResult result);
 
     // Tool panel, told by the turtle what to show.
-    void ShowPenColor(const QImage& indicator, const QString& label) override;
-    void ShowBGColor(const QImage& indicator, const QString& label) override;
-    void ShowPenWidth(const QImage& indicator, const QString& label) override;
+    void ShowPenColor(int n) override;
+    void ShowBGColor(int n) override;
+    void ShowPenWidth(int w) override;
     void ShowPenDown(bool down) override;
     void ShowCharacterShown(bool shown) override;
 
     std::unique_ptr<Ui::TMainForm> ui;
     std::unique_ptr<StatusPanels> status_;
+    std::unique_ptr<ToolIndicators> indicators_;
     std::unique_ptr<ViewLayout> viewLayout_;
     std::unique_ptr<PanelAccess> panelAccess_;
     std::unique_ptr<TProgressForm> progress_;

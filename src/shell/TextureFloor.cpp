@@ -11,6 +11,8 @@ bool TextureFloor::Attach(rm::Ptr<rm::Texture3> texture)
         return false;
     }
     texture_ = std::move(texture);
+    // The sheet is seen from afar too, where its thin lines should thin out, not break up.
+    texture_->GenerateMIPMap(0);
     return true;
 }
 
@@ -24,8 +26,9 @@ std::uint8_t* TextureFloor::Pixels()
     return texture_ ? static_cast<std::uint8_t*>(texture_->GetImage()->buffer1) : nullptr;
 }
 
-void TextureFloor::PixelsChanged()
+void TextureFloor::PixelsChanged(int top, int bottom)
 {
+    const rm::Rect rows{0, top, kSheetSize, bottom};
     if (texture_)
-        texture_->Changed(rm::D3DRMTEXTURE_CHANGEDPIXELS, 0, nullptr);
+        texture_->Changed(rm::D3DRMTEXTURE_CHANGEDPIXELS, 1, &rows);
 }

@@ -51,7 +51,7 @@ NotebookReading ReadNotebook(const QString& folder, const QString& name)
         const PageReadFault fault = ReadPagePicture(PagePath(folder, name, number), pageContent.Image.data());
         if (fault != PageReadFault::None) {
             // A sheet cleared in the turtle's background colour, as the clear command leaves it.
-            const std::uint8_t background = NearestSheetIndex(CellRgb(ColorToCell(pageContent.Turtle.BGColor)));
+            const std::uint8_t background = ColorSheetIndex(pageContent.Turtle.BGColor);
             std::fill(pageContent.Image.begin(), pageContent.Image.end(), background);
             // How the lost drawing was made no longer leads to this page.
             pageContent.Record = {};

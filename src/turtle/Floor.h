@@ -3,10 +3,11 @@
 #include <cstdint>
 
 // What the sheet is shown on: 256 rows of 256 palette indices, top row first, that stay put as
-// long as the floor lives, and a word to whoever shows them that they changed.
+// long as the floor lives, and a word to whoever shows them which rows changed.
 class Floor {
 public:
     virtual ~Floor() = default;
     virtual std::uint8_t* Pixels() = 0;
-    virtual void PixelsChanged() = 0;
+    // Rows [top, bottom) changed.
+    virtual void PixelsChanged(int top, int bottom) = 0;
 };

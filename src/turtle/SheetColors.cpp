@@ -22,7 +22,7 @@ const char* CellColourName(int cell)
     };
     if (cell < 0 || cell >= kColorCount)
         return "?";
-    return names[NearestSheetIndex(CellRgb(cell))];
+    return names[CellSheetIndex(cell)];
 }
 
 int ColorToCell(int n)
@@ -53,13 +53,23 @@ int CellToColor(int c)
     }
 }
 
-QRgb CellRgb(int cell)
+std::uint8_t CellSheetIndex(int cell)
 {
     // The strip shows the bright colours on top (cells 0..7) and the dark ones below: cell c
     // holds the sheet palette entry whose stored number maps to it.
     static const std::array<std::uint8_t, kColorCount> paletteIndexOfCell = {
         0, 9, 10, 11, 12, 13, 14, 7, 8, 1, 2, 3, 4, 5, 6, 15};
-    return SheetPalette()[paletteIndexOfCell[static_cast<std::size_t>(cell & 15)]];
+    return paletteIndexOfCell[static_cast<std::size_t>(cell & 15)];
+}
+
+std::uint8_t ColorSheetIndex(int n)
+{
+    return CellSheetIndex(ColorToCell(n));
+}
+
+QRgb CellRgb(int cell)
+{
+    return SheetPalette()[CellSheetIndex(cell)];
 }
 
 std::uint8_t NearestSheetIndex(QRgb colour)

@@ -19,6 +19,9 @@ const std::array<QRgb, kColorCount>& SheetPalette();
 int ColorToCell(int n);
 int CellToColor(int c);
 
+// The sheet palette index a palette cell shows, and that of a stored colour number.
+std::uint8_t CellSheetIndex(int cell);
+std::uint8_t ColorSheetIndex(int n);
 // The colour of a palette cell, as the palette strip shows it.
 QRgb CellRgb(int cell);
 // The Polish name of a palette cell's colour, in UTF-8; "?" for no cell.

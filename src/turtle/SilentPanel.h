@@ -5,9 +5,9 @@
 // A tool panel that shows nothing, for running the turtle without a window: a drawing walked
 // off the screen, the benches, the background fuzz target.
 struct SilentPanel final : TurtlePanel {
-    void ShowPenColor(const QImage&, const QString&) override {}
-    void ShowBGColor(const QImage&, const QString&) override {}
-    void ShowPenWidth(const QImage&, const QString&) override {}
+    void ShowPenColor(int) override {}
+    void ShowBGColor(int) override {}
+    void ShowPenWidth(int) override {}
     void ShowPenDown(bool) override {}
     void ShowCharacterShown(bool) override {}
 };

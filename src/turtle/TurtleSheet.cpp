@@ -2,7 +2,6 @@
 
 #include "win/BitmapFile.h"
 #include "turtle/SheetColors.h"
-#include "turtle/ToolPictures.h"
 #include "turtle/TurtlePanel.h"
 
 #include <cstring>
@@ -10,8 +9,6 @@
 namespace {
 
 constexpr int kMaxPenWidth = 8;
-const QRect kColorIndicatorTarget(1, 1, 16, 12);
-const QRect kWidthIndicatorTarget(1, 1, 16, 24);
 
 bool IsColorNumber(int n)
 {
@@ -36,9 +33,7 @@ void Place(int length, int& sourceStart, int& targetStart, int& span)
 } // namespace
 
 TurtleSheet::TurtleSheet(TTurtleState& turtle, TurtlePanel& panel)
-    : turtle_(turtle), panel_(panel), canvas_(sheet_), colorStrip_(ToolPictures::ColorStrip()),
-      widthStrip_(ToolPictures::WidthStrip()), selColor_(ToolPictures::ColorIndicator()),
-      selBGColor_(ToolPictures::ColorIndicator()), selWidth_(ToolPictures::WidthIndicator())
+    : turtle_(turtle), panel_(panel), canvas_(sheet_)
 {
     detachedFloor_.fill(SheetBitmap::kWhite);
 }
@@ -60,7 +55,7 @@ void TurtleSheet::DetachFloor()
 void TurtleSheet::FloorChanged()
 {
     if (floor_)
-        floor_->PixelsChanged();
+        floor_->PixelsChanged(0, kSheetSize);
 }
 
 void TurtleSheet::ResetTurtle()
@@ -79,8 +74,8 @@ void TurtleSheet::SetPenColor(int n)
     if (!IsColorNumber(n))
         return;
     turtle_.PenColor = n;
-    panel_.ShowPenColor(selColor_, PaintColorIndicator(n, selColor_));
-    canvas_.SetPenColor(IndicatorColor(selColor_));
+    panel_.ShowPenColor(n);
+    canvas_.SetPenColor(ColorSheetIndex(n));
     canvas_.SetBrushColor(canvas_.PenColor());
 }
 
@@ -88,8 +83,7 @@ void TurtleSheet::SetPenWidth(int w)
 {
     if (w <= 0 || w > kMaxPenWidth)
         return;
-    ToolPictures::Copy(widthStrip_, ToolPictures::WidthCell(w), selWidth_, kWidthIndicatorTarget);
-    panel_.ShowPenWidth(selWidth_, QString::number(w));
+    panel_.ShowPenWidth(w);
     turtle_.PenWidth = w;
     canvas_.SetPenWidth(w);
 }
@@ -99,7 +93,7 @@ void TurtleSheet::SetBGColor(int n)
     if (!IsColorNumber(n))
         return;
     turtle_.BGColor = n;
-    panel_.ShowBGColor(selBGColor_, PaintColorIndicator(n, selBGColor_));
+    panel_.ShowBGColor(n);
 }
 
 void TurtleSheet::SetPenDown(bool down)
@@ -151,9 +145,10 @@ void TurtleSheet::UpdateFloor()
     if (top < bottom) {
         const std::size_t first = static_cast<std::size_t>(top) * kSheetSize;
         std::memcpy(floorBits_ + first, sheet_.Bits() + first, static_cast<std::size_t>(bottom - top) * kSheetSize);
+        if (floor_)
+            floor_->PixelsChanged(top, bottom);
     }
     canvas_.ClearTouched();
-    FloorChanged();
 }
 
 void TurtleSheet::UpdateSheetFromFloor()
@@ -173,16 +168,4 @@ bool TurtleSheet::LoadBackground(const QString& fileName)
     canvas_.CopyRect(picture, QRect(sourceLeft, sourceTop, width, height), QPoint(targetLeft, targetTop));
     UpdateFloor();
     return true;
-}
-
-QString TurtleSheet::PaintColorIndicator(int n, QImage& indicator) const
-{
-    const int cell = ColorToCell(n);
-    ToolPictures::Copy(colorStrip_, ToolPictures::ColorCell(cell), indicator, kColorIndicatorTarget);
-    return QString::number(cell);
-}
-
-std::uint8_t TurtleSheet::IndicatorColor(const QImage& indicator)
-{
-    return NearestSheetIndex(indicator.pixel(2, 2));
 }

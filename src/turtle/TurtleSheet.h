@@ -3,6 +3,7 @@
 #include "turtle/Floor.h"
 #include "turtle/SheetBitmap.h"
 #include "turtle/SheetCanvas.h"
+#include "turtle/SheetColors.h"
 #include "turtle/TurtleState.h"
 
 #include <QImage>
@@ -35,7 +36,7 @@ public:
     void DetachFloor();
     std::uint8_t* FloorBits() { return floorBits_; }
     const std::uint8_t* FloorBits() const { return floorBits_; }
-    // Tells the floor that its pixels changed.
+    // Tells the floor that all its pixels changed.
     void FloorChanged();
 
     void ResetTurtle();
@@ -46,7 +47,7 @@ public:
     // Shows the whole record on the panel and in the sheet's pen again, as after a page change.
     void ApplyTurtle();
     // The sheet palette index of the background colour, the colour a clear sheet has.
-    std::uint8_t BackgroundIndex() const { return IndicatorColor(selBGColor_); }
+    std::uint8_t BackgroundIndex() const { return ColorSheetIndex(turtle_.BGColor); }
     void ClearSheet();
     // Floods the surface under the turtle with the pen colour.
     void FillUnderTurtle();
@@ -58,24 +59,11 @@ public:
     // when the file cannot be read as a bitmap.
     bool LoadBackground(const QString& fileName);
 
-    const QImage& ColorStrip() const { return colorStrip_; }
-    const QImage& WidthStrip() const { return widthStrip_; }
-
 private:
-    // Shows the palette cell of stored colour n in an indicator; the cell number for its label.
-    QString PaintColorIndicator(int n, QImage& indicator) const;
-    // The sheet colour an indicator shows: its pixel (2, 2).
-    static std::uint8_t IndicatorColor(const QImage& indicator);
-
     TTurtleState& turtle_;
     TurtlePanel& panel_;
     SheetBitmap sheet_;
     SheetCanvas canvas_;
-    QImage colorStrip_;
-    QImage widthStrip_;
-    QImage selColor_;
-    QImage selBGColor_;
-    QImage selWidth_;
     Floor* floor_ = nullptr;
     std::array<std::uint8_t, kSheetBytes> detachedFloor_{};
     std::uint8_t* floorBits_ = detachedFloor_.data();

@@ -5,11 +5,18 @@
 
 #include <array>
 
-// A floor in memory that counts the changes it is told of.
+// A floor in memory that counts the changes it is told of and keeps the rows of the last.
 struct MemoryFloor final : Floor {
     std::array<std::uint8_t, kSheetBytes> pixels{};
     int changes = 0;
+    int changedTop = 0;
+    int changedBottom = 0;
 
     std::uint8_t* Pixels() override { return pixels.data(); }
-    void PixelsChanged() override { ++changes; }
+    void PixelsChanged(int top, int bottom) override
+    {
+        ++changes;
+        changedTop = top;
+        changedBottom = bottom;
+    }
 };

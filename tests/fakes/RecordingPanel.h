@@ -1,29 +1,19 @@
 #pragma once
 
+#include "turtle/SheetColors.h"
 #include "turtle/TurtlePanel.h"
 
-// Keeps what the turtle last asked the tool panel to show.
+#include <QString>
+
+// Keeps what the turtle last asked the tool panel to show, labelled as the panel labels it.
 struct RecordingPanel final : TurtlePanel {
-    QImage penColor, bgColor, penWidth;
     QString penColorLabel = "?", bgColorLabel = "?", penWidthLabel = "?";
     bool penDown = true;
     bool characterShown = true;
 
-    void ShowPenColor(const QImage& indicator, const QString& label) override
-    {
-        penColor = indicator;
-        penColorLabel = label;
-    }
-    void ShowBGColor(const QImage& indicator, const QString& label) override
-    {
-        bgColor = indicator;
-        bgColorLabel = label;
-    }
-    void ShowPenWidth(const QImage& indicator, const QString& label) override
-    {
-        penWidth = indicator;
-        penWidthLabel = label;
-    }
+    void ShowPenColor(int n) override { penColorLabel = QString::number(ColorToCell(n)); }
+    void ShowBGColor(int n) override { bgColorLabel = QString::number(ColorToCell(n)); }
+    void ShowPenWidth(int w) override { penWidthLabel = QString::number(w); }
     void ShowPenDown(bool down) override { penDown = down; }
     void ShowCharacterShown(bool shown) override { characterShown = shown; }
 };

@@ -1,5 +1,4 @@
 #include "turtle/SheetColors.h"
-#include "turtle/ToolPictures.h"
 
 #include <gtest/gtest.h>
 
@@ -29,10 +28,9 @@ TEST_P(ColourNumbering, StoredNumberCellAndColourAgree)
     const NumberedColour c = GetParam();
     EXPECT_EQ(ColorToCell(c.stored), c.cell);
     EXPECT_EQ(CellRgb(c.cell), c.rgb);
-    const QImage strip = ToolPictures::ColorStrip();
-    EXPECT_EQ(strip.pixel(ToolPictures::ColorCell(c.cell).center()), c.rgb);
     // The sheet's palette entry for the colour is the one the drawing tools write.
     EXPECT_EQ(SheetPalette()[NearestSheetIndex(c.rgb)], c.rgb);
+    EXPECT_EQ(SheetPalette()[ColorSheetIndex(c.stored)], c.rgb) << "the pen and the clear sheet take this index";
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -45,24 +43,5 @@ INSTANTIATE_TEST_SUITE_P(
                       NumberedColour{10, 2, qRgb(0, 255, 0)}, NumberedColour{11, 3, qRgb(255, 255, 0)},
                       NumberedColour{12, 4, qRgb(0, 0, 255)}, NumberedColour{13, 5, qRgb(255, 0, 255)},
                       NumberedColour{14, 6, qRgb(0, 255, 255)}, NumberedColour{15, 7, qRgb(192, 192, 192)}));
-
-TEST(ToolPictures, StripsHaveTheirFramesAndBars)
-{
-    const QImage colours = ToolPictures::ColorStrip();
-    EXPECT_EQ(colours.size(), QSize(130, 26));
-    EXPECT_EQ(colours.pixel(0, 0), qRgb(0, 0, 0));
-    EXPECT_EQ(colours.pixel(129, 25), qRgb(0, 0, 0));
-
-    const QImage widths = ToolPictures::WidthStrip();
-    EXPECT_EQ(widths.size(), QSize(130, 26));
-    for (int w = 1; w <= 8; ++w) {
-        const QRect cell = ToolPictures::WidthCell(w);
-        int black = 0;
-        for (int x = cell.left(); x <= cell.right(); ++x)
-            black += widths.pixel(x, 12) == qRgb(0, 0, 0);
-        EXPECT_EQ(black, w) << "cell " << w;
-        EXPECT_EQ(widths.pixel(cell.center().x(), 2), qRgb(192, 192, 192));
-    }
-}
 
 } // namespace

@@ -43,9 +43,16 @@ struct Rect {
     int bottom = 0;
 };
 
+// Rows [top, bottom) of an image; empty when top >= bottom.
+struct RowRange {
+    int top = 0;
+    int bottom = 0;
+};
+
 // An 8-bit paletted texture kept in memory: 256 palette entries and width × height index
 // bytes that GetImage hands out for writing. A renderer takes the pixels again when their
-// change counter has moved since it last looked.
+// change counter has moved since it last looked, only the rows changed since then when the
+// changes named their rectangles.
 class Texture3 : public Unknown {
 public:
     Texture3(int width, int height);
@@ -53,6 +60,7 @@ public:
     Image* GetImage() { return &image_; }
     const Image* GetImage() const { return &image_; }
 
+    // Pixel changes with rectangles change only their rows; without, the whole image.
     HRESULT Changed(std::uint32_t flags, std::uint32_t rectCount, const Rect* rects);
     // Decal transparency: texels of the transparent colour are not drawn.
     HRESULT SetDecalTransparency(bool on)
@@ -65,11 +73,24 @@ public:
         transparentColor_ = color;
         return D3DRM_OK;
     }
+    // Asks for smaller copies of the image, for a view from afar whatever the device's texture
+    // quality; they are made again when the pixels change.
+    HRESULT GenerateMIPMap(std::uint32_t)
+    {
+        mipmapped_ = true;
+        return D3DRM_OK;
+    }
 
     bool DecalTransparency() const { return transparency_; }
     D3DCOLOR DecalTransparentColor() const { return transparentColor_; }
     std::uint32_t PixelChanges() const { return pixelChanges_; }
     std::uint32_t PaletteChanges() const { return paletteChanges_; }
+    bool Mipmapped() const { return mipmapped_; }
+    // The rows changed since the pixel change count was `seen`: all of them unless the rows
+    // were kept from then on (since the last ForgetChangedRows).
+    RowRange ChangedRowsSince(std::uint32_t seen) const;
+    // Starts keeping changed rows afresh, from the pixel change count now.
+    void ForgetChangedRows();
 
 private:
     std::vector<std::uint8_t> pixels_;
@@ -77,7 +98,10 @@ private:
     Image image_;
     std::uint32_t pixelChanges_ = 0;
     std::uint32_t paletteChanges_ = 0;
+    RowRange changedRows_;
+    std::uint32_t rowsKeptFrom_ = 0; // the pixel change count changedRows_ started at
     bool transparency_ = false;
+    bool mipmapped_ = false;
     D3DCOLOR transparentColor_ = 0xFF000000;
 };
 

@@ -180,6 +180,25 @@ TEST_F(Render, ChangedTexturesShowOnTheNextFrame)
     EXPECT_EQ(shown.pixel(TexelCentre(3, 3)), PaletteColour(15));
 }
 
+TEST_F(Render, ChangedRowsAloneAreTakenAndStayAfterTheTextureRests)
+{
+    Show(MakeSquare(4, 0, texture));
+    Frame();
+    auto* indices = static_cast<std::uint8_t*>(texture->GetImage()->buffer1);
+    indices[4 * 1 + 1] = 7;  // texel (1, 1), in the rows told of
+    indices[4 * 3 + 2] = 0;  // texel (2, 3), changed without a word
+    const rm::Rect rows{0, 1, 4, 2};
+    texture->Changed(rm::D3DRMTEXTURE_CHANGEDPIXELS, 1, &rows);
+    for (const char* frame : {"the changed frame", "a frame at rest"}) {
+        Frame();
+        const QImage shown = Shown();
+        EXPECT_EQ(shown.pixel(TexelCentre(1, 1)), PaletteColour(7)) << frame;
+        EXPECT_EQ(shown.pixel(TexelCentre(2, 3)), PaletteColour(14)) << frame << ": rows not told of stay";
+        EXPECT_EQ(shown.pixel(TexelCentre(0, 0)), PaletteColour(0)) << frame;
+        EXPECT_EQ(shown.pixel(TexelCentre(3, 2)), PaletteColour(11)) << frame;
+    }
+}
+
 TEST_F(Render, DecalTransparentTexelsShowTheBackground)
 {
     const QRgb key = PaletteColour(6);
@@ -196,6 +215,52 @@ TEST_F(Render, DecalTransparentTexelsShowTheBackground)
     shown = Shown();
     EXPECT_EQ(shown.pixel(TexelCentre(2, 1)), key);
 }
+
+// Opaque and decal-transparent textures are drawn by different shaders: each mesh keeps its
+// own place and texture whichever drew the one before.
+TEST_F(Render, OpaqueAndDecalTransparentMeshesShareAFrame)
+{
+    auto keyed = MakeTexture();
+    keyed->SetDecalTransparency(true);
+    keyed->SetDecalTransparentColor(0xFF000000u | PaletteColour(0));
+    Show(MakeSquare(4, 0, keyed));
+    Show(MakeSquare(1, -1, texture));
+    for (const char* frame : {"the first frame", "the next"}) {
+        Frame();
+        const QImage shown = Shown();
+        EXPECT_EQ(shown.pixel(TexelCentre(0, 0)), kBackground) << frame;
+        EXPECT_EQ(shown.pixel(TexelCentre(3, 3)), PaletteColour(15)) << frame;
+        EXPECT_EQ(shown.pixel(Projected(-0.25f, 0.25f, -1)), PaletteColour(5)) << frame << ": the near square";
+    }
+}
+
+struct SamplingCase {
+    rm::D3DRMTEXTUREQUALITY quality;
+    bool smallerCopies; // the texture asked for them
+    bool sharp;         // seen up close, every pixel is one texel's colour
+};
+
+class Sampling : public Render, public ::testing::WithParamInterface<SamplingCase> {};
+
+// Up close a texture is sampled as the device's texture quality says; one with smaller copies
+// (the sheet's floor) stays sharp, its lines drawn square.
+TEST_P(Sampling, UpCloseAsTheQualitySays)
+{
+    const SamplingCase& given = GetParam();
+    ASSERT_EQ(device->SetTextureQuality(given.quality), D3DRM_OK);
+    if (given.smallerCopies)
+        texture->GenerateMIPMap(0);
+    Show(MakeSquare(4, 0, texture));
+    Frame();
+    const QRgb nearEdge = Shown().pixel(Projected(-2.2f, 3.0f, 0)); // texel (0, 0), by texel (1, 0)
+    EXPECT_EQ(nearEdge == PaletteColour(0), given.sharp) << qRed(nearEdge) << ", " << qGreen(nearEdge);
+}
+
+INSTANTIATE_TEST_SUITE_P(Render, Sampling,
+                         ::testing::Values(SamplingCase{rm::D3DRMTEXTURE_NEAREST, false, true},
+                                           SamplingCase{rm::D3DRMTEXTURE_LINEAR, false, false},
+                                           SamplingCase{rm::D3DRMTEXTURE_LINEARMIPLINEAR, false, false},
+                                           SamplingCase{rm::D3DRMTEXTURE_LINEAR, true, true}));
 
 // What a model file or a careless caller may hand over draws what it can and nothing else.
 TEST_F(Render, BrokenMeshesAndTexturesDrawWhatTheyCan)

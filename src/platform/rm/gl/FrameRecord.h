@@ -43,6 +43,7 @@ struct FrameRecord {
 
     std::vector<Step> steps;
     std::vector<Mesh> meshes;
+    D3DRMTEXTUREQUALITY textureQuality = D3DRMTEXTURE_NEAREST; // the device's when presented
 
     // The step a viewport's clear or render goes into: its own clear still waiting for its
     // render, or a new one.

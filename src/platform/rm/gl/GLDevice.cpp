@@ -60,7 +60,10 @@ GLRenderWidget* GLDevice::Surface() const
 
 HRESULT GLDevice::DoUpdate()
 {
-    return surface_ ? surface_->Present() : D3DRMERR_BADOBJECT;
+    if (!surface_)
+        return D3DRMERR_BADOBJECT;
+    surface_->Building().textureQuality = GetTextureQuality();
+    return surface_->Present();
 }
 
 HRESULT GLDevice::DoQueryWinDevice(Ptr<WinDevice>& device)

@@ -19,7 +19,7 @@ HRESULT CreateDevice(ddraw::Clipper* clipper, const win::GUID* device, int width
 HRESULT CreateViewport(Device3* device, Frame3* camera, int x, int y, int width, int height, Ptr<Viewport2>& result);
 
 // The OpenGL device: a drawing surface (a child widget over the window) that shows what the
-// device's viewports recorded. The render settings change nothing in how it draws.
+// device's viewports recorded, its textures sampled as its texture quality says.
 class GLDevice final : public Device3 {
 public:
     GLDevice(QWidget* window, int width, int height);

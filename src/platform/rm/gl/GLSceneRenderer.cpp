@@ -54,9 +54,10 @@ void main()
 }
 )";
 
-// Textures are the colours their palette gives their indices; alpha marks the decal-transparent
-// texels.
-const char* const kFragmentShader = R"(#version 330 core
+// Textures are the colours their palette gives their indices. Only textures with decal
+// transparency get the shader that can discard a fragment: one that can costs a software
+// rasteriser much more on every fragment, opaque or not.
+const char* const kFragmentShader = R"(
 uniform vec4 materialColour;
 uniform bool textured;
 uniform sampler2D colours;
@@ -71,20 +72,42 @@ void main()
     // lit texture shows its own colours, neither brighter nor darker.
     vec3 colour = clamp(materialColour.rgb * light, 0.0, 1.0);
     if (textured) {
-        // Up close each texel is a sharp square; from afar the texture is filtered (its
-        // smaller copies, along a slant) so that thin lines thin out instead of breaking up.
-        vec2 size = vec2(textureSize(colours, 0));
-        vec2 dx = dFdx(uv), dy = dFdy(uv);
-        bool magnified = max(length(dx * size), length(dy * size)) <= 1.0;
-        vec4 texel = magnified ? texelFetch(colours, ivec2(mod(floor(uv * size), size)), 0)
-                               : textureGrad(colours, uv, dx, dy);
+        vec4 texel = texture(colours, uv);
+#ifdef KEYED
         if (texel.a < 0.5)
             discard;
+#endif
         colour *= texel.rgb;
     }
     fragColour = vec4(colour, 1.0);
 }
 )";
+
+struct Filter {
+    GLint min = GL_NEAREST;
+    GLint mag = GL_NEAREST;
+    bool smallerCopies = false;
+};
+
+// How a device's texture quality samples: the nearest texel or a blend of four, in the image
+// itself or in the smaller copy (or the two) nearest to the size it is seen at.
+Filter QualityFilter(D3DRMTEXTUREQUALITY quality)
+{
+    switch (quality) {
+    case D3DRMTEXTURE_LINEAR: return {GL_LINEAR, GL_LINEAR, false};
+    case D3DRMTEXTURE_MIPNEAREST: return {GL_NEAREST_MIPMAP_NEAREST, GL_NEAREST, true};
+    case D3DRMTEXTURE_MIPLINEAR: return {GL_LINEAR_MIPMAP_NEAREST, GL_LINEAR, true};
+    case D3DRMTEXTURE_LINEARMIPNEAREST: return {GL_NEAREST_MIPMAP_LINEAR, GL_NEAREST, true};
+    case D3DRMTEXTURE_LINEARMIPLINEAR: return {GL_LINEAR_MIPMAP_LINEAR, GL_LINEAR, true};
+    default: return {GL_NEAREST, GL_NEAREST, false};
+    }
+}
+
+// A texture that asked for smaller copies: up close each texel is a sharp square; from afar
+// thin lines thin out instead of breaking up. Indices cannot be blended (a blend of two indices
+// is a third, unrelated colour), so the copies are of their colours.
+constexpr Filter kSmallerCopiesFilter{GL_LINEAR_MIPMAP_LINEAR, GL_NEAREST, true};
+
 
 static_assert(FrameRecord::kMaxLights == 8, "the vertex shader's light arrays");
 
@@ -129,32 +152,38 @@ bool GLSceneRenderer::Initialize()
 {
     if (!initializeOpenGLFunctions())
         return false;
-    program_ = std::make_unique<QOpenGLShaderProgram>();
-    if (!program_->create() || !program_->addShaderFromSourceCode(QOpenGLShader::Vertex, kVertexShader) ||
-        !program_->addShaderFromSourceCode(QOpenGLShader::Fragment, kFragmentShader) || !program_->link())
+    return BuildProgram(programs_[0], false) && BuildProgram(programs_[1], true);
+}
+
+bool GLSceneRenderer::BuildProgram(Program& program, bool keyed)
+{
+    const QByteArray fragment =
+        QByteArrayLiteral("#version 330 core\n") + (keyed ? "#define KEYED\n" : "") + kFragmentShader;
+    program.shaders = std::make_unique<QOpenGLShaderProgram>();
+    QOpenGLShaderProgram& shaders = *program.shaders;
+    if (!shaders.create() || !shaders.addShaderFromSourceCode(QOpenGLShader::Vertex, kVertexShader) ||
+        !shaders.addShaderFromSourceCode(QOpenGLShader::Fragment, fragment) || !shaders.link())
         return false;
-    uniforms_.model = program_->uniformLocation("model");
-    uniforms_.normalWorld = program_->uniformLocation("normalWorld");
-    uniforms_.viewProjection = program_->uniformLocation("viewProjection");
-    uniforms_.lighting = program_->uniformLocation("lighting");
-    uniforms_.ambient = program_->uniformLocation("ambient");
-    uniforms_.lightCount = program_->uniformLocation("lightCount");
-    uniforms_.lightVectors = program_->uniformLocation("lightVectors");
-    uniforms_.lightColours = program_->uniformLocation("lightColours");
-    uniforms_.materialColour = program_->uniformLocation("materialColour");
-    uniforms_.textured = program_->uniformLocation("textured");
-    program_->bind();
-    program_->setUniformValue("colours", 0);
-    program_->release();
-    const QOpenGLContext* context = QOpenGLContext::currentContext();
-    if (context && (context->hasExtension("GL_EXT_texture_filter_anisotropic")
-                    || context->hasExtension("GL_ARB_texture_filter_anisotropic")))
-        glGetFloatv(kMaxAnisotropyLimit, &anisotropy_);
+    Uniforms& uniforms = program.uniforms;
+    uniforms.model = shaders.uniformLocation("model");
+    uniforms.normalWorld = shaders.uniformLocation("normalWorld");
+    uniforms.viewProjection = shaders.uniformLocation("viewProjection");
+    uniforms.lighting = shaders.uniformLocation("lighting");
+    uniforms.ambient = shaders.uniformLocation("ambient");
+    uniforms.lightCount = shaders.uniformLocation("lightCount");
+    uniforms.lightVectors = shaders.uniformLocation("lightVectors");
+    uniforms.lightColours = shaders.uniformLocation("lightColours");
+    uniforms.materialColour = shaders.uniformLocation("materialColour");
+    uniforms.textured = shaders.uniformLocation("textured");
+    shaders.bind();
+    shaders.setUniformValue("colours", 0);
+    shaders.release();
     return true;
 }
 
 void GLSceneRenderer::Draw(const FrameRecord& frame, QSize framebuffer, qreal scale, D3DVECTOR& background)
 {
+    quality_ = frame.textureQuality;
     for (const FrameRecord::Step& step : frame.steps) {
         // To framebuffer pixels, counted from the bottom.
         const int x = qRound(step.area.x() * scale);
@@ -184,18 +213,20 @@ void GLSceneRenderer::Draw(const FrameRecord& frame, QSize framebuffer, qreal sc
         if (step.meshCount == 0)
             continue;
 
-        program_->bind();
+        step_ = &step;
+        ++stepSerial_;
         glEnable(GL_DEPTH_TEST);
         glDepthFunc(GL_LESS);
         glDepthMask(GL_TRUE);
         glDisable(GL_CULL_FACE); // models come wound either way
         glDisable(GL_BLEND);
-        SetMatrix(uniforms_.viewProjection, step.viewProjection);
-        SetLights(step.lights);
         for (std::size_t i = step.firstMesh; i < step.firstMesh + step.meshCount; ++i)
             DrawMesh(frame.meshes[i]);
         glBindVertexArray(0);
-        program_->release();
+        if (bound_) {
+            bound_->shaders->release();
+            bound_ = nullptr;
+        }
     }
 }
 
@@ -220,12 +251,29 @@ void GLSceneRenderer::Sweep()
     ++frame_;
 }
 
-void GLSceneRenderer::SetLights(const FrameRecord::Lights& lights)
+GLSceneRenderer::Uniforms& GLSceneRenderer::Use(Program& program)
 {
-    glUniform3f(uniforms_.ambient, lights.ambient.x, lights.ambient.y, lights.ambient.z);
-    glUniform1i(uniforms_.lightCount, lights.count);
-    glUniform4fv(uniforms_.lightVectors, FrameRecord::kMaxLights, lights.vectors.data());
-    glUniform3fv(uniforms_.lightColours, FrameRecord::kMaxLights, lights.colours.data());
+    if (bound_ != &program) {
+        program.shaders->bind();
+        bound_ = &program;
+    }
+    const Uniforms& uniforms = program.uniforms;
+    if (program.step != stepSerial_) {
+        program.step = stepSerial_;
+        const FrameRecord::Lights& lights = step_->lights;
+        SetMatrix(uniforms.viewProjection, step_->viewProjection);
+        glUniform3f(uniforms.ambient, lights.ambient.x, lights.ambient.y, lights.ambient.z);
+        glUniform1i(uniforms.lightCount, lights.count);
+        glUniform4fv(uniforms.lightVectors, FrameRecord::kMaxLights, lights.vectors.data());
+        glUniform3fv(uniforms.lightColours, FrameRecord::kMaxLights, lights.colours.data());
+    }
+    if (program.mesh != meshSerial_) {
+        program.mesh = meshSerial_;
+        SetMatrix(uniforms.model, mesh_->world);
+        glUniformMatrix3fv(uniforms.normalWorld, 1, GL_TRUE, mesh_->normalWorld.data());
+        glUniform1i(uniforms.lighting, mesh_->lighting);
+    }
+    return program.uniforms;
 }
 
 void GLSceneRenderer::DrawMesh(const FrameRecord::Mesh& drawn)
@@ -235,19 +283,19 @@ void GLSceneRenderer::DrawMesh(const FrameRecord::Mesh& drawn)
     if (entry.runs.empty())
         return;
     glBindVertexArray(entry.vertexArray);
-    SetMatrix(uniforms_.model, drawn.world);
-    glUniformMatrix3fv(uniforms_.normalWorld, 1, GL_TRUE, drawn.normalWorld.data());
-    glUniform1i(uniforms_.lighting, drawn.lighting);
+    mesh_ = &drawn;
+    ++meshSerial_;
     const std::vector<MeshMaterial>& materials = mesh.Materials();
     for (const MaterialRun& run : entry.runs) {
         const MeshMaterial* material = run.material < materials.size() ? &materials[run.material] : nullptr;
         const TextureEntry* texture =
             material && material->texture ? CachedTexture(*material->texture) : nullptr;
+        const Uniforms& uniforms = Use(programs_[texture && texture->transparency ? 1 : 0]);
         if (material)
-            glUniform4f(uniforms_.materialColour, material->red, material->green, material->blue, 1.0f);
+            glUniform4f(uniforms.materialColour, material->red, material->green, material->blue, 1.0f);
         else
-            glUniform4f(uniforms_.materialColour, 1.0f, 1.0f, 1.0f, 1.0f);
-        glUniform1i(uniforms_.textured, texture != nullptr);
+            glUniform4f(uniforms.materialColour, 1.0f, 1.0f, 1.0f, 1.0f);
+        glUniform1i(uniforms.textured, texture != nullptr);
         if (texture) {
             glActiveTexture(GL_TEXTURE0);
             glBindTexture(GL_TEXTURE_2D, texture->colours);
@@ -340,57 +388,93 @@ const GLSceneRenderer::TextureEntry* GLSceneRenderer::CachedTexture(Texture3& te
     if (added) {
         entry.texture = Ptr<Texture3>::Share(&texture);
         glGenTextures(1, &entry.colours);
-        // Indices cannot be blended (a blend of two indices is a third, unrelated colour), so
-        // the texture holds their colours, with smaller copies of itself for a view from afar.
         glBindTexture(GL_TEXTURE_2D, entry.colours);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, GL_LINEAR_MIPMAP_LINEAR);
-        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, GL_NEAREST);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_S, GL_REPEAT);
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_WRAP_T, GL_REPEAT);
-        if (anisotropy_ > 1.0f)
-            glTexParameterf(GL_TEXTURE_2D, kMaxAnisotropy, anisotropy_);
         TakePalette(entry);
-        UploadColours(entry);
+        UploadColours(entry, WholeImage(texture));
     } else {
         const bool newPalette = entry.paletteChanges != texture.PaletteChanges()
                                 || entry.transparency != texture.DecalTransparency()
                                 || entry.transparentColor != texture.DecalTransparentColor();
-        if (newPalette)
+        if (newPalette) {
             TakePalette(entry);
-        if (newPalette || entry.pixelChanges != texture.PixelChanges())
-            UploadColours(entry);
+            UploadColours(entry, WholeImage(texture));
+        } else if (entry.pixelChanges != texture.PixelChanges()) {
+            UploadColours(entry, texture.ChangedRowsSince(entry.pixelChanges));
+        }
     }
+    if (entry.usable)
+        ChooseFilter(entry);
     entry.lastFrame = frame_;
     return entry.usable ? &entry : nullptr;
 }
 
-void GLSceneRenderer::UploadColours(TextureEntry& entry)
+void GLSceneRenderer::UploadColours(TextureEntry& entry, RowRange rows)
 {
-    const Image& image = *entry.texture->GetImage();
-    entry.pixelChanges = entry.texture->PixelChanges();
+    Texture3& texture = *entry.texture;
+    const Image& image = *texture.GetImage();
+    entry.pixelChanges = texture.PixelChanges();
+    texture.ForgetChangedRows();
     entry.usable = ReadableIndices(image);
-    if (!entry.usable)
+    if (!entry.usable) {
+        entry.width = entry.height = 0; // whatever comes next is taken whole
         return;
-    colourData_.resize(static_cast<std::size_t>(image.width) * static_cast<std::size_t>(image.height) * 4);
+    }
+    const bool sameShape = image.width == entry.width && image.height == entry.height;
+    if (!sameShape)
+        rows = WholeImage(texture);
+    rows.top = std::max(rows.top, 0);
+    rows.bottom = std::min(rows.bottom, image.height);
+    if (rows.top >= rows.bottom)
+        return;
+    colourData_.resize(static_cast<std::size_t>(image.width) * static_cast<std::size_t>(rows.bottom - rows.top) * 4);
     const auto* indices = static_cast<const std::uint8_t*>(image.buffer1);
     std::uint8_t* out = colourData_.data();
-    for (int row = 0; row < image.height; ++row) {
+    for (int row = rows.top; row < rows.bottom; ++row) {
         const std::uint8_t* line = indices + static_cast<std::ptrdiff_t>(row) * image.bytes_per_line;
         for (int column = 0; column < image.width; ++column, out += 4)
             std::copy_n(&entry.palette[static_cast<std::size_t>(line[column]) * 4], 4, out);
     }
     glBindTexture(GL_TEXTURE_2D, entry.colours);
     glPixelStorei(GL_UNPACK_ALIGNMENT, 1);
-    if (image.width == entry.width && image.height == entry.height) {
-        glTexSubImage2D(GL_TEXTURE_2D, 0, 0, 0, image.width, image.height, GL_RGBA, GL_UNSIGNED_BYTE,
-                        colourData_.data());
+    if (sameShape) {
+        glTexSubImage2D(GL_TEXTURE_2D, 0, 0, rows.top, image.width, rows.bottom - rows.top, GL_RGBA,
+                        GL_UNSIGNED_BYTE, colourData_.data());
     } else {
         glTexImage2D(GL_TEXTURE_2D, 0, GL_RGBA8, image.width, image.height, 0, GL_RGBA, GL_UNSIGNED_BYTE,
                      colourData_.data());
         entry.width = image.width;
         entry.height = image.height;
     }
-    glGenerateMipmap(GL_TEXTURE_2D);
+    entry.smallerCopiesCurrent = false;
+    // A whole new image (a page turned, a sheet cleared) is the last change for a while; rows
+    // come one slice after another while the turtle walks.
+    entry.rowsTakenInFrame = rows.bottom - rows.top < image.height ? frame_ : 0;
+}
+
+void GLSceneRenderer::ChooseFilter(TextureEntry& entry)
+{
+    Filter filter = entry.texture->Mipmapped() ? kSmallerCopiesFilter : QualityFilter(quality_);
+    glBindTexture(GL_TEXTURE_2D, entry.colours);
+    if (filter.smallerCopies && !entry.smallerCopiesCurrent) {
+        if (entry.rowsTakenInFrame == frame_) {
+            // Making the smaller copies costs more than the rows drawn, so it waits until the
+            // pixels rest; until then the image itself is sampled.
+            filter = {GL_NEAREST, filter.mag, false};
+        } else {
+            glGenerateMipmap(GL_TEXTURE_2D);
+            entry.smallerCopiesCurrent = true;
+        }
+    }
+    if (filter.min != entry.minFilter) {
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter.min);
+        entry.minFilter = filter.min;
+    }
+    if (filter.mag != entry.magFilter) {
+        glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MAG_FILTER, filter.mag);
+        entry.magFilter = filter.mag;
+    }
 }
 
 void GLSceneRenderer::TakePalette(TextureEntry& entry)

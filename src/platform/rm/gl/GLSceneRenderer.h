@@ -24,10 +24,6 @@ namespace rm::gl {
 // up in.
 class GLSceneRenderer final : protected QOpenGLFunctions_3_3_Core {
 public:
-    // GL_TEXTURE_MAX_ANISOTROPY and its limit, of the anisotropic filtering extensions.
-    static constexpr GLenum kMaxAnisotropy = 0x84FE;
-    static constexpr GLenum kMaxAnisotropyLimit = 0x84FF;
-
     GLSceneRenderer();
     ~GLSceneRenderer();
     GLSceneRenderer(const GLSceneRenderer&) = delete;
@@ -68,6 +64,10 @@ private:
         int height = 0;
         std::uint32_t pixelChanges = 0;
         std::uint32_t paletteChanges = 0;
+        bool smallerCopiesCurrent = false; // the smaller copies show the pixels now
+        std::uint64_t rowsTakenInFrame = 0;  // the frame that last took some rows only
+        GLint minFilter = -1;
+        GLint magFilter = -1;
         bool transparency = false;
         D3DCOLOR transparentColor = 0;
         std::uint64_t lastFrame = 0;
@@ -76,21 +76,38 @@ private:
         GLint model = -1, normalWorld = -1, viewProjection = -1, lighting = -1, ambient = -1, lightCount = -1,
               lightVectors = -1, lightColours = -1, materialColour = -1, textured = -1;
     };
-    void SetLights(const FrameRecord::Lights& lights);
+    struct Program {
+        std::unique_ptr<QOpenGLShaderProgram> shaders;
+        Uniforms uniforms;
+        std::uint64_t step = 0; // the step and mesh whose values its uniforms hold
+        std::uint64_t mesh = 0;
+    };
+    bool BuildProgram(Program& program, bool keyed);
+    // Binds the program, with the current step's and mesh's values.
+    Uniforms& Use(Program& program);
     void DrawMesh(const FrameRecord::Mesh& mesh);
     MeshEntry& CachedMesh(MeshBuilder3& mesh);
     void UploadMesh(MeshEntry& entry);
     // The texture ready to draw with, or none when its image cannot be read.
     const TextureEntry* CachedTexture(Texture3& texture);
-    // The image's indices as their palette colours, with its smaller copies.
-    void UploadColours(TextureEntry& entry);
+    // The indices of the image's given rows as their palette colours.
+    void UploadColours(TextureEntry& entry, RowRange rows);
+    // Sampling as the device's texture quality or the texture asks, with smaller copies made
+    // again in a frame that took no rows.
+    void ChooseFilter(TextureEntry& entry);
+    static RowRange WholeImage(const Texture3& texture) { return {0, texture.GetImage()->height}; }
     void TakePalette(TextureEntry& entry);
     void SetMatrix(GLint location, const Matrix4& m);
     void FreeMesh(MeshEntry& entry);
     void FreeTexture(TextureEntry& entry);
 
-    std::unique_ptr<QOpenGLShaderProgram> program_;
-    Uniforms uniforms_;
+    std::array<Program, 2> programs_; // opaque textures, decal-transparent ones
+    Program* bound_ = nullptr;
+    const FrameRecord::Step* step_ = nullptr;
+    const FrameRecord::Mesh* mesh_ = nullptr;
+    std::uint64_t stepSerial_ = 0;
+    std::uint64_t meshSerial_ = 0;
+    D3DRMTEXTUREQUALITY quality_ = D3DRMTEXTURE_NEAREST;
     std::uint64_t frame_ = 1; // counts sweeps
     std::unordered_map<const MeshBuilder3*, MeshEntry> meshes_;
     std::unordered_map<const Texture3*, TextureEntry> textures_;
@@ -99,8 +116,6 @@ private:
     std::vector<float> vertexData_;
     std::vector<std::uint32_t> runStarts_;
     std::vector<std::uint8_t> colourData_;
-    // How far textures seen at a slant are sampled along their slant; 1 without the extension.
-    GLfloat anisotropy_ = 1.0f;
 };
 
 } // namespace rm::gl

@@ -1,4 +1,4 @@
-#include "turtle/ToolPictures.h"
+#include "shell/ToolPictures.h"
 
 #include "turtle/SheetColors.h"
 
