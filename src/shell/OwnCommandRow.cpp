@@ -22,6 +22,8 @@ OwnCommandRow::OwnCommandRow(QWidget& parent, QWidget& keysWindow)
     auto* title = new QLabel(tr("Moje polecenia:"), this);
     layout->addWidget(title);
     empty_->setText(tr("Naucz żółwia nowego polecenia (N)."));
+    // Sized now: the layout sizes it only once the row is first shown.
+    empty_->adjustSize();
     layout->addWidget(empty_);
     for (std::size_t i = 0; i < cells_.size(); ++i) {
         Cell& cell = cells_[i];

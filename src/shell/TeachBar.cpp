@@ -47,6 +47,7 @@ TeachBar::TeachBar(QWidget& parent, QWidget& view) : QFrame(&parent), view_(view
 void TeachBar::ShowCount(int count)
 {
     label_->setText(tr("Uczę żółwia: %1").arg(CommandCountText(count)));
+    label_->adjustSize();
     Follow();
 }
 
