@@ -6,10 +6,11 @@
 
 #include <functional>
 
-class QListWidget;
+class QTreeWidget;
 
 // "Jak powstał rysunek": the page's drawing record, one line an entry, the line being drawn
-// again marked during a replay. The list can be copied as text, the drawing saved as an animation.
+// again marked during a replay; a run of an own command opens to the steps it stands for. The list
+// can be copied as text, the drawing saved as an animation.
 class RecordListDlg : public QDialog {
 public:
     // `saveAnimation` writes the page's drawing as an animation, from the window's own button.
@@ -23,5 +24,5 @@ public:
     void CopyText() const;
 
 private:
-    QListWidget* list_;
+    QTreeWidget* list_;
 };
