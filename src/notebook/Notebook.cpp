@@ -158,17 +158,16 @@ std::unique_ptr<TNotebookPage> Notebook::TakePage(int index, int current)
     return page;
 }
 
-NotebookContent Notebook::Contents()
+NotebookContent Notebook::Contents() const
 {
-    StoreCurrent();
     NotebookContent content;
     content.CurrentPage = current_;
     content.Pages.resize(static_cast<std::size_t>(count_));
     for (int i = 0; i < count_; ++i) {
         PageContent& page = content.Pages[static_cast<std::size_t>(i)];
-        page.Turtle = Slot(i)->Turtle;
-        std::memcpy(page.Image.data(), Slot(i)->Image.get(), kSheetBytes);
-        page.Record = Slot(i)->Record;
+        page.Turtle = TurtleOf(i);
+        std::memcpy(page.Image.data(), ImageOf(i), kSheetBytes);
+        page.Record = RecordOf(i);
     }
     return content;
 }

@@ -60,7 +60,7 @@ public:
     std::unique_ptr<TNotebookPage> TakePage(int index, int current);
 
     // The whole notebook, the current page as it stands now.
-    NotebookContent Contents();
+    NotebookContent Contents() const;
     // An opened notebook's pages take the place of these; its current page is shown.
     void Replace(const NotebookContent& content);
     // Whether every page holds the drawing of `content` and its turtle stands where that one did,

@@ -131,6 +131,11 @@ PageResult NotebookDocument::TurnPage(bool forward)
     return Announced(forward ? notebook_.NextPage() : notebook_.PrevPage());
 }
 
+void NotebookDocument::Release()
+{
+    notebook_.ReleaseNotebook();
+}
+
 HistoryMove NotebookDocument::Undo()
 {
     // A walk is one step only once it has ended.

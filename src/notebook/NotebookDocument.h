@@ -35,7 +35,6 @@ public:
     void KeepCommands(OwnCommandList& commands) { commands_ = &commands; }
 
     const Notebook& Pages() const { return notebook_; }
-    Notebook& Pages() { return notebook_; }
     // The name the notebook was last saved or opened under; empty while it has none.
     const QString& Name() const { return diskFile_.Name; }
     // True when the pages, or where a page's turtle stands, differ from what was last saved or
@@ -58,6 +57,8 @@ public:
     PageResult DeletePage();
     // Brings the next or the previous page in front.
     PageResult TurnPage(bool forward);
+    // The pages go; the sheet is left clear. For the end of the program.
+    void Release();
     HistoryMove Undo();
     HistoryMove Redo();
 

@@ -162,7 +162,7 @@ void TMainForm::ShutDown()
 {
     // A normal end: nothing is left to recover.
     recovery_.reset();
-    Document.Pages().ReleaseNotebook();
+    Document.Release();
     FloorMesh.reset();
     DXAnimation.Destroy();
     DXKeyboard.Destroy();

@@ -179,7 +179,7 @@ public:
         Run(RecordOp::Circle, 20);
         document.NewPage(false);
         Run(RecordOp::Backward, 50);
-        document.Pages().PrevPage();
+        document.TurnPage(false);
         Run(RecordOp::Right, 45);
         Run(RecordOp::Forward, 40);
         // The turtle stands off its lines.
@@ -275,7 +275,7 @@ const Action kActions[] = {
     {"pen_colour", [](NotebookDocumentTest& t) { t.sheet.SetPenColor(2); }, false},
     {"pen_width", [](NotebookDocumentTest& t) { t.sheet.SetPenWidth(7); }, false},
     {"pen_up", [](NotebookDocumentTest& t) { t.sheet.SetPenDown(false); }, false},
-    {"next_page", [](NotebookDocumentTest& t) { t.document.Pages().NextPage(); }, false},
+    {"next_page", [](NotebookDocumentTest& t) { t.document.TurnPage(true); }, false},
     {"a_dialog_cancelled", [](NotebookDocumentTest& t) { t.document.Edit([] {}); }, false},
 };
 
@@ -348,7 +348,7 @@ TEST_F(NotebookDocumentTest, AStepOnAnotherPageIsShownBeforeItIsTakenBack)
     const Notebookshot before = Take();
     Run(RecordOp::Circle, 30);
     const Notebookshot drawn = Take();
-    document.Pages().NextPage();
+    document.TurnPage(true);
     const Notebookshot elsewhere = Take();
     ASSERT_EQ(document.Undo(), HistoryMove::ShowedPage);
     EXPECT_EQ(document.Pages().CurrentPage(), 1);

@@ -137,7 +137,7 @@ TEST_F(TextsFitTest, NoTextIsWiderThanItsPlace)
     const auto longestTurtle = [&form] {
         form.ResetWorkspace();
         for (int page = 1; page < Notebook::kMaxPages; ++page)
-            form.Document.Pages().NewPage(false);
+            form.Document.NewPage(false);
         form.Sheet.SetPenColor(7);   // cell 8
         form.Sheet.SetBGColor(8);    // cell 15
         form.Sheet.SetPenWidth(8);
