@@ -38,6 +38,9 @@ OwnCommandRow::OwnCommandRow(QWidget& parent, QWidget& keysWindow)
         cell.times->setValue(1);
         cell.times->setFixedWidth(46);
         cell.value = new QLabel(QStringLiteral("1"), this);
+        // Named before a command takes the place: a screen reader lists hidden controls too.
+        cell.button->setAccessibleName(tr("Moje polecenie %1").arg(i + 1));
+        cell.times->setAccessibleName(tr("ile razy"));
         cell.value->setMinimumWidth(14);
         auto* amount = new QVBoxLayout;
         amount->setSpacing(0);

@@ -62,7 +62,8 @@ void TeachControl::Attach(QWidget& client, QWidget& view, QWidget& statusBar, QM
     teach_->setStatusTip(tr("Pokaż żółwiowi polecenia, a nauczy się ich pod nową nazwą"));
     editMenu.addSeparator();
     editMenu.addAction(teach_);
-    toolBar.addAction(teach_);
+    // The speed button stays the tool bar's last.
+    toolBar.insertAction(toolBar.actions().value(toolBar.actions().size() - 1), teach_);
     connect(teach_, &QAction::triggered, this, Guarded([this] { Begin(); }));
 }
 

@@ -7,6 +7,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -157,6 +158,24 @@ TEST(OwnCommandFilesTest, TheRowKeepsItsNamesApartAndIsRememberedWhole)
     ASSERT_EQ(kept.Commands.size(), row.Size());
     EXPECT_EQ(kept.Commands[1]->Name, QStringLiteral("Bok 2"));
     EXPECT_TRUE(ReadOwnCommands(folder.filePath(QStringLiteral("none"))).Commands.empty());
+}
+
+TEST(OwnCommandFilesTest, TheFuzzSeedsReadAsTheyShould)
+{
+    const auto read = [](const char* file) {
+        QFile seed(QStringLiteral(QEL_NOTEBOOK_SEEDS "/") + QLatin1String(file));
+        EXPECT_TRUE(seed.open(QIODevice::ReadOnly)) << file;
+        return DecodeIndex(seed.readAll());
+    };
+    const std::optional<NotebookIndex> whole = read("valid-index-own-commands.qel3d");
+    ASSERT_TRUE(whole);
+    ASSERT_EQ(whole->OwnCommands.size(), 1u);
+    EXPECT_EQ(DepthOf(*whole->OwnCommands[0]), 2);
+    EXPECT_EQ(whole->Records[0].Size(), 2u);
+    const std::optional<NotebookIndex> cut = read("broken-index-own-command-cut.qel3d");
+    ASSERT_TRUE(cut);
+    EXPECT_EQ(cut->DroppedCommands, QStringList{QStringLiteral("Bok")});
+    EXPECT_TRUE(cut->Records[0].Empty());
 }
 
 } // namespace
