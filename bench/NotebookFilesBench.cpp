@@ -1,3 +1,4 @@
+#include "storage/DrawingRecord.h"
 #include "storage/NotebookReader.h"
 #include "storage/NotebookWriter.h"
 #include "storage/PagePicture.h"
@@ -14,14 +15,17 @@ namespace {
 
 constexpr int kPages = 8;
 
-NotebookContent EightDrawnPages()
+// With records, each page's is a start from its drawing, and opening checks the page's sum.
+NotebookContent EightDrawnPages(bool withRecords = false)
 {
     NotebookContent content;
     content.Pages.resize(kPages);
     for (int p = 0; p < kPages; ++p) {
-        std::vector<std::uint8_t>& image = content.Pages[static_cast<std::size_t>(p)].Image;
-        for (std::size_t i = 0; i < image.size(); ++i)
-            image[i] = static_cast<std::uint8_t>((i / 97 + static_cast<std::size_t>(p)) % 16);
+        PageContent& page = content.Pages[static_cast<std::size_t>(p)];
+        for (std::size_t i = 0; i < page.Image.size(); ++i)
+            page.Image[i] = static_cast<std::uint8_t>((i / 97 + static_cast<std::size_t>(p)) % 16);
+        if (withRecords)
+            page.Record = StartedRecord(page.Image.data(), page.Turtle);
     }
     return content;
 }
@@ -55,15 +59,15 @@ BENCHMARK(WriteEightFilesWithQFile)->Unit(benchmark::kMicrosecond);
 void OpenNotebook(benchmark::State& state)
 {
     QTemporaryDir dir;
-    NotebookWriter().Save(dir.path(), QStringLiteral("DOM"), EightDrawnPages());
+    NotebookWriter().Save(dir.path(), QStringLiteral("DOM"), EightDrawnPages(state.range(0) != 0));
     for (auto _ : state) {
         const NotebookReading reading = ReadNotebook(dir.path(), QStringLiteral("DOM"));
-        if (reading.Fault != NotebookFault::None)
+        if (reading.Fault != NotebookFault::None || reading.Content.Pages.back().Record.Empty() == (state.range(0) != 0))
             state.SkipWithError("open failed");
         benchmark::DoNotOptimize(reading.Content.Pages.data());
     }
 }
-BENCHMARK(OpenNotebook)->Unit(benchmark::kMicrosecond);
+BENCHMARK(OpenNotebook)->ArgName("records")->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 void ReadEightFilesWithQFile(benchmark::State& state)
 {

@@ -163,6 +163,22 @@ Bytes Bitmap(std::int32_t width, std::int32_t height, std::uint32_t bits, bool c
     return out;
 }
 
+// A page as the program saves it: 8 bits, bottom row first, the page palette (the sixteen sheet
+// colours, then black) and indices below sixteen.
+Bytes OwnPage()
+{
+    constexpr std::uint32_t kSheetColours[16] = {
+        0x000000, 0x800000, 0x008000, 0x808000, 0x000080, 0x800080, 0x008080, 0xC0C0C0,
+        0x808080, 0xFF0000, 0x00FF00, 0xFFFF00, 0x0000FF, 0xFF00FF, 0x00FFFF, 0xFFFFFF,
+    };
+    Bytes out = InfoHeaders(256, 256, 8, 0, 4 * 256, 256, 256 * 256);
+    for (std::uint32_t i = 0; i < 256; ++i)
+        Put(out, i < 16 ? kSheetColours[i] : 0, 4); // blue, green, red, 0
+    for (std::uint32_t i = 0; i < 256 * 256; ++i)
+        out.push_back(static_cast<std::uint8_t>((i / 256 * 31 + i * 7) % 16));
+    return out;
+}
+
 // A 16- or 32-bit bitmap whose channels the three masks after the header pick.
 Bytes BitFieldsBitmap(std::int32_t width, std::int32_t height, std::uint32_t bits,
                       std::uint32_t red, std::uint32_t green, std::uint32_t blue)
@@ -540,6 +556,9 @@ void NotebookSeeds(const fs::path& corpus)
     seeds.Add("valid-page-with-text.png", Png(256, 256, {{"tEXt", Text(std::string("Title\0Dom", 9))}}));
     seeds.Add("broken-page-small.bmp", Bitmap(128, 128, 8));
     seeds.Add("broken-page-cut.bmp", Cut(Bitmap(256, 256, 8), 30000));
+    const Bytes own = OwnPage();
+    seeds.Add("valid-page-own.bmp", own);
+    seeds.Add("broken-page-own-cut.bmp", Cut(own, own.size() - 1));
     seeds.Add("valid-page-rle8.bmp", RunLengthBitmap(8, 256, 256, PageRuns(8)));
     seeds.Add("valid-page-rle4.bmp", RunLengthBitmap(4, 256, 256, PageRuns(4)));
     seeds.Add("broken-page-rle8-no-end.bmp", RunLengthBitmap(8, 256, 256, PageRuns(8, true)));

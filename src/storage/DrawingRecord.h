@@ -128,3 +128,5 @@ void AddToolEntries(DrawingRecord& record, const TTurtleState& was, const TTurtl
 // A short sum of a page's pixels: the record kept with a page is the page's only when the page
 // it ends on has the same sum.
 std::uint64_t PageChecksum(const std::uint8_t* image);
+// Whether `sum` is the page's sum, or the one notebooks saved before this sum kept of it.
+bool EndsOnPage(std::uint64_t sum, const std::uint8_t* image);

@@ -9,7 +9,7 @@
 
 #include <QFileInfo>
 
-#include <algorithm>
+#include <utility>
 
 NotebookReading ReadNotebook(const QString& folder, const QString& name)
 {
@@ -31,7 +31,7 @@ NotebookReading ReadNotebook(const QString& folder, const QString& name)
         return reading;
     }
     const QString indexPath = IndexPath(folder, name);
-    const std::optional<NotebookIndex> index = ReadIndexFile(indexPath);
+    std::optional<NotebookIndex> index = ReadIndexFile(indexPath);
     if (!index) {
         reading.Fault = QFileInfo(indexPath).isFile() ? NotebookFault::BadIndex : NotebookFault::NoNotebook;
         return reading;
@@ -42,22 +42,22 @@ NotebookReading ReadNotebook(const QString& folder, const QString& name)
     content.OwnCommands = index->OwnCommands;
     content.DroppedCommands = index->DroppedCommands;
     content.CurrentPage = index->CurrentPage;
-    content.Pages.resize(index->Turtles.size());
-    for (std::size_t page = 0; page < content.Pages.size(); ++page) {
-        PageContent& pageContent = content.Pages[page];
-        pageContent.Turtle = index->Turtles[page];
-        pageContent.Record = index->Records[page];
+    content.Pages.reserve(index->Turtles.size());
+    for (std::size_t page = 0; page < index->Turtles.size(); ++page) {
+        // The picture is read into a page of its own rather than over a cleared one.
+        PageContent& pageContent = content.Pages.emplace_back(
+            PageContent{.Turtle = index->Turtles[page], .Image = {}, .Record = std::move(index->Records[page])});
         const int number = static_cast<int>(page) + 1;
-        const PageReadFault fault = ReadPagePicture(PagePath(folder, name, number), pageContent.Image.data());
+        const PageReadFault fault = ReadPagePicture(PagePath(folder, name, number), pageContent.Image);
         if (fault != PageReadFault::None) {
             // A sheet cleared in the turtle's background colour, as the clear command leaves it.
             const std::uint8_t background = ColorSheetIndex(pageContent.Turtle.BGColor);
-            std::fill(pageContent.Image.begin(), pageContent.Image.end(), background);
+            pageContent.Image.assign(kSheetBytes, background);
             // How the lost drawing was made no longer leads to this page.
             pageContent.Record = {};
             reading.LostPages.push_back(number);
             reading.LostFilesThere = reading.LostFilesThere || fault != PageReadFault::Missing;
-        } else if (PageChecksum(pageContent.Image.data()) != index->RecordEnds[page]) {
+        } else if (!pageContent.Record.Empty() && !EndsOnPage(index->RecordEnds[page], pageContent.Image.data())) {
             // The page was changed behind the record's back, by another program perhaps.
             pageContent.Record = {};
         }

@@ -1,5 +1,6 @@
 #include "storage/PagePicture.h"
 
+#include "storage/OwnPageBitmap.h"
 #include "storage/PalettedBitmap.h"
 #include "turtle/SheetColors.h"
 #include "turtle/TurtleState.h"
@@ -141,16 +142,6 @@ QImage Decode(const Header& header)
     return reader.read();
 }
 
-// The palette of a saved page: the sixteen sheet colours, then black for indices a drawing never
-// holds, so that every byte names a colour.
-QList<QRgb> PageColorTable()
-{
-    QList<QRgb> table(256, qRgb(0, 0, 0));
-    for (int i = 0; i < kColorCount; ++i)
-        table[i] = SheetPalette()[static_cast<std::size_t>(i)];
-    return table;
-}
-
 void MapIndexed(const QImage& picture, std::uint8_t* image)
 {
     std::array<std::uint8_t, 256> nearest{};
@@ -179,8 +170,7 @@ void MapColours(const QImage& picture, std::uint8_t* image)
 QImage PagePicture(const std::uint8_t* image)
 {
     QImage picture(kSheetSize, kSheetSize, QImage::Format_Indexed8);
-    static const QList<QRgb> table = PageColorTable();
-    picture.setColorTable(table);
+    picture.setColorTable(PageColorTable());
     for (int row = 0; row < kSheetSize; ++row)
         std::memcpy(picture.scanLine(row), image + row * kSheetSize, kSheetSize);
     return picture;
@@ -197,6 +187,8 @@ QByteArray PageBitmapBytes(const std::uint8_t* image)
 
 PageReadFault DecodePagePicture(const QByteArray& bytes, std::uint8_t* image)
 {
+    if (const std::optional<PageReadFault> own = DecodeOwnPage(bytes, image))
+        return *own;
     if (const std::optional<PageReadFault> paletted = DecodePalettedBitmap(bytes, image))
         return *paletted;
     const Header header = CheckHeader(bytes);
@@ -214,10 +206,34 @@ PageReadFault DecodePagePicture(const QByteArray& bytes, std::uint8_t* image)
     return PageReadFault::None;
 }
 
+namespace {
+
+// The bytes of the page picture at `path`, or why there are none.
+std::optional<QByteArray> PictureFile(const QString& path, PageReadFault& fault)
+{
+    std::optional<QByteArray> bytes = win::ReadRegularFile(path, kMaxPictureBytes);
+    if (!bytes)
+        fault = QFileInfo(path).isFile() ? PageReadFault::Unreadable : PageReadFault::Missing;
+    return bytes;
+}
+
+} // namespace
+
 PageReadFault ReadPagePicture(const QString& path, std::uint8_t* image)
 {
-    const std::optional<QByteArray> bytes = win::ReadRegularFile(path, kMaxPictureBytes);
+    PageReadFault fault = PageReadFault::None;
+    const std::optional<QByteArray> bytes = PictureFile(path, fault);
+    return bytes ? DecodePagePicture(*bytes, image) : fault;
+}
+
+PageReadFault ReadPagePicture(const QString& path, std::vector<std::uint8_t>& image)
+{
+    PageReadFault fault = PageReadFault::None;
+    const std::optional<QByteArray> bytes = PictureFile(path, fault);
     if (!bytes)
-        return QFileInfo(path).isFile() ? PageReadFault::Unreadable : PageReadFault::Missing;
-    return DecodePagePicture(*bytes, image);
+        return fault;
+    if (const std::optional<PageReadFault> own = DecodeOwnPage(*bytes, image))
+        return *own;
+    image.resize(kSheetBytes);
+    return DecodePagePicture(*bytes, image.data());
 }

@@ -5,6 +5,7 @@
 #include <QString>
 
 #include <cstdint>
+#include <vector>
 
 // A page's drawing as a picture anyone can open: 256 × 256, 8-bit, with the sheet's sixteen
 // colours in its palette, top row first as the child sees the sheet from the start camera.
@@ -22,5 +23,8 @@ enum class PageReadFault { None, Missing, Unreadable, WrongSize };
 // 256 × 256 is refused before decoding; PNG's text and other side chunks are dropped unread.
 // On a fault `image` is left as it was.
 PageReadFault ReadPagePicture(const QString& path, std::uint8_t* image);
+// The same into a page of any size, made kSheetBytes long when read; our own pages are built
+// without clearing them first. On a fault its bytes are no drawing.
+PageReadFault ReadPagePicture(const QString& path, std::vector<std::uint8_t>& image);
 // The same for the bytes of a page picture file.
 PageReadFault DecodePagePicture(const QByteArray& bytes, std::uint8_t* image);

@@ -6,7 +6,6 @@
 #include <QtEndian>
 
 #include <array>
-#include <cstring>
 #include <vector>
 
 namespace {
@@ -122,44 +121,15 @@ bool DecodeRuns(const QByteArray& bytes, const Layout& layout, std::vector<std::
     return false; // no end mark: the file was cut short
 }
 
-// Rows of our own pages hold only the sixteen colours under their own indices: copied whole.
-bool IsOwnPalette(const ColorMap& nearest)
-{
-    for (int i = 0; i < kColorCount; ++i) {
-        if (nearest[static_cast<std::size_t>(i)] != i)
-            return false;
-    }
-    return true;
-}
-
-// Whether the picture holds only sheet indices (below 16); four words at a time, as this runs
-// over every page opened.
-bool OnlySheetIndices(const std::uint8_t* image)
-{
-    std::uint64_t any[4] = {};
-    for (int i = 0; i < kSheetBytes; i += 32) {
-        for (int lane = 0; lane < 4; ++lane) {
-            std::uint64_t word;
-            std::memcpy(&word, image + i + 8 * lane, sizeof word);
-            any[lane] |= word;
-        }
-    }
-    return ((any[0] | any[1] | any[2] | any[3]) & 0xF0F0F0F0F0F0F0F0ULL) == 0;
-}
-
-void CopyRows(const QByteArray& bytes, const Layout& layout, std::uint8_t* image)
+void MapRows(const QByteArray& bytes, const Layout& layout, std::uint8_t* image)
 {
     const auto* pixels = reinterpret_cast<const std::uint8_t*>(bytes.constData() + layout.PixelsAt);
     const auto row = [&](int at) { return image + (layout.BottomUp ? kSheetSize - 1 - at : at) * kSheetSize; };
-    for (int at = 0; at < kSheetSize; ++at)
-        std::memcpy(row(at), pixels + at * kSheetSize, kSheetSize);
-    // Our own pages are done here; other palettes map every byte.
-    if (IsOwnPalette(layout.Nearest) && OnlySheetIndices(image))
-        return;
     for (int at = 0; at < kSheetSize; ++at) {
+        const std::uint8_t* from = pixels + at * kSheetSize;
         std::uint8_t* to = row(at);
         for (int column = 0; column < kSheetSize; ++column)
-            to[column] = layout.Nearest[to[column]];
+            to[column] = layout.Nearest[from[column]];
     }
 }
 
@@ -206,7 +176,7 @@ std::optional<PageReadFault> DecodePalettedBitmap(const QByteArray& bytes, std::
     if (layout.Compression == kUncompressed) {
         if (layout.PixelsEnd - layout.PixelsAt < qsizetype(kSheetBytes))
             return PageReadFault::Unreadable;
-        CopyRows(bytes, layout, image);
+        MapRows(bytes, layout, image);
         return PageReadFault::None;
     }
     // What runs do not cover keeps the palette's first colour.

@@ -5,6 +5,7 @@
 #include "storage/NotebookLock.h"
 #include "storage/NotebookReader.h"
 #include "storage/NotebookWriter.h"
+#include "storage/OwnPageBitmap.h"
 #include "storage/PagePicture.h"
 #include "turtle/SheetColors.h"
 
@@ -17,6 +18,7 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QTemporaryDir>
+#include <QtEndian>
 
 #include <gtest/gtest.h>
 
@@ -30,6 +32,7 @@
 #include <algorithm>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -416,6 +419,17 @@ Spoil Remove(const char* file)
     return [=](const QString& folder) { QFile::remove(QDir(folder).filePath(QString::fromUtf8(file))); };
 }
 
+// Writes `value` over four bytes of `file` at `at`.
+Spoil Patch(const char* file, int at, std::uint32_t value)
+{
+    return [=](const QString& folder) {
+        const QString path = QDir(folder).filePath(QString::fromUtf8(file));
+        QByteArray bytes = ReadAll(path);
+        qToLittleEndian(value, bytes.data() + at);
+        WriteAll(path, bytes);
+    };
+}
+
 Spoil ReplacePage(const char* file, const QImage& picture, const char* format)
 {
     return [=](const QString& folder) { ASSERT_TRUE(picture.save(QDir(folder).filePath(QString::fromUtf8(file)), format)); };
@@ -497,6 +511,12 @@ const SpoiltCase kSpoiltCases[] = {
     {"MissingPage", Remove("DOM4.bmp"), NotebookFault::None, 4},
     {"TruncatedPage", Truncate("DOM2.bmp", 30000), NotebookFault::None, 2},
     {"PageHeaderOnly", Truncate("DOM8.bmp", 20), NotebookFault::None, 8},
+    {"PageCutInItsPalette", Truncate("DOM8.bmp", 600), NotebookFault::None, 8},
+    {"PageCutInItsLastRow", Truncate("DOM1.bmp", 14 + 40 + 1024 + kSheetBytes - 1), NotebookFault::None, 1},
+    {"PageRowsPastItsEnd", Patch("DOM3.bmp", 10, 0xFFFFFF00u), NotebookFault::None, 3},
+    {"PageHeaderPastItsEnd", Patch("DOM4.bmp", 14, 0xFFFFFFF0u), NotebookFault::None, 4},
+    {"PageOfEndlessRows", Patch("DOM5.bmp", 22, 0x7FFFFFFFu), NotebookFault::None, 5},
+    {"PageOfFourBillionColours", Patch("DOM6.bmp", 46, 0xFFFFFFFFu), NotebookFault::None, 6},
     {"PageNotAPicture", [](const QString& f) { WriteAll(PagePath(f, "DOM", 3), "hello"); }, NotebookFault::None, 3},
     {"SmallerPage", ReplacePage("DOM5.bmp", Picture({128, 128}, QImage::Format_RGB32), "BMP"), NotebookFault::None, 5},
     {"WiderPage", ReplacePage("DOM1.bmp", Picture({257, 256}, QImage::Format_RGB32), "PNG"), NotebookFault::None, 1},
@@ -613,6 +633,8 @@ TEST(PagePictures, OnlySheetSizedBitmapsAndPngsAreDecoded)
         PageReadFault fault;
     } cases[] = {
         {"valid-page-8bit.bmp", PageReadFault::None},
+        {"valid-page-own.bmp", PageReadFault::None},
+        {"broken-page-own-cut.bmp", PageReadFault::Unreadable},
         {"valid-page-24bit-top-down.bmp", PageReadFault::None},
         {"valid-page-4bit-core-header.bmp", PageReadFault::None},
         {"valid-page.png", PageReadFault::None},
@@ -668,6 +690,85 @@ TEST(PagePictures, OnlySheetSizedBitmapsAndPngsAreDecoded)
     ASSERT_TRUE(old.has_value());
     EXPECT_EQ(old->SaveCounter, 0u) << "an index from before saves were counted";
     EXPECT_EQ(DecodeIndex(Seed("valid-index-counted.qel3d")).value().SaveCounter, 41u);
+}
+
+// Our own pages are read straight, rows whole; one another program changed in any way that
+// matters reads through the general readers as before, one cut short is refused.
+TEST(OwnPages, AreReadStraightAndChangedOnesAsBefore)
+{
+    std::vector<std::uint8_t> drawn(kSheetBytes);
+    for (int i = 0; i < kSheetBytes; ++i)
+        drawn[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>((i / 3 + i / kSheetSize) % 16);
+    constexpr int kPixelsAt = 14 + 40 + 4 * 256;
+    constexpr int kBottomLeft = (kSheetSize - 1) * kSheetSize; // the file's first pixel
+    const struct {
+        const char* what;
+        std::function<void(QByteArray&)> change;
+        std::optional<PageReadFault> own; // nothing: for the general readers
+        std::function<void(std::vector<std::uint8_t>&)> expect;
+    } cases[] = {
+        {"as saved", [](QByteArray&) {}, PageReadFault::None, [](auto&) {}},
+        {"another resolution", [](QByteArray& b) { b[38] = 1; }, PageReadFault::None, [](auto&) {}},
+        {"a byte past the sixteen", [](QByteArray& b) { b[kPixelsAt] = char(200); }, PageReadFault::None,
+         [](auto& image) { image[kBottomLeft] = NearestSheetIndex(qRgb(0, 0, 0)); }},
+        {"palette entry 1 made red", [](QByteArray& b) { b[14 + 40 + 4] = 0, b[14 + 40 + 5] = 0, b[14 + 40 + 6] = char(255); },
+         std::nullopt, [](auto& image) { std::replace(image.begin(), image.end(), std::uint8_t{1}, kRed); }},
+        {"rows kept top first", [](QByteArray& b) { qToLittleEndian<std::int32_t>(-kSheetSize, b.data() + 22); },
+         std::nullopt, [](auto& image) {
+             for (int row = 0; row < kSheetSize / 2; ++row)
+                 std::swap_ranges(image.begin() + row * kSheetSize, image.begin() + (row + 1) * kSheetSize,
+                                  image.end() - (row + 1) * kSheetSize);
+         }},
+        {"a byte short", [](QByteArray& b) { b.chop(1); }, PageReadFault::Unreadable, {}},
+        {"file size claimed larger", [](QByteArray& b) { qToLittleEndian<std::uint32_t>(1u << 31, b.data() + 2); },
+         std::nullopt, [](auto&) {}},
+    };
+    for (const auto& c : cases) {
+        QByteArray bytes = PageBitmapBytes(drawn.data());
+        c.change(bytes);
+        std::vector<std::uint8_t> straight(kSheetBytes, 99), built;
+        EXPECT_EQ(DecodeOwnPage(bytes, straight.data()), c.own) << c.what;
+        EXPECT_EQ(DecodeOwnPage(bytes, built), c.own) << c.what;
+        if (c.own == PageReadFault::Unreadable) {
+            EXPECT_EQ(std::count(straight.begin(), straight.end(), 99), kSheetBytes) << c.what << ": left as it was";
+            EXPECT_EQ(DecodePagePicture(bytes, straight.data()), PageReadFault::Unreadable) << c.what;
+            continue;
+        }
+        std::vector<std::uint8_t> expected = drawn;
+        c.expect(expected);
+        if (c.own) {
+            EXPECT_TRUE(straight == expected) << c.what;
+            EXPECT_TRUE(built == expected) << c.what;
+        }
+        std::vector<std::uint8_t> general(kSheetBytes);
+        ASSERT_EQ(DecodePagePicture(bytes, general.data()), PageReadFault::None) << c.what;
+        EXPECT_TRUE(general == expected) << c.what;
+    }
+    // The fuzz target's seeds of our own pages reach the straight reader.
+    std::vector<std::uint8_t> image(kSheetBytes);
+    EXPECT_EQ(DecodeOwnPage(Seed("valid-page-own.bmp"), image.data()), PageReadFault::None);
+    EXPECT_EQ(DecodeOwnPage(Seed("broken-page-own-cut.bmp"), image.data()), PageReadFault::Unreadable);
+}
+
+// A record stays with its page while the index holds the page's sum, as this program or an
+// earlier one wrote it, and goes when the page is another.
+TEST_F(NotebookFilesTest, ARecordStaysWithThePageItEndsOn)
+{
+    NotebookContent content;
+    content.Pages.resize(1);
+    PageContent& page = content.Pages[0];
+    page.Record = StartedRecord(page.Image.data(), page.Turtle);
+    ASSERT_EQ(Save(content), NotebookFault::None);
+    const auto recordKept = [&] {
+        const NotebookReading reading = ReadNotebook(dir.path(), QStringLiteral("DOM"));
+        return reading.Fault == NotebookFault::None && !reading.Content.Pages.at(0).Record.Empty();
+    };
+    EXPECT_TRUE(recordKept());
+    // The sum earlier saves kept of a page all black, and one off it.
+    SetIndexField("recordEnds", QJsonArray{QStringLiteral("b9d103fd6854a325")})(dir.path());
+    EXPECT_TRUE(recordKept());
+    SetIndexField("recordEnds", QJsonArray{QStringLiteral("b9d103fd6854a324")})(dir.path());
+    EXPECT_FALSE(recordKept());
 }
 
 // Two copies of the program saving one notebook at once, a 3-page and a 6-page one, each page in

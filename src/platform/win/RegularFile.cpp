@@ -1,6 +1,5 @@
 #include "win/RegularFile.h"
 
-#include <QFileInfo>
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -19,15 +18,16 @@ constexpr qint64 kChunkBytes = 1 << 20;
 bool OpenRegularFile(const QString& fileName, QFile& file)
 {
     file.close();
-    if (fileName.isEmpty() || !QFileInfo(fileName).isFile())
+    // A device or a pipe is not even opened: opening some has effects of its own.
+    const QByteArray path = QFile::encodeName(fileName);
+    struct stat status {};
+    if (fileName.isEmpty() || ::stat(path.constData(), &status) != 0 || !S_ISREG(status.st_mode))
         return false;
     // The name may change hands between the look and the open: open without waiting, and look
     // again at what was opened.
-    const QByteArray path = QFile::encodeName(fileName);
     const int handle = ::open(path.constData(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (handle < 0)
         return false;
-    struct stat status {};
     if (::fstat(handle, &status) != 0 || !S_ISREG(status.st_mode)
         || !file.open(handle, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
         ::close(handle);
@@ -44,13 +44,14 @@ std::optional<QByteArray> ReadRegularFile(const QString& fileName, qint64 maxByt
     // The size is only a hint: the file may grow while it is read, so the reading itself stops
     // one byte past the limit.
     const qint64 limit = maxBytes + 1;
+    // A first read the size of the file and one byte more, so that a small file costs no large
+    // buffer and one allocation; then chunks for a file that grew.
+    const qint64 first = std::min(file.size() + 1, limit);
     QByteArray bytes;
-    bytes.reserve(static_cast<qsizetype>(std::min(file.size(), limit)));
+    bytes.reserve(static_cast<qsizetype>(first));
     while (bytes.size() < limit) {
         const qint64 start = bytes.size();
-        // A first read the size of the file and one byte more, so that a small file costs no
-        // large buffer; then chunks for a file that grew.
-        const qint64 wanted = std::min(start == 0 ? file.size() + 1 : kChunkBytes, limit - start);
+        const qint64 wanted = start == 0 ? first : std::min(kChunkBytes, limit - start);
         bytes.resize(static_cast<qsizetype>(start + wanted));
         const qint64 got = file.read(bytes.data() + start, wanted);
         if (got < 0)
