@@ -523,6 +523,15 @@ Bytes NotebookIndex(const std::string& extra)
                   " \"penWidth\": 1, \"bgColor\": 15, \"penMode\": 0, \"x\": 0, \"y\": 0, \"heading\": 0}]}\n");
 }
 
+// An index of the current format whose one page ran an own command, kept as `commands`.
+Bytes OwnCommandsIndex(const std::string& commands)
+{
+    return Text("{\"format\": 4, \"pageCount\": 1, \"currentPage\": 1, \"turtles\": [{\"penDown\": true,"
+                " \"hidden\": false, \"shape\": 1, \"penColor\": 0, \"penWidth\": 1, \"bgColor\": 15,"
+                " \"penMode\": 0, \"x\": 0, \"y\": 0, \"heading\": 0}], \"records\": [\"AA8AAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAAEgUAAA==\"],"
+                " \"recordEnds\": [\"0\"], \"recordCommands\": [[" + commands + "]], \"ownCommands\": [" + commands + "]}\n");
+}
+
 // Seeds of the notebook reader, which reads each input both as an index and as a page picture.
 // The hostile ones are what the page reader must refuse before decoding or read without
 // unpacking: they are also the tests' and the benchmark's hostile pages.
@@ -534,6 +543,10 @@ void NotebookSeeds(const fs::path& corpus)
     seeds.Add("broken-index-counter-negative.qel3d", NotebookIndex(" \"saveCounter\": -1,"));
     seeds.Add("broken-index-counter-fraction.qel3d", NotebookIndex(" \"saveCounter\": 1.5,"));
     seeds.Add("broken-index-cut.qel3d", Cut(NotebookIndex(""), 60));
+    const std::string bok = "{\"name\": \"Bok\", \"picture\": 2, \"steps\": \"ATIAA0gA\"}";
+    seeds.Add("valid-index-own-commands.qel3d",
+              OwnCommandsIndex("{\"name\": \"Kwiatek\", \"picture\": 0, \"steps\": \"EgYAAAwE\", \"uses\": [" + bok + "]}"));
+    seeds.Add("broken-index-own-command-cut.qel3d", OwnCommandsIndex("{\"name\": \"Bok\", \"picture\": 2, \"steps\": \"ATI\"}"));
 
     const Bytes page = Png(256, 256);
     seeds.Add("valid-page-8bit.bmp", Bitmap(256, 256, 8));

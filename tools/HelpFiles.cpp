@@ -116,6 +116,13 @@ przyciskiem <b>Zatrzymaj</b>. Zamknięcie okna w czasie, gdy żółw idzie, najp
 klawisz <b>Esc</b>; narysowane linie zostają.</p>
 <p>Gdy program zostanie nagle przerwany, zanim rysunki zostaną zapisane, przy następnym
 uruchomieniu zapyta, czy je przywrócić.</p>
+
+<h2>Moje polecenia</h2>
+<p><b>Naucz żółwia</b> (Edycja, klawisz N) zaczyna naukę: pokaż żółwiowi kilka poleceń, kliknij
+<b>Gotowe</b>, nadaj im nazwę i wybierz obrazek, a nowe polecenie stanie w wierszu <b>Moje polecenia</b>
+pod panelem. Suwak <b>ile razy</b> przy jego przycisku mówi, ile razy żółw je powtórzy (klawisze 1–6
+uruchamiają polecenia z wiersza), a prawy przycisk myszy pozwala zmienić nazwę, pokazać polecenia
+albo zapomnieć polecenie.</p>
 )");
 }
 
@@ -159,7 +166,17 @@ potem kliknij przycisk. Na początku każdej lekcji kliknij <b>Wyczyść</b> i <
 opuść pisak i kliknij <b>Naprzód</b> 50.</li>
 </ol>
 
-<h2>Lekcja 5. Twoja kolej</h2>
+<h2>Lekcja 5. Uczymy żółwia</h2>
+<ol>
+<li>Kliknij <b>Naucz żółwia</b> (klawisz N). Nad polem żółwia pojawi się pasek „Uczę żółwia”.</li>
+<li>Pokaż żółwiowi: <b>Naprzód</b> 50, <b>W prawo</b> 72. Kliknij <b>Gotowe</b> i nazwij polecenie <b>Bok</b>.</li>
+<li>W wierszu <b>Moje polecenia</b> ustaw suwak <b>ile razy</b> przy <b>Bok</b> na 5 i kliknij przycisk.
+Powstał pięciokąt, a żółw wrócił tam, skąd wyszedł!</li>
+<li>Teraz naucz żółwia polecenia <b>Płatek</b>: <b>Okrąg</b> 30, <b>W prawo</b> 60.
+<b>Płatek</b> 6 razy rysuje kwiatek.</li>
+</ol>
+
+<h2>Lekcja 6. Twoja kolej</h2>
 <p>Narysuj bałwana z trzech okręgów albo ulicę pełną domków. Zmieniaj kolory i grubość pisaka.
 Kamerą obejrzyj swój rysunek z boku!</p>
 )");

@@ -1,20 +1,23 @@
 #include "dialogs/RecordListDlg.h"
 
 #include "dialogs/RecordTexts.h"
+#include "storage/OwnCommand.h"
 #include "win/WindowTexts.h"
 
 #include <QClipboard>
 #include <QDialogButtonBox>
 #include <QGuiApplication>
-#include <QListWidget>
+#include <QTreeWidget>
 #include <QPushButton>
 #include <QVBoxLayout>
 
 RecordListDlg::RecordListDlg(QWidget* parent, std::function<void()> saveAnimation)
-    : QDialog(parent), list_(new QListWidget(this))
+    : QDialog(parent), list_(new QTreeWidget(this))
 {
     setObjectName(QStringLiteral("RecordListDlg"));
     list_->setObjectName(QStringLiteral("RecordList"));
+    list_->setHeaderHidden(true);
+    list_->setColumnCount(1);
     auto* buttons = new QDialogButtonBox(this);
     QPushButton* copy = buttons->addButton(QString(), QDialogButtonBox::ActionRole);
     copy->setObjectName(QStringLiteral("CopyBtn"));
@@ -54,25 +57,38 @@ void RecordListDlg::ShowRecord(const DrawingRecord& record)
 
 void RecordListDlg::ShowLines()
 {
-    const int current = list_->currentRow();
+    // Said again in another language, the list keeps its marked line and the runs it had open.
+    const int current = list_->indexOfTopLevelItem(list_->currentItem());
+    std::vector<bool> open;
+    for (int row = 0; row < list_->topLevelItemCount(); ++row)
+        open.push_back(list_->topLevelItem(row)->isExpanded());
     list_->clear();
-    for (const RecordEntry& entry : entries_)
-        list_->addItem(RecordEntryText(entry));
-    list_->setCurrentRow(current);
+    for (std::size_t row = 0; row < entries_.size(); ++row) {
+        const RecordEntry& entry = entries_[row];
+        auto* item = new QTreeWidgetItem(list_, {RecordEntryText(entry)});
+        if (entry.Op != RecordOp::Own || !entry.Command)
+            continue;
+        const DrawingRecord& steps = entry.Command->Steps;
+        for (std::size_t step = 0; step < steps.Size(); ++step)
+            new QTreeWidgetItem(item, {RecordEntryText(steps.HeadAt(step))});
+        item->setExpanded(row < open.size() && open[row]);
+    }
+    ShowCurrent(current);
 }
 
 void RecordListDlg::ShowCurrent(int entry)
 {
-    list_->setCurrentRow(entry);
-    if (entry >= 0)
-        list_->scrollToItem(list_->item(entry));
+    QTreeWidgetItem* item = entry >= 0 ? list_->topLevelItem(entry) : nullptr;
+    list_->setCurrentItem(item);
+    if (item)
+        list_->scrollToItem(item);
 }
 
 QString RecordListDlg::Text() const
 {
     QStringList lines;
-    for (int row = 0; row < list_->count(); ++row)
-        lines << list_->item(row)->text();
+    for (int row = 0; row < list_->topLevelItemCount(); ++row)
+        lines << list_->topLevelItem(row)->text(0);
     return lines.join(QLatin1Char('\n')) + QLatin1Char('\n');
 }
 

@@ -8,11 +8,12 @@
 #include <functional>
 #include <vector>
 
-class QListWidget;
 class QPushButton;
+class QTreeWidget;
 
 // "Jak powstał rysunek": the page's drawing record, one line an entry, the line being drawn
-// again marked during a replay. The list can be copied as text, the drawing saved as an animation.
+// again marked during a replay; a run of an own command opens to the steps it stands for. The list
+// can be copied as text, the drawing saved as an animation.
 class RecordListDlg : public QDialog {
     Q_DECLARE_TR_FUNCTIONS(RecordListDlg)
 public:
@@ -30,7 +31,7 @@ private:
     void SetTexts(QPushButton& copy, QPushButton& animation, QPushButton& close);
     void ShowLines();
 
-    QListWidget* list_;
+    QTreeWidget* list_;
     // The entries shown, so that the lines can be said again in another language.
     std::vector<RecordEntry> entries_;
 };

@@ -1,5 +1,6 @@
 #include "dialogs/RecordTexts.h"
 
+#include "storage/OwnCommand.h"
 #include "turtle/SheetColors.h"
 
 #include <QCoreApplication>
@@ -24,6 +25,14 @@ constexpr std::array<const char*, 3> kPenModes = {QT_TRANSLATE_NOOP("RecordTexts
                                                    QT_TRANSLATE_NOOP("RecordTexts", "odwracanie")};
 
 } // namespace
+
+QString OwnCommandSteps(const OwnCommand& command)
+{
+    QStringList steps;
+    for (std::size_t i = 0; i < command.Steps.Size(); ++i)
+        steps << RecordEntryText(command.Steps.HeadAt(i));
+    return steps.join(QStringLiteral(", "));
+}
 
 QString RecordEntryText(const RecordEntry& entry)
 {
@@ -53,6 +62,11 @@ QString RecordEntryText(const RecordEntry& entry)
     case RecordOp::Snapshot: return Texts::tr("Zmiana całej strony");
     case RecordOp::Clear: return Texts::tr("Czyszczenie strony");
     case RecordOp::Background: return Texts::tr("Tło: %1").arg(ColourName(entry.Amount));
+    case RecordOp::Own: {
+        const QString name = entry.Command ? entry.Command->Name : QString();
+        const QString text = Texts::tr("%1 × %2").arg(name).arg(entry.Amount);
+        return entry.StoppedAfter == 0 ? text : text + Texts::tr(" – zatrzymany");
+    }
     }
     return QStringLiteral("?");
 }

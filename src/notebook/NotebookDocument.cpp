@@ -4,6 +4,7 @@
 #include "storage/NotebookFolder.h"
 #include "storage/NotebookReader.h"
 #include "storage/NotebookWriter.h"
+#include "teach/OwnCommandList.h"
 #include "turtle/TurtleSheet.h"
 #include "win/MessageBox.h"
 
@@ -26,6 +27,7 @@ NotebookDocument::NotebookDocument(TurtleSheet& sheet, TurtleWalker& walker, Not
             return;
         doing_ = false;
         history_.EndStep(entry);
+        emit Did(entry, before_);
         emit Changed();
     });
     diskFile_.Modified = [this] { return Modified(); };
@@ -91,6 +93,7 @@ bool NotebookDocument::Do(const RecordEntry& entry)
         return false;
     history_.BeginStep();
     doing_ = true;
+    before_ = sheet_.Turtle();
     if (walker_.Run({entry}))
         return true;
     doing_ = false;
@@ -212,7 +215,9 @@ int NotebookDocument::AskName(NameQuestion question, QString& name)
 int NotebookDocument::SaveUnder(const QString& name)
 {
     const QString folder = NotebooksFolder();
-    const NotebookContent content = notebook_.Contents();
+    NotebookContent content = notebook_.Contents();
+    if (commands_)
+        content.OwnCommands = commands_->Commands();
     // The notebook is saved only over what this program last saw on disk under that name: as it
     // opened or saved it, or as it was when the name was chosen.
     const bool own = name == Name() && folder == onDisk_.Folder();
@@ -251,12 +256,26 @@ int NotebookDocument::OpenNamed(const QString& name)
     history_.Clear();
     KnowDisk(folder, name, reading.SaveCounter);
     MarkSaved();
+    TakeCommands(reading.Content);
     if (!reading.LostPages.empty()) {
         prompts_.ShowRefusal(LostPagesText(name, reading.LostPages, reading.LostFilesThere));
         // Blank pages stand in for the lost ones: a save puts the notebook right again.
         MarkUnsaved();
     }
     return win::IDOK;
+}
+
+void NotebookDocument::TakeCommands(const NotebookContent& content)
+{
+    const QStringList left = commands_ ? commands_->Merge(content.OwnCommands) : QStringList();
+    if (!content.DroppedCommands.isEmpty())
+        prompts_.ShowRefusal(tr("Tych poleceń żółwia nie da się odczytać i zostały pominięte: %1. "
+                                "Strony zeszytu otwierają się bez nich.")
+                                 .arg(content.DroppedCommands.join(QStringLiteral(", "))));
+    if (!left.isEmpty())
+        prompts_.ShowRefusal(tr("W wierszu „Moje polecenia” nie ma już miejsca na: %1. Zapomnij któreś polecenie, "
+                                "a potem otwórz zeszyt jeszcze raz.")
+                                 .arg(left.join(QStringLiteral(", "))));
 }
 
 void NotebookDocument::MarkSaved()

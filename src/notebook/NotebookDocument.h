@@ -15,6 +15,7 @@
 #include <functional>
 #include <optional>
 
+class OwnCommandList;
 class TurtleSheet;
 class TurtleWalker;
 
@@ -29,6 +30,9 @@ public:
     static constexpr int kMaxNameLength = 64;
 
     NotebookDocument(TurtleSheet& sheet, TurtleWalker& walker, NotebookPrompts& prompts);
+
+    // The row of own commands: saved with the notebook, and joined by those a notebook opened keeps.
+    void KeepCommands(OwnCommandList& commands) { commands_ = &commands; }
 
     const Notebook& Pages() const { return notebook_; }
     // The name the notebook was last saved or opened under; empty while it has none.
@@ -71,6 +75,8 @@ public:
 signals:
     // The content, the history, the name or the saved state changed.
     void Changed();
+    // An entry went through the door for drawing, done with the turtle as it was before.
+    void Did(const RecordEntry& entry, const TTurtleState& before);
 
 private:
     // Announces the change an operation made, passing on its result.
@@ -84,6 +90,8 @@ private:
     int AskName(NameQuestion question, QString& name);
     int SaveUnder(const QString& name);
     int OpenNamed(const QString& name);
+    // Adds the own commands an opened notebook keeps to the row, telling of those left out.
+    void TakeCommands(const NotebookContent& content);
     // What is in the pages now is what was last saved or opened.
     void MarkSaved();
     // Nothing on disk matches the pages, whatever the history says.
@@ -97,8 +105,10 @@ private:
     TurtleSheet& sheet_;
     TurtleWalker& walker_;
     NotebookPrompts& prompts_;
-    // A step is open for an entry the walker runs.
+    // A step is open for an entry the walker runs; the turtle as the entry found it.
     bool doing_ = false;
+    TTurtleState before_;
+    OwnCommandList* commands_ = nullptr;
     Notebook notebook_;
     UndoHistory history_;
     TDiskFile diskFile_;

@@ -34,7 +34,7 @@ bool TurtleWalker::Run(std::vector<RecordEntry> entries)
 {
     if (busy_)
         return false;
-    if (!driven_ && std::ranges::any_of(entries, [](const RecordEntry& e) { return IsWalk(e.Op); }))
+    if (!driven_ && std::ranges::any_of(entries, [](const RecordEntry& e) { return MayWalk(e.Op); }))
         return false;
     entries_ = std::move(entries);
     next_ = 0;
@@ -45,9 +45,22 @@ bool TurtleWalker::Run(std::vector<RecordEntry> entries)
 
 void TurtleWalker::StartNext()
 {
-    while (next_ < entries_.size()) {
+    for (;;) {
+        if (run_) {
+            if (StepRun())
+                return;
+            EndRun();
+        }
+        if (next_ >= entries_.size())
+            break;
         const RecordEntry entry = entries_[next_];
         emit EntryStarted(static_cast<int>(next_++));
+        if (entry.Op == RecordOp::Own) {
+            run_ = entry;
+            runCursor_.Start(entry);
+            runSlices_ = 0;
+            continue;
+        }
         Begin(entry);
         if (motion_.State != CommandState::Idle) {
             SetBusy(true);
@@ -58,6 +71,27 @@ void TurtleWalker::StartNext()
     entries_.clear();
     next_ = 0;
     SetBusy(false);
+}
+
+bool TurtleWalker::StepRun()
+{
+    RecordEntry step;
+    while (runCursor_.Next(step)) {
+        Begin(step);
+        if (motion_.State != CommandState::Idle) {
+            SetBusy(true);
+            return true;
+        }
+    }
+    return false;
+}
+
+void TurtleWalker::EndRun()
+{
+    const RecordEntry ran = *run_;
+    run_.reset();
+    runCursor_.Clear();
+    emit EntryRan(ran);
 }
 
 void TurtleWalker::Begin(const RecordEntry& entry)
@@ -92,6 +126,7 @@ void TurtleWalker::Begin(const RecordEntry& entry)
         sheet_.ClearSheet();
         break;
     case RecordOp::Clear: sheet_.ClearSheet(); break;
+    case RecordOp::Own: break; // walked by StartNext
     }
     if (motion_.State != CommandState::Idle) {
         walking_ = entry;
@@ -129,6 +164,10 @@ void TurtleWalker::Slice()
     // A walk that was stopped the first time stops on the same slice again.
     if (walking_.StoppedAfter != 0 && slices_ == walking_.StoppedAfter)
         motion_.Stop();
+    if (run_ && ++runSlices_ == run_->StoppedAfter) {
+        motion_.Stop();
+        runCursor_.Clear();
+    }
     if (motion_.State == CommandState::Idle)
         EndWalk();
 }
@@ -136,7 +175,8 @@ void TurtleWalker::Slice()
 void TurtleWalker::EndWalk()
 {
     ++walksEnded_;
-    emit EntryRan(walking_);
+    if (!run_)
+        emit EntryRan(walking_);
     StartNext();
 }
 
@@ -148,9 +188,14 @@ void TurtleWalker::Stop()
     entries_.clear();
     next_ = 0;
     carried_ = 0.0;
-    walking_.StoppedAfter = slices_;
     ++walksEnded_;
-    emit EntryRan(walking_);
+    if (run_) {
+        run_->StoppedAfter = runSlices_;
+        EndRun();
+    } else {
+        walking_.StoppedAfter = slices_;
+        emit EntryRan(walking_);
+    }
     SetBusy(false);
 }
 

@@ -1,12 +1,14 @@
 #pragma once
 
 #include "storage/DrawingRecord.h"
+#include "storage/OwnCommand.h"
 #include "turtle/TurtleMotion.h"
 
 #include <QObject>
 
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 class TurtleSheet;
@@ -15,7 +17,8 @@ class TurtleSheet;
 // command, walked in fixed slices of turtle time, each one call of the command's StepCommand.
 // Whoever walks it on hands over turtle time; what does not fill a slice is carried to the next
 // call. So the same entries draw the same pixels however long the passes of the main loop took.
-// The walker alone knows whether the turtle is busy.
+// A run of an own command is one entry, walked as the entries its command stands for, that many
+// times. The walker alone knows whether the turtle is busy.
 class TurtleWalker : public QObject {
     Q_OBJECT
 public:
@@ -49,11 +52,15 @@ signals:
     // An entry is about to be done; its place in the list given to Run.
     void EntryStarted(int index);
     // An entry was done, as it was done: a walk stopped on the way says how many slices it took.
+    // A run of an own command is told once, at its end.
     void EntryRan(const RecordEntry& entry);
 
 private:
     // Does entries until one walks or none is left.
     void StartNext();
+    // Does the run's entries until one walks; false once the run is over.
+    bool StepRun();
+    void EndRun();
     // Starts a walking entry; does any other at once.
     void Begin(const RecordEntry& entry);
     void Slice();
@@ -67,6 +74,10 @@ private:
     // The entry walking now and the slices it took.
     RecordEntry walking_;
     std::uint32_t slices_ = 0;
+    // The own command's run under way, and the slices the whole run took.
+    std::optional<RecordEntry> run_;
+    OwnRunCursor runCursor_;
+    std::uint32_t runSlices_ = 0;
     std::size_t walksEnded_ = 0;
     double carried_ = 0.0;
     bool busy_ = false;

@@ -51,7 +51,7 @@ TMainForm::TMainForm(QWidget* parent)
     ConnectHandlers();
     corner_ = new CornerStatus(*ui->ClientArea);
     viewLayout_ = std::make_unique<ViewLayout>(ViewLayout::Parts{*this, *ui->ClientArea, *ui->DXViewport, *ui->MainToolBar,
-        {ui->Label1, ui->Label2}, *ui->MainStatusBar, DXCore, *corner_});
+        {ui->Label1, ui->Label2, &Teach.Row()}, *ui->MainStatusBar, DXCore, *corner_});
     panelLock_ = std::make_unique<PanelLock>(PanelLock::Parts{*this, *ui->ClientArea, *ui->DXViewport, *ui->MainToolBar,
         findChild<QAction*>(QStringLiteral("ReplayMenu")), [this] { Walker.Stop(); }});
     placeNotice_ = new SpokenNotice(ui->ClientArea);
@@ -107,6 +107,7 @@ void TMainForm::ConnectHandlers()
     ConnectUndoHandlers();
     ConnectNotebookHandlers();
     Replay.AddActions(*ui->EditMenu, ui->RedoMenu, *ui->MainToolBar, ui->RedoBtn);
+    Teach.Attach(*ui->ClientArea, *ui->DXViewport, *ui->MainStatusBar, *ui->EditMenu, *ui->MainToolBar);
     connect(&Walker, &TurtleWalker::BusyChanged, this, [this](bool busy) { ShowBusy(busy); });
     connect(ui->ExitMenu, &QAction::triggered, this, Guarded([this] { ExitMenuClick(); }));
     connect(ui->ToolButton7, &QAction::triggered, this, Guarded([this] { ExitMenuClick(); }));

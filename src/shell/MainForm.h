@@ -15,6 +15,7 @@
 #include "shell/MainLoopPass.h"
 #include "shell/NotebookDialogs.h"
 #include "shell/ReplayControl.h"
+#include "shell/TeachControl.h"
 #include "shell/StatusPanels.h"
 #include "shell/ToolIndicators.h"
 #include "shell/TextureFloor.h"
@@ -77,6 +78,7 @@ public:
     NotebookDialogs NotebookQuestions;
     NotebookDocument Document;
     ReplayControl Replay;
+    TeachControl Teach{*this, Sheet, Document};
     MainLoopPass Loop;
     std::int32_t CharacterAnimation = 0;
 

@@ -1,5 +1,7 @@
 #include "storage/DrawingRecord.h"
 
+#include "storage/OwnCommand.h"
+
 #include <algorithm>
 #include <array>
 #include <bit>
@@ -82,21 +84,28 @@ private:
     bool good_ = true;
 };
 
-// Reads the entry at `reader`; its picture's code is left where it is, at `pictureAt`. An entry
-// of no kind, or with a number beyond 32 bits, spoils the reader.
-RecordEntry ReadEntry(ByteReader& reader, std::size_t& pictureAt, std::size_t& pictureBytes)
+// Where an entry's picture and own command are found.
+struct EntryRefs {
+    std::size_t pictureAt = 0;
+    std::size_t pictureBytes = 0;
+    std::uint64_t command = 0;
+};
+
+// Reads the entry at `reader`; its picture's code is left where it is. An entry of no kind, or
+// with a number beyond 32 bits, spoils the reader.
+RecordEntry ReadEntry(ByteReader& reader, EntryRefs& refs)
 {
     RecordEntry entry;
     const std::uint64_t op = reader.Number();
     const std::uint64_t amount = reader.Number();
-    pictureBytes = 0;
+    refs = {};
     if (op > static_cast<std::uint64_t>(kLastRecordOp) || amount > std::numeric_limits<std::uint32_t>::max()) {
         reader.Fail();
         return entry;
     }
     entry.Op = static_cast<RecordOp>(op);
     entry.Amount = static_cast<std::int32_t>(static_cast<std::uint32_t>(amount));
-    if (IsWalk(entry.Op)) {
+    if (MayWalk(entry.Op)) {
         const std::uint64_t stopped = reader.Number();
         if (stopped > std::numeric_limits<std::uint32_t>::max())
             reader.Fail();
@@ -108,9 +117,11 @@ RecordEntry ReadEntry(ByteReader& reader, std::size_t& pictureAt, std::size_t& p
         entry.Heading = reader.Real();
     }
     if (HasPicture(entry.Op)) {
-        pictureBytes = static_cast<std::size_t>(reader.Number());
-        pictureAt = reader.Skip(pictureBytes);
+        refs.pictureBytes = static_cast<std::size_t>(reader.Number());
+        refs.pictureAt = reader.Skip(refs.pictureBytes);
     }
+    if (entry.Op == RecordOp::Own)
+        refs.command = reader.Number();
     return entry;
 }
 
@@ -121,8 +132,14 @@ bool IsWalk(RecordOp op)
     return op >= RecordOp::Forward && op <= RecordOp::Square;
 }
 
+bool MayWalk(RecordOp op)
+{
+    return IsWalk(op) || op == RecordOp::Own;
+}
+
 bool ChangesPage(RecordOp op)
 {
+    // A run may do anything its command does.
     return op < RecordOp::PenUp || op >= RecordOp::Snapshot;
 }
 
@@ -134,20 +151,24 @@ DrawingRecord DrawingRecord::Of(const std::vector<RecordEntry>& entries)
     return record;
 }
 
-std::optional<DrawingRecord> DrawingRecord::FromBytes(const std::vector<std::uint8_t>& bytes)
+std::optional<DrawingRecord> DrawingRecord::FromBytes(const std::vector<std::uint8_t>& bytes,
+                                                      const CommandList& commands)
 {
     DrawingRecord record;
     record.bytes_ = bytes;
+    record.commands_ = commands;
     ByteReader reader(record.bytes_, 0);
     while (reader.At() < bytes.size()) {
         record.starts_.push_back(static_cast<std::uint32_t>(reader.At()));
-        std::size_t pictureAt = 0, pictureBytes = 0;
-        ReadEntry(reader, pictureAt, pictureBytes);
+        EntryRefs refs;
+        const RecordEntry entry = ReadEntry(reader, refs);
         if (!reader.Good())
             return std::nullopt;
-        const auto first = bytes.begin() + static_cast<std::ptrdiff_t>(pictureAt);
-        if (pictureBytes > 0
-            && !ImageDelta::FromCode({first, first + static_cast<std::ptrdiff_t>(pictureBytes)}, kSheetBytes))
+        if (entry.Op == RecordOp::Own && (refs.command >= commands.size() || !commands[refs.command]))
+            return std::nullopt;
+        const auto first = bytes.begin() + static_cast<std::ptrdiff_t>(refs.pictureAt);
+        if (refs.pictureBytes > 0
+            && !ImageDelta::FromCode({first, first + static_cast<std::ptrdiff_t>(refs.pictureBytes)}, kSheetBytes))
             return std::nullopt;
     }
     record.RecountTools();
@@ -176,13 +197,15 @@ RecordEntry DrawingRecord::HeadAt(std::size_t index) const
 RecordEntry DrawingRecord::Read(std::size_t index, bool withPicture) const
 {
     ByteReader reader(bytes_, starts_[index]);
-    std::size_t pictureAt = 0, pictureBytes = 0;
-    RecordEntry entry = ReadEntry(reader, pictureAt, pictureBytes);
-    if (withPicture && pictureBytes > 0) {
-        const auto first = bytes_.begin() + static_cast<std::ptrdiff_t>(pictureAt);
+    EntryRefs refs;
+    RecordEntry entry = ReadEntry(reader, refs);
+    if (entry.Op == RecordOp::Own && refs.command < commands_.size())
+        entry.Command = commands_[refs.command];
+    if (withPicture && refs.pictureBytes > 0) {
+        const auto first = bytes_.begin() + static_cast<std::ptrdiff_t>(refs.pictureAt);
         // Pictures were looked at as they came in.
         std::optional<ImageDelta> picture =
-            ImageDelta::FromCode({first, first + static_cast<std::ptrdiff_t>(pictureBytes)}, kSheetBytes);
+            ImageDelta::FromCode({first, first + static_cast<std::ptrdiff_t>(refs.pictureBytes)}, kSheetBytes);
         if (picture)
             entry.Picture = std::make_shared<const ImageDelta>(std::move(*picture));
     }
@@ -199,7 +222,7 @@ void DrawingRecord::Append(const RecordEntry& entry)
     starts_.push_back(static_cast<std::uint32_t>(bytes_.size()));
     PutNumber(bytes_, static_cast<std::uint8_t>(entry.Op));
     PutNumber(bytes_, static_cast<std::uint32_t>(entry.Amount));
-    if (IsWalk(entry.Op))
+    if (MayWalk(entry.Op))
         PutNumber(bytes_, entry.StoppedAfter);
     if (HasPlace(entry.Op)) {
         PutReal(bytes_, entry.X);
@@ -210,6 +233,8 @@ void DrawingRecord::Append(const RecordEntry& entry)
         PutNumber(bytes_, code.size());
         bytes_.insert(bytes_.end(), code.begin(), code.end());
     }
+    if (entry.Op == RecordOp::Own)
+        PutNumber(bytes_, CommandNumber(entry.Command));
     FollowTools(entry);
 }
 
@@ -221,8 +246,22 @@ void DrawingRecord::FollowTools(const RecordEntry& entry)
     case RecordOp::PenColor: tools_.PenColor = entry.Amount; break;
     case RecordOp::PenWidth: tools_.PenWidth = entry.Amount; break;
     case RecordOp::PenMode: tools_.PenMode = entry.Amount; break;
+    case RecordOp::Own:
+        if (entry.Command)
+            FollowCommandTools(*entry.Command, tools_);
+        break;
     default: break;
     }
+}
+
+std::size_t DrawingRecord::CommandNumber(const std::shared_ptr<const OwnCommand>& command)
+{
+    // Runs of one command share it; a record names only a few.
+    const auto found = std::ranges::find(commands_, command);
+    if (found != commands_.end())
+        return static_cast<std::size_t>(found - commands_.begin());
+    commands_.push_back(command);
+    return commands_.size() - 1;
 }
 
 void DrawingRecord::RecountTools()
@@ -237,11 +276,23 @@ DrawingRecord DrawingRecord::Splice(std::size_t from, const DrawingRecord& tail)
     from = std::min(from, Size());
     const std::size_t cut = from < Size() ? starts_[from] : bytes_.size();
     DrawingRecord replaced;
+    // Commands are only ever added, so the numbers of both parts stay good.
+    replaced.commands_ = commands_;
     replaced.bytes_.assign(bytes_.begin() + static_cast<std::ptrdiff_t>(cut), bytes_.end());
     for (std::size_t i = from; i < Size(); ++i)
         replaced.starts_.push_back(static_cast<std::uint32_t>(starts_[i] - cut));
     bytes_.resize(cut);
     starts_.resize(from);
+    const bool sameNumbers = tail.commands_.size() <= commands_.size()
+                             && std::equal(tail.commands_.begin(), tail.commands_.end(), commands_.begin());
+    if (!sameNumbers) {
+        // The tail numbers its commands its own way: its runs are told again in ours.
+        for (std::size_t i = 0; i < tail.Size(); ++i)
+            Append(tail.At(i));
+        RecountTools();
+        replaced.RecountTools();
+        return replaced;
+    }
     Reserve(tail.bytes_.size(), tail.Size());
     for (const std::uint32_t start : tail.starts_)
         starts_.push_back(static_cast<std::uint32_t>(start + cut));

@@ -30,8 +30,11 @@ enum class RecordOp : std::uint8_t {
     Snapshot, // a change no entry redoes; Amount: the background colour after it
     Clear,    // the page wiped in its background colour
     Background, // a new background colour, the page wiped in it; Amount: the colour
+    Own,      // a run of an own command; Amount: how many times
 };
-inline constexpr int kLastRecordOp = static_cast<int>(RecordOp::Background);
+inline constexpr int kLastRecordOp = static_cast<int>(RecordOp::Own);
+
+struct OwnCommand;
 
 // The largest amount a walking command takes from the panel.
 inline constexpr int kMaxRecordedAmount = 100;
@@ -41,7 +44,8 @@ inline constexpr int kMaxRecordedAmount = 100;
 struct RecordEntry {
     RecordOp Op = RecordOp::Snapshot;
     std::int32_t Amount = 0;
-    // A walking command stopped on the way: how many slices it walked; 0 for a whole walk.
+    // A walking command or an own command's run stopped on the way: how many slices it walked;
+    // 0 for a whole walk.
     std::uint32_t StoppedAfter = 0;
     // Start and Place: where the turtle stands once the entry is done.
     double X = 0.0;
@@ -49,6 +53,8 @@ struct RecordEntry {
     double Heading = 0.0;
     // Start: the page against a blank one; Snapshot: the change. Shared, since it never changes.
     std::shared_ptr<const ImageDelta> Picture;
+    // Own: the command as it stood when it ran, whatever became of it since.
+    std::shared_ptr<const OwnCommand> Command;
 };
 
 // An entry of a kind and an amount, done to its end.
@@ -62,16 +68,23 @@ inline RecordEntry EntryOf(RecordOp op, std::int32_t amount = 0)
 
 // Whether an entry is a command the turtle walks.
 bool IsWalk(RecordOp op);
+// Whether an entry may walk: a walking command or an own command's run.
+bool MayWalk(RecordOp op);
 // Whether an entry changes the page or the turtle's place, or only a tool.
 bool ChangesPage(RecordOp op);
 
 // How a page was drawn: a Start entry, then everything done to the page since, in order. A page
-// may hold thousands of entries, so they are kept as the bytes they are saved as.
+// may hold thousands of entries, so they are kept as the bytes they are saved as; the own
+// commands its runs used are kept once each beside them.
 class DrawingRecord {
 public:
+    using CommandList = std::vector<std::shared_ptr<const OwnCommand>>;
+
     static DrawingRecord Of(const std::vector<RecordEntry>& entries);
-    // Nothing unless the bytes are whole entries; their values are not looked at.
-    static std::optional<DrawingRecord> FromBytes(const std::vector<std::uint8_t>& bytes);
+    // Nothing unless the bytes are whole entries whose runs name one of `commands`; their values
+    // are not looked at.
+    static std::optional<DrawingRecord> FromBytes(const std::vector<std::uint8_t>& bytes,
+                                                  const CommandList& commands = {});
 
     std::size_t Size() const { return starts_.size(); }
     bool Empty() const { return starts_.empty(); }
@@ -87,6 +100,8 @@ public:
     const TTurtleState& Tools() const { return tools_; }
 
     const std::vector<std::uint8_t>& Bytes() const { return bytes_; }
+    // The own commands the runs in the record name, by their number in the bytes.
+    const CommandList& Commands() const { return commands_; }
     // Memory the record holds, in bytes.
     std::size_t MemoryBytes() const;
 
@@ -95,10 +110,13 @@ private:
     // Makes room for `more` bytes and entries, a little ahead: records grow by an entry at a time.
     void Reserve(std::size_t moreBytes, std::size_t moreEntries);
     void FollowTools(const RecordEntry& entry);
+    // The command's number in the bytes, adding it when the record has none yet.
+    std::size_t CommandNumber(const std::shared_ptr<const OwnCommand>& command);
     void RecountTools();
 
     std::vector<std::uint8_t> bytes_;
     std::vector<std::uint32_t> starts_;
+    CommandList commands_;
     TTurtleState tools_;
 };
 

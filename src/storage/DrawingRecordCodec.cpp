@@ -1,5 +1,7 @@
 #include "storage/DrawingRecordCodec.h"
 
+#include "storage/OwnCommand.h"
+
 #include "turtle/SheetCanvas.h"
 #include "turtle/SheetColors.h"
 
@@ -31,6 +33,7 @@ AmountRange RangeOf(RecordOp op)
     case RecordOp::Square: return {0, kMaxRecordedAmount};
     case RecordOp::PenWidth: return {1, SheetCanvas::kMaxPenWidth};
     case RecordOp::PenMode: return {0, kLastPenMode};
+    case RecordOp::Own: return {1, kMaxOwnTimes};
     default: return {};
     }
 }
@@ -38,7 +41,9 @@ AmountRange RangeOf(RecordOp op)
 // Typed positions never reach further; anything beyond is no turtle of ours.
 constexpr double kFarthestPosition = 1'000'000.0;
 
-bool InRange(const RecordEntry& entry)
+} // namespace
+
+bool EntryInRange(const RecordEntry& entry)
 {
     const AmountRange range = RangeOf(entry.Op);
     const bool placed = std::isfinite(entry.Heading) && std::isfinite(entry.X) && std::isfinite(entry.Y)
@@ -46,23 +51,21 @@ bool InRange(const RecordEntry& entry)
     return entry.Amount >= range.low && entry.Amount <= range.high && placed;
 }
 
-} // namespace
-
 QByteArray EncodeRecord(const DrawingRecord& record)
 {
     const std::vector<std::uint8_t>& bytes = record.Bytes();
     return {reinterpret_cast<const char*>(bytes.data()), static_cast<qsizetype>(bytes.size())};
 }
 
-std::optional<DrawingRecord> DecodeRecord(const QByteArray& bytes)
+std::optional<DrawingRecord> DecodeRecord(const QByteArray& bytes, const DrawingRecord::CommandList& commands)
 {
     const auto* first = reinterpret_cast<const std::uint8_t*>(bytes.constData());
-    std::optional<DrawingRecord> record = DrawingRecord::FromBytes({first, first + bytes.size()});
+    std::optional<DrawingRecord> record = DrawingRecord::FromBytes({first, first + bytes.size()}, commands);
     if (!record || record->Empty())
         return std::nullopt;
     for (std::size_t i = 0; i < record->Size(); ++i) {
         const RecordEntry entry = record->HeadAt(i);
-        if (!InRange(entry) || (entry.Op == RecordOp::Start) != (i == 0))
+        if (!EntryInRange(entry) || (entry.Op == RecordOp::Start) != (i == 0))
             return std::nullopt;
     }
     return record;

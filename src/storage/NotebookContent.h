@@ -1,7 +1,10 @@
 #pragma once
 
 #include "storage/DrawingRecord.h"
+#include "storage/OwnCommand.h"
 #include "turtle/TurtleState.h"
+
+#include <QStringList>
 
 #include <cstdint>
 #include <vector>
@@ -22,4 +25,8 @@ struct PageContent {
 struct NotebookContent {
     std::vector<PageContent> Pages;
     int CurrentPage = 0; // 0-based
+    // The child's own commands, kept with the notebook.
+    DrawingRecord::CommandList OwnCommands;
+    // Kept commands that could not be read, by the names they still tell.
+    QStringList DroppedCommands;
 };

@@ -1,6 +1,7 @@
 #include "storage/NotebookIndex.h"
 
 #include "storage/DrawingRecordCodec.h"
+#include "storage/OwnCommandCodec.h"
 #include "turtle/SheetCanvas.h"
 #include "turtle/SheetColors.h"
 #include "win/RegularFile.h"
@@ -14,7 +15,9 @@
 
 namespace {
 
-constexpr int kFormat = 3;
+constexpr int kFormat = 4;
+// Notebooks before own commands: their records open as they are.
+constexpr int kFirstRecordFormat = 3;
 // Notebooks before drawing records, and those whose records kept corrections of another walk;
 // they open with none.
 constexpr int kFirstFormat = 1;
@@ -107,6 +110,25 @@ std::optional<TTurtleState> DecodeTurtle(const QJsonValue& value)
     return t;
 }
 
+// The commands that read; the names of those that did not go to `dropped`.
+DrawingRecord::CommandList DecodeCommands(const QJsonValue& value, QStringList& dropped, bool& whole)
+{
+    DrawingRecord::CommandList commands;
+    whole = true;
+    for (const QJsonValue& kept : value.toArray()) {
+        OwnCommandPtr command = DecodeOwnCommand(kept);
+        if (!command) {
+            whole = false;
+            const QString name = NameOfDamaged(kept);
+            if (!dropped.contains(name))
+                dropped.append(name);
+            continue;
+        }
+        commands.push_back(std::move(command));
+    }
+    return commands;
+}
+
 } // namespace
 
 QByteArray EncodeIndex(const NotebookContent& content, std::uint64_t saveCounter)
@@ -114,9 +136,11 @@ QByteArray EncodeIndex(const NotebookContent& content, std::uint64_t saveCounter
     QJsonArray turtles;
     QJsonArray records;
     QJsonArray recordEnds;
+    QJsonArray recordCommands;
     for (const PageContent& page : content.Pages) {
         turtles.append(EncodeTurtle(page.Turtle));
         records.append(QString::fromLatin1(EncodeRecord(page.Record).toBase64()));
+        recordCommands.append(EncodeOwnCommands(page.Record.Commands()));
         recordEnds.append(QString::number(PageChecksum(page.Image.data()), 16));
     }
     const QJsonObject index{
@@ -127,6 +151,8 @@ QByteArray EncodeIndex(const NotebookContent& content, std::uint64_t saveCounter
         {"saveCounter", static_cast<double>(saveCounter)},
         {"records", records},
         {"recordEnds", recordEnds},
+        {"recordCommands", recordCommands},
+        {"ownCommands", EncodeOwnCommands(content.OwnCommands)},
     };
     return QJsonDocument(index).toJson();
 }
@@ -182,12 +208,20 @@ std::optional<NotebookIndex> DecodeIndex(const QByteArray& text)
     }
     const QJsonArray records = object.value(QLatin1String("records")).toArray();
     const QJsonArray ends = object.value(QLatin1String("recordEnds")).toArray();
+    const QJsonArray recordCommands = object.value(QLatin1String("recordCommands")).toArray();
+    bool whole = true;
+    if (format == kFormat)
+        index.OwnCommands = DecodeCommands(object.value(QLatin1String("ownCommands")), index.DroppedCommands, whole);
     for (qsizetype page = 0; page < pageCount; ++page) {
         const QJsonValue kept = page < records.size() ? records.at(page) : QJsonValue();
         const QByteArray bytes = QByteArray::fromBase64(kept.toString().toLatin1());
         bool isSum = false;
         const std::uint64_t end = (page < ends.size() ? ends.at(page) : QJsonValue()).toString().toULongLong(&isSum, 16);
-        std::optional<DrawingRecord> record = format == kFormat && isSum ? DecodeRecord(bytes) : std::nullopt;
+        const DrawingRecord::CommandList used =
+            DecodeCommands(page < recordCommands.size() ? recordCommands.at(page) : QJsonValue(), index.DroppedCommands, whole);
+        // A run of a command that did not read cannot be told apart from one of another.
+        const bool readable = format >= kFirstRecordFormat && isSum && whole;
+        std::optional<DrawingRecord> record = readable ? DecodeRecord(bytes, used) : std::nullopt;
         index.Records.push_back(record ? std::move(*record) : DrawingRecord{});
         index.RecordEnds.push_back(end);
     }

@@ -21,6 +21,9 @@ struct NotebookIndex {
     std::vector<DrawingRecord> Records;
     // One per page: the checksum of the page its record ends on.
     std::vector<std::uint64_t> RecordEnds;
+    DrawingRecord::CommandList OwnCommands;
+    // Own commands, kept with the notebook or used by a record, that could not be read.
+    QStringList DroppedCommands;
 };
 
 // An index holds a few lines per page and how each page was drawn; anything larger is not one.
@@ -34,6 +37,7 @@ QByteArray EncodeIndexWithinLimit(const NotebookContent& content, std::uint64_t 
 // Nothing unless the text is an index of this format or an earlier one whose every value is in
 // range: 1..8 pages, a current page among them, and turtles a page could hold. A drawing record
 // that cannot be read, or one of the earlier formats, is left out: the page's drawing stays whole.
+// So is an own command that cannot be read, with a record that runs it.
 std::optional<NotebookIndex> DecodeIndex(const QByteArray& text);
 
 // The index file at `path`, read only when it is a regular file of an index's size.

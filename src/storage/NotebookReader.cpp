@@ -39,6 +39,8 @@ NotebookReading ReadNotebook(const QString& folder, const QString& name)
 
     reading.SaveCounter = index->SaveCounter;
     NotebookContent& content = reading.Content;
+    content.OwnCommands = index->OwnCommands;
+    content.DroppedCommands = index->DroppedCommands;
     content.CurrentPage = index->CurrentPage;
     content.Pages.reserve(index->Turtles.size());
     for (std::size_t page = 0; page < index->Turtles.size(); ++page) {

@@ -85,11 +85,12 @@ protected:
 TEST_F(MainFormTest, WindowIsLaidOutAsAChildExpectsIt)
 {
     EXPECT_EQ(form.windowTitle(), "Qel 3D");
-    EXPECT_EQ(form.ClientArea()->size(), QSize(625, 426));
+    EXPECT_EQ(form.ClientArea()->size(), QSize(625, 472));
     EXPECT_EQ(ui().DXViewport->geometry(), QRect(220, 48, 400, 300));
     EXPECT_FALSE(ui().HideImage->isVisible());
     EXPECT_EQ(ui().MainToolBar->geometry(), QRect(0, 0, 625, 40));
-    EXPECT_EQ(ui().MainStatusBar->geometry(), QRect(0, 407, 625, 19));
+    EXPECT_EQ(form.Teach.Row().geometry(), QRect(0, 407, 620, 46));
+    EXPECT_EQ(ui().MainStatusBar->geometry(), QRect(0, 453, 625, 19));
 
     struct Row {
         QToolButton* button;
@@ -391,11 +392,12 @@ TEST_P(ViewSize, TheViewTakesTheRoomTheWindowGainsAndAThinLineOnItHasNoGap)
     const QSize client = GetParam().client;
     const QRect forward = ui().ForwardBtn->geometry();
     GrowTo(client);
-    const QSize gained = client - QSize(625, 426);
+    const QSize gained = client - QSize(625, 472);
     EXPECT_EQ(ui().DXViewport->geometry(), QRect(220, 48, 400 + gained.width(), 300 + gained.height()));
     EXPECT_EQ(ui().ForwardBtn->geometry(), forward);
     EXPECT_EQ(ui().MainStatusBar->geometry(), QRect(0, client.height() - 19, client.width(), 19));
-    EXPECT_EQ(ui().Label2->geometry().bottom() + 1, ui().MainStatusBar->y() - 18);
+    EXPECT_EQ(ui().Label2->geometry().bottom() + 1, form.Teach.Row().y() - 18);
+    EXPECT_EQ(form.Teach.Row().geometry().bottom() + 1, ui().MainStatusBar->y());
     EXPECT_EQ(ui().MainToolBar->width(), client.width());
 
     const struct {
@@ -448,7 +450,7 @@ TEST_P(ViewSize, TheViewTakesTheRoomTheWindowGainsAndAThinLineOnItHasNoGap)
 }
 
 INSTANTIATE_TEST_SUITE_P(Window, ViewSize,
-                         ::testing::Values(WindowSize{"Default", {625, 426}}, WindowSize{"Large", {1280, 980}}),
+                         ::testing::Values(WindowSize{"Default", {625, 472}}, WindowSize{"Large", {1280, 980}}),
                          [](const auto& test) { return std::string(test.param.name); });
 
 struct MissingFile {

@@ -21,6 +21,8 @@ TEST(PanelGlyphs, EveryButtonShowsItsOwnPicture)
     for (const QToolButton* button : MainForm->ClientArea()->findChildren<QToolButton*>()) {
         if (qobject_cast<const QToolBar*>(button->parentWidget()) != nullptr)
             continue; // the tool bar's, drawn from its actions
+        if (button->parentWidget()->objectName() == QLatin1String("OwnCommandRow"))
+            continue; // the child's own commands, with the pictures the child chose
         const std::string name = button->objectName().toStdString();
         const QImage picture = button->icon().pixmap(button->iconSize()).toImage();
         ASSERT_FALSE(picture.isNull()) << name;

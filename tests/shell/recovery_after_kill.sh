@@ -11,8 +11,8 @@ hard_stop=1
 
 start_program
 xdotool windowactivate --sync "$window" 2>/dev/null || true
-# Forward 100: about three seconds of walking, then a second of rest.
-xdotool mousemove --window "$window" 20 $((menu + 60)) click 1
+# Forward 100 by its key: about three seconds of walking, then a second of rest.
+xdotool key --window "$window" Up
 park
 for _ in $(seq 300); do
   ls "$XDG_DATA_HOME"/*/Odzysk/*/biezacy >/dev/null 2>&1 && break

@@ -485,7 +485,7 @@ const SpoiltCase kSpoiltCases[] = {
     {"TruncatedIndex", Truncate("DOM.qel3d", 200), NotebookFault::BadIndex},
     {"IndexNotJson", [](const QString& f) { WriteAll(IndexPath(f, "DOM"), "BM\x01\x02"); }, NotebookFault::BadIndex},
     {"HugeIndex", [](const QString& f) { WriteAll(IndexPath(f, "DOM"), QByteArray(5 << 20, ' ')); }, NotebookFault::BadIndex},
-    {"NewerFormat", SetIndexField("format", 4), NotebookFault::BadIndex},
+    {"NewerFormat", SetIndexField("format", 5), NotebookFault::BadIndex},
     {"NoPages", SetIndexField("pageCount", 0), NotebookFault::BadIndex},
     {"NinePages", SetIndexField("pageCount", 9), NotebookFault::BadIndex},
     {"CountUnlikeTurtles", SetIndexField("pageCount", 7), NotebookFault::BadIndex},

@@ -1,0 +1,81 @@
+#include "notebook/TurtleWalker.h"
+#include "SilentPanel.h"
+#include "storage/DrawingRecordCodec.h"
+#include "storage/OwnCommand.h"
+#include "turtle/TurtleSheet.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstring>
+#include <vector>
+
+namespace {
+
+// An own command of twenty steps, as a child teaches a star: forward, turn, with a colour now and then.
+OwnCommandPtr TwentySteps()
+{
+    std::vector<RecordEntry> steps;
+    for (int i = 0; i < 10; ++i) {
+        steps.push_back(EntryOf(i % 3 == 0 ? RecordOp::PenColor : RecordOp::Forward, i % 3 == 0 ? i : 40));
+        steps.push_back(EntryOf(RecordOp::Right, 144));
+    }
+    auto command = std::make_shared<OwnCommand>();
+    command->Name = QStringLiteral("Gwiazda");
+    command->Steps = DrawingRecord::Of(steps);
+    return command;
+}
+
+RecordEntry RunOf(const OwnCommandPtr& command, int times)
+{
+    RecordEntry run = EntryOf(RecordOp::Own, times);
+    run.Command = command;
+    return run;
+}
+
+// From pressing the button to the first slice drawn, beside copying one frame's worth of page.
+void StartOfALongRun(benchmark::State& state)
+{
+    TTurtleState turtle;
+    SilentPanel panel;
+    TurtleSheet sheet(turtle, panel);
+    StartOnWhiteSheet(sheet);
+    TurtleWalker walker(sheet);
+    walker.SetDriven(true);
+    const RecordEntry run = RunOf(TwentySteps(), kMaxOwnTimes);
+    for (auto _ : state) {
+        walker.Run({run});
+        walker.Walk(TurtleWalker::kSliceMs);
+        walker.Stop();
+    }
+}
+BENCHMARK(StartOfALongRun);
+
+void CopyOfAPage(benchmark::State& state)
+{
+    std::vector<std::uint8_t> from(kSheetBytes, 1), to(kSheetBytes);
+    for (auto _ : state) {
+        std::memcpy(to.data(), from.data(), kSheetBytes);
+        benchmark::DoNotOptimize(to.data());
+    }
+}
+BENCHMARK(CopyOfAPage);
+
+// A page's record holding a thousand runs of one command, as kept in memory and in the index.
+void ThousandRunsRecord(benchmark::State& state)
+{
+    const OwnCommandPtr command = TwentySteps();
+    std::vector<std::uint8_t> page(kSheetBytes, 15);
+    for (auto _ : state) {
+        DrawingRecord record = StartedRecord(page.data(), TTurtleState{});
+        for (int i = 0; i < 1000; ++i)
+            record.Append(RunOf(command, 1 + i % kMaxOwnTimes));
+        benchmark::DoNotOptimize(record.Bytes().data());
+        state.counters["record_bytes"] = static_cast<double>(EncodeRecord(record).size());
+        state.counters["fits_16_KiB"] = EncodeRecord(record).size() < 16 * 1024 ? 1 : 0;
+    }
+}
+BENCHMARK(ThousandRunsRecord);
+
+} // namespace
+
+BENCHMARK_MAIN();

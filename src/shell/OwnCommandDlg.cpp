@@ -1,0 +1,83 @@
+#include "shell/OwnCommandDlg.h"
+
+#include "shell/OwnCommandPictures.h"
+#include "storage/OwnCommand.h"
+#include "win/MessageBox.h"
+
+#include <QButtonGroup>
+#include <QDialogButtonBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+OwnCommandDlg::OwnCommandDlg(QWidget* parent, std::function<QString(const QString&)> problemOf)
+    : QDialog(parent), problemOf_(std::move(problemOf)), name_(new QLineEdit(this)), pictures_(new QButtonGroup(this))
+{
+    setObjectName(QStringLiteral("OwnCommandDlg"));
+    setWindowTitle(tr("Nowe polecenie żółwia"));
+    name_->setObjectName(QStringLiteral("OwnNameEdit"));
+    name_->setMaxLength(kMaxOwnNameLength);
+    name_->setAccessibleName(tr("Nazwa polecenia"));
+    auto* nameLabel = new QLabel(tr("&Nazwa polecenia:"), this);
+    nameLabel->setBuddy(name_);
+    auto* grid = new QGridLayout;
+    constexpr int kColumns = 6;
+    for (int picture = 0; picture < kOwnPictureCount; ++picture) {
+        auto* button = new QToolButton(this);
+        button->setObjectName(QStringLiteral("OwnPicture%1").arg(picture));
+        button->setCheckable(true);
+        button->setIcon(OwnCommandIcon(picture));
+        button->setIconSize(QSize(40, 40));
+        button->setAccessibleName(tr("Obrazek %1").arg(picture + 1));
+        pictures_->addButton(button, picture);
+        grid->addWidget(button, picture / kColumns, picture % kColumns);
+    }
+    pictures_->button(0)->setChecked(true);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    buttons->button(QDialogButtonBox::Ok)->setText(tr("Naucz"));
+    buttons->button(QDialogButtonBox::Cancel)->setText(tr("Anuluj"));
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(nameLabel);
+    layout->addWidget(name_);
+    layout->addWidget(new QLabel(tr("Obrazek na przycisku:"), this));
+    layout->addLayout(grid);
+    layout->addWidget(buttons);
+}
+
+void OwnCommandDlg::SetName(const QString& name)
+{
+    name_->setText(name);
+    name_->selectAll();
+}
+
+QString OwnCommandDlg::Name() const
+{
+    return name_->text().trimmed();
+}
+
+void OwnCommandDlg::SetPicture(int picture)
+{
+    if (QAbstractButton* button = pictures_->button(picture))
+        button->setChecked(true);
+}
+
+int OwnCommandDlg::Picture() const
+{
+    return std::max(0, pictures_->checkedId());
+}
+
+void OwnCommandDlg::accept()
+{
+    const QString problem = problemOf_(Name());
+    if (!problem.isEmpty()) {
+        win::MessageBox({nullptr, problem, windowTitle(), win::MB_OK | win::MB_ICONEXCLAMATION});
+        name_->setFocus();
+        return;
+    }
+    QDialog::accept();
+}

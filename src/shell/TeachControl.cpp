@@ -1,0 +1,190 @@
+#include "shell/TeachControl.h"
+
+#include "dialogs/RecordTexts.h"
+#include "notebook/NotebookDocument.h"
+#include "shell/ExceptionBox.h"
+#include "shell/OwnCommandDlg.h"
+#include "shell/OwnCommandRow.h"
+#include "shell/TeachBar.h"
+#include "teach/OwnCommandStore.h"
+#include "turtle/TurtleSheet.h"
+#include "win/MessageBox.h"
+
+#include <QAction>
+#include <QIcon>
+#include <QMenu>
+#include <QToolBar>
+
+#include <algorithm>
+
+TeachControl::TeachControl(QWidget& window, TurtleSheet& sheet, NotebookDocument& document)
+    : QObject(&window), window_(window), sheet_(sheet), document_(document)
+{
+    commands_.Replace(ReadOwnCommands(OwnCommandsPath()).Commands);
+    document_.KeepCommands(commands_);
+    connect(&commands_, &OwnCommandList::Changed, this, [this] {
+        if (row_)
+            row_->Show(commands_.Commands());
+        WriteOwnCommands(OwnCommandsPath(), commands_.Commands());
+    });
+    connect(&document_, &NotebookDocument::Did, this, [this](const RecordEntry& entry, const TTurtleState& before) {
+        if (!teaching_.Active())
+            return;
+        teaching_.Take(entry, before);
+        bar_->ShowCount(teaching_.Count());
+    });
+}
+
+TeachControl::~TeachControl() = default;
+
+void TeachControl::Attach(QWidget& client, QWidget& view, QWidget& statusBar, QMenu& editMenu, QToolBar& toolBar)
+{
+    row_ = new OwnCommandRow(client, window_);
+    const int top = statusBar.y();
+    row_->setGeometry(0, top, client.width(), OwnCommandRow::kHeight);
+    statusBar.move(statusBar.x(), top + OwnCommandRow::kHeight);
+    client.setMinimumHeight(client.minimumHeight() + OwnCommandRow::kHeight);
+    row_->Show(commands_.Commands());
+    connect(row_, &OwnCommandRow::RunRequested, this,
+            [this](std::size_t index, int times) { RunGuarded([&] { Run(index, times); }); });
+    connect(row_, &OwnCommandRow::RenameRequested, this, [this](std::size_t index) { RunGuarded([&] { Rename(index); }); });
+    connect(row_, &OwnCommandRow::StepsRequested, this, [this](std::size_t index) { RunGuarded([&] { ShowSteps(index); }); });
+    connect(row_, &OwnCommandRow::ForgetRequested, this, [this](std::size_t index) { RunGuarded([&] { Forget(index); }); });
+
+    bar_ = new TeachBar(client, view);
+    connect(bar_, &TeachBar::Done, this, Guarded([this] { Finish(); }));
+    connect(bar_, &TeachBar::Cancelled, this, Guarded([this] { Cancel(); }));
+
+    teach_ = new QAction(QIcon(QStringLiteral(":/teach.svg")), tr("&Naucz żółwia"), &window_);
+    teach_->setObjectName(QStringLiteral("TeachMenu"));
+    teach_->setShortcut(Qt::Key_N);
+    teach_->setToolTip(tr("Naucz żółwia (N)"));
+    teach_->setStatusTip(tr("Pokaż żółwiowi polecenia, a nauczy się ich pod nową nazwą"));
+    editMenu.addSeparator();
+    editMenu.addAction(teach_);
+    // The speed button stays the tool bar's last.
+    toolBar.insertAction(toolBar.actions().value(toolBar.actions().size() - 1), teach_);
+    connect(teach_, &QAction::triggered, this, Guarded([this] { Begin(); }));
+}
+
+QWidget& TeachControl::Row()
+{
+    return *row_;
+}
+
+void TeachControl::Begin()
+{
+    if (teaching_.Active())
+        return;
+    teaching_.Begin(sheet_.Turtle());
+    bar_->ShowCount(0);
+    bar_->show();
+    bar_->raise();
+}
+
+void TeachControl::Refuse(const QString& text) const
+{
+    win::MessageBox({nullptr, text, tr("Naucz żółwia"), win::MB_OK | win::MB_ICONEXCLAMATION});
+}
+
+void TeachControl::Finish()
+{
+    switch (teaching_.Check()) {
+    case Teaching::Problem::NothingShown:
+        Refuse(tr("Żółw nie zobaczył jeszcze żadnego polecenia. Pokaż mu polecenia albo wybierz „Anuluj”."));
+        return;
+    case Teaching::Problem::TooDeep:
+        Refuse(tr("Polecenia mogą być w sobie najwyżej %1 razy. Nie używaj tu tak złożonego polecenia.")
+                   .arg(kMaxOwnDepth));
+        return;
+    case Teaching::Problem::None: break;
+    }
+    if (commands_.Full()) {
+        Refuse(tr("W wierszu „Moje polecenia” jest już %1 poleceń. Zapomnij któreś, aby nauczyć nowego.")
+                   .arg(OwnCommandList::kMaxCommands));
+        return;
+    }
+    OwnCommandDlg dialog(&window_, [this](const QString& name) { return NameProblemText(name, nullptr); });
+    dialog.SetPicture(static_cast<int>(commands_.Size()) % kOwnPictureCount);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    commands_.Add(teaching_.Finish(dialog.Name(), dialog.Picture()));
+    bar_->hide();
+}
+
+void TeachControl::Cancel()
+{
+    teaching_.End();
+    bar_->hide();
+}
+
+bool TeachControl::Run(std::size_t index, int times)
+{
+    const OwnCommandPtr command = commands_.At(index);
+    if (!command)
+        return false;
+    RecordEntry run = EntryOf(RecordOp::Own, std::clamp(times, 1, kMaxOwnTimes));
+    run.Command = command;
+    return document_.Do(run);
+}
+
+QString TeachControl::NameProblemText(const QString& name, const OwnCommand* except) const
+{
+    switch (commands_.CheckName(name, except)) {
+    case NameProblem::None: return {};
+    case NameProblem::Empty: return tr("Wpisz nazwę polecenia.");
+    case NameProblem::TooLong: return tr("Nazwa może mieć najwyżej %1 liter.").arg(kMaxOwnNameLength);
+    case NameProblem::NotLetters: return tr("Nazwa może mieć tylko litery, bez cyfr, spacji i znaków.");
+    case NameProblem::PanelName: return tr("„%1” to już przycisk żółwia. Wybierz inną nazwę.").arg(name.trimmed());
+    case NameProblem::Taken: return tr("Żółw zna już polecenie „%1”. Wybierz inną nazwę.").arg(name.trimmed());
+    }
+    return {};
+}
+
+void TeachControl::Rename(std::size_t index)
+{
+    const OwnCommandPtr command = commands_.At(index);
+    if (!command)
+        return;
+    OwnCommandDlg dialog(&window_, [this, command](const QString& name) { return NameProblemText(name, command.get()); });
+    dialog.setWindowTitle(tr("Zmień nazwę polecenia"));
+    dialog.SetName(command->Name);
+    dialog.SetPicture(command->Picture);
+    if (dialog.exec() != QDialog::Accepted)
+        return;
+    commands_.Rename(index, dialog.Name(), dialog.Picture());
+}
+
+void TeachControl::ShowSteps(std::size_t index) const
+{
+    if (const OwnCommandPtr command = commands_.At(index))
+        win::MessageBox({nullptr, tr("%1: %2").arg(command->Name, OwnCommandSteps(*command)), tr("Pokaż polecenia"),
+                         win::MB_OK | win::MB_ICONINFORMATION});
+}
+
+bool TeachControl::UsedByPage(const OwnCommand& command) const
+{
+    const Notebook& pages = document_.Pages();
+    for (int page = 0; page < pages.PageCount(); ++page) {
+        const auto& used = pages.RecordOf(page).Commands();
+        if (std::ranges::any_of(used, [&](const OwnCommandPtr& c) { return c->Name == command.Name && SameSteps(*c, command); }))
+            return true;
+    }
+    return false;
+}
+
+void TeachControl::Forget(std::size_t index)
+{
+    const OwnCommandPtr command = commands_.At(index);
+    if (!command)
+        return;
+    if (UsedByPage(*command)
+        && win::MessageBox({nullptr,
+                            tr("Rysunek w zeszycie używa polecenia „%1”. Strona i tak odtworzy się tak samo. "
+                               "Czy zapomnieć to polecenie?")
+                                .arg(command->Name),
+                            tr("Zapomnij"), win::MB_YESNO | win::MB_ICONQUESTION})
+               != win::IDYES)
+        return;
+    commands_.Forget(index);
+}

@@ -1,0 +1,57 @@
+#pragma once
+
+#include "teach/OwnCommandList.h"
+#include "teach/Teaching.h"
+
+#include <QObject>
+#include <QString>
+
+#include <cstddef>
+
+class NotebookDocument;
+class OwnCommandRow;
+class QAction;
+class QMenu;
+class QToolBar;
+class TeachBar;
+class TurtleSheet;
+
+// The child's own commands in the window: "Naucz żółwia" with the bar over the view while the
+// turtle is shown what to do, the row "Moje polecenia" that runs them, and their menu. The row is
+// remembered between runs and saved with the notebook.
+class TeachControl : public QObject {
+    Q_OBJECT
+public:
+    TeachControl(QWidget& window, TurtleSheet& sheet, NotebookDocument& document);
+    ~TeachControl() override;
+
+    // The row goes under everything in `client`, above `statusBar`, which moves down with the
+    // client's bottom edge; the bar stands over `view`.
+    void Attach(QWidget& client, QWidget& view, QWidget& statusBar, QMenu& editMenu, QToolBar& toolBar);
+    QWidget& Row();
+    OwnCommandList& Commands() { return commands_; }
+    const Teaching& Lesson() const { return teaching_; }
+
+    void Begin();
+    // "Gotowe": asks for the name and the picture; refusals leave teaching going on.
+    void Finish();
+    void Cancel();
+    bool Run(std::size_t index, int times);
+
+private:
+    void Refuse(const QString& text) const;
+    QString NameProblemText(const QString& name, const OwnCommand* except) const;
+    void Rename(std::size_t index);
+    void ShowSteps(std::size_t index) const;
+    void Forget(std::size_t index);
+    bool UsedByPage(const OwnCommand& command) const;
+
+    QWidget& window_;
+    TurtleSheet& sheet_;
+    NotebookDocument& document_;
+    OwnCommandList commands_;
+    Teaching teaching_;
+    OwnCommandRow* row_ = nullptr;
+    TeachBar* bar_ = nullptr;
+    QAction* teach_ = nullptr;
+};

@@ -1,0 +1,77 @@
+#include "storage/OwnCommand.h"
+
+#include <algorithm>
+
+int DepthOf(const OwnCommand& command)
+{
+    int deepest = 0;
+    for (const OwnCommandPtr& used : command.Steps.Commands())
+        deepest = std::max(deepest, DepthOf(*used));
+    return deepest + 1;
+}
+
+bool SameSteps(const OwnCommand& a, const OwnCommand& b)
+{
+    const auto& usedA = a.Steps.Commands();
+    const auto& usedB = b.Steps.Commands();
+    if (a.Steps.Bytes() != b.Steps.Bytes() || usedA.size() != usedB.size())
+        return false;
+    for (std::size_t i = 0; i < usedA.size(); ++i)
+        if (usedA[i] != usedB[i] && !SameSteps(*usedA[i], *usedB[i]))
+            return false;
+    return true;
+}
+
+bool Teachable(RecordOp op)
+{
+    return op != RecordOp::Start && op != RecordOp::Snapshot;
+}
+
+void FollowCommandTools(const OwnCommand& command, TTurtleState& tools)
+{
+    for (std::size_t i = 0; i < command.Steps.Size(); ++i) {
+        const RecordEntry step = command.Steps.HeadAt(i);
+        switch (step.Op) {
+        case RecordOp::PenUp: tools.PenDown = false; break;
+        case RecordOp::PenDown: tools.PenDown = true; break;
+        case RecordOp::PenColor: tools.PenColor = step.Amount; break;
+        case RecordOp::PenWidth: tools.PenWidth = step.Amount; break;
+        case RecordOp::PenMode: tools.PenMode = step.Amount; break;
+        case RecordOp::Own: FollowCommandTools(*step.Command, tools); break;
+        default: break;
+        }
+    }
+}
+
+void OwnRunCursor::Start(const RecordEntry& entry)
+{
+    frames_.clear();
+    // The outermost command holds every command it runs.
+    held_ = entry.Command;
+    Open(entry);
+}
+
+void OwnRunCursor::Open(const RecordEntry& entry)
+{
+    if (!entry.Command || entry.Amount <= 0 || entry.Command->Steps.Empty())
+        return;
+    frames_.push_back({entry.Command.get(), 0, entry.Amount});
+}
+
+bool OwnRunCursor::Next(RecordEntry& entry)
+{
+    while (!frames_.empty()) {
+        Frame& frame = frames_.back();
+        if (frame.step == frame.command->Steps.Size()) {
+            frame.step = 0;
+            if (--frame.timesLeft == 0)
+                frames_.pop_back();
+            continue;
+        }
+        entry = frame.command->Steps.At(frame.step++);
+        if (entry.Op != RecordOp::Own)
+            return true;
+        Open(entry);
+    }
+    return false;
+}

@@ -1,0 +1,20 @@
+#pragma once
+
+#include "storage/OwnCommand.h"
+
+#include <QString>
+#include <QStringList>
+
+// The row of own commands remembered between runs, in a file of the application's data folder.
+struct KeptCommands {
+    DrawingRecord::CommandList Commands;
+    // Commands in the file that could not be read, by the names they still tell.
+    QStringList Dropped;
+};
+
+// The file in the application's data folder.
+QString OwnCommandsPath();
+// Nothing kept when the file is missing or is no list of commands at all.
+KeptCommands ReadOwnCommands(const QString& path);
+// Whole or not at all; false when the file could not be written.
+bool WriteOwnCommands(const QString& path, const DrawingRecord::CommandList& commands);

@@ -1,0 +1,181 @@
+#include "storage/DrawingRecordCodec.h"
+#include "storage/NotebookIndex.h"
+#include "storage/OwnCommandCodec.h"
+#include "teach/OwnCommandList.h"
+#include "teach/OwnCommandStore.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QFile>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+OwnCommandPtr Command(const QString& name, std::vector<RecordEntry> steps)
+{
+    auto command = std::make_shared<OwnCommand>();
+    command->Name = name;
+    command->Picture = 3;
+    command->Steps = DrawingRecord::Of(steps);
+    return command;
+}
+
+RecordEntry RunOf(const OwnCommandPtr& command, int times)
+{
+    RecordEntry run = EntryOf(RecordOp::Own, times);
+    run.Command = command;
+    return run;
+}
+
+NotebookContent OnePage(const DrawingRecord::CommandList& kept, const OwnCommandPtr& ran)
+{
+    NotebookContent content;
+    content.Pages.resize(1);
+    PageContent& page = content.Pages[0];
+    page.Record = StartedRecord(page.Image.data(), page.Turtle);
+    page.Record.Append(RunOf(ran, 6));
+    content.OwnCommands = kept;
+    return content;
+}
+
+TEST(OwnCommandFilesTest, AnIndexKeepsTheCommandsAndTheRecordsThatRunThem)
+{
+    const OwnCommandPtr petal = Command(QStringLiteral("Płatek"), {EntryOf(RecordOp::Circle, 30), EntryOf(RecordOp::Right, 60)});
+    const OwnCommandPtr flower = Command(QStringLiteral("Kwiatek"), {RunOf(petal, 6), EntryOf(RecordOp::PenColor, 4)});
+    const std::optional<NotebookIndex> index = DecodeIndex(EncodeIndex(OnePage({petal, flower}, flower), 1));
+    ASSERT_TRUE(index);
+    EXPECT_TRUE(index->DroppedCommands.isEmpty());
+    ASSERT_EQ(index->OwnCommands.size(), 2u);
+    EXPECT_TRUE(SameSteps(*index->OwnCommands[1], *flower));
+    EXPECT_EQ(index->OwnCommands[1]->Name, QStringLiteral("Kwiatek"));
+    const RecordEntry run = index->Records[0].HeadAt(index->Records[0].Size() - 1);
+    ASSERT_EQ(run.Op, RecordOp::Own);
+    EXPECT_EQ(run.Amount, 6);
+    EXPECT_TRUE(SameSteps(*run.Command, *flower));
+    EXPECT_EQ(index->Records[0].Tools().PenColor, 4) << "the run's own tools count";
+}
+
+// Damage done to a kept command in the index: it is dropped by name, the pages still open, and a
+// record running it opens without its steps.
+struct Damage {
+    const char* name;
+    void (*spoil)(QJsonObject& command);
+};
+
+const Damage kDamages[] = {
+    {"steps_cut_short", [](QJsonObject& c) { c["steps"] = c["steps"].toString().left(3); }},
+    {"steps_not_base64_of_entries", [](QJsonObject& c) { c["steps"] = QStringLiteral("////"); }},
+    {"no_steps", [](QJsonObject& c) { c.remove("steps"); }},
+    {"picture_out_of_range", [](QJsonObject& c) { c["picture"] = kOwnPictureCount; }},
+    {"amount_out_of_range",
+     [](QJsonObject& c) {
+         c["steps"] = QString::fromLatin1(QByteArray::fromHex("01ff0100").toBase64()); // Forward 255
+     }},
+    {"a_page_snapshot_as_a_step", [](QJsonObject& c) { c["steps"] = QString::fromLatin1(QByteArray::fromHex("0f0000").toBase64()); }},
+    {"nested_too_deep",
+     [](QJsonObject& c) {
+         QJsonObject nested = c;
+         for (int level = 0; level < kMaxOwnDepth; ++level) {
+             QJsonObject outer = c;
+             outer["steps"] = QString::fromLatin1(QByteArray::fromHex("12010000").toBase64()); // one run of uses[0]
+             outer["uses"] = QJsonArray{nested};
+             nested = outer;
+         }
+         c = nested;
+     }},
+    {"run_naming_no_command", [](QJsonObject& c) { c["steps"] = QString::fromLatin1(QByteArray::fromHex("12010005").toBase64()); }},
+};
+
+class DamagedCommandTest : public ::testing::TestWithParam<Damage> {};
+
+TEST_P(DamagedCommandTest, IsDroppedByNameAndThePagesOpen)
+{
+    const OwnCommandPtr bok = Command(QStringLiteral("Bok"), {EntryOf(RecordOp::Forward, 50), EntryOf(RecordOp::Right, 72)});
+    QJsonObject index = QJsonDocument::fromJson(EncodeIndex(OnePage({bok}, bok), 1)).object();
+    QJsonArray kept = index["ownCommands"].toArray();
+    QJsonObject command = kept[0].toObject();
+    GetParam().spoil(command);
+    kept[0] = command;
+    index["ownCommands"] = kept;
+    QJsonArray used = index["recordCommands"].toArray();
+    used[0] = QJsonArray{command};
+    index["recordCommands"] = used;
+
+    const std::optional<NotebookIndex> read = DecodeIndex(QJsonDocument(index).toJson());
+    ASSERT_TRUE(read) << "the pages open";
+    EXPECT_TRUE(read->OwnCommands.empty());
+    EXPECT_EQ(read->DroppedCommands, QStringList{QStringLiteral("Bok")});
+    EXPECT_TRUE(read->Records[0].Empty()) << "a run of an unreadable command cannot be replayed";
+}
+
+INSTANTIATE_TEST_SUITE_P(Damages, DamagedCommandTest, ::testing::ValuesIn(kDamages),
+                         [](const auto& instance) { return std::string(instance.param.name); });
+
+TEST(OwnCommandFilesTest, AnOlderIndexOpensWithNoCommandsAndItsRecords)
+{
+    const OwnCommandPtr bok = Command(QStringLiteral("Bok"), {EntryOf(RecordOp::Forward, 50)});
+    NotebookContent content = OnePage({bok}, bok);
+    content.Pages[0].Record = StartedRecord(content.Pages[0].Image.data(), content.Pages[0].Turtle);
+    QJsonObject index = QJsonDocument::fromJson(EncodeIndex(content, 1)).object();
+    index["format"] = 3;
+    const std::optional<NotebookIndex> read = DecodeIndex(QJsonDocument(index).toJson());
+    ASSERT_TRUE(read);
+    EXPECT_TRUE(read->OwnCommands.empty());
+    EXPECT_TRUE(read->DroppedCommands.isEmpty());
+    EXPECT_EQ(read->Records[0].Size(), 1u);
+}
+
+TEST(OwnCommandFilesTest, TheRowKeepsItsNamesApartAndIsRememberedWhole)
+{
+    OwnCommandList row;
+    const OwnCommandPtr bok = Command(QStringLiteral("Bok"), {EntryOf(RecordOp::Forward, 50)});
+    ASSERT_TRUE(row.Add(bok));
+    const std::pair<const char*, NameProblem> names[] = {
+        {"Kwiatek", NameProblem::None},       {"Żółw", NameProblem::None},       {"", NameProblem::Empty},
+        {"Naprzód", NameProblem::PanelName},  {"w prawo", NameProblem::PanelName}, {"bok", NameProblem::Taken},
+        {"Bok2", NameProblem::NotLetters},    {"Abcdefghijklmnopq", NameProblem::TooLong},
+    };
+    for (const auto& [name, problem] : names)
+        EXPECT_EQ(row.CheckName(QString::fromUtf8(name)), problem) << name;
+    EXPECT_EQ(row.CheckName(QStringLiteral("Bok"), bok.get()), NameProblem::None) << "renamed to itself";
+
+    // The same command again is left; another under the same name gets a number.
+    const OwnCommandPtr other = Command(QStringLiteral("Bok"), {EntryOf(RecordOp::Forward, 60)});
+    EXPECT_TRUE(row.Merge({Command(QStringLiteral("Bok"), {EntryOf(RecordOp::Forward, 50)}), other}).isEmpty());
+    ASSERT_EQ(row.Size(), 2u);
+    EXPECT_EQ(row.At(1)->Name, QStringLiteral("Bok 2"));
+    for (int i = 0; i < 4; ++i)
+        row.Add(Command(QStringLiteral("X"), {EntryOf(RecordOp::Left, i)}));
+    EXPECT_EQ(row.Merge({Command(QStringLiteral("Nowe"), {EntryOf(RecordOp::Home)})}), QStringList{QStringLiteral("Nowe")});
+
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("a/polecenia.json"));
+    ASSERT_TRUE(WriteOwnCommands(path, row.Commands()));
+    const KeptCommands kept = ReadOwnCommands(path);
+    ASSERT_EQ(kept.Commands.size(), row.Size());
+    EXPECT_EQ(kept.Commands[1]->Name, QStringLiteral("Bok 2"));
+    EXPECT_TRUE(ReadOwnCommands(folder.filePath(QStringLiteral("none"))).Commands.empty());
+}
+
+TEST(OwnCommandFilesTest, TheFuzzSeedsReadAsTheyShould)
+{
+    const auto read = [](const char* file) {
+        QFile seed(QStringLiteral(QEL_NOTEBOOK_SEEDS "/") + QLatin1String(file));
+        EXPECT_TRUE(seed.open(QIODevice::ReadOnly)) << file;
+        return DecodeIndex(seed.readAll());
+    };
+    const std::optional<NotebookIndex> whole = read("valid-index-own-commands.qel3d");
+    ASSERT_TRUE(whole);
+    ASSERT_EQ(whole->OwnCommands.size(), 1u);
+    EXPECT_EQ(DepthOf(*whole->OwnCommands[0]), 2);
+    EXPECT_EQ(whole->Records[0].Size(), 2u);
+    const std::optional<NotebookIndex> cut = read("broken-index-own-command-cut.qel3d");
+    ASSERT_TRUE(cut);
+    EXPECT_EQ(cut->DroppedCommands, QStringList{QStringLiteral("Bok")});
+    EXPECT_TRUE(cut->Records[0].Empty());
+}
+
+} // namespace
