@@ -120,6 +120,13 @@ chooses the turtle's speed. While a page is replayed, the <b>Replay the page</b>
 <b>Esc</b> key; the lines already drawn stay.</p>
 <p>If the program stops suddenly before the drawings are saved, it asks the next time it starts
 whether to bring them back.</p>
+
+<h2>My commands</h2>
+<p><b>Teach the turtle</b> (Edit, key N) starts a lesson for the turtle: show the turtle some
+commands, click <b>Done</b>, give them a name and choose a picture, and the new command appears in
+the <b>My commands</b> row under the panel. The <b>how many times</b> slider next to its button says
+how many times the turtle does it (the keys 1–6 run the commands of the row), and the right mouse
+button lets you rename it, show its commands or forget it.</p>
 )");
 }
 
@@ -164,7 +171,17 @@ number given, then click the button. At the start of every lesson click <b>Clear
 and click <b>Forward</b> 50.</li>
 </ol>
 
-<h2>Lesson 5. Your turn</h2>
+<h2>Lesson 5. We teach the turtle</h2>
+<ol>
+<li>Click <b>Teach the turtle</b> (key N). A bar saying “Teaching the turtle” appears over the turtle's field.</li>
+<li>Show the turtle: <b>Forward</b> 50, <b>Right</b> 72. Click <b>Done</b> and call the command <b>Side</b>.</li>
+<li>In the <b>My commands</b> row set the <b>how many times</b> slider next to <b>Side</b> to 5 and click
+the button. That is a pentagon, and the turtle is back where it started!</li>
+<li>Now teach the turtle the command <b>Petal</b>: <b>Circle</b> 30, <b>Right</b> 60.
+<b>Petal</b> 6 times draws a flower.</li>
+</ol>
+
+<h2>Lesson 6. Your turn</h2>
 <p>Draw a snowman of three circles, or a street full of houses. Change the colors and the pen's
 width. Look at your drawing from the side with the camera!</p>
 )");

@@ -165,6 +165,14 @@ Check that the file is in the program’s folder.</translation>
         <source>Zeszyt nie może mieć takiej nazwy. Nazwa nie może być pusta, zaczynać się od kropki ani zawierać znaków / i \.</source>
         <translation>A notebook cannot have this name. The name cannot be empty, start with a dot or contain / or \.</translation>
     </message>
+    <message>
+        <source>Tych poleceń żółwia nie da się odczytać i zostały pominięte: %1. Strony zeszytu otwierają się bez nich.</source>
+        <translation>These turtle commands could not be read and were left out: %1. The notebook’s pages open without them.</translation>
+    </message>
+    <message>
+        <source>W wierszu „Moje polecenia” nie ma już miejsca na: %1. Zapomnij któreś polecenie, a potem otwórz zeszyt jeszcze raz.</source>
+        <translation>There is no more room in the “My commands” row for: %1. Forget a command, then open the notebook again.</translation>
+    </message>
 </context>
 <context>
     <name>NotebookFault</name>
@@ -258,6 +266,80 @@ Check that the file is in the program’s folder.</translation>
     <message>
         <source>%1 – strona %2 z %3</source>
         <translation>%1 – page %2 of %3</translation>
+    </message>
+</context>
+<context>
+    <name>OwnCommandDlg</name>
+    <message>
+        <source>Nowe polecenie żółwia</source>
+        <translation>New turtle command</translation>
+    </message>
+    <message>
+        <source>Nazwa polecenia</source>
+        <translation>Command name</translation>
+    </message>
+    <message>
+        <source>&amp;Nazwa polecenia:</source>
+        <translation>Command &amp;name:</translation>
+    </message>
+    <message>
+        <source>Obrazek %1</source>
+        <translation>Picture %1</translation>
+    </message>
+    <message>
+        <source>Naucz</source>
+        <translation>Teach</translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Obrazek na przycisku:</source>
+        <translation>Picture on the button:</translation>
+    </message>
+</context>
+<context>
+    <name>OwnCommandRow</name>
+    <message>
+        <source>Moje polecenia</source>
+        <translation>My commands</translation>
+    </message>
+    <message>
+        <source>Moje polecenia:</source>
+        <translation>My commands:</translation>
+    </message>
+    <message>
+        <source>Naucz żółwia nowego polecenia (N).</source>
+        <translation>Teach the turtle a new command (N).</translation>
+    </message>
+    <message>
+        <source>Moje polecenie %1</source>
+        <translation>My command %1</translation>
+    </message>
+    <message>
+        <source>ile razy</source>
+        <translation>how many times</translation>
+    </message>
+    <message>
+        <source>Moje polecenie %1, %2 razy</source>
+        <translation>My command %1, %2 times</translation>
+    </message>
+    <message>
+        <source>ile razy %1</source>
+        <translation>how many times %1</translation>
+    </message>
+    <message>
+        <source>Zmień nazwę</source>
+        <translation>Rename</translation>
+    </message>
+    <message>
+        <source>Pokaż polecenia</source>
+        <translation>Show the commands</translation>
+    </message>
+    <message>
+        <source>Zapomnij</source>
+        <translation>Forget</translation>
     </message>
 </context>
 <context>
@@ -645,6 +727,10 @@ Check that the file is in the program’s folder.</translation>
     <message>
         <source>Tło: %1</source>
         <translation>Background: %1</translation>
+    </message>
+    <message>
+        <source>%1 × %2</source>
+        <translation>%1 × %2</translation>
     </message>
 </context>
 <context>
@@ -1364,6 +1450,108 @@ Check that the file is in the program’s folder.</translation>
     <message>
         <source>Anuluj</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>TeachBar</name>
+    <message>
+        <source>%1 polecenie</source>
+        <translation>%1 command</translation>
+    </message>
+    <message>
+        <source>%1 polecenia</source>
+        <translation>%1 commands</translation>
+    </message>
+    <message>
+        <source>%1 poleceń</source>
+        <translation>%1 commands</translation>
+    </message>
+    <message>
+        <source>Uczę żółwia</source>
+        <translation>Teaching the turtle</translation>
+    </message>
+    <message>
+        <source>Gotowe</source>
+        <translation>Done</translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Uczę żółwia: %1</source>
+        <translation>Teaching the turtle: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TeachControl</name>
+    <message>
+        <source>&amp;Naucz żółwia</source>
+        <translation>&amp;Teach the turtle</translation>
+    </message>
+    <message>
+        <source>Naucz żółwia (N)</source>
+        <translation>Teach the turtle (N)</translation>
+    </message>
+    <message>
+        <source>Pokaż żółwiowi polecenia, a nauczy się ich pod nową nazwą</source>
+        <translation>Show the turtle some commands, and it learns them under a new name</translation>
+    </message>
+    <message>
+        <source>Naucz żółwia</source>
+        <translation>Teach the turtle</translation>
+    </message>
+    <message>
+        <source>Żółw nie zobaczył jeszcze żadnego polecenia. Pokaż mu polecenia albo wybierz „Anuluj”.</source>
+        <translation>The turtle has not seen any commands yet. Show it some commands or choose “Cancel”.</translation>
+    </message>
+    <message>
+        <source>Polecenia mogą być w sobie najwyżej %1 razy. Nie używaj tu tak złożonego polecenia.</source>
+        <translation>Commands can be inside each other at most %1 times. Do not use such a deep command here.</translation>
+    </message>
+    <message>
+        <source>W wierszu „Moje polecenia” jest już %1 poleceń. Zapomnij któreś, aby nauczyć nowego.</source>
+        <translation>The “My commands” row already has %1 commands. Forget one to teach a new one.</translation>
+    </message>
+    <message>
+        <source>Wpisz nazwę polecenia.</source>
+        <translation>Type a name for the command.</translation>
+    </message>
+    <message>
+        <source>Nazwa może mieć najwyżej %1 liter.</source>
+        <translation>The name can have at most %1 letters.</translation>
+    </message>
+    <message>
+        <source>Nazwa może mieć tylko litery, bez cyfr, spacji i znaków.</source>
+        <translation>The name can only have letters, with no digits, spaces or signs.</translation>
+    </message>
+    <message>
+        <source>„%1” to już przycisk żółwia. Wybierz inną nazwę.</source>
+        <translation>“%1” is already a turtle button. Choose another name.</translation>
+    </message>
+    <message>
+        <source>Żółw zna już polecenie „%1”. Wybierz inną nazwę.</source>
+        <translation>The turtle already knows the command “%1”. Choose another name.</translation>
+    </message>
+    <message>
+        <source>Zmień nazwę polecenia</source>
+        <translation>Rename the command</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <source>Pokaż polecenia</source>
+        <translation>Show the commands</translation>
+    </message>
+    <message>
+        <source>Rysunek w zeszycie używa polecenia „%1”. Strona i tak odtworzy się tak samo. Czy zapomnieć to polecenie?</source>
+        <translation>A drawing in the notebook uses the command “%1”. The page will still replay the same. Forget this command?</translation>
+    </message>
+    <message>
+        <source>Zapomnij</source>
+        <translation>Forget</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,7 @@
 
 #include "dialogs/RecordTexts.h"
 #include "shell/OwnCommandPictures.h"
+#include "win/WindowTexts.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -15,15 +16,11 @@ OwnCommandRow::OwnCommandRow(QWidget& parent, QWidget& keysWindow)
     : QWidget(&parent), empty_(new QLabel(this))
 {
     setObjectName(QStringLiteral("OwnCommandRow"));
-    setAccessibleName(tr("Moje polecenia"));
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(8, 2, 8, 2);
     layout->setSpacing(6);
-    auto* title = new QLabel(tr("Moje polecenia:"), this);
+    auto* title = new QLabel(this);
     layout->addWidget(title);
-    empty_->setText(tr("Naucz żółwia nowego polecenia (N)."));
-    // Sized now: the layout sizes it only once the row is first shown.
-    empty_->adjustSize();
     layout->addWidget(empty_);
     for (std::size_t i = 0; i < cells_.size(); ++i) {
         Cell& cell = cells_[i];
@@ -38,9 +35,6 @@ OwnCommandRow::OwnCommandRow(QWidget& parent, QWidget& keysWindow)
         cell.times->setValue(1);
         cell.times->setFixedWidth(46);
         cell.value = new QLabel(QStringLiteral("1"), this);
-        // Named before a command takes the place: a screen reader lists hidden controls too.
-        cell.button->setAccessibleName(tr("Moje polecenie %1").arg(i + 1));
-        cell.times->setAccessibleName(tr("ile razy"));
         cell.value->setMinimumWidth(14);
         auto* amount = new QVBoxLayout;
         amount->setSpacing(0);
@@ -64,6 +58,19 @@ OwnCommandRow::OwnCommandRow(QWidget& parent, QWidget& keysWindow)
     }
     layout->addStretch();
     Show({});
+    win::FollowLanguage(*this, [this, title] {
+        setAccessibleName(tr("Moje polecenia"));
+        title->setText(tr("Moje polecenia:"));
+        empty_->setText(tr("Naucz żółwia nowego polecenia (N)."));
+        // Sized now: the layout sizes it only once the row is first shown.
+        empty_->adjustSize();
+        for (std::size_t i = 0; i < cells_.size(); ++i) {
+            // Named before a command takes the place: a screen reader lists hidden controls too.
+            cells_[i].button->setAccessibleName(tr("Moje polecenie %1").arg(i + 1));
+            cells_[i].times->setAccessibleName(tr("ile razy"));
+            ShowCell(i);
+        }
+    });
 }
 
 int OwnCommandRow::Times(std::size_t index) const

@@ -1,5 +1,7 @@
 #include "shell/TeachBar.h"
 
+#include "win/WindowTexts.h"
+
 #include <QCoreApplication>
 #include <QEvent>
 #include <QHBoxLayout>
@@ -20,7 +22,6 @@ QString CommandCountText(int count)
 TeachBar::TeachBar(QWidget& parent, QWidget& view) : QFrame(&parent), view_(view), label_(new QLabel(this))
 {
     setObjectName(QStringLiteral("TeachBar"));
-    setAccessibleName(tr("Uczę żółwia"));
     setAutoFillBackground(true);
     setFrameShape(QFrame::StyledPanel);
     setStyleSheet(QStringLiteral("#TeachBar { background: #fff3c4; border: 1px solid #c8a400; }"));
@@ -28,9 +29,9 @@ TeachBar::TeachBar(QWidget& parent, QWidget& view) : QFrame(&parent), view_(view
     QFont bold = label_->font();
     bold.setBold(true);
     label_->setFont(bold);
-    auto* done = new QPushButton(tr("Gotowe"), this);
+    auto* done = new QPushButton(this);
     done->setObjectName(QStringLiteral("TeachDoneBtn"));
-    auto* cancel = new QPushButton(tr("Anuluj"), this);
+    auto* cancel = new QPushButton(this);
     cancel->setObjectName(QStringLiteral("TeachCancelBtn"));
     auto* layout = new QHBoxLayout(this);
     layout->setContentsMargins(8, 2, 4, 2);
@@ -40,12 +41,18 @@ TeachBar::TeachBar(QWidget& parent, QWidget& view) : QFrame(&parent), view_(view
     connect(done, &QPushButton::clicked, this, &TeachBar::Done);
     connect(cancel, &QPushButton::clicked, this, &TeachBar::Cancelled);
     view_.installEventFilter(this);
-    ShowCount(0);
+    win::FollowLanguage(*this, [this, done, cancel] {
+        setAccessibleName(tr("Uczę żółwia"));
+        done->setText(tr("Gotowe"));
+        cancel->setText(tr("Anuluj"));
+        ShowCount(count_);
+    });
     hide();
 }
 
 void TeachBar::ShowCount(int count)
 {
+    count_ = count;
     label_->setText(tr("Uczę żółwia: %1").arg(CommandCountText(count)));
     label_->adjustSize();
     Follow();

@@ -27,6 +27,7 @@ private:
 
     QWidget& view_;
     QLabel* label_;
+    int count_ = 0;
 };
 
 // "N poleceń" in the form Polish takes after the number.

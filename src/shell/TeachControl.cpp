@@ -9,6 +9,7 @@
 #include "teach/OwnCommandStore.h"
 #include "turtle/TurtleSheet.h"
 #include "win/MessageBox.h"
+#include "win/WindowTexts.h"
 
 #include <QAction>
 #include <QIcon>
@@ -55,11 +56,14 @@ void TeachControl::Attach(QWidget& client, QWidget& view, QWidget& statusBar, QM
     connect(bar_, &TeachBar::Done, this, Guarded([this] { Finish(); }));
     connect(bar_, &TeachBar::Cancelled, this, Guarded([this] { Cancel(); }));
 
-    teach_ = new QAction(QIcon(QStringLiteral(":/teach.svg")), tr("&Naucz żółwia"), &window_);
+    teach_ = new QAction(QIcon(QStringLiteral(":/teach.svg")), QString(), &window_);
     teach_->setObjectName(QStringLiteral("TeachMenu"));
     teach_->setShortcut(Qt::Key_N);
-    teach_->setToolTip(tr("Naucz żółwia (N)"));
-    teach_->setStatusTip(tr("Pokaż żółwiowi polecenia, a nauczy się ich pod nową nazwą"));
+    win::FollowLanguage(window_, [this] {
+        teach_->setText(tr("&Naucz żółwia"));
+        teach_->setToolTip(tr("Naucz żółwia (N)"));
+        teach_->setStatusTip(tr("Pokaż żółwiowi polecenia, a nauczy się ich pod nową nazwą"));
+    });
     editMenu.addSeparator();
     editMenu.addAction(teach_);
     // The speed button stays the tool bar's last.

@@ -13,7 +13,7 @@
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
-#include <QListWidget>
+#include <QTreeWidget>
 #include <QMenu>
 #include <QPushButton>
 #include <QRegularExpression>
@@ -53,9 +53,9 @@ void AddWidget(WindowTexts& texts, const QWidget& widget)
         Add(texts, widget, "title", group->title());
     if (const auto* menu = qobject_cast<const QMenu*>(&widget))
         Add(texts, widget, "title", menu->title());
-    if (const auto* list = qobject_cast<const QListWidget*>(&widget))
-        for (int row = 0; row < list->count(); ++row)
-            Add(texts, widget, qPrintable(QStringLiteral("item%1").arg(row)), list->item(row)->text());
+    if (const auto* list = qobject_cast<const QTreeWidget*>(&widget))
+        for (int row = 0; row < list->topLevelItemCount(); ++row)
+            Add(texts, widget, qPrintable(QStringLiteral("item%1").arg(row)), list->topLevelItem(row)->text(0));
 }
 
 // Walks every window the program has made, with all their controls and actions.
@@ -199,7 +199,8 @@ TEST_F(LanguageSwitch, TheRecordListSaysItsStepsAgainInTheNewLanguage)
     UseLanguage(::Language::English);
     EXPECT_EQ(record.Text().toStdString(),
               std::string("Start of the page, background color: silver\nForward 100\nColor: blue\n"));
-    EXPECT_EQ(record.findChild<QListWidget*>()->currentRow(), 1) << "the line being drawn stays marked";
+    const auto* list = record.findChild<QTreeWidget*>();
+    EXPECT_EQ(list->indexOfTopLevelItem(list->currentItem()), 1) << "the line being drawn stays marked";
     UseLanguage(::Language::Polish);
     EXPECT_EQ(record.Text(), polish);
 }
