@@ -5,6 +5,7 @@
 #include "shell/ExceptionBox.h"
 #include "shell/OwnCommandDlg.h"
 #include "shell/OwnCommandRow.h"
+#include "shell/StatusPanels.h"
 #include "shell/TeachBar.h"
 #include "teach/OwnCommandStore.h"
 #include "turtle/TurtleSheet.h"
@@ -12,6 +13,7 @@
 #include "win/WindowTexts.h"
 
 #include <QAction>
+#include <QDir>
 #include <QIcon>
 #include <QMenu>
 #include <QToolBar>
@@ -21,12 +23,22 @@
 TeachControl::TeachControl(QWidget& window, TurtleSheet& sheet, NotebookDocument& document)
     : QObject(&window), window_(window), sheet_(sheet), document_(document)
 {
-    commands_.Replace(ReadOwnCommands(OwnCommandsPath()).Commands);
+    const QString path = OwnCommandsPath();
+    const KeptCommands kept = ReadOwnCommands(path);
+    commands_.Replace(kept.Commands);
+    if (kept.Damaged) {
+        // Written again, the file would lose what could not be read: it goes aside first.
+        const QString aside = SetAsideOwnCommands(path);
+        startNotice_ = aside.isEmpty()
+                           ? tr("Nie wszystkie zapamiętane polecenia żółwia dało się odczytać.")
+                           : tr("Nie wszystkie zapamiętane polecenia żółwia dało się odczytać. Plik odłożono jako %1.")
+                                 .arg(QDir::toNativeSeparators(aside));
+    }
     document_.KeepCommands(commands_);
     connect(&commands_, &OwnCommandList::Changed, this, [this] {
         if (row_)
             row_->Show(commands_.Commands());
-        WriteOwnCommands(OwnCommandsPath(), commands_.Commands());
+        Remember();
     });
     connect(&document_, &NotebookDocument::Did, this, [this](const RecordEntry& entry, const TTurtleState& before) {
         if (!teaching_.Active())
@@ -38,8 +50,12 @@ TeachControl::TeachControl(QWidget& window, TurtleSheet& sheet, NotebookDocument
 
 TeachControl::~TeachControl() = default;
 
-void TeachControl::Attach(QWidget& client, QWidget& view, QWidget& statusBar, QMenu& editMenu, QToolBar& toolBar)
+void TeachControl::Attach(QWidget& client, QWidget& view, QWidget& statusBar, StatusPanels& status, QMenu& editMenu,
+                          QToolBar& toolBar)
 {
+    status_ = &status;
+    if (!startNotice_.isEmpty())
+        status_->ShowNotice(startNotice_);
     row_ = new OwnCommandRow(client, window_);
     const int top = statusBar.y();
     row_->setGeometry(0, top, client.width(), OwnCommandRow::kHeight);
@@ -69,6 +85,15 @@ void TeachControl::Attach(QWidget& client, QWidget& view, QWidget& statusBar, QM
     // The speed button stays the tool bar's last.
     toolBar.insertAction(toolBar.actions().value(toolBar.actions().size() - 1), teach_);
     connect(teach_, &QAction::triggered, this, Guarded([this] { Begin(); }));
+}
+
+void TeachControl::Remember()
+{
+    if (WriteOwnCommands(OwnCommandsPath(), commands_.Commands()) || rememberFailureSaid_ || !status_)
+        return;
+    rememberFailureSaid_ = true;
+    status_->ShowNotice(tr("Nie udało się zapamiętać poleceń żółwia w pliku %1.")
+                            .arg(QDir::toNativeSeparators(OwnCommandsPath())));
 }
 
 QWidget& TeachControl::Row()

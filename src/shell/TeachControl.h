@@ -13,6 +13,7 @@ class OwnCommandRow;
 class QAction;
 class QMenu;
 class QToolBar;
+class StatusPanels;
 class TeachBar;
 class TurtleSheet;
 
@@ -26,8 +27,10 @@ public:
     ~TeachControl() override;
 
     // The row goes under everything in `client`, above `statusBar`, which moves down with the
-    // client's bottom edge; the bar stands over `view`.
-    void Attach(QWidget& client, QWidget& view, QWidget& statusBar, QMenu& editMenu, QToolBar& toolBar);
+    // client's bottom edge; the bar stands over `view`. What went wrong with the remembered row
+    // is said in `status`.
+    void Attach(QWidget& client, QWidget& view, QWidget& statusBar, StatusPanels& status, QMenu& editMenu,
+                QToolBar& toolBar);
     QWidget& Row();
     OwnCommandList& Commands() { return commands_; }
     const Teaching& Lesson() const { return teaching_; }
@@ -45,6 +48,7 @@ private:
     void ShowSteps(std::size_t index) const;
     void Forget(std::size_t index);
     bool UsedByPage(const OwnCommand& command) const;
+    void Remember();
 
     QWidget& window_;
     TurtleSheet& sheet_;
@@ -54,4 +58,8 @@ private:
     OwnCommandRow* row_ = nullptr;
     TeachBar* bar_ = nullptr;
     QAction* teach_ = nullptr;
+    StatusPanels* status_ = nullptr;
+    // What to say once the status bar is there: the remembered row was damaged.
+    QString startNotice_;
+    bool rememberFailureSaid_ = false;
 };

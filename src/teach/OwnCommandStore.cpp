@@ -29,16 +29,33 @@ KeptCommands ReadOwnCommands(const QString& path)
 {
     KeptCommands kept;
     const std::optional<QByteArray> text = win::ReadRegularFile(path, kMaxFileBytes);
-    if (!text)
+    if (!text) {
+        kept.Damaged = QFileInfo::exists(path);
         return kept;
-    const QJsonDocument document = QJsonDocument::fromJson(*text);
-    for (const QJsonValue& value : document.object().value(kCommandsKey).toArray()) {
+    }
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(*text, &error);
+    const QJsonValue list = document.object().value(kCommandsKey);
+    if (error.error != QJsonParseError::NoError || !list.isArray()) {
+        kept.Damaged = true;
+        return kept;
+    }
+    for (const QJsonValue& value : list.toArray()) {
         if (OwnCommandPtr command = DecodeOwnCommand(value))
             kept.Commands.push_back(std::move(command));
         else
             kept.Dropped.append(NameOfDamaged(value));
     }
+    kept.Damaged = !kept.Dropped.isEmpty();
     return kept;
+}
+
+QString SetAsideOwnCommands(const QString& path)
+{
+    const QFileInfo file(path);
+    const QString aside = file.dir().filePath(file.completeBaseName() + QStringLiteral(" (uszkodzone).") + file.suffix());
+    QFile::remove(aside);
+    return QFile::rename(path, aside) ? aside : QString();
 }
 
 bool WriteOwnCommands(const QString& path, const DrawingRecord::CommandList& commands)

@@ -10,11 +10,16 @@ struct KeptCommands {
     DrawingRecord::CommandList Commands;
     // Commands in the file that could not be read, by the names they still tell.
     QStringList Dropped;
+    // The file is there but was not read whole: it must be set aside before the row is written
+    // again, or what could not be read would be gone.
+    bool Damaged = false;
 };
 
 // The file in the application's data folder.
 QString OwnCommandsPath();
 // Nothing kept when the file is missing or is no list of commands at all.
 KeptCommands ReadOwnCommands(const QString& path);
+// Moves a damaged file aside, beside itself; its new path, or empty when it could not be moved.
+QString SetAsideOwnCommands(const QString& path);
 // Whole or not at all; false when the file could not be written.
 bool WriteOwnCommands(const QString& path, const DrawingRecord::CommandList& commands);

@@ -160,6 +160,56 @@ TEST(OwnCommandFilesTest, TheRowKeepsItsNamesApartAndIsRememberedWhole)
     EXPECT_TRUE(ReadOwnCommands(folder.filePath(QStringLiteral("none"))).Commands.empty());
 }
 
+// A remembered row that cannot be read whole says so, and is set aside before the row is
+// written again, so that nothing of it is lost.
+TEST(OwnCommandFilesTest, ADamagedRememberedRowIsSetAsideWhole)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("polecenia.json"));
+    OwnCommandList row;
+    row.Add(Command(QStringLiteral("Bok"), {EntryOf(RecordOp::Forward, 50)}));
+    ASSERT_TRUE(WriteOwnCommands(path, row.Commands()));
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray whole = file.readAll();
+    file.close();
+    // Two commands, the first with steps that are no record.
+    QJsonObject object = QJsonDocument::fromJson(whole).object();
+    QJsonArray commands = object.value(QStringLiteral("ownCommands")).toArray();
+    QJsonObject spoilt = commands.at(0).toObject();
+    spoilt.insert(QStringLiteral("steps"), QStringLiteral("AAAA"));
+    commands.prepend(spoilt);
+    object.insert(QStringLiteral("ownCommands"), commands);
+    const QByteArray oneBroken = QJsonDocument(object).toJson();
+    const struct {
+        const char* name;
+        QByteArray bytes;
+        std::size_t readable;
+    } cases[] = {
+        {"cut short", whole.left(whole.size() / 2), 0},
+        {"no list", QByteArrayLiteral("{\"ownCommands\": 3}"), 0},
+        {"not text", QByteArray("\x00\xff\x10", 3), 0},
+        {"one command spoilt", oneBroken, 1},
+    };
+    for (const auto& c : cases) {
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(c.bytes);
+        file.close();
+        const KeptCommands kept = ReadOwnCommands(path);
+        EXPECT_TRUE(kept.Damaged) << c.name;
+        EXPECT_EQ(kept.Commands.size(), c.readable) << c.name;
+        const QString aside = SetAsideOwnCommands(path);
+        ASSERT_FALSE(aside.isEmpty()) << c.name;
+        EXPECT_FALSE(QFile::exists(path)) << c.name;
+        QFile setAside(aside);
+        ASSERT_TRUE(setAside.open(QIODevice::ReadOnly));
+        EXPECT_EQ(setAside.readAll(), c.bytes) << c.name;
+    }
+    ASSERT_TRUE(WriteOwnCommands(path, row.Commands()));
+    EXPECT_FALSE(ReadOwnCommands(path).Damaged);
+    EXPECT_FALSE(ReadOwnCommands(folder.filePath(QStringLiteral("none"))).Damaged) << "no row remembered yet";
+}
+
 TEST(OwnCommandFilesTest, TheFuzzSeedsReadAsTheyShould)
 {
     const auto read = [](const char* file) {
