@@ -1553,6 +1553,18 @@ Check that the file is in the program’s folder.</translation>
         <source>Zapomnij</source>
         <translation>Forget</translation>
     </message>
+    <message>
+        <source>Nie wszystkie zapamiętane polecenia żółwia dało się odczytać.</source>
+        <translation>Not all the turtle commands kept from before could be read.</translation>
+    </message>
+    <message>
+        <source>Nie wszystkie zapamiętane polecenia żółwia dało się odczytać. Plik odłożono jako %1.</source>
+        <translation>Not all the turtle commands kept from before could be read. The file was put aside as %1.</translation>
+    </message>
+    <message>
+        <source>Nie udało się zapamiętać poleceń żółwia w pliku %1.</source>
+        <translation>The turtle commands could not be kept in the file %1.</translation>
+    </message>
 </context>
 <context>
     <name>TopViewChoice</name>
