@@ -105,6 +105,7 @@ void NotebookDocument::Edit(const std::function<void()>& change, RecordOp op)
 {
     history_.BeginStep();
     change();
+    sheet_.RestFloor();
     history_.EndStep(EntryOf(op));
     emit Changed();
 }

@@ -70,6 +70,7 @@ void TurtleWalker::StartNext()
     }
     entries_.clear();
     next_ = 0;
+    sheet_.RestFloor();
     SetBusy(false);
 }
 
@@ -196,6 +197,7 @@ void TurtleWalker::Stop()
         walking_.StoppedAfter = slices_;
         emit EntryRan(walking_);
     }
+    sheet_.RestFloor();
     SetBusy(false);
 }
 

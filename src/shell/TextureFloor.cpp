@@ -11,8 +11,7 @@ bool TextureFloor::Attach(rm::Ptr<rm::Texture3> texture)
         return false;
     }
     texture_ = std::move(texture);
-    // The sheet is seen from afar too, where its thin lines should thin out, not break up.
-    texture_->GenerateMIPMap(0);
+    PixelsRest();
     return true;
 }
 
@@ -31,4 +30,11 @@ void TextureFloor::PixelsChanged(int top, int bottom)
     const rm::Rect rows{0, top, kSheetSize, bottom};
     if (texture_)
         texture_->Changed(rm::D3DRMTEXTURE_CHANGEDPIXELS, 1, &rows);
+}
+
+void TextureFloor::PixelsRest()
+{
+    // The sheet is seen from afar too, where its thin lines should thin out, not break up.
+    if (texture_)
+        texture_->GenerateMIPMap(0);
 }

@@ -13,6 +13,7 @@ public:
 
     std::uint8_t* Pixels() override;
     void PixelsChanged(int top, int bottom) override;
+    void PixelsRest() override;
 
 private:
     rm::Ptr<rm::Texture3> texture_;

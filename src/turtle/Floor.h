@@ -10,4 +10,6 @@ public:
     virtual std::uint8_t* Pixels() = 0;
     // Rows [top, bottom) changed.
     virtual void PixelsChanged(int top, int bottom) = 0;
+    // No more rows for a while: the turtle rests.
+    virtual void PixelsRest() = 0;
 };

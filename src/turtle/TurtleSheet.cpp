@@ -151,6 +151,12 @@ void TurtleSheet::UpdateFloor()
     canvas_.ClearTouched();
 }
 
+void TurtleSheet::RestFloor()
+{
+    if (floor_)
+        floor_->PixelsRest();
+}
+
 void TurtleSheet::UpdateSheetFromFloor()
 {
     std::memcpy(sheet_.Bits(), floorBits_, kSheetBytes);

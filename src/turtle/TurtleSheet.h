@@ -53,6 +53,8 @@ public:
     void FillUnderTurtle();
     void FillFloorImage(std::uint8_t value);
     void UpdateFloor();
+    // Tells the floor that no rows follow for a while.
+    void RestFloor();
     // Copies the floor image into the sheet, row by row; the texture is not told.
     void UpdateSheetFromFloor();
     // Centres a picture on the sheet, or its middle when larger. False, changing nothing,

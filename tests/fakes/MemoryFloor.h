@@ -11,6 +11,7 @@ struct MemoryFloor final : Floor {
     int changes = 0;
     int changedTop = 0;
     int changedBottom = 0;
+    int rests = 0;
 
     std::uint8_t* Pixels() override { return pixels.data(); }
     void PixelsChanged(int top, int bottom) override
@@ -19,4 +20,5 @@ struct MemoryFloor final : Floor {
         changedTop = top;
         changedBottom = bottom;
     }
+    void PixelsRest() override { ++rests; }
 };

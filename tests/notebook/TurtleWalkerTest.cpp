@@ -84,6 +84,7 @@ TEST_P(EveryCommand, DrawsTheSamePixelsAndEndsInTheSamePlaceWhateverThePassesToo
     ASSERT_TRUE(drew || steady.turtle.Heading != 0.0) << "the command did something";
     EXPECT_TRUE(walked.SameDrawing(steady));
     EXPECT_FALSE(walked.walker.Busy());
+    EXPECT_EQ(walked.floor.rests, 1) << "the floor rests once the walk has ended";
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -104,6 +105,7 @@ TEST(TurtleWalker, AWalkStoppedOnTheWayKeepsItsSlicesAndWalksAgainToTheSamePixel
     EXPECT_EQ(stopped.StoppedAfter, 100u);
     EXPECT_EQ(busy.size(), 1);
     EXPECT_FALSE(first.walker.Busy());
+    EXPECT_EQ(first.floor.rests, 1);
 
     const Walk again(stopped, [](int pass) { return pass % 2 ? 3.0 : 50.0; });
     EXPECT_TRUE(again.SameDrawing(first));

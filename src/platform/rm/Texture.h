@@ -73,11 +73,12 @@ public:
         transparentColor_ = color;
         return D3DRM_OK;
     }
-    // Asks for smaller copies of the image, for a view from afar whatever the device's texture
-    // quality; they are made again when the pixels change.
+    // Makes smaller copies of the image as it stands, for a view from afar whatever the device's
+    // texture quality. Rows changed later are shown at full size only until the next call; a
+    // change of all the pixels makes them again at once.
     HRESULT GenerateMIPMap(std::uint32_t)
     {
-        mipmapped_ = true;
+        ++mipmapGenerations_;
         return D3DRM_OK;
     }
 
@@ -85,7 +86,8 @@ public:
     D3DCOLOR DecalTransparentColor() const { return transparentColor_; }
     std::uint32_t PixelChanges() const { return pixelChanges_; }
     std::uint32_t PaletteChanges() const { return paletteChanges_; }
-    bool Mipmapped() const { return mipmapped_; }
+    bool Mipmapped() const { return mipmapGenerations_ != 0; }
+    std::uint32_t MipmapGenerations() const { return mipmapGenerations_; }
     // The rows changed since the pixel change count was `seen`: all of them unless the rows
     // were kept from then on (since the last ForgetChangedRows).
     RowRange ChangedRowsSince(std::uint32_t seen) const;
@@ -101,7 +103,7 @@ private:
     RowRange changedRows_;
     std::uint32_t rowsKeptFrom_ = 0; // the pixel change count changedRows_ started at
     bool transparency_ = false;
-    bool mipmapped_ = false;
+    std::uint32_t mipmapGenerations_ = 0;
     D3DCOLOR transparentColor_ = 0xFF000000;
 };
 

@@ -234,6 +234,33 @@ TEST_F(Render, OpaqueAndDecalTransparentMeshesShareAFrame)
     }
 }
 
+// From afar a texture with smaller copies is a blend of its texels; rows taken since its copies
+// were made show their own texels until it makes them again.
+TEST_F(Render, SmallerCopiesAreMadeAgainWhenTheTextureAsks)
+{
+    texture->GenerateMIPMap(0);
+    Show(MakeSquare(0.1f, 0, texture));
+    const auto oneTexel = [this] {
+        const QRgb shown = Shown().pixel(Projected(0, 0, 0));
+        for (int i = 0; i < 16; ++i)
+            if (shown == PaletteColour(i))
+                return true;
+        return false;
+    };
+    Frame();
+    EXPECT_FALSE(oneTexel()) << "a blend from afar";
+    static_cast<std::uint8_t*>(texture->GetImage()->buffer1)[0] = 15;
+    const rm::Rect rows{0, 0, 4, 1};
+    texture->Changed(rm::D3DRMTEXTURE_CHANGEDPIXELS, 1, &rows);
+    for (const char* frame : {"the changed frame", "the next"}) {
+        Frame();
+        EXPECT_TRUE(oneTexel()) << frame << ": the image itself";
+    }
+    texture->GenerateMIPMap(0);
+    Frame();
+    EXPECT_FALSE(oneTexel()) << "a blend again";
+}
+
 struct SamplingCase {
     rm::D3DRMTEXTUREQUALITY quality;
     bool smallerCopies; // the texture asked for them

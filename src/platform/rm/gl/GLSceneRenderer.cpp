@@ -447,10 +447,12 @@ void GLSceneRenderer::UploadColours(TextureEntry& entry, RowRange rows)
         entry.width = image.width;
         entry.height = image.height;
     }
+    // Rows come one slice after another while the turtle walks: making the smaller copies costs
+    // more than the rows drawn, so it waits until the texture asks. A whole new image (a page
+    // turned, a sheet cleared) is the last change for a while.
     entry.smallerCopiesCurrent = false;
-    // A whole new image (a page turned, a sheet cleared) is the last change for a while; rows
-    // come one slice after another while the turtle walks.
-    entry.rowsTakenInFrame = rows.bottom - rows.top < image.height ? frame_ : 0;
+    entry.rowsSinceCopies = rows.bottom - rows.top < image.height;
+    entry.mipmapGenerations = texture.MipmapGenerations();
 }
 
 void GLSceneRenderer::ChooseFilter(TextureEntry& entry)
@@ -458,13 +460,13 @@ void GLSceneRenderer::ChooseFilter(TextureEntry& entry)
     Filter filter = entry.texture->Mipmapped() ? kSmallerCopiesFilter : QualityFilter(quality_);
     glBindTexture(GL_TEXTURE_2D, entry.colours);
     if (filter.smallerCopies && !entry.smallerCopiesCurrent) {
-        if (entry.rowsTakenInFrame == frame_) {
-            // Making the smaller copies costs more than the rows drawn, so it waits until the
-            // pixels rest; until then the image itself is sampled.
-            filter = {GL_NEAREST, filter.mag, false};
+        if (entry.texture->Mipmapped() && entry.rowsSinceCopies
+            && entry.mipmapGenerations == entry.texture->MipmapGenerations()) {
+            filter = {GL_NEAREST, filter.mag, false}; // until then the image itself is sampled
         } else {
             glGenerateMipmap(GL_TEXTURE_2D);
             entry.smallerCopiesCurrent = true;
+            entry.rowsSinceCopies = false;
         }
     }
     if (filter.min != entry.minFilter) {

@@ -65,7 +65,8 @@ private:
         std::uint32_t pixelChanges = 0;
         std::uint32_t paletteChanges = 0;
         bool smallerCopiesCurrent = false; // the smaller copies show the pixels now
-        std::uint64_t rowsTakenInFrame = 0;  // the frame that last took some rows only
+        bool rowsSinceCopies = false;        // rows alone were taken since the copies were made
+        std::uint32_t mipmapGenerations = 0; // the texture's count when rows or copies were last taken
         GLint minFilter = -1;
         GLint magFilter = -1;
         bool transparency = false;
@@ -93,7 +94,7 @@ private:
     // The indices of the image's given rows as their palette colours.
     void UploadColours(TextureEntry& entry, RowRange rows);
     // Sampling as the device's texture quality or the texture asks, with smaller copies made
-    // again in a frame that took no rows.
+    // again when the texture asks or all its pixels were taken.
     void ChooseFilter(TextureEntry& entry);
     static RowRange WholeImage(const Texture3& texture) { return {0, texture.GetImage()->height}; }
     void TakePalette(TextureEntry& entry);
