@@ -25,13 +25,6 @@ OwnCommandPtr TwentySteps()
     return command;
 }
 
-RecordEntry RunOf(const OwnCommandPtr& command, int times)
-{
-    RecordEntry run = EntryOf(RecordOp::Own, times);
-    run.Command = command;
-    return run;
-}
-
 // From pressing the button to the first slice drawn, beside copying one frame's worth of page.
 void StartOfALongRun(benchmark::State& state)
 {

@@ -152,9 +152,7 @@ bool TeachControl::Run(std::size_t index, int times)
     const OwnCommandPtr command = commands_.At(index);
     if (!command)
         return false;
-    RecordEntry run = EntryOf(RecordOp::Own, std::clamp(times, 1, kMaxOwnTimes));
-    run.Command = command;
-    return document_.Do(run);
+    return document_.Do(RunOf(command, std::clamp(times, 1, kMaxOwnTimes)));
 }
 
 QString TeachControl::NameProblemText(const QString& name, const OwnCommand* except) const

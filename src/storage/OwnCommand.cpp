@@ -2,6 +2,13 @@
 
 #include <algorithm>
 
+RecordEntry RunOf(OwnCommandPtr command, int times)
+{
+    RecordEntry run = EntryOf(RecordOp::Own, times);
+    run.Command = std::move(command);
+    return run;
+}
+
 int DepthOf(const OwnCommand& command)
 {
     int deepest = 0;

@@ -31,6 +31,8 @@ inline constexpr int kMaxOwnNameLength = 16;
 // How many button pictures there are to choose from.
 inline constexpr int kOwnPictureCount = 12;
 
+// The entry that runs `command` `times` times over.
+RecordEntry RunOf(OwnCommandPtr command, int times);
 // How deep a command nests: 1 when it runs no own command.
 int DepthOf(const OwnCommand& command);
 // Whether two commands stand for the same entries, nested commands compared by what they do.

@@ -64,12 +64,6 @@ public:
             walker.Walk(100);
         ASSERT_FALSE(walker.Busy());
     }
-    RecordEntry RunOf(const OwnCommandPtr& command, int times)
-    {
-        RecordEntry run = EntryOf(RecordOp::Own, times);
-        run.Command = command;
-        return run;
-    }
     OwnCommandPtr Teach(const QString& name, const std::vector<RecordEntry>& shown)
     {
         teaching.Begin(sheet.Turtle());
@@ -150,12 +144,12 @@ const AfterRun kAfterRuns[] = {
          t.turtle.X = 0.0;
          t.turtle.Y = 50.0;
          t.turtle.Heading = 2 * TurtleMotion::kPi * 72 / 360;
-         t.Run(t.RunOf(t.commands.At(0), 5));
+         t.Run(RunOf(t.commands.At(0), 5));
          EXPECT_TRUE(t.Page() == drawn);
      }},
     {"stopped_on_the_way_it_replays_to_the_same_slice",
      [](OwnCommandDocumentTest& t, const auto&, const auto&) {
-         ASSERT_TRUE(t.document.Do(t.RunOf(t.commands.At(0), 3)));
+         ASSERT_TRUE(t.document.Do(RunOf(t.commands.At(0), 3)));
          t.walker.Walk(1000);
          t.walker.Stop();
          const DrawingRecord& record = t.document.Pages().RecordOf(0);

@@ -23,13 +23,6 @@ OwnCommandPtr Command(const QString& name, std::vector<RecordEntry> steps)
     return command;
 }
 
-RecordEntry RunOf(const OwnCommandPtr& command, int times)
-{
-    RecordEntry run = EntryOf(RecordOp::Own, times);
-    run.Command = command;
-    return run;
-}
-
 NotebookContent OnePage(const DrawingRecord::CommandList& kept, const OwnCommandPtr& ran)
 {
     NotebookContent content;
