@@ -458,16 +458,22 @@ void GLSceneRenderer::UploadColours(TextureEntry& entry, RowRange rows)
 void GLSceneRenderer::ChooseFilter(TextureEntry& entry)
 {
     Filter filter = entry.texture->Mipmapped() ? kSmallerCopiesFilter : QualityFilter(quality_);
-    glBindTexture(GL_TEXTURE_2D, entry.colours);
+    bool makeCopies = false;
     if (filter.smallerCopies && !entry.smallerCopiesCurrent) {
         if (entry.texture->Mipmapped() && entry.rowsSinceCopies
-            && entry.mipmapGenerations == entry.texture->MipmapGenerations()) {
+            && entry.mipmapGenerations == entry.texture->MipmapGenerations())
             filter = {GL_NEAREST, filter.mag, false}; // until then the image itself is sampled
-        } else {
-            glGenerateMipmap(GL_TEXTURE_2D);
-            entry.smallerCopiesCurrent = true;
-            entry.rowsSinceCopies = false;
-        }
+        else
+            makeCopies = true;
+    }
+    // Most frames change nothing here: the texture is bound only for a change.
+    if (!makeCopies && filter.min == entry.minFilter && filter.mag == entry.magFilter)
+        return;
+    glBindTexture(GL_TEXTURE_2D, entry.colours);
+    if (makeCopies) {
+        glGenerateMipmap(GL_TEXTURE_2D);
+        entry.smallerCopiesCurrent = true;
+        entry.rowsSinceCopies = false;
     }
     if (filter.min != entry.minFilter) {
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter.min);
