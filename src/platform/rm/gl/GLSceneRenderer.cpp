@@ -27,16 +27,17 @@ uniform vec3 ambient;
 uniform int lightCount;
 uniform vec4 lightVectors[8]; // w 0: the direction it shines along; w 1: where it stands
 uniform vec3 lightColours[8];
+uniform vec4 materialColour;
 
 out vec2 uv;
-flat out vec3 light;
+flat out vec3 colour;
 
 void main()
 {
     gl_Position = viewProjection * (model * vec4(position, 1.0));
     uv = texCoord;
     if (!lighting) {
-        light = vec3(1.0);
+        colour = materialColour.rgb;
         return;
     }
     vec3 normal = normalize(normalWorld * faceNormal);
@@ -50,36 +51,34 @@ void main()
         }
         sum += max(0.0, dot(normal, -along)) * lightColours[i];
     }
-    light = sum;
+    // The lit material colour saturates at white before the texture modulates it, so a fully
+    // lit texture shows its own colours, neither brighter nor darker.
+    colour = clamp(materialColour.rgb * sum, 0.0, 1.0);
 }
 )";
 
-// Textures are the colours their palette gives their indices. Only textures with decal
-// transparency get the shader that can discard a fragment: one that can costs a software
-// rasteriser much more on every fragment, opaque or not.
+// Textures are the colours their palette gives their indices. Each kind of face gets a shader
+// that does only what it needs, and only textures with decal transparency get the one that can
+// discard a fragment: a software rasteriser pays for every step on every fragment.
 const char* const kFragmentShader = R"(
-uniform vec4 materialColour;
-uniform bool textured;
 uniform sampler2D colours;
 
 in vec2 uv;
-flat in vec3 light;
+flat in vec3 colour;
 out vec4 fragColour;
 
 void main()
 {
-    // The lit material colour saturates at white before the texture modulates it, so a fully
-    // lit texture shows its own colours, neither brighter nor darker.
-    vec3 colour = clamp(materialColour.rgb * light, 0.0, 1.0);
-    if (textured) {
-        vec4 texel = texture(colours, uv);
+#ifdef TEXTURED
+    vec4 texel = texture(colours, uv);
 #ifdef KEYED
-        if (texel.a < 0.5)
-            discard;
+    if (texel.a < 0.5)
+        discard;
 #endif
-        colour *= texel.rgb;
-    }
+    fragColour = vec4(colour * texel.rgb, 1.0);
+#else
     fragColour = vec4(colour, 1.0);
+#endif
 }
 )";
 
@@ -152,13 +151,13 @@ bool GLSceneRenderer::Initialize()
 {
     if (!initializeOpenGLFunctions())
         return false;
-    return BuildProgram(programs_[0], false) && BuildProgram(programs_[1], true);
+    return BuildProgram(programs_[kPlain], "") && BuildProgram(programs_[kTextured], "#define TEXTURED\n")
+           && BuildProgram(programs_[kKeyed], "#define TEXTURED\n#define KEYED\n");
 }
 
-bool GLSceneRenderer::BuildProgram(Program& program, bool keyed)
+bool GLSceneRenderer::BuildProgram(Program& program, const char* defines)
 {
-    const QByteArray fragment =
-        QByteArrayLiteral("#version 330 core\n") + (keyed ? "#define KEYED\n" : "") + kFragmentShader;
+    const QByteArray fragment = QByteArrayLiteral("#version 330 core\n") + defines + kFragmentShader;
     program.shaders = std::make_unique<QOpenGLShaderProgram>();
     QOpenGLShaderProgram& shaders = *program.shaders;
     if (!shaders.create() || !shaders.addShaderFromSourceCode(QOpenGLShader::Vertex, kVertexShader) ||
@@ -174,10 +173,12 @@ bool GLSceneRenderer::BuildProgram(Program& program, bool keyed)
     uniforms.lightVectors = shaders.uniformLocation("lightVectors");
     uniforms.lightColours = shaders.uniformLocation("lightColours");
     uniforms.materialColour = shaders.uniformLocation("materialColour");
-    uniforms.textured = shaders.uniformLocation("textured");
-    shaders.bind();
-    shaders.setUniformValue("colours", 0);
-    shaders.release();
+    const int colours = shaders.uniformLocation("colours");
+    if (colours >= 0) {
+        shaders.bind();
+        shaders.setUniformValue(colours, 0);
+        shaders.release();
+    }
     return true;
 }
 
@@ -290,12 +291,11 @@ void GLSceneRenderer::DrawMesh(const FrameRecord::Mesh& drawn)
         const MeshMaterial* material = run.material < materials.size() ? &materials[run.material] : nullptr;
         const TextureEntry* texture =
             material && material->texture ? CachedTexture(*material->texture) : nullptr;
-        const Uniforms& uniforms = Use(programs_[texture && texture->transparency ? 1 : 0]);
+        const Uniforms& uniforms = Use(programs_[!texture ? kPlain : texture->transparency ? kKeyed : kTextured]);
         if (material)
             glUniform4f(uniforms.materialColour, material->red, material->green, material->blue, 1.0f);
         else
             glUniform4f(uniforms.materialColour, 1.0f, 1.0f, 1.0f, 1.0f);
-        glUniform1i(uniforms.textured, texture != nullptr);
         if (texture) {
             glActiveTexture(GL_TEXTURE0);
             glBindTexture(GL_TEXTURE_2D, texture->colours);

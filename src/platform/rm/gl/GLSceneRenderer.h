@@ -75,7 +75,7 @@ private:
     };
     struct Uniforms {
         GLint model = -1, normalWorld = -1, viewProjection = -1, lighting = -1, ambient = -1, lightCount = -1,
-              lightVectors = -1, lightColours = -1, materialColour = -1, textured = -1;
+              lightVectors = -1, lightColours = -1, materialColour = -1;
     };
     struct Program {
         std::unique_ptr<QOpenGLShaderProgram> shaders;
@@ -83,7 +83,7 @@ private:
         std::uint64_t step = 0; // the step and mesh whose values its uniforms hold
         std::uint64_t mesh = 0;
     };
-    bool BuildProgram(Program& program, bool keyed);
+    bool BuildProgram(Program& program, const char* defines);
     // Binds the program, with the current step's and mesh's values.
     Uniforms& Use(Program& program);
     void DrawMesh(const FrameRecord::Mesh& mesh);
@@ -102,7 +102,8 @@ private:
     void FreeMesh(MeshEntry& entry);
     void FreeTexture(TextureEntry& entry);
 
-    std::array<Program, 2> programs_; // opaque textures, decal-transparent ones
+    enum ProgramKind { kPlain, kTextured, kKeyed }; // kKeyed: decal-transparent textures
+    std::array<Program, 3> programs_;
     Program* bound_ = nullptr;
     const FrameRecord::Step* step_ = nullptr;
     const FrameRecord::Mesh* mesh_ = nullptr;
