@@ -55,13 +55,21 @@ struct RenderRig {
         QCoreApplication::processEvents();
         return true;
     }
+
+    bool WarmUp(benchmark::State& state)
+    {
+        for (int i = 0; i < bench::kWarmUpPasses; ++i)
+            if (!Pass(state))
+                return false;
+        return true;
+    }
 };
 
 // One frame pass of the engine with nothing in the scene: clear, render, update, pump.
 void RenderEmptyScenePass(benchmark::State& state)
 {
     RenderRig rig;
-    if (!rig.Make(state, [](RenderRig& r) { r.scene->SetSceneBackgroundRGB(1.0f, 1.0f, 1.0f); }))
+    if (!rig.Make(state, [](RenderRig& r) { r.scene->SetSceneBackgroundRGB(1.0f, 1.0f, 1.0f); }) || !rig.WarmUp(state))
         return;
     for (auto _ : state)
         if (!rig.Pass(state))
@@ -89,7 +97,7 @@ void RenderChangedFloorPass(benchmark::State& state)
         mesh->GeometryChanged();
         floor->AddVisual(mesh.get());
     });
-    if (!made)
+    if (!made || !rig.WarmUp(state))
         return;
     auto* pixels = static_cast<std::uint8_t*>(texture->GetImage()->buffer1);
     std::uint8_t colour = 0;
