@@ -1,5 +1,4 @@
-#include "fakes/MemoryFloor.h"
-#include "fakes/RecordingPanel.h"
+#include "fakes/DocumentRig.h"
 #include "storage/ImageDelta.h"
 #include "notebook/NotebookDocument.h"
 #include "notebook/NotebookPrompts.h"
@@ -147,28 +146,10 @@ struct ScriptedPrompts final : NotebookPrompts {
     void ShowRefusal(const QString& text) override { refusals.push_back(text); }
 };
 
-class NotebookDocumentTest : public ::testing::Test {
+class NotebookDocumentTest : public ::testing::Test, public DocumentRig<ScriptedPrompts> {
 public:
-    NotebookDocumentTest()
-    {
-        qputenv("QEL3D_NOTEBOOKS", folder.path().toUtf8());
-        sheet.AttachFloor(floor);
-        sheet.ResetTurtle();
-        sheet.FillFloorImage(SheetBitmap::kWhite);
-        sheet.UpdateSheetFromFloor();
-        document.Start();
-        walker.SetDriven(true);
-    }
-    ~NotebookDocumentTest() override { qunsetenv("QEL3D_NOTEBOOKS"); }
-
-    // A turtle command through the document's door, walked to its end.
-    void Run(RecordOp op, int amount)
-    {
-        ASSERT_TRUE(document.Do(EntryOf(op, amount)));
-        for (int pass = 0; pass < 1000 && walker.Busy(); ++pass)
-            walker.Walk(100);
-        ASSERT_FALSE(walker.Busy());
-    }
+    using DocumentRig::Run;
+    void Run(RecordOp op, int amount) { Run(EntryOf(op, amount)); }
 
     // Three pages with drawings of their own; the middle one in front, its turtle moved and turned.
     void DrawThreePages()
@@ -216,14 +197,6 @@ public:
         return first == HistoryMove::ShowedPage ? (document.*move)() : first;
     }
 
-    QTemporaryDir folder;
-    MemoryFloor floor;
-    TTurtleState turtle;
-    RecordingPanel panel;
-    TurtleSheet sheet{turtle, panel};
-    ScriptedPrompts prompts;
-    TurtleWalker walker{sheet};
-    NotebookDocument document{sheet, walker, prompts};
 };
 
 // One action of the child; `step` when it changes the drawings or where a turtle stands, so that

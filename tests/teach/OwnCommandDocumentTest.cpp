@@ -1,5 +1,4 @@
-#include "fakes/MemoryFloor.h"
-#include "fakes/RecordingPanel.h"
+#include "fakes/DocumentRig.h"
 #include "notebook/NotebookDocument.h"
 #include "notebook/NotebookPrompts.h"
 #include "notebook/PageReplay.h"
@@ -36,34 +35,16 @@ struct Prompts final : NotebookPrompts {
 };
 
 // The child teaches "Bok" by showing it through the document's door, as the window does.
-class OwnCommandDocumentTest : public ::testing::Test {
+class OwnCommandDocumentTest : public ::testing::Test, public DocumentRig<Prompts> {
 public:
+    using DocumentRig::Run; // not the test's own
     OwnCommandDocumentTest()
     {
-        qputenv("QEL3D_NOTEBOOKS", folder.path().toUtf8());
-        sheet.AttachFloor(floor);
-        sheet.ResetTurtle();
-        sheet.FillFloorImage(SheetBitmap::kWhite);
-        sheet.UpdateSheetFromFloor();
-        document.Start();
         document.KeepCommands(commands);
-        walker.SetDriven(true);
         QObject::connect(&document, &NotebookDocument::Did,
                          [this](const RecordEntry& entry, const TTurtleState& before) { teaching.Take(entry, before); });
     }
-    ~OwnCommandDocumentTest() override
-    {
-        sheet.DetachFloor();
-        qunsetenv("QEL3D_NOTEBOOKS");
-    }
 
-    void Run(const RecordEntry& entry)
-    {
-        ASSERT_TRUE(document.Do(entry));
-        for (int pass = 0; pass < 100000 && walker.Busy(); ++pass)
-            walker.Walk(100);
-        ASSERT_FALSE(walker.Busy());
-    }
     OwnCommandPtr Teach(const QString& name, const std::vector<RecordEntry>& shown)
     {
         teaching.Begin(sheet.Turtle());
@@ -77,14 +58,6 @@ public:
     }
     std::vector<std::uint8_t> Page() const { return {sheet.FloorBits(), sheet.FloorBits() + kSheetBytes}; }
 
-    QTemporaryDir folder;
-    MemoryFloor floor;
-    TTurtleState turtle;
-    RecordingPanel panel;
-    TurtleSheet sheet{turtle, panel};
-    Prompts prompts;
-    TurtleWalker walker{sheet};
-    NotebookDocument document{sheet, walker, prompts};
     OwnCommandList commands;
     Teaching teaching;
 };
