@@ -6,8 +6,9 @@ class QDialog;
 class QLineEdit;
 
 // Selects the name in a name dialog's edit each time the dialog comes up, so that typing starts
-// a new name instead of adding to the one shown. The window's activation drops a selection made
-// before it, so the name is selected again once the dialog is active.
+// a new name instead of adding to the one shown. Activation and focus moves may drop a selection
+// made before them, so until the child types or clicks in the edit, the name is selected again
+// whenever the dialog becomes active or the edit takes the focus.
 class NameSelection : public QObject {
 public:
     NameSelection(QDialog& dialog, QLineEdit& edit);
@@ -17,5 +18,5 @@ protected:
 
 private:
     QLineEdit& edit_;
-    bool justShown_ = false;
+    bool untouched_ = false; // shown, and not yet typed or clicked in
 };

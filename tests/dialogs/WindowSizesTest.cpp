@@ -174,6 +174,27 @@ TYPED_TEST(NameDialog, EnterAcceptsEscRejectsAndTheNameStays)
     EXPECT_EQ(this->dialog.FileName(), "");
 }
 
+// The focus may leave the edit and come back before the child types: the name is still whole
+// under the first key. Once the child has typed, a focus move leaves the edit as it is.
+TYPED_TEST(NameDialog, TheNameStaysSelectedUntilTheChildTypes)
+{
+    auto* ok = this->dialog.template findChild<QPushButton*>("OkBtn");
+    ASSERT_NE(ok, nullptr);
+    this->dialog.SetFileName("Kot");
+    this->dialog.open();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(&this->dialog));
+    ok->setFocus(Qt::OtherFocusReason);
+    EXPECT_EQ(this->edit->selectedText(), "") << "the edit drops it as the focus leaves";
+    this->edit->setFocus(Qt::OtherFocusReason);
+    EXPECT_EQ(this->edit->selectedText(), "Kot");
+
+    QTest::keyClick(this->edit, Qt::Key_End);
+    ok->setFocus(Qt::OtherFocusReason);
+    this->edit->setFocus(Qt::OtherFocusReason);
+    EXPECT_EQ(this->edit->selectedText(), "");
+    this->dialog.reject();
+}
+
 TYPED_TEST(NameDialog, ButtonsAndCloseBoxGiveTheirResults)
 {
     auto* ok = this->dialog.template findChild<QPushButton*>("OkBtn");

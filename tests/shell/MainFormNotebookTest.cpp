@@ -94,6 +94,8 @@ DialogStep LookAndCancel(QString& shown, QString& selected)
     return [&shown, &selected](QDialog& dialog) {
         const auto* edit = dialog.findChild<QLineEdit*>(QStringLiteral("FileName"));
         ASSERT_NE(edit, nullptr);
+        // The name is selected for good once the dialog is active.
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&dialog));
         shown = edit->text();
         selected = edit->selectedText();
         dialog.reject();
