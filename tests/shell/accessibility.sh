@@ -53,4 +53,4 @@ xdotool windowactivate --sync "$window" 2>/dev/null || true
 
 # The system Python, which the Debian package of pyatspi serves.
 /usr/bin/python3 "$here/accessibility_walk.py" || fail "see above"
-if [ -n "$shots" ]; then import -window root "$shots/accessibility.png"; fi
+if [ -n "$shots" ]; then import -window "$window" "$shots/accessibility.png"; fi

@@ -14,7 +14,7 @@ introduction() {
   xdotool windowactivate --sync "$window" 2>/dev/null || true
   xdotool key F1
   wait_for_window "$1" "$2"
-  if [ -n "$shots" ]; then import -window root "$shots/$3.png"; fi
+  if [ -n "$shots" ]; then import -window "$shown" "$shots/$3.png"; fi
   kill "$app"
   wait "$app" 2>/dev/null || true
 }

@@ -86,9 +86,10 @@ answer_question() {
   xdotool key "$1"
 }
 
-# Waits for a window of the program with the given caption and gives it the keyboard.
+# Waits for a window of the program with the given caption and gives it the keyboard; `shown`
+# holds it afterwards.
 wait_for_window() {
-  local shown=
+  shown=
   for _ in $(seq 300); do
     shown=$(xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -n 1 || true)
     [ -n "$shown" ] && break

@@ -38,7 +38,7 @@ for _ in $(seq 600); do
   sleep 0.1
 done
 [ "$(find "$recovery" -mindepth 1 -maxdepth 1 -name '*-17' | wc -l)" = 0 ] || fail "empty recovery copies were left"
-if [ -n "$shots" ]; then import -window root "$shots/recovery-restored.png"; fi
+if [ -n "$shots" ]; then import -window "$window" "$shots/recovery-restored.png"; fi
 
 # The restored drawing is unsaved: closing asks, Tak, a name, and the line is in the saved page.
 xdotool windowactivate --sync "$window" 2>/dev/null || true
