@@ -36,24 +36,23 @@ void main()
 {
     gl_Position = viewProjection * (model * vec4(position, 1.0));
     uv = texCoord;
-    if (!lighting) {
-        colour = materialColour.rgb;
-        return;
-    }
-    vec3 normal = normalize(normalWorld * faceNormal);
-    vec3 centre = (model * vec4(faceCentre, 1.0)).xyz;
-    vec3 sum = ambient;
-    for (int i = 0; i < lightCount; ++i) {
-        vec3 along = lightVectors[i].xyz;
-        if (lightVectors[i].w != 0.0) {
-            vec3 toFace = centre - lightVectors[i].xyz;
-            along = dot(toFace, toFace) > 0.0 ? normalize(toFace) : vec3(0.0);
+    vec3 light = vec3(1.0);
+    if (lighting) {
+        vec3 normal = normalize(normalWorld * faceNormal);
+        vec3 centre = (model * vec4(faceCentre, 1.0)).xyz;
+        light = ambient;
+        for (int i = 0; i < lightCount; ++i) {
+            vec3 along = lightVectors[i].xyz;
+            if (lightVectors[i].w != 0.0) {
+                vec3 toFace = centre - lightVectors[i].xyz;
+                along = dot(toFace, toFace) > 0.0 ? normalize(toFace) : vec3(0.0);
+            }
+            light += max(0.0, dot(normal, -along)) * lightColours[i];
         }
-        sum += max(0.0, dot(normal, -along)) * lightColours[i];
     }
     // The lit material colour saturates at white before the texture modulates it, so a fully
     // lit texture shows its own colours, neither brighter nor darker.
-    colour = clamp(materialColour.rgb * sum, 0.0, 1.0);
+    colour = clamp(materialColour.rgb * light, 0.0, 1.0);
 }
 )";
 
