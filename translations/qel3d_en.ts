@@ -364,6 +364,14 @@ Check that the file is in the program’s folder.</translation>
         <source>Obraz PNG (*.png)</source>
         <translation>PNG picture (*.png)</translation>
     </message>
+    <message>
+        <source>Obraz PNG z gładkimi krawędziami, 1024 × 1024 (*.png)</source>
+        <translation>PNG picture with smooth edges, 1024 × 1024 (*.png)</translation>
+    </message>
+    <message>
+        <source>Obraz PNG, dokładna strona 256 × 256 (*.png)</source>
+        <translation>PNG picture, the exact page 256 × 256 (*.png)</translation>
+    </message>
 </context>
 <context>
     <name>PanelAccess</name>
@@ -863,6 +871,17 @@ Check that the file is in the program’s folder.</translation>
     <message>
         <source>biały</source>
         <translation>white</translation>
+    </message>
+</context>
+<context>
+    <name>SmoothEdgesChoice</name>
+    <message>
+        <source>Gładkie &amp;krawędzie</source>
+        <translation>Smooth &amp;edges</translation>
+    </message>
+    <message>
+        <source>Duży widok i zapisane obrazy pokazują kreski gładkie, bez schodków</source>
+        <translation>The big view and saved pictures show lines smooth, without stair steps</translation>
     </message>
 </context>
 <context>

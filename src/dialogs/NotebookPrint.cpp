@@ -29,13 +29,13 @@ QString PrintedPageHeading(const QString& name, int page, int pageCount)
     return Texts::tr("%1 – strona %2 z %3").arg(notebook).arg(page).arg(pageCount);
 }
 
-bool PrintNotebook(QPagedPaintDevice& device, const NotebookContent& content, const QString& name)
+bool PrintNotebook(QPagedPaintDevice& device, const NotebookContent& content, const QString& name, PageEdges edges)
 {
     QPainter painter;
     if (!painter.begin(&device))
         return false;
-    // Sheet pixels stay sharp squares however large they are printed, in their exact colours:
-    // a PDF would otherwise keep the drawing as a JPEG.
+    // The picture's pixels stay sharp squares however large they are printed, in their exact
+    // colours: a PDF would otherwise keep the drawing as a JPEG.
     painter.setRenderHint(QPainter::SmoothPixmapTransform, false);
     painter.setRenderHint(QPainter::LosslessImageRendering);
     const int width = device.width();
@@ -53,7 +53,8 @@ bool PrintNotebook(QPagedPaintDevice& device, const NotebookContent& content, co
             device.newPage();
         painter.drawText(QRect(0, 0, width, headingHeight), Qt::AlignCenter,
                          PrintedPageHeading(name, page + 1, pageCount));
-        painter.drawImage(drawing, PagePicture(content.Pages[static_cast<std::size_t>(page)].Image.data()));
+        const std::uint8_t* image = content.Pages[static_cast<std::size_t>(page)].Image.data();
+        painter.drawImage(drawing, edges == PageEdges::Smooth ? SmoothPagePicture(image) : PagePicture(image));
         // A white page would have no edge on white paper.
         painter.setPen(QPen(Qt::black, std::max(1, side / 512)));
         painter.drawRect(drawing);

@@ -40,7 +40,8 @@ QString SharedPagePath(const SharedPage& page, const QString& suffix)
     return QDir(PicturesFolder()).filePath(name);
 }
 
-QString AskSharedPath(QWidget* parent, const QString& title, const QString& filter, const QString& suggested)
+QString AskSharedPath(QWidget* parent, const QString& title, const QString& filter, const QString& suggested,
+                      QString* chosen)
 {
     QFileDialog dialog(parent, title);
     dialog.setOption(QFileDialog::DontUseNativeDialog);
@@ -50,13 +51,17 @@ QString AskSharedPath(QWidget* parent, const QString& title, const QString& filt
     dialog.selectFile(suggested);
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
+    if (chosen)
+        *chosen = dialog.selectedNameFilter();
     return dialog.selectedFiles().constFirst();
 }
 
-PageExport::PageExport(const SharedPage& page)
-    : picture_(PagePicture(page.image)
-                   .scaled(kSheetSize * kEnlargement, kSheetSize * kEnlargement, Qt::IgnoreAspectRatio,
-                           Qt::FastTransformation)),
+PageExport::PageExport(const SharedPage& page, PageEdges edges)
+    : page_(PagePicture(page.image)), edges_(edges),
+      picture_(edges == PageEdges::Smooth
+                   ? SmoothPagePicture(page.image)
+                   : page_.scaled(kSheetSize * kEnlargement, kSheetSize * kEnlargement, Qt::IgnoreAspectRatio,
+                                  Qt::FastTransformation)),
       suggestedPath_(SharedPagePath(page, QStringLiteral("png")))
 {
 }
@@ -85,9 +90,19 @@ bool PageExport::SaveTo(const QString& path) const
 
 QString PageExport::SaveAs(QWidget* parent) const
 {
+    const QString enlarged = edges_ == PageEdges::Smooth
+                                 ? Texts::tr("Obraz PNG z gładkimi krawędziami, 1024 × 1024 (*.png)")
+                                 : Texts::tr("Obraz PNG (*.png)");
+    const QString exact = Texts::tr("Obraz PNG, dokładna strona 256 × 256 (*.png)");
+    QString chosen;
     const QString path = AskSharedPath(parent, Texts::tr("Zapisz stronę jako obraz"),
-                                       Texts::tr("Obraz PNG (*.png)"), SuggestedPath());
-    return !path.isEmpty() && SaveTo(path) ? path : QString();
+                                       enlarged + QStringLiteral(";;") + exact, SuggestedPath(), &chosen);
+    if (path.isEmpty())
+        return {};
+    PageExport written = *this;
+    if (chosen == exact)
+        written.picture_ = page_;
+    return written.SaveTo(path) ? path : QString();
 }
 
 void PageExport::CopyToClipboard() const

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "storage/PagePicture.h"
+
 #include <QImage>
 #include <QString>
 
@@ -23,29 +25,34 @@ struct SharedPage {
 QString SharedPagePath(const SharedPage& page, const QString& suffix);
 
 // Asks in a save dialog where a page shared as a file goes, `suggested` chosen at first; empty
-// when the child cancels.
-QString AskSharedPath(QWidget* parent, const QString& title, const QString& filter, const QString& suggested);
+// when the child cancels. `filter` may offer kinds of file one after another, separated by ";;";
+// `chosen`, when given, gets the one chosen.
+QString AskSharedPath(QWidget* parent, const QString& title, const QString& filter, const QString& suggested,
+                      QString* chosen = nullptr);
 
-// A page as a picture to share: enlarged four times with sharp pixels, written as a PNG file or
-// put on the clipboard.
+// A page as a picture to share: enlarged four times with smooth edges or sharp pixels, written as
+// a PNG file or put on the clipboard. The save dialog offers the page itself, 256 × 256, too.
 class PageExport {
 public:
     static constexpr int kEnlargement = 4;
 
-    explicit PageExport(const SharedPage& page);
+    PageExport(const SharedPage& page, PageEdges edges);
 
     // The page's shared path, as a PNG picture.
     QString SuggestedPath() const;
     // Writes the picture as a PNG file, telling the child in a box when it cannot; a file of that
     // name is then left as it was. True when written.
     bool SaveTo(const QString& path) const;
-    // Asks where to write the picture, then writes it there; the file written, or empty.
+    // Asks where to write the picture, and whether enlarged or the page itself, then writes it
+    // there; the file written, or empty.
     QString SaveAs(QWidget* parent) const;
     void CopyToClipboard() const;
 
 private:
     bool WriteTo(const QString& path) const;
 
+    QImage page_;
+    PageEdges edges_;
     QImage picture_;
     QString suggestedPath_;
 };

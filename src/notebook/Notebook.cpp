@@ -124,6 +124,7 @@ void Notebook::ShowCurrentPage()
     Slot(current_)->Restore(sheet_.Turtle(), sheet_.FloorBits());
     sheet_.UpdateSheetFromFloor();
     sheet_.FloorChanged();
+    sheet_.RestFloor();
     // The panel and the sheet's pen follow the page's own record.
     sheet_.ApplyTurtle();
 }

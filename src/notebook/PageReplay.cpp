@@ -63,6 +63,7 @@ void PageReplay::End()
     sheet_.Turtle() = savedTurtle_;
     sheet_.UpdateSheetFromFloor();
     sheet_.FloorChanged();
+    sheet_.RestFloor();
     sheet_.ApplyTurtle();
     emit Finished();
 }

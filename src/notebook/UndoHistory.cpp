@@ -211,6 +211,7 @@ void UndoHistory::ShowDrawing(Step& step, const TTurtleState& place)
     TakePlace(sheet_.Turtle(), place);
     sheet_.UpdateSheetFromFloor();
     sheet_.FloorChanged();
+    sheet_.RestFloor();
     sheet_.ApplyTurtle();
 }
 

@@ -19,7 +19,9 @@ void TMainForm::ConnectNotebookHandlers()
     connect(ui->SaveMenu, &QAction::triggered, this, Guarded([this] { SaveBtnClick(); }));
     connect(ui->SaveAsMenu, &QAction::triggered, this, Guarded([this] { SaveAsMenuClick(); }));
     connect(ui->PrintMenu, &QAction::triggered, this, Guarded([this] { PrintMenuClick(); }));
-    const auto shownPage = [this] { return PageExport({Sheet.FloorBits(), Document.Name(), Document.Pages().CurrentPage() + 1}); };
+    const auto shownPage = [this] {
+        return PageExport({Sheet.FloorBits(), Document.Name(), Document.Pages().CurrentPage() + 1}, FloorImage.Smooth().Edges());
+    };
     connect(ui->SavePictureMenu, &QAction::triggered, this, Guarded([this, shownPage] {
         if (const QString path = shownPage().SaveAs(this); !path.isEmpty())
             status_->ShowNotice(tr("Obraz zapisano w pliku %1").arg(QDir::toNativeSeparators(path)));
@@ -68,6 +70,6 @@ void TMainForm::PrintMenuClick()
     QPrintDialog dialog(&printer, this);
     if (dialog.exec() != QDialog::Accepted)
         return;
-    if (!PrintNotebook(printer, Document.Pages().Contents(), Document.Name()))
+    if (!PrintNotebook(printer, Document.Pages().Contents(), Document.Name(), FloorImage.Smooth().Edges()))
         ShowNotebookRefusal(tr("Nie można wydrukować zeszytu."));
 }

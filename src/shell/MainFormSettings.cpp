@@ -13,6 +13,7 @@
 #include "shell/Application.h"
 #include "shell/ExceptionBox.h"
 #include "shell/LanguageChoice.h"
+#include "shell/SmoothEdgesChoice.h"
 #include "shell/SpeedChoice.h"
 #include "shell/TopViewChoice.h"
 #include "ui_MainForm.h"
@@ -31,6 +32,7 @@ void TMainForm::ConnectSettingsHandlers()
         DXScene.SetCamPosition(pose.x, pose.y, pose.z);
         DXScene.SetCamOrientation(pose.viewX, pose.viewY, pose.viewZ);
     });
+    AddSmoothEdgesChoice(FloorImage.Smooth(), *ui->OptionsMenu);
     AddSpeedChoice(Loop.Speed(), *ui->OptionsMenu, ui->ScreenMenu, *ui->MainToolBar);
     AddLanguageChoice(*this, *ui->OptionsMenu, [this] { ui->retranslateUi(this); });
     connect(ui->HelpBtn, &QAction::triggered, this, Guarded([this] { ContHelpMenuClick(); }));

@@ -85,7 +85,7 @@ bool TMainForm::StartUp()
     FloorMesh = DXCore.AddMeshFromFile("00.x", 0.0f, 0.0f, 0.0f);
     FloorTexture = DXCore.GetTexture();
     // Every drawing step writes into the floor image: without one there is nothing to start.
-    if (!FloorImage.Attach(FloorTexture)) {
+    if (!FloorImage.Attach(FloorTexture, FloorMesh.get())) {
         ShowStartupError("Can't find 00.x");
         return false;
     }

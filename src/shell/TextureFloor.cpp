@@ -2,7 +2,7 @@
 
 #include "turtle/TurtleState.h"
 
-bool TextureFloor::Attach(rm::Ptr<rm::Texture3> texture)
+bool TextureFloor::Attach(rm::Ptr<rm::Texture3> texture, rm::Frame3* floor)
 {
     const rm::Image* image = texture ? texture->GetImage() : nullptr;
     if (!image || image->width != kSheetSize || image->height != kSheetSize || image->depth != 8
@@ -11,12 +11,14 @@ bool TextureFloor::Attach(rm::Ptr<rm::Texture3> texture)
         return false;
     }
     texture_ = std::move(texture);
+    smooth_.Attach(texture_, floor);
     PixelsRest();
     return true;
 }
 
 void TextureFloor::Detach()
 {
+    smooth_.Detach();
     texture_.reset();
 }
 
@@ -28,13 +30,17 @@ std::uint8_t* TextureFloor::Pixels()
 void TextureFloor::PixelsChanged(int top, int bottom)
 {
     const rm::Rect rows{0, top, kSheetSize, bottom};
-    if (texture_)
-        texture_->Changed(rm::D3DRMTEXTURE_CHANGEDPIXELS, 1, &rows);
+    if (!texture_)
+        return;
+    texture_->Changed(rm::D3DRMTEXTURE_CHANGEDPIXELS, 1, &rows);
+    smooth_.RowsChanged(top, bottom);
 }
 
 void TextureFloor::PixelsRest()
 {
     // The sheet is seen from afar too, where its thin lines should thin out, not break up.
-    if (texture_)
-        texture_->GenerateMIPMap(0);
+    if (!texture_)
+        return;
+    texture_->GenerateMIPMap(0);
+    smooth_.Rest();
 }

@@ -3,6 +3,7 @@
 #include "storage/OwnPageBitmap.h"
 #include "storage/PalettedBitmap.h"
 #include "turtle/SheetColors.h"
+#include "turtle/SmoothPage.h"
 #include "turtle/TurtleState.h"
 #include "win/RegularFile.h"
 
@@ -167,13 +168,28 @@ void MapColours(const QImage& picture, std::uint8_t* image)
 
 } // namespace
 
+namespace {
+
+// `size` rows of `size` sheet palette indices.
+QImage IndexedPicture(const std::uint8_t* image, int size)
+{
+    QImage picture(size, size, QImage::Format_Indexed8);
+    picture.setColorTable(PageColorTable());
+    for (int row = 0; row < size; ++row)
+        std::memcpy(picture.scanLine(row), image + static_cast<std::ptrdiff_t>(row) * size, static_cast<std::size_t>(size));
+    return picture;
+}
+
+} // namespace
+
 QImage PagePicture(const std::uint8_t* image)
 {
-    QImage picture(kSheetSize, kSheetSize, QImage::Format_Indexed8);
-    picture.setColorTable(PageColorTable());
-    for (int row = 0; row < kSheetSize; ++row)
-        std::memcpy(picture.scanLine(row), image + row * kSheetSize, kSheetSize);
-    return picture;
+    return IndexedPicture(image, kSheetSize);
+}
+
+QImage SmoothPagePicture(const std::uint8_t* image)
+{
+    return IndexedPicture(SmoothPicture(image).data(), SmoothPage::kSize);
 }
 
 QByteArray PageBitmapBytes(const std::uint8_t* image)

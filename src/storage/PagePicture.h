@@ -10,8 +10,13 @@
 // A page's drawing as a picture anyone can open: 256 × 256, 8-bit, with the sheet's sixteen
 // colours in its palette, top row first as the child sees the sheet from the start camera.
 
+// How a page is shown larger: each of its pixels a square, or with smooth edges.
+enum class PageEdges { Sharp, Smooth };
+
 // The picture of a drawing (256 rows of 256 sheet palette indices).
 QImage PagePicture(const std::uint8_t* image);
+// The same picture four times as large with smooth edges (1,024 × 1,024), in the same colours.
+QImage SmoothPagePicture(const std::uint8_t* image);
 // The same picture as the bytes of a BMP file, as pages are kept on disk.
 QByteArray PageBitmapBytes(const std::uint8_t* image);
 

@@ -61,13 +61,15 @@ protected:
 
     // Triggers a menu item that asks where to save a file, answers with `path` as its Zapisz
     // button does, and gives back the name the dialog suggested.
-    static QString SaveThrough(QAction& item, const QString& path)
+    // `kind`: the kind of file chosen in the dialog, by its place in the list.
+    static QString SaveThrough(QAction& item, const QString& path, int kind = 0)
     {
         QString suggested;
         QTimer answer;
         QObject::connect(&answer, &QTimer::timeout, [&] {
             if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
                 suggested = QFileInfo(dialog->selectedFiles().value(0)).fileName();
+                dialog->selectNameFilter(dialog->nameFilters().value(kind));
                 dialog->selectFile(path);
                 static_cast<QDialog*>(dialog)->accept();
             }
@@ -225,18 +227,33 @@ TEST_F(MainFormTest, ChosenFromTheToolBarInstantSpeedDrawsTheWholeSquareAtOnce)
 TEST_F(MainFormTest, ThePageGoesToTheClipboardAndIntoAFileFourTimesLarger)
 {
     EXPECT_EQ(ui().SavePictureMenu->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_E));
+    QAction* smooth = form.findChild<QAction*>(QStringLiteral("SmoothEdgesMenu"));
+    ASSERT_TRUE(smooth && smooth->isChecked()) << "smooth edges unless turned off";
     form.Sheet.FloorBits()[kSheetSize * 2 + 3] = kBlue;
-    ui().CopyPictureMenu->trigger();
-    const QImage copied = QGuiApplication::clipboard()->image();
-    ASSERT_EQ(copied.size(), QSize(1024, 1024));
-    // Sheet pixel (3, 2) is the sharp square from (12, 8) to (15, 11).
-    EXPECT_TRUE(copied.pixel(12, 8) == SheetPalette()[kBlue] && copied.pixel(15, 11) == SheetPalette()[kBlue]);
-    EXPECT_TRUE(copied.pixel(11, 8) != SheetPalette()[kBlue] && copied.pixel(16, 11) != SheetPalette()[kBlue]);
-
+    form.Sheet.FloorBits()[kSheetSize * 3 + 4] = kBlue;
     const QTemporaryDir folder;
-    EXPECT_EQ(SaveThrough(*ui().SavePictureMenu, folder.filePath(QStringLiteral("dom"))), "Rysunek, strona 1.png");
-    const QImage saved(folder.filePath(QStringLiteral("dom.png")));
-    EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32), copied.convertToFormat(QImage::Format_RGB32));
+    for (const bool on : {false, true}) {
+        smooth->setChecked(on);
+        ui().CopyPictureMenu->trigger();
+        const QImage copied = QGuiApplication::clipboard()->image();
+        ASSERT_EQ(copied.size(), QSize(1024, 1024));
+        // Sheet pixel (3, 2) is the square from (12, 8) to (15, 11); the step beside it, towards
+        // (4, 3), is filled in only with smooth edges.
+        EXPECT_TRUE(copied.pixel(12, 8) == SheetPalette()[kBlue] && copied.pixel(15, 11) == SheetPalette()[kBlue]);
+        EXPECT_TRUE(copied.pixel(11, 8) != SheetPalette()[kBlue]);
+        EXPECT_EQ(copied.pixel(16, 10) == SheetPalette()[kBlue], on);
+
+        const QString path = folder.filePath(on ? QStringLiteral("gładki") : QStringLiteral("ostry"));
+        EXPECT_EQ(SaveThrough(*ui().SavePictureMenu, path), "Rysunek, strona 1.png");
+        const QImage saved(path + QStringLiteral(".png"));
+        EXPECT_EQ(saved.convertToFormat(QImage::Format_RGB32), copied.convertToFormat(QImage::Format_RGB32));
+    }
+    // The page itself is the dialog's second kind of file.
+    SaveThrough(*ui().SavePictureMenu, folder.filePath(QStringLiteral("strona")), 1);
+    const QImage exact(folder.filePath(QStringLiteral("strona.png")));
+    ASSERT_EQ(exact.size(), QSize(kSheetSize, kSheetSize));
+    EXPECT_EQ(exact.pixel(4, 3), SheetPalette()[kBlue]);
+    EXPECT_NE(exact.pixel(4, 2), SheetPalette()[kBlue]);
 }
 
 // A house drawn, then Ctrl+Shift+E: an animated picture of how it was drawn, whose last frame is

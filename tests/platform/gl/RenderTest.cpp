@@ -1,3 +1,4 @@
+#include "fakes/WindowClipper.h"
 #include "rm/Frame.h"
 #include "rm/Light.h"
 #include "rm/MeshBuilder.h"
@@ -23,20 +24,6 @@ using rm::Ptr;
 constexpr int kWidth = 160;
 constexpr int kHeight = 120;
 constexpr QRgb kBackground = qRgb(51, 102, 153); // (0.2, 0.4, 0.6)
-
-class WindowClipper final : public ddraw::Clipper {
-public:
-    explicit WindowClipper(QWidget* window) : window_(window) {}
-    win::HRESULT SetHWnd(std::uint32_t, win::HWND window) override
-    {
-        window_ = window;
-        return ddraw::DD_OK;
-    }
-    win::HWND GetHWnd() const override { return window_; }
-
-private:
-    win::HWND window_;
-};
 
 QRgb PaletteColour(int index)
 {
