@@ -237,10 +237,11 @@ TEST_F(MainFormTest, ThePageGoesToTheClipboardAndIntoAFileFourTimesLarger)
         ui().CopyPictureMenu->trigger();
         const QImage copied = QGuiApplication::clipboard()->image();
         ASSERT_EQ(copied.size(), QSize(1024, 1024));
-        // Sheet pixel (3, 2) is the square from (12, 8) to (15, 11); the step beside it, towards
-        // (4, 3), is filled in only with smooth edges.
-        EXPECT_TRUE(copied.pixel(12, 8) == SheetPalette()[kBlue] && copied.pixel(15, 11) == SheetPalette()[kBlue]);
+        // Sheet pixel (3, 2) is the square from (12, 8) to (15, 11), its free corner rounded off
+        // with smooth edges, and the step beside it, towards (4, 3), filled in.
+        EXPECT_TRUE(copied.pixel(13, 9) == SheetPalette()[kBlue] && copied.pixel(15, 11) == SheetPalette()[kBlue]);
         EXPECT_TRUE(copied.pixel(11, 8) != SheetPalette()[kBlue]);
+        EXPECT_EQ(copied.pixel(12, 8) == SheetPalette()[kBlue], !on);
         EXPECT_EQ(copied.pixel(16, 10) == SheetPalette()[kBlue], on);
 
         const QString path = folder.filePath(on ? QStringLiteral("gładki") : QStringLiteral("ostry"));
