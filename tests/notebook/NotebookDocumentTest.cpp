@@ -261,6 +261,7 @@ TEST_P(DocumentAction, AStepIsUnsavedUntilTakenBackAndBringsBackExactlyWhatWasTh
     const Notebookshot before = Take();
     GetParam().act(*this);
     const Notebookshot after = Take();
+    EXPECT_TRUE(floor.resting) << "a picture shown at rest is told it rests, so that its smooth edges follow";
     EXPECT_EQ(document.Modified(), GetParam().step);
     if (!GetParam().step) {
         EXPECT_FALSE(document.CanRedo());
@@ -270,6 +271,7 @@ TEST_P(DocumentAction, AStepIsUnsavedUntilTakenBackAndBringsBackExactlyWhatWasTh
     ASSERT_FALSE(after == before) << "the action changes something";
     ASSERT_EQ(Step(&NotebookDocument::Undo), HistoryMove::Done);
     EXPECT_TRUE(Take() == before);
+    EXPECT_TRUE(floor.resting);
     EXPECT_FALSE(document.Modified()) << "back where it was saved";
     ASSERT_EQ(Step(&NotebookDocument::Redo), HistoryMove::Done);
     EXPECT_TRUE(Take() == after);

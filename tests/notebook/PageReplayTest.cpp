@@ -138,6 +138,7 @@ TEST_P(PageReplayTest, DrawsThePageAgainBitForBitAndLeavesItAsItWas)
     EXPECT_TRUE(Replays());
     EXPECT_EQ(std::memcmp(sheet.FloorBits(), page.data(), kSheetBytes), 0);
     EXPECT_TRUE(turtle == before);
+    EXPECT_TRUE(floor.resting) << "the page given back rests";
 
     // The record is what was done: a picture only at its start and for the pictures loaded.
     const DrawingRecord& record = notebook.RecordOf(0);

@@ -1,12 +1,15 @@
 #include "shell/TextureFloor.h"
 
-#include "fakes/WindowClipper.h"
+#include "shell/SmoothEdgesChoice.h"
+
+#include "fakes/DeviceWindow.h"
 #include "rm/Light.h"
 #include "rm/gl/GLDevice.h"
 #include "turtle/SheetColors.h"
 
+#include <QAction>
 #include <QImage>
-#include <QOpenGLWidget>
+#include <QMenu>
 #include <QTest>
 #include <QWidget>
 
@@ -110,6 +113,25 @@ TEST(SmoothFloor, ARestMakesTheRowsAroundTheChangeAgainOnly)
     EXPECT_EQ(pixels[514 * 1024 + 516], kBlack) << "the step beside page pixel (128, 128) is filled in";
 }
 
+// Each turn is a window of a run after the last: it finds the choice as the one before left it.
+TEST(SmoothFloor, TheChoiceIsOnUntilTurnedOffAndIsRemembered)
+{
+    bool remembered = true; // with nothing remembered yet
+    for (const bool chosen : {false, true}) {
+        SmoothFloor floor;
+        QMenu options;
+        AddSmoothEdgesChoice(floor, options);
+        QAction* choice = options.actions().value(0);
+        ASSERT_TRUE(choice && choice->isCheckable());
+        EXPECT_EQ(choice->isChecked(), remembered);
+        EXPECT_EQ(floor.Enabled(), remembered);
+        choice->setChecked(chosen);
+        EXPECT_EQ(floor.Enabled(), chosen);
+        EXPECT_EQ(floor.Edges(), chosen ? PageEdges::Smooth : PageEdges::Sharp) << "pictures of the page follow it";
+        remembered = chosen;
+    }
+}
+
 // The floor drawn by the OpenGL device into a window of its own: page pixel (129, 128) beside
 // the diagonal covers window pixels 80 to 95 across and 64 to 79 down.
 class SmoothFloorRender : public ::testing::Test {
@@ -136,8 +158,7 @@ protected:
         viewport->Clear(rm::D3DRMCLEAR_ALL);
         viewport->Render(root.get());
         device->Update();
-        auto* view = window.findChild<QOpenGLWidget*>();
-        return view ? view->grabFramebuffer() : QImage();
+        return DrawnPicture(window);
     }
 
     QWidget window;

@@ -1,4 +1,4 @@
-#include "fakes/WindowClipper.h"
+#include "fakes/DeviceWindow.h"
 #include "rm/Frame.h"
 #include "rm/Light.h"
 #include "rm/MeshBuilder.h"
@@ -123,13 +123,7 @@ protected:
         ASSERT_EQ(device->Update(), D3DRM_OK);
     }
 
-    // What the device drew, read from its own framebuffer: other windows on the display cannot
-    // cover it.
-    QImage Shown()
-    {
-        auto* view = window.findChild<QOpenGLWidget*>();
-        return view ? view->grabFramebuffer() : QImage();
-    }
+    QImage Shown() { return DrawnPicture(window); }
 
     QWidget window;
     Ptr<ddraw::Clipper> clipper;

@@ -2,6 +2,8 @@
 
 #include "ddraw/DirectDraw.h"
 
+#include <QImage>
+#include <QOpenGLWidget>
 #include <QWidget>
 
 // A clipper that hands a device the window it was given, as the program's own does.
@@ -18,3 +20,11 @@ public:
 private:
     win::HWND window_;
 };
+
+// What a device drew in `window`, read from its own framebuffer: other windows on the display
+// cannot cover it.
+inline QImage DrawnPicture(QWidget& window)
+{
+    auto* view = window.findChild<QOpenGLWidget*>();
+    return view ? view->grabFramebuffer() : QImage();
+}
