@@ -80,7 +80,8 @@ pokazuje zapisane zeszyty z obrazkiem pierwszej strony: kliknij zeszyt dwa razy 
 <b>Zapisz</b> (Ctrl+S) zapisuje zeszyt, a <b>Zapisz jako...</b> (Ctrl+Shift+S) zapisuje go pod nową nazwą.
 <b>Drukuj...</b> (Ctrl+P) drukuje wszystkie strony, każdą na osobnej kartce papieru.
 <b>Zapisz stronę jako obraz...</b> (Ctrl+E) zapisuje oglądaną stronę jako obrazek PNG, cztery razy
-większy, w folderze obrazów – można go wysłać albo pokazać innym.
+większy, w folderze obrazów – można go wysłać albo pokazać innym. W oknie zapisu można też wybrać
+dokładną stronę, 256 × 256 punktów.
 <b>Zapisz animację rysowania…</b> (Ctrl+Shift+E) zapisuje w folderze obrazów animację GIF, w której
 żółw rysuje stronę jeszcze raz, tak jak powstała – też do pokazania innym.
 <b>Koniec</b> (Ctrl+Q) zamyka program; gdy rysunki się zmieniły, program pyta, czy je zachować.</td></tr>
@@ -95,7 +96,9 @@ słowami, a przycisk <b>Kopiuj jako tekst</b> kopiuje ich listę do schowka.
 <b>Żółw</b> – miejsce i kierunek żółwia, wpisane liczbami. <b>Szybkość żółwia</b> – jak szybko żółw
 chodzi: <b>Wolno</b>, <b>Normalnie</b>, <b>Szybko</b> albo <b>Błyskawicznie</b>, gdy rysunek ma być
 gotowy od razu; program zapamiętuje wybór. <b>Ekran</b> – kolor tła. <b>Widok z góry</b> (V) pokazuje
-całą kartkę z góry, północą do góry; drugi raz wraca kamera za żółwiem.
+całą kartkę z góry, północą do góry; drugi raz wraca kamera za żółwiem. <b>Gładkie krawędzie</b> –
+gdy żółw stoi, kreski na dużym widoku są gładkie, bez schodków; tak samo w zapisanych, skopiowanych
+i drukowanych obrazkach. Program zapamiętuje wybór.
 <b>Wyświetlanie</b> jest w tej wersji wyłączone. <b>Język</b> – Polski albo English; program
 od razu mówi w wybranym języku i zapamiętuje wybór.</td></tr>
 <tr><td><b>Pomoc</b></td><td><b>Wprowadzenie</b> otwiera tę pomoc, <b>Nauczyciel</b> – przykładowe lekcje,

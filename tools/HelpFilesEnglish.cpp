@@ -83,7 +83,8 @@ shows the saved notebooks with a picture of their first page: double-click a not
 and then <b>OK</b>. <b>Save</b> (Ctrl+S) saves the notebook, and <b>Save as...</b> (Ctrl+Shift+S)
 saves it under a new name. <b>Print...</b> (Ctrl+P) prints all the pages, each on its own sheet of
 paper. <b>Save the page as an image...</b> (Ctrl+E) saves the page you see as a PNG picture, four
-times bigger, in your pictures folder, to send or show to others.
+times bigger, in your pictures folder, to send or show to others. In the save window you can also
+choose the exact page, 256 × 256 dots.
 <b>Save the drawing animation…</b> (Ctrl+Shift+E) saves a GIF animation in your pictures folder,
 where the turtle draws the page once more, the way it was made, also to show to others.
 <b>Exit</b> (Ctrl+Q) closes the program; if the drawings have changed, the program asks whether to
@@ -100,7 +101,8 @@ clipboard. <b>Put in a background</b> lays a picture from a BMP or PNG file on t
 the turtle walks: <b>Slow</b>, <b>Normal</b>, <b>Fast</b> or <b>Lightning</b>, when the drawing
 should be ready at once; the program remembers your choice. <b>Screen</b> – the background color.
 <b>Top view</b> (V) shows the whole sheet from above, north up; once more and the camera goes back
-behind the turtle. <b>Display</b> is switched off in this version. <b>Language</b> – Polski or
+behind the turtle. <b>Smooth edges</b> – while the turtle rests, lines in a big view are smooth,
+without stair steps; so are saved, copied and printed pictures. The program remembers your choice. <b>Display</b> is switched off in this version. <b>Language</b> – Polski or
 English; the program changes at once and remembers it.</td></tr>
 <tr><td><b>Help</b></td><td><b>Introduction</b> opens this help, <b>Tutor</b> – the example lessons,
 and <b>About</b> tells you what this program is.</td></tr>

@@ -99,6 +99,7 @@ QString PageExport::SaveAs(QWidget* parent) const
                                        enlarged + QStringLiteral(";;") + exact, SuggestedPath(), &chosen);
     if (path.isEmpty())
         return {};
+    // The page itself is written the same way as the enlarged picture.
     PageExport written = *this;
     if (chosen == exact)
         written.picture_ = page_;
