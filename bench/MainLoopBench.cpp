@@ -90,7 +90,7 @@ void MainLoopPassWhileDrawing(benchmark::State& state)
     QDir::setCurrent(QStringLiteral(QEL_DATA_DIR));
     const rm::Ptr<rm::Frame3> floor = engine.core.AddMeshFromFile("00.x", 0, 0, 0);
     TextureFloor floorImage;
-    if (!engine.created || !floor || !floorImage.Attach(engine.core.GetTexture())) {
+    if (!engine.created || !floor || !floorImage.Attach(engine.core.GetTexture(), floor.get())) {
         state.SkipWithError("no floor");
         return;
     }
@@ -108,7 +108,7 @@ void MainLoopPassWhileDrawing(benchmark::State& state)
         }
         engine.pass.Run();
     };
-    // Until a walk has ended: the floor has been drawn walking and resting once.
+    // Until a walk has ended: the floor has been drawn walking and resting (smooth) once.
     for (int i = 0; walks < 2 || i < bench::kWarmUpPasses; ++i)
         pass();
     for (auto _ : state)
