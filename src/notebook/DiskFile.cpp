@@ -60,7 +60,9 @@ int TDiskFile::SaveFile(bool skipReplaceCheck)
     if (Untitled)
         return SaveAsFile();
     QString name = Name;
-    return CheckReplaceAndSave(skipReplaceCheck, name);
+    const int r = CheckReplaceAndSave(skipReplaceCheck, name);
+    // The save itself may ask for another name: the notebook's own is taken by other work.
+    return r == IDNO ? SaveAsFile() : r;
 }
 
 int TDiskFile::SaveAsFile()
