@@ -148,8 +148,10 @@ TEST_F(LanguageSwitch, EveryWindowSwitchesToEnglishAndBackWhileOpen)
     const QRegularExpression polishLetters(QStringLiteral("[ąćęłńóśźżĄĆĘŁŃÓŚŹŻ]"));
     const WindowTexts english = ShownTexts();
     EXPECT_EQ(english.size(), polish.size());
+    // The command keys keep their letters, and the English hints name the Polish words they come from.
+    const QRegularExpression polishWord(QStringLiteral("from the Polish \\w+"), QRegularExpression::UseUnicodePropertiesOption);
     for (const auto& [where, text] : english) {
-        EXPECT_FALSE(text.contains(polishLetters)) << where.toStdString() << ": " << text.toStdString();
+        EXPECT_FALSE(QString(text).remove(polishWord).contains(polishLetters)) << where.toStdString() << ": " << text.toStdString();
         EXPECT_FALSE(sources.count(text) || unmarkedSources.count(WithoutMarks(text)))
             << where.toStdString() << ": " << text.toStdString();
     }
