@@ -417,6 +417,7 @@ TEST_P(ViewSize, TheViewTakesTheRoomTheWindowGainsAndAThinLineOnItHasNoGap)
                 canvas.LineTo(line.to.x(), line.to.y());
             }
             form.Sheet.UpdateFloor();
+            form.Sheet.RestFloor(); // at rest, as after a walk
             return false;
         }
         auto* view = form.DXCore.RenderForm->findChild<QOpenGLWidget*>();
