@@ -1,4 +1,5 @@
 #include "shell/CornerStatus.h"
+#include "shell/SavedFileNotice.h"
 #include "shell/SpokenNotice.h"
 #include "shell/SpokenPlace.h"
 #include "shell/StatusPanels.h"
@@ -135,6 +136,15 @@ TEST(StatusPanels, AFailureStaysWholeOverTheNotebooksName)
     EXPECT_TRUE(first->toolTip().isEmpty()) << "whole in the panel";
     panels.ShowNotebook(QStringLiteral("Dom"), true);
     EXPECT_EQ(panels.Text(0), QStringLiteral("Zeszyt: Dom *"));
+}
+
+TEST(SavedFileNotice, NamesTheFileAndItsFolderInWords)
+{
+    EXPECT_EQ(SavedPictureNotice(QStringLiteral("/home/ala/Obrazy/Domek, strona 1.png")),
+              QStringLiteral("Obraz zapisano jako Domek, strona 1.png w folderze Obrazy."));
+    EXPECT_EQ(SavedAnimationNotice(QStringLiteral("/home/ala/Obrazy/Domek, strona 1.gif")),
+              QStringLiteral("Animację zapisano jako Domek, strona 1.gif w folderze Obrazy."));
+    EXPECT_EQ(SavedPictureNotice(QStringLiteral("/a.png")), QStringLiteral("Obraz zapisano jako a.png w folderze /."));
 }
 
 } // namespace
