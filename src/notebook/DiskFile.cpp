@@ -61,8 +61,9 @@ int TDiskFile::SaveFile(bool skipReplaceCheck)
         return SaveAsFile();
     QString name = Name;
     const int r = CheckReplaceAndSave(skipReplaceCheck, name);
-    // The save itself may ask for another name: the notebook's own is taken by other work.
-    return r == IDNO ? SaveAsFile() : r;
+    // Unasked about replacing, a No comes from the save itself: the notebook's own name is taken
+    // by other work, and another name is asked for.
+    return r == IDNO && skipReplaceCheck ? SaveAsFile() : r;
 }
 
 int TDiskFile::SaveAsFile()
