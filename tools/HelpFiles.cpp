@@ -24,7 +24,7 @@ Klawisz <b>Esc</b> zatrzymuje żółwia od razu: to, co narysował, zostaje na k
 
 <h2>Pisak i kolory</h2>
 <p>Pod przyciskami jest pasek kolorów. Kliknij kolor, a żółw będzie nim rysował.
-Jeśli przy kliknięciu trzymasz klawisz <b>Shift</b>, kolor stanie się kolorem tła i kartka
+Jeśli przy kliknięciu trzymasz klawisz <b>Shift</b>, kolor stanie się kolorem tła i strona
 zostanie wyczyszczona na ten kolor. Niżej jest pasek grubości: kliknij, jak gruba ma być linia.</p>
 
 <h2>Małe przyciski</h2>
@@ -32,8 +32,8 @@ zostanie wyczyszczona na ten kolor. Niżej jest pasek grubości: kliknij, jak gr
 <tr><td><b>Podnieś/Opuść</b></td><td>podnosi pisak (żółw chodzi bez rysowania) albo go opuszcza</td></tr>
 <tr><td><b>Wypełnij</b></td><td>zamalowuje kolorem pisaka miejsce, na którym stoi żółw</td></tr>
 <tr><td><b>Postać</b> (pierwszy)</td><td>chowa albo pokazuje postać żółwia</td></tr>
-<tr><td><b>Wyczyść</b></td><td>czyści kartkę; żółw zostaje tam, gdzie był</td></tr>
-<tr><td><b>Wróć</b></td><td>żółw wraca na środek kartki i patrzy w górę</td></tr>
+<tr><td><b>Wyczyść</b></td><td>czyści stronę; żółw zostaje tam, gdzie był</td></tr>
+<tr><td><b>Wróć</b></td><td>żółw wraca na środek strony i patrzy w górę</td></tr>
 <tr><td><b>Postać</b> (drugi)</td><td>okno z postaciami do wyboru</td></tr>
 </table>
 
@@ -56,7 +56,7 @@ z wybranego koloru kolor tła. Gdy ramka nie stoi na suwaku, te klawisze od razu
 <tr><td><b>Home</b></td><td>Wróć</td></tr>
 <tr><td><b>F11</b></td><td>pole żółwia na cały ekran, z miejscem żółwia w rogu; klawisze działają
 tak samo jak w oknie; <b>F11</b> albo <b>Esc</b> wraca do okna</td></tr>
-<tr><td><b>V</b></td><td>Widok z góry: cała kartka z góry i z powrotem kamera za żółwiem</td></tr>
+<tr><td><b>V</b></td><td>Widok z góry: cała strona z góry i z powrotem kamera za żółwiem</td></tr>
 <tr><td><b>F1</b></td><td>ta pomoc</td></tr>
 <tr><td><b>F10</b></td><td>menu</td></tr>
 </table>
@@ -91,12 +91,12 @@ albo inną zmianę rysunku; <b>Ponów</b> (Ctrl+Y albo Ctrl+Shift+Z) przywraca t
 <b>Odtwórz stronę</b> (F5) czyści stronę i żółw rysuje ją jeszcze raz, krok po kroku, tak jak
 powstała; <b>Esc</b> od razu przywraca gotowy rysunek. <b>Jak powstał rysunek</b> pokazuje te kroki
 słowami, a przycisk <b>Kopiuj jako tekst</b> kopiuje ich listę do schowka.
-<b>Umieść tło</b> kładzie na kartkę obrazek z pliku BMP albo PNG.</td></tr>
+<b>Umieść tło</b> kładzie na stronę obrazek z pliku BMP albo PNG.</td></tr>
 <tr><td><b>Opcje</b></td><td><b>Pisak</b> – kolor, grubość i ustawienie pisaka.
 <b>Żółw</b> – miejsce i kierunek żółwia, wpisane liczbami. <b>Szybkość żółwia</b> – jak szybko żółw
 chodzi: <b>Wolno</b>, <b>Normalnie</b>, <b>Szybko</b> albo <b>Błyskawicznie</b>, gdy rysunek ma być
 gotowy od razu; program zapamiętuje wybór. <b>Ekran</b> – kolor tła. <b>Widok z góry</b> (V) pokazuje
-całą kartkę z góry, północą do góry; drugi raz wraca kamera za żółwiem. <b>Gładkie krawędzie</b> –
+całą stronę z góry, północą do góry; drugi raz wraca kamera za żółwiem. <b>Gładkie krawędzie</b> –
 gdy żółw stoi, kreski na dużym widoku są gładkie, bez schodków; tak samo w zapisanych, skopiowanych
 i drukowanych obrazkach. Program zapamiętuje wybór.
 <b>Wyświetlanie</b> jest w tej wersji wyłączone. <b>Język</b> – Polski albo English; program
@@ -125,7 +125,8 @@ uruchomieniu zapyta, czy je przywrócić.</p>
 <b>Gotowe</b>, nadaj im nazwę i wybierz obrazek, a nowe polecenie stanie w wierszu <b>Moje polecenia</b>
 pod panelem. Suwak <b>ile razy</b> przy jego przycisku mówi, ile razy żółw je powtórzy (klawisze 1–6
 uruchamiają polecenia z wiersza), a prawy przycisk myszy pozwala zmienić nazwę, pokazać polecenia
-albo zapomnieć polecenie.</p>
+albo zapomnieć polecenie. To samo robi menu <b>Edycja</b> dla polecenia użytego ostatnio albo tego,
+które ma klawiaturę: <b>Zmień nazwę</b>, <b>Pokaż polecenia</b> i <b>Zapomnij</b>.</p>
 )");
 }
 
@@ -175,8 +176,8 @@ opuść pisak i kliknij <b>Naprzód</b> 50.</li>
 <li>Pokaż żółwiowi: <b>Naprzód</b> 50, <b>W prawo</b> 72. Kliknij <b>Gotowe</b> i nazwij polecenie <b>Bok</b>.</li>
 <li>W wierszu <b>Moje polecenia</b> ustaw suwak <b>ile razy</b> przy <b>Bok</b> na 5 i kliknij przycisk.
 Powstał pięciokąt, a żółw wrócił tam, skąd wyszedł!</li>
-<li>Teraz naucz żółwia polecenia <b>Płatek</b>: <b>Okrąg</b> 30, <b>W prawo</b> 60.
-<b>Płatek</b> 6 razy rysuje kwiatek.</li>
+<li>Teraz naucz żółwia polecenia <b>Płatek</b>: <b>Naprzód</b> 25, <b>Okrąg</b> 15, <b>Do tyłu</b> 25,
+<b>W prawo</b> 60. <b>Płatek</b> 6 razy rysuje kwiatek.</li>
 </ol>
 
 <h2>Lekcja 6. Twoja kolej</h2>

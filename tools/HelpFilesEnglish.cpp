@@ -5,7 +5,7 @@
 std::string EnglishIntroHelpText()
 {
     return HelpPage("en", "Qel 3D – introduction", R"(
-<p>Qel 3D is a program for drawing with a turtle. The turtle walks on a big square sheet, and its
+<p>Qel 3D is a program for drawing with a turtle. The turtle walks on a big square page, and its
 pen leaves a line behind it. You tell the turtle what to do, and it draws.</p>
 
 <h2>How to steer the turtle</h2>
@@ -21,20 +21,20 @@ turtle stands in the middle</td></tr>
 <tr><td><b>Square</b></td><td>the turtle draws a square; the slider is the length of a side</td></tr>
 </table>
 <p class="tip">While the turtle walks, wait a moment. The next button works when the turtle is done.
-The <b>Esc</b> key stops the turtle at once: what it has drawn stays on the sheet.</p>
+The <b>Esc</b> key stops the turtle at once: what it has drawn stays on the page.</p>
 
 <h2>Pen and colors</h2>
 <p>Under the buttons there is a strip of colors. Click a color, and the turtle draws with it.
 If you hold the <b>Shift</b> key as you click, the color becomes the background color and the
-sheet is cleared to it. Lower down there is a width strip: click how thick the line should be.</p>
+page is cleared to it. Lower down there is a width strip: click how thick the line should be.</p>
 
 <h2>Small buttons</h2>
 <table>
 <tr><td><b>Pen up/down</b></td><td>lifts the pen (the turtle walks without drawing) or puts it down</td></tr>
 <tr><td><b>Fill</b></td><td>paints the place the turtle stands on in the pen color</td></tr>
 <tr><td><b>Character</b> (the first)</td><td>hides or shows the turtle's character</td></tr>
-<tr><td><b>Clear</b></td><td>clears the sheet; the turtle stays where it was</td></tr>
-<tr><td><b>Home</b></td><td>the turtle goes back to the middle of the sheet and looks up</td></tr>
+<tr><td><b>Clear</b></td><td>clears the page; the turtle stays where it was</td></tr>
+<tr><td><b>Home</b></td><td>the turtle goes back to the middle of the page and looks up</td></tr>
 <tr><td><b>Character</b> (the second)</td><td>a window with characters to choose from</td></tr>
 </table>
 
@@ -50,15 +50,15 @@ the frame is not on a slider, these keys give commands straight away:</p>
 <tr><td><b>down arrow</b></td><td>Back</td></tr>
 <tr><td><b>right arrow</b></td><td>Right</td></tr>
 <tr><td><b>left arrow</b></td><td>Left</td></tr>
-<tr><td><b>O</b></td><td>Circle</td></tr>
-<tr><td><b>K</b></td><td>Square</td></tr>
-<tr><td><b>P</b></td><td>Pen up/down</td></tr>
-<tr><td><b>W</b></td><td>Fill</td></tr>
-<tr><td><b>C</b></td><td>Clear</td></tr>
+<tr><td><b>O, from the Polish Okrąg</b></td><td>Circle</td></tr>
+<tr><td><b>K, from the Polish Kwadrat</b></td><td>Square</td></tr>
+<tr><td><b>P, from the Polish Pisak</b></td><td>Pen up/down</td></tr>
+<tr><td><b>W, from the Polish Wypełnij</b></td><td>Fill</td></tr>
+<tr><td><b>C, from the Polish Czyść</b></td><td>Clear</td></tr>
 <tr><td><b>Home</b></td><td>Home</td></tr>
 <tr><td><b>F11</b></td><td>the turtle's field on the whole screen, with the turtle's place in the corner; the
 keys work just as in the window; <b>F11</b> or <b>Esc</b> goes back to the window</td></tr>
-<tr><td><b>V</b></td><td>Top view: the whole sheet from above, and back to the camera behind the turtle</td></tr>
+<tr><td><b>V</b></td><td>Top view: the whole page from above, and back to the camera behind the turtle</td></tr>
 <tr><td><b>F1</b></td><td>this help</td></tr>
 <tr><td><b>F10</b></td><td>the menu</td></tr>
 </table>
@@ -78,11 +78,11 @@ pages, the turtle's place (X, Y) and its heading (H) in degrees.</p>
 
 <h2>Menu</h2>
 <table>
-<tr><td><b>Notebook</b></td><td><b>New</b> (Ctrl+N) starts an empty notebook. <b>Open...</b> (Ctrl+O)
+<tr><td><b>Notebook</b></td><td><b>New</b> (Ctrl+N) starts an empty notebook. <b>Open…</b> (Ctrl+O)
 shows the saved notebooks with a picture of their first page: double-click a notebook, or click it
-and then <b>OK</b>. <b>Save</b> (Ctrl+S) saves the notebook, and <b>Save as...</b> (Ctrl+Shift+S)
-saves it under a new name. <b>Print...</b> (Ctrl+P) prints all the pages, each on its own sheet of
-paper. <b>Save the page as an image...</b> (Ctrl+E) saves the page you see as a PNG picture, four
+and then <b>OK</b>. <b>Save</b> (Ctrl+S) saves the notebook, and <b>Save as…</b> (Ctrl+Shift+S)
+saves it under a new name. <b>Print…</b> (Ctrl+P) prints all the pages, each on its own sheet of
+paper. <b>Save page as picture…</b> (Ctrl+E) saves the page you see as a PNG picture, four
 times bigger, in your pictures folder, to send or show to others. In the save window you can also
 choose the exact page, 256 × 256 dots.
 <b>Save the drawing animation…</b> (Ctrl+Shift+E) saves a GIF animation in your pictures folder,
@@ -95,16 +95,17 @@ of the drawing; <b>Redo</b> (Ctrl+Y or Ctrl+Shift+Z) brings back what you took b
 <b>Replay the page</b> (F5) clears the page, and the turtle draws it once more, step by step, the
 way it was made; <b>Esc</b> brings back the finished drawing at once. <b>How the drawing was
 made</b> shows these steps in words, and the <b>Copy as text</b> button copies the list to the
-clipboard. <b>Put in a background</b> lays a picture from a BMP or PNG file on the sheet.</td></tr>
+clipboard. <b>Set background…</b> lays a picture from a BMP or PNG file on the page.</td></tr>
 <tr><td><b>Options</b></td><td><b>Pen</b> – the pen's color, width and mode.
 <b>Turtle</b> – the turtle's place and heading, typed in as numbers. <b>Turtle speed</b> – how fast
 the turtle walks: <b>Slow</b>, <b>Normal</b>, <b>Fast</b> or <b>Lightning</b>, when the drawing
 should be ready at once; the program remembers your choice. <b>Screen</b> – the background color.
-<b>Top view</b> (V) shows the whole sheet from above, north up; once more and the camera goes back
+<b>Top view</b> (V) shows the whole page from above, north up; once more and the camera goes back
 behind the turtle. <b>Smooth edges</b> – while the turtle rests, lines in a big view are smooth,
-without stair steps; so are saved, copied and printed pictures. The program remembers your choice. <b>Display</b> is switched off in this version. <b>Language</b> – Polski or
+without stair steps; so are saved, copied and printed pictures. The program remembers your choice.
+<b>Display</b> is switched off in this version. <b>Language</b> – Polski or
 English; the program changes at once and remembers it.</td></tr>
-<tr><td><b>Help</b></td><td><b>Introduction</b> opens this help, <b>Tutor</b> – the example lessons,
+<tr><td><b>Help</b></td><td><b>Introduction</b> opens this help, <b>Lessons</b> – the example lessons,
 and <b>About</b> tells you what this program is.</td></tr>
 </table>
 
@@ -114,7 +115,7 @@ ordinary picture there (for example HOUSE1.bmp, HOUSE2.bmp for the notebook HOUS
 open in any drawing program.</p>
 
 <h2>Tool bar</h2>
-<p>The <b>What is this?</b> button opens this help, the <b>Tutor</b> button – the example lessons,
+<p>The <b>Help</b> button opens this help, the <b>Lessons</b> button – the example lessons,
 and <b>Exit</b> closes the program. The next three buttons, <b>Undo</b>, <b>Redo</b> and
 <b>Replay the page</b>, work just like in the <b>Edit</b> menu. The last button, with a dial,
 chooses the turtle's speed. While a page is replayed, the <b>Replay the page</b> button becomes the
@@ -128,13 +129,15 @@ whether to bring them back.</p>
 commands, click <b>Done</b>, give them a name and choose a picture, and the new command appears in
 the <b>My commands</b> row under the panel. The <b>how many times</b> slider next to its button says
 how many times the turtle does it (the keys 1–6 run the commands of the row), and the right mouse
-button lets you rename it, show its commands or forget it.</p>
+button lets you rename it, show its commands or forget it. The <b>Edit</b> menu does the same for the
+command you used last or that has the keyboard: <b>Rename</b>, <b>Show the commands</b> and
+<b>Forget</b>.</p>
 )");
 }
 
 std::string EnglishTutorHelpText()
 {
-    return HelpPage("en", "Qel 3D – Tutor", R"(
+    return HelpPage("en", "Qel 3D – Lessons", R"(
 <p>Here are some lessons. Do what they say, one step after another. First set the slider to the
 number given, then click the button. At the start of every lesson click <b>Clear</b> and
 <b>Home</b>.</p>
@@ -179,8 +182,8 @@ and click <b>Forward</b> 50.</li>
 <li>Show the turtle: <b>Forward</b> 50, <b>Right</b> 72. Click <b>Done</b> and call the command <b>Side</b>.</li>
 <li>In the <b>My commands</b> row set the <b>how many times</b> slider next to <b>Side</b> to 5 and click
 the button. That is a pentagon, and the turtle is back where it started!</li>
-<li>Now teach the turtle the command <b>Petal</b>: <b>Circle</b> 30, <b>Right</b> 60.
-<b>Petal</b> 6 times draws a flower.</li>
+<li>Now teach the turtle the command <b>Petal</b>: <b>Forward</b> 25, <b>Circle</b> 15, <b>Back</b> 25,
+<b>Right</b> 60. <b>Petal</b> 6 times draws a flower.</li>
 </ol>
 
 <h2>Lesson 6. Your turn</h2>

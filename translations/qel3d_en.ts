@@ -28,7 +28,7 @@
     <name>BackgroundPicture</name>
     <message>
         <source>Umieść tło</source>
-        <translation>Put in a background</translation>
+        <translation>Set background</translation>
     </message>
     <message>
         <source>Obrazki BMP i PNG (*.bmp *.png)</source>
@@ -154,12 +154,24 @@ Check that the file is in the program’s folder.</translation>
         <source>Zeszyt o nazwie %1 istnieje.%2 Czy chcesz go zastapić?</source>
         <translation>A notebook called %1 already exists.%2 Do you want to replace it?</translation>
     </message>
+    <message>
+        <source>&amp;Zastąp</source>
+        <translation>&amp;Replace</translation>
+    </message>
+    <message>
+        <source>&amp;Zapisz jako…</source>
+        <translation>&amp;Save as…</translation>
+    </message>
+    <message>
+        <source>&amp;Anuluj</source>
+        <translation>&amp;Cancel</translation>
+    </message>
 </context>
 <context>
     <name>NotebookDocument</name>
     <message>
         <source>Nazwa zeszytu może mieć najwyżej %1 znaki. Wpisz krótszą nazwę.</source>
-        <translation>A notebook name can have at most %1 characters. Type a shorter name.</translation>
+        <translation>A notebook name can be at most %1 letters long. Type a shorter name.</translation>
     </message>
     <message>
         <source>Zeszyt nie może mieć takiej nazwy. Nazwa nie może być pusta, zaczynać się od kropki ani zawierać znaków / i \.</source>
@@ -173,36 +185,20 @@ Check that the file is in the program’s folder.</translation>
         <source>W wierszu „Moje polecenia” nie ma już miejsca na: %1. Zapomnij któreś polecenie, a potem otwórz zeszyt jeszcze raz.</source>
         <translation>There is no more room in the “My commands” row for: %1. Forget a command, then open the notebook again.</translation>
     </message>
+    <message>
+        <source>Zeszyt %1 jest otwarty także w innej kopii programu.</source>
+        <translation>The notebook %1 is open in another copy of the program too.</translation>
+    </message>
+    <message>
+        <source>Rysunki nie zostały jeszcze zapisane. Zapisz je pod inną nazwą (Zapisz jako…).</source>
+        <translation>The drawings are not saved yet. Save them under another name (Save as…).</translation>
+    </message>
 </context>
 <context>
     <name>NotebookFault</name>
     <message>
-        <source>W katalogu %1 nie ma zeszytu o nazwie %2.</source>
-        <translation>There is no notebook called %2 in the folder %1.</translation>
-    </message>
-    <message>
-        <source>Zeszytu %1 nie można otworzyć: plik %1.qel3d w katalogu %2 jest uszkodzony.</source>
-        <translation>The notebook %1 cannot be opened: the file %1.qel3d in the folder %2 is damaged.</translation>
-    </message>
-    <message>
-        <source>Zapisywanie zeszytu %1 w katalogu %2 przerwało się w trakcie. Zeszyt na dysku może być niepełny; zapisz go jeszcze raz.</source>
-        <translation>Saving the notebook %1 in the folder %2 stopped half way. The notebook on the disk may not be whole; save it once more.</translation>
-    </message>
-    <message>
-        <source>Zeszyt %1 w katalogu %2 został w międzyczasie zapisany przez inną kopię programu. Ten zapis niczego w nim nie zmienił.</source>
-        <translation>The notebook %1 in the folder %2 was saved by another copy of the program meanwhile. This save changed nothing in it.</translation>
-    </message>
-    <message>
-        <source>Zeszyt %1 w katalogu %2 jest właśnie zapisywany przez inną kopię programu. Spróbuj ponownie za chwilę.</source>
-        <translation>The notebook %1 in the folder %2 is being saved by another copy of the program right now. Try again in a moment.</translation>
-    </message>
-    <message>
         <source>na dysku brakuje miejsca.</source>
         <translation>the disk is full.</translation>
-    </message>
-    <message>
-        <source>nie ma uprawnień do zapisu w tym katalogu.</source>
-        <translation>you may not write in this folder.</translation>
     </message>
     <message>
         <source>dysk jest tylko do odczytu.</source>
@@ -213,24 +209,12 @@ Check that the file is in the program’s folder.</translation>
         <translation>the name is too long for this disk.</translation>
     </message>
     <message>
-        <source>w miejscu katalogu jest plik.</source>
-        <translation>there is a file where the folder should be.</translation>
-    </message>
-    <message>
         <source>wystąpił błąd zapisu na dysku.</source>
         <translation>writing to the disk failed.</translation>
     </message>
     <message>
-        <source>Nie można zapisać zeszytu %1 w katalogu %2: %3</source>
-        <translation>The notebook %1 could not be saved in the folder %2: %3</translation>
-    </message>
-    <message>
         <source> Poprzednia kopia zeszytu pozostała bez zmian.</source>
         <translation> The earlier copy of the notebook is unchanged.</translation>
-    </message>
-    <message>
-        <source>Kartek zeszytu %1, których nie można było odczytać, nie zastąpiono pustymi: ich pliki są zachowane obok zeszytu jako %2.</source>
-        <translation>The pages of the notebook %1 that could not be read were not replaced with empty ones: their files are kept beside the notebook as %2.</translation>
     </message>
     <message>
         <source>Zeszyt %1 został w międzyczasie zapisany przez inną kopię programu. Czy zastąpić go tymi rysunkami?</source>
@@ -251,6 +235,42 @@ Check that the file is in the program’s folder.</translation>
     <message>
         <source> i </source>
         <translation> and </translation>
+    </message>
+    <message>
+        <source>W folderze %1 nie ma zeszytu o nazwie %2.</source>
+        <translation>There is no notebook called %2 in the folder %1.</translation>
+    </message>
+    <message>
+        <source>Zeszytu %1 nie można otworzyć: plik %1.qel3d w folderze %2 jest uszkodzony.</source>
+        <translation>The notebook %1 cannot be opened: the file %1.qel3d in the folder %2 is damaged.</translation>
+    </message>
+    <message>
+        <source>Zapisywanie zeszytu %1 w folderze %2 przerwało się w trakcie. Zeszyt na dysku może być niepełny; zapisz go jeszcze raz.</source>
+        <translation>Saving the notebook %1 in the folder %2 stopped half way. The notebook on the disk may not be whole; save it once more.</translation>
+    </message>
+    <message>
+        <source>Zeszyt %1 w folderze %2 został w międzyczasie zapisany przez inną kopię programu. Ten zapis niczego w nim nie zmienił.</source>
+        <translation>The notebook %1 in the folder %2 was saved by another copy of the program meanwhile. This save changed nothing in it.</translation>
+    </message>
+    <message>
+        <source>Zeszyt %1 w folderze %2 jest właśnie zapisywany przez inną kopię programu. Spróbuj ponownie za chwilę.</source>
+        <translation>The notebook %1 in the folder %2 is being saved by another copy of the program right now. Try again in a moment.</translation>
+    </message>
+    <message>
+        <source>nie ma uprawnień do zapisu w tym folderze.</source>
+        <translation>you may not write in this folder.</translation>
+    </message>
+    <message>
+        <source>w miejscu folderu jest plik.</source>
+        <translation>there is a file where the folder should be.</translation>
+    </message>
+    <message>
+        <source>Nie można zapisać zeszytu %1 w folderze %2: %3</source>
+        <translation>The notebook %1 could not be saved in the folder %2: %3</translation>
+    </message>
+    <message>
+        <source>Stron zeszytu %1, których nie można było odczytać, nie zastąpiono pustymi: ich pliki są zachowane obok zeszytu jako %2.</source>
+        <translation>The pages of the notebook %1 that could not be read were not replaced with empty ones: their files are kept beside the notebook as %2.</translation>
     </message>
 </context>
 <context>
@@ -319,15 +339,11 @@ Check that the file is in the program’s folder.</translation>
     </message>
     <message>
         <source>ile razy</source>
-        <translation>how many times</translation>
-    </message>
-    <message>
-        <source>Moje polecenie %1, %2 razy</source>
-        <translation>My command %1, %2 times</translation>
+        <translation>How many times</translation>
     </message>
     <message>
         <source>ile razy %1</source>
-        <translation>how many times %1</translation>
+        <translation>How many times: %1</translation>
     </message>
     <message>
         <source>Zmień nazwę</source>
@@ -340,6 +356,10 @@ Check that the file is in the program’s folder.</translation>
     <message>
         <source>Zapomnij</source>
         <translation>Forget</translation>
+    </message>
+    <message>
+        <source>Moje polecenie %1, %2</source>
+        <translation>My command %1, %2</translation>
     </message>
 </context>
 <context>
@@ -452,16 +472,8 @@ Check that the file is in the program’s folder.</translation>
         <translation>Clear</translation>
     </message>
     <message>
-        <source>Czyści kartkę kolorem tła; żółw zostaje na miejscu.</source>
-        <translation>Clears the sheet to the background color; the turtle stays where it is.</translation>
-    </message>
-    <message>
         <source>Wróć</source>
         <translation>Home</translation>
-    </message>
-    <message>
-        <source>Żółw wraca na środek kartki i patrzy w górę.</source>
-        <translation>The turtle goes back to the middle of the sheet and looks up.</translation>
     </message>
     <message>
         <source>Wybór postaci</source>
@@ -600,12 +612,40 @@ Check that the file is in the program’s folder.</translation>
         <translation>Turtle’s heading in degrees</translation>
     </message>
     <message>
-        <source>Pasek kolorów. Na tym pasku strzałki wybierają kolor pisaka, a Shift ze spacją robi z niego kolor tła i czyści kartkę.</source>
-        <translation>Color strip. Here the arrow keys choose the pen color, and Shift with Space makes it the background color and clears the sheet.</translation>
-    </message>
-    <message>
         <source>Pasek grubości. Na tym pasku strzałki wybierają grubość linii.</source>
         <translation>Width strip. Here the arrow keys choose how thick the line is.</translation>
+    </message>
+    <message>
+        <source>Czyści stronę kolorem tła; żółw zostaje na miejscu.</source>
+        <translation>Clears the page to the background color; the turtle stays where it is.</translation>
+    </message>
+    <message>
+        <source>Żółw wraca na środek strony i patrzy w górę.</source>
+        <translation>The turtle goes back to the middle of the page and looks up.</translation>
+    </message>
+    <message>
+        <source>Pasek kolorów. Na tym pasku strzałki wybierają kolor pisaka, a Shift ze spacją robi z niego kolor tła i czyści stronę.</source>
+        <translation>Color strip. Here the arrow keys choose the pen color, and Shift with Space makes it the background color and clears the page.</translation>
+    </message>
+    <message>
+        <source>O</source>
+        <translation>O, from the Polish Okrąg</translation>
+    </message>
+    <message>
+        <source>K</source>
+        <translation>K, from the Polish Kwadrat</translation>
+    </message>
+    <message>
+        <source>P</source>
+        <translation>P, from the Polish Pisak</translation>
+    </message>
+    <message>
+        <source>W</source>
+        <translation>W, from the Polish Wypełnij</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>C, from the Polish Czyść</translation>
     </message>
 </context>
 <context>
@@ -740,6 +780,10 @@ Check that the file is in the program’s folder.</translation>
         <source>%1 × %2</source>
         <translation>%1 × %2</translation>
     </message>
+    <message>
+        <source> – zatrzymane</source>
+        <translation> – stopped</translation>
+    </message>
 </context>
 <context>
     <name>RecoveryKeeper</name>
@@ -804,6 +848,17 @@ Check that the file is in the program’s folder.</translation>
     <message>
         <source>Pokazuje po kolei, jak powstał rysunek na stronie</source>
         <translation>Shows step by step how the drawing on the page was made</translation>
+    </message>
+</context>
+<context>
+    <name>SavedFileNotice</name>
+    <message>
+        <source>Obraz zapisano jako %1 w folderze %2.</source>
+        <translation>The picture is saved as %1 in the folder %2.</translation>
+    </message>
+    <message>
+        <source>Animację zapisano jako %1 w folderze %2.</source>
+        <translation>The animation is saved as %1 in the folder %2.</translation>
     </message>
 </context>
 <context>
@@ -946,7 +1001,7 @@ Check that the file is in the program’s folder.</translation>
     </message>
     <message>
         <source>Zeszyt bez nazwy</source>
-        <translation>Notebook without a name</translation>
+        <translation>Untitled notebook</translation>
     </message>
     <message>
         <source>Zeszyt %1 został zapisany.</source>
@@ -968,7 +1023,7 @@ Check that the file is in the program’s folder.</translation>
     </message>
     <message>
         <source>Program, w którym dzieci uczą się rysować i liczyć, prowadząc żółwia po kartce.</source>
-        <translation>A program where children learn to draw and count by leading a turtle across a sheet.</translation>
+        <translation>A program where children learn to draw and count by leading a turtle across a page.</translation>
     </message>
     <message>
         <source>Licencja: GNU GPL w wersji 3 lub późniejszej (GPL-3.0-or-later).</source>
@@ -1129,10 +1184,6 @@ Check that the file is in the program’s folder.</translation>
         <translation>Starts a new, empty notebook</translation>
     </message>
     <message>
-        <source>&amp;Otwórz...</source>
-        <translation>&amp;Open...</translation>
-    </message>
-    <message>
         <source>Otwiera zapisany zeszyt</source>
         <translation>Opens a saved notebook</translation>
     </message>
@@ -1145,24 +1196,12 @@ Check that the file is in the program’s folder.</translation>
         <translation>Saves the notebook</translation>
     </message>
     <message>
-        <source>Zapisz &amp;jako...</source>
-        <translation>Save &amp;as...</translation>
-    </message>
-    <message>
         <source>Zapisuje zeszyt pod nową nazwą</source>
         <translation>Saves the notebook under a new name</translation>
     </message>
     <message>
-        <source>&amp;Drukuj...</source>
-        <translation>&amp;Print...</translation>
-    </message>
-    <message>
         <source>Drukuje wszystkie strony zeszytu</source>
         <translation>Prints all the pages of the notebook</translation>
-    </message>
-    <message>
-        <source>Zapisz stronę jako o&amp;braz...</source>
-        <translation>Save the page as an &amp;image...</translation>
     </message>
     <message>
         <source>Zapisuje stronę jako obraz do pokazania innym</source>
@@ -1210,7 +1249,7 @@ Check that the file is in the program’s folder.</translation>
     </message>
     <message>
         <source>&amp;Umieść tło</source>
-        <translation>Put in a &amp;background</translation>
+        <translation>Set &amp;background…</translation>
     </message>
     <message>
         <source>Umieszcza nowe tło</source>
@@ -1258,7 +1297,7 @@ Check that the file is in the program’s folder.</translation>
     </message>
     <message>
         <source>&amp;Nauczyciel</source>
-        <translation>&amp;Tutor</translation>
+        <translation>&amp;Lessons</translation>
     </message>
     <message>
         <source>Wyswietlenie informacji z opisem przykładów</source>
@@ -1274,11 +1313,11 @@ Check that the file is in the program’s folder.</translation>
     </message>
     <message>
         <source>Co to jest?</source>
-        <translation>What is this?</translation>
+        <translation>Help</translation>
     </message>
     <message>
         <source>Nauczyciel</source>
-        <translation>Tutor</translation>
+        <translation>Lessons</translation>
     </message>
     <message>
         <source>Koniec</source>
@@ -1293,16 +1332,28 @@ Check that the file is in the program’s folder.</translation>
         <translation>Redo</translation>
     </message>
     <message>
-        <source>Obraz zapisano w pliku %1</source>
-        <translation>The picture is saved in the file %1</translation>
-    </message>
-    <message>
-        <source>Animację zapisano w pliku %1</source>
-        <translation>The animation is saved in the file %1</translation>
-    </message>
-    <message>
         <source>Nie można wydrukować zeszytu.</source>
         <translation>The notebook could not be printed.</translation>
+    </message>
+    <message>
+        <source>&amp;Otwórz…</source>
+        <translation>&amp;Open…</translation>
+    </message>
+    <message>
+        <source>Zapisz &amp;jako…</source>
+        <translation>Save &amp;as…</translation>
+    </message>
+    <message>
+        <source>&amp;Drukuj…</source>
+        <translation>&amp;Print…</translation>
+    </message>
+    <message>
+        <source>Zapisz stronę jako o&amp;braz…</source>
+        <translation>Save page as p&amp;icture…</translation>
+    </message>
+    <message>
+        <source>Żółw doszedł do brzegu strony.</source>
+        <translation>The turtle has reached the edge of the page.</translation>
     </message>
 </context>
 <context>
@@ -1405,16 +1456,16 @@ Check that the file is in the program’s folder.</translation>
         <translation>Notebook name</translation>
     </message>
     <message>
-        <source>Podaj nazwę zeszytu. Nazwa może mieć do 64 znaków, także polskie litery i spacje. Nie może zaczynać się od kropki ani mieć znaków / i \. Kartki zeszytu będą w folderze dokumentów, w katalogu Qel 3D/KARTKI.</source>
-        <translation>Type a name for the notebook. It can have up to 64 characters, with any letters and spaces. It cannot start with a dot or contain / or \. The pages go into your documents folder, in Qel 3D/KARTKI.</translation>
-    </message>
-    <message>
         <source>Ok</source>
         <translation>OK</translation>
     </message>
     <message>
         <source>Anuluj</source>
         <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Podaj nazwę zeszytu. Nazwa może mieć do 64 znaków, także polskie litery i spacje. Nie może zaczynać się od kropki ani mieć znaków / i \. Strony zeszytu będą w folderze dokumentów, w folderze Qel 3D/KARTKI.</source>
+        <translation>Type a name for the notebook. It can be up to 64 letters long, with any letters and spaces. It cannot start with a dot or contain / or \. The pages go into your documents folder, in the folder Qel 3D/KARTKI.</translation>
     </message>
 </context>
 <context>
@@ -1501,6 +1552,14 @@ Check that the file is in the program’s folder.</translation>
         <source>Uczę żółwia: %1</source>
         <translation>Teaching the turtle: %1</translation>
     </message>
+    <message>
+        <source>%1 raz</source>
+        <translation>%1 time</translation>
+    </message>
+    <message>
+        <source>%1 razy</source>
+        <translation>%1 times</translation>
+    </message>
 </context>
 <context>
     <name>TeachControl</name>
@@ -1525,10 +1584,6 @@ Check that the file is in the program’s folder.</translation>
         <translation>The turtle has not seen any commands yet. Show it some commands or choose “Cancel”.</translation>
     </message>
     <message>
-        <source>Polecenia mogą być w sobie najwyżej %1 razy. Nie używaj tu tak złożonego polecenia.</source>
-        <translation>Commands can be inside each other at most %1 times. Do not use such a deep command here.</translation>
-    </message>
-    <message>
         <source>W wierszu „Moje polecenia” jest już %1 poleceń. Zapomnij któreś, aby nauczyć nowego.</source>
         <translation>The “My commands” row already has %1 commands. Forget one to teach a new one.</translation>
     </message>
@@ -1539,10 +1594,6 @@ Check that the file is in the program’s folder.</translation>
     <message>
         <source>Nazwa może mieć najwyżej %1 liter.</source>
         <translation>The name can have at most %1 letters.</translation>
-    </message>
-    <message>
-        <source>Nazwa może mieć tylko litery, bez cyfr, spacji i znaków.</source>
-        <translation>The name can only have letters, with no digits, spaces or signs.</translation>
     </message>
     <message>
         <source>„%1” to już przycisk żółwia. Wybierz inną nazwę.</source>
@@ -1584,6 +1635,34 @@ Check that the file is in the program’s folder.</translation>
         <source>Nie udało się zapamiętać poleceń żółwia w pliku %1.</source>
         <translation>The turtle commands could not be kept in the file %1.</translation>
     </message>
+    <message>
+        <source>Zmień nazwę</source>
+        <translation>Rename</translation>
+    </message>
+    <message>
+        <source>Polecenia można wkładać jedno w drugie najwyżej %1 razy.</source>
+        <translation>Commands can be put one inside another at most %1 times.</translation>
+    </message>
+    <message>
+        <source>Żółw jeszcze się uczy. Jeśli zamkniesz program, nie zapamięta nowego polecenia. Czy zamknąć program?</source>
+        <translation>The turtle is still learning. If you close the program, it will not remember the new command. Close the program?</translation>
+    </message>
+    <message>
+        <source>Nazwa może mieć tylko litery, bez cyfr, spacji i innych znaków.</source>
+        <translation>The name can only have letters, with no digits, spaces or other signs.</translation>
+    </message>
+    <message>
+        <source>&amp;Zmień nazwę</source>
+        <translation>Re&amp;name</translation>
+    </message>
+    <message>
+        <source>Pokaż pol&amp;ecenia</source>
+        <translation>Show the co&amp;mmands</translation>
+    </message>
+    <message>
+        <source>Zapo&amp;mnij</source>
+        <translation>&amp;Forget</translation>
+    </message>
 </context>
 <context>
     <name>TopViewChoice</name>
@@ -1596,8 +1675,8 @@ Check that the file is in the program’s folder.</translation>
         <translation>Top view (V)</translation>
     </message>
     <message>
-        <source>Kamera patrzy z góry na całą kartkę; drugi raz wraca za żółwia</source>
-        <translation>The camera looks down on the whole sheet; once more and it goes back behind the turtle</translation>
+        <source>Kamera patrzy z góry na całą stronę. Kliknij jeszcze raz, aby wrócić za żółwia.</source>
+        <translation>The camera looks down on the whole page. Click once more to go back behind the turtle.</translation>
     </message>
 </context>
 </TS>

@@ -99,7 +99,7 @@ void DrawingAnimation::Compose(const AnimationWalk& walk, bool withTurtle)
     }
     const TTurtleState& turtle = walk.Turtle();
     if (withTurtle && !turtle.Hidden)
-        marker_.Stamp(making_.data(), turtle.X, turtle.Y, turtle.Heading);
+        marker_.Stamp(making_.data(), turtle.X, turtle.Y, turtle.Heading, turtle.Shape);
 }
 
 bool DrawingAnimation::Offer(GifFile& file, int delayCs)

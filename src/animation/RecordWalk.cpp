@@ -7,6 +7,7 @@
 RecordWalk::RecordWalk(const DrawingRecord& record, const std::uint8_t* page, const TTurtleState& turtle)
 {
     walker_.SetDriven(true);
+    turtle_.Shape = turtle.Shape;
     if (!Begin(record)) {
         std::memcpy(sheet_.FloorBits(), page, kSheetBytes);
         sheet_.UpdateSheetFromFloor();
@@ -25,8 +26,11 @@ bool RecordWalk::Begin(const DrawingRecord& record)
 {
     if (record.Empty())
         return false;
-    // The tools start as a new turtle's; the record says what was chosen since.
+    // The tools start as a new turtle's, seen as the chosen character; the record says what was
+    // chosen since.
+    const std::int32_t shape = turtle_.Shape;
     turtle_ = TTurtleState();
+    turtle_.Shape = shape;
     sheet_.ApplyTurtle();
     return walker_.Run(record.Entries());
 }

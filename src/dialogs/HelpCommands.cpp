@@ -2,8 +2,11 @@
 
 #include "dialogs/AboutDlg.h"
 #include "win/HelpViewer.h"
+#include "win/WindowTexts.h"
 
 #include <QCoreApplication>
+#include <QPointer>
+#include <QWidget>
 
 namespace {
 
@@ -13,17 +16,35 @@ QByteArray HelpFile(const char* file)
     return QCoreApplication::translate("HelpCommands", file).toUtf8();
 }
 
-} // namespace
+// The help shown last, which an open help window keeps showing in the language chosen later.
+const char* shownHelp = nullptr;
 
 // The viewer tells the user itself when a file is missing; there is nothing more to do here.
+void ShowHelp(QWidget* mainWindow, const char* file)
+{
+    shownHelp = file;
+    static QPointer<QWidget> following;
+    if (mainWindow && following != mainWindow) {
+        following = mainWindow;
+        win::FollowLanguage(*mainWindow, [mainWindow] {
+            const auto* help = mainWindow->findChild<QWidget*>(QStringLiteral("HelpWindow"));
+            if (help && help->isVisible() && shownHelp)
+                win::WinHelpA(mainWindow, HelpFile(shownHelp).constData(), win::HELP_CONTENTS, 0);
+        });
+    }
+    win::WinHelpA(mainWindow, HelpFile(file).constData(), win::HELP_CONTENTS, 0);
+}
+
+} // namespace
+
 void ContHelpMenuClick(QWidget* mainWindow)
 {
-    win::WinHelpA(mainWindow, HelpFile(kIntroHelpFile).constData(), win::HELP_CONTENTS, 0);
+    ShowHelp(mainWindow, kIntroHelpFile);
 }
 
 void TutorBtnClick(QWidget* mainWindow)
 {
-    win::WinHelpA(mainWindow, HelpFile(kTutorHelpFile).constData(), win::HELP_CONTENTS, 0);
+    ShowHelp(mainWindow, kTutorHelpFile);
 }
 
 void AboutMenuClick(TAboutDlg& aboutDlg)

@@ -65,7 +65,8 @@ QString RecordEntryText(const RecordEntry& entry)
     case RecordOp::Own: {
         const QString name = entry.Command ? entry.Command->Name : QString();
         const QString text = Texts::tr("%1 × %2").arg(name).arg(entry.Amount);
-        return entry.StoppedAfter == 0 ? text : text + Texts::tr(" – zatrzymany");
+        // "polecenie" is neuter.
+        return entry.StoppedAfter == 0 ? text : text + Texts::tr(" – zatrzymane");
     }
     }
     return QStringLiteral("?");

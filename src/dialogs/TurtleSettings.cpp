@@ -1,6 +1,7 @@
 #include "dialogs/TurtleSettings.h"
 
 #include "dialogs/PosDlg.h"
+#include "storage/DrawingRecordCodec.h"
 #include "turtle/TurtleSheet.h"
 #include "turtle/TurtleState.h"
 
@@ -34,11 +35,11 @@ QString DegreesText(double heading)
     return WholeText(whole ? nearest : degrees);
 }
 
-// A place typed beyond the sheet is taken to its edge, where a walk stops too: off the sheet the
-// turtle would draw nothing and the view would lose the sheet.
+// A place is taken as typed, beyond the sheet too: the next walk brings the turtle back to the
+// edge. Only what no record could keep is held at the farthest place one can.
 double TypedPosition(double value)
 {
-    return std::clamp(value, -kSheetEdge, kSheetEdge);
+    return std::clamp(value, -kFarthestPosition, kFarthestPosition);
 }
 
 // Infinity or NaN in the record would leave the turtle nowhere on the sheet.

@@ -60,7 +60,10 @@ int TDiskFile::SaveFile(bool skipReplaceCheck)
     if (Untitled)
         return SaveAsFile();
     QString name = Name;
-    return CheckReplaceAndSave(skipReplaceCheck, name);
+    const int r = CheckReplaceAndSave(skipReplaceCheck, name);
+    // Unasked about replacing, a No comes from the save itself: the notebook's own name is taken
+    // by other work, and another name is asked for.
+    return r == IDNO && skipReplaceCheck ? SaveAsFile() : r;
 }
 
 int TDiskFile::SaveAsFile()

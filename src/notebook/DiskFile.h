@@ -26,7 +26,7 @@ public:
         GetSaveName = 4,   // IDOK a name was chosen, IDCANCEL stops the save
         DoNew = 5,
         DoLoad = 6,        // IDOK loaded
-        DoSave = 7,        // IDOK saved
+        DoSave = 7,        // IDOK saved, IDNO to be saved under another name
     };
     static constexpr int SlotCount = 8;
 

@@ -161,7 +161,11 @@ int NotebookDocument::New()
 int NotebookDocument::Open()
 {
     NoticeOtherCopy();
-    return Announced(diskFile_.LoadFile());
+    const int result = Announced(diskFile_.LoadFile());
+    // Both copies may draw in it; whichever saves second is asked first.
+    if (result == win::IDOK && onDisk_.OpenElsewhere(onDisk_.Folder(), Name()))
+        emit Notice(tr("Zeszyt %1 jest otwarty także w innej kopii programu.").arg(Name()));
+    return result;
 }
 
 int NotebookDocument::Save()
@@ -225,10 +229,17 @@ int NotebookDocument::SaveUnder(const QString& name)
     const std::optional<std::uint64_t> expected = own ? onDisk_.Counter() : askedCounter_;
     askedCounter_.reset();
     SaveResult result = NotebookWriter().Save(folder, name, content, expected);
-    if (result.Fault == NotebookFault::SavedElsewhere && prompts_.AskToSaveOverOtherCopy(name))
-        result = NotebookWriter().Save(folder, name, content, result.SaveCounter);
-    if (result.Fault == NotebookFault::SavedElsewhere)
+    if (result.Fault == NotebookFault::SavedElsewhere) {
+        const int answer = prompts_.AskToSaveOverOtherCopy(name);
+        if (answer == win::IDNO)
+            return win::IDNO; // the disk file asks for another name
+        if (answer == win::IDYES)
+            result = NotebookWriter().Save(folder, name, content, result.SaveCounter);
+    }
+    if (result.Fault == NotebookFault::SavedElsewhere) {
+        prompts_.ShowRefusal(tr("Rysunki nie zostały jeszcze zapisane. Zapisz je pod inną nazwą (Zapisz jako…)."));
         return win::IDCANCEL;
+    }
     if (result.Fault == NotebookFault::CannotWrite) {
         prompts_.ShowRefusal(CannotWriteText(name, folder, result.Error, result.HadNotebook));
         return win::IDCANCEL;

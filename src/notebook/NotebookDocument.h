@@ -77,6 +77,8 @@ signals:
     void Changed();
     // An entry went through the door for drawing, done with the turtle as it was before.
     void Did(const RecordEntry& entry, const TTurtleState& before);
+    // Something to say in the status line, once, after the change it came with.
+    void Notice(const QString& text);
 
 private:
     // Announces the change an operation made, passing on its result.

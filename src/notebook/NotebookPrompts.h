@@ -18,8 +18,8 @@ public:
     // A notebook of that name is on disk, and maybe open in another copy of the program:
     // win::IDYES replaces it.
     virtual int AskToReplace(const QString& name, bool openElsewhere) = 0;
-    // Another copy of the program saved the notebook since this one opened or saved it: true to
-    // save over it all the same.
-    virtual bool AskToSaveOverOtherCopy(const QString& name) = 0;
+    // Another copy of the program saved the notebook since this one opened or saved it:
+    // win::IDYES saves over it all the same, IDNO under another name, IDCANCEL not at all.
+    virtual int AskToSaveOverOtherCopy(const QString& name) = 0;
     virtual void ShowRefusal(const QString& text) = 0;
 };

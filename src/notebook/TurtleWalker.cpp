@@ -3,6 +3,7 @@
 #include "turtle/TurtleSheet.h"
 
 #include <algorithm>
+#include <utility>
 #include <array>
 #include <cstring>
 
@@ -161,6 +162,7 @@ std::size_t TurtleWalker::InstantEntriesPerPass() const
 void TurtleWalker::Slice()
 {
     motion_.StepCommand(kSliceMs);
+    edgeReached_ = edgeReached_ || motion_.HeldAtEdge();
     ++slices_;
     // A walk that was stopped the first time stops on the same slice again.
     if (walking_.StoppedAfter != 0 && slices_ == walking_.StoppedAfter)
@@ -208,5 +210,7 @@ void TurtleWalker::SetBusy(bool busy)
     busy_ = busy;
     if (!busy)
         carried_ = 0.0;
+    if (!busy && std::exchange(edgeReached_, false))
+        emit ReachedEdge();
     emit BusyChanged(busy);
 }

@@ -54,6 +54,8 @@ signals:
     // An entry was done, as it was done: a walk stopped on the way says how many slices it took.
     // A run of an own command is told once, at its end.
     void EntryRan(const RecordEntry& entry);
+    // A walk that ran into the sheet's edge is over: said once, just before it is no longer busy.
+    void ReachedEdge();
 
 private:
     // Does entries until one walks or none is left.
@@ -82,4 +84,5 @@ private:
     double carried_ = 0.0;
     bool busy_ = false;
     bool driven_ = false;
+    bool edgeReached_ = false;
 };

@@ -31,8 +31,24 @@ CornerStatus::CornerStatus(QWidget& client) : QLabel(&client)
 
 void CornerStatus::Show(const StatusTexts& texts)
 {
-    setText(QStringLiteral("%1   %2   %3   %4").arg(texts.page, texts.x, texts.y, texts.heading));
-    setAccessibleName(text());
+    shown_ = QStringLiteral("%1   %2   %3   %4").arg(texts.page, texts.x, texts.y, texts.heading);
+    // Hidden, it says nothing to a screen reader; it takes the texts when it shows.
+    if (isVisible())
+        Apply();
+}
+
+void CornerStatus::showEvent(QShowEvent* event)
+{
+    Apply();
+    QLabel::showEvent(event);
+}
+
+void CornerStatus::Apply()
+{
+    if (text() == shown_)
+        return;
+    setText(shown_);
+    setAccessibleName(shown_);
     adjustSize();
 }
 

@@ -13,6 +13,15 @@ public:
     void Show(const StatusTexts& texts);
     // Follows the screen the view is on.
     void FitScreen(int screenHeight);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    // Shows the texts last given, once, with the name a screen reader reads.
+    void Apply();
+
+    QString shown_;
 };
 
 // The letters' height in pixels: 24 at 1080 screen lines, in proportion above, never smaller.

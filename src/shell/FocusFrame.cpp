@@ -12,6 +12,7 @@ const QColor kFrameColour(255, 128, 0);
 
 FocusFrame::FocusFrame(QWidget& area, const std::vector<QWidget*>& framed) : QWidget(&area)
 {
+    setObjectName(QStringLiteral("FocusFrame"));
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
     hide();

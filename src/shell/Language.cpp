@@ -72,6 +72,8 @@ void UseLanguage(Language language)
     Install(TranslatorNamed(kQtTexts), polish ? QStringLiteral("qtbase_pl") : QString(),
             QLibraryInfo::path(QLibraryInfo::TranslationsPath));
     QCoreApplication::instance()->setProperty(kLanguageInUse, Code(language));
+    // Numbers follow the language: "K = 180,0" in Polish, "H = 180.0" in English.
+    QLocale::setDefault(polish ? QLocale(QLocale::Polish, QLocale::Poland) : QLocale(QLocale::English, QLocale::UnitedStates));
     // The windows are told by posted events; they change now, not on the next pass.
     QCoreApplication::sendPostedEvents(nullptr, QEvent::LanguageChange);
 }

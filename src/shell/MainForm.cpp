@@ -109,6 +109,7 @@ void TMainForm::ConnectHandlers()
     Replay.AddActions(*ui->EditMenu, ui->RedoMenu, *ui->MainToolBar, ui->RedoBtn);
     Teach.Attach(*ui->ClientArea, *ui->DXViewport, *ui->MainStatusBar, *status_, *ui->EditMenu, *ui->MainToolBar);
     connect(&Walker, &TurtleWalker::BusyChanged, this, [this](bool busy) { ShowBusy(busy); });
+    connect(&Walker, &TurtleWalker::ReachedEdge, this, [this] { status_->ShowNotice(tr("Żółw doszedł do brzegu strony.")); });
     connect(ui->ExitMenu, &QAction::triggered, this, Guarded([this] { ExitMenuClick(); }));
     connect(ui->ToolButton7, &QAction::triggered, this, Guarded([this] { ExitMenuClick(); }));
 
@@ -126,7 +127,7 @@ void TMainForm::ConnectHandlers()
 
 void TMainForm::RefreshStatus()
 {
-    const StatusTexts texts = MakeStatusTexts(Document.Pages().CurrentPage(), Document.Pages().PageCount(), Turtle, QLocale::system());
+    const StatusTexts texts = MakeStatusTexts(Document.Pages().CurrentPage(), Document.Pages().PageCount(), Turtle, QLocale());
     status_->ShowTurtle(texts);
     corner_->Show(texts);
 }
@@ -206,7 +207,7 @@ void TMainForm::closeEvent(QCloseEvent* event)
     // A close during a walk stops the turtle where it got to, as Esc does; what it drew stays,
     // and the close goes on as usual.
     Walker.Stop();
-    const bool canClose = Document.CanClose();
+    const bool canClose = Teach.MayClose() && Document.CanClose();
     DXCore.Running = !canClose;
     if (!canClose) {
         event->ignore();

@@ -3,17 +3,18 @@
 #include "dialogs/NotebookPrint.h"
 #include "dialogs/PageExport.h"
 #include "shell/ExceptionBox.h"
+#include "shell/SavedFileNotice.h"
 #include "shell/WindowTitle.h"
 #include "ui_MainForm.h"
 #include "win/MessageBox.h"
 
-#include <QDir>
 #include <QPrintDialog>
 #include <QPrinter>
 
 void TMainForm::ConnectNotebookHandlers()
 {
     connect(&Document, &NotebookDocument::Changed, this, [this] { ShowDocument(); });
+    connect(&Document, &NotebookDocument::Notice, this, [this](const QString& text) { status_->ShowNotice(text); });
     connect(ui->NewMenu, &QAction::triggered, this, Guarded([this] { NewBtnClick(); }));
     connect(ui->OpenMenu, &QAction::triggered, this, Guarded([this] { LoadBtnClick(); }));
     connect(ui->SaveMenu, &QAction::triggered, this, Guarded([this] { SaveBtnClick(); }));
@@ -24,11 +25,11 @@ void TMainForm::ConnectNotebookHandlers()
     };
     connect(ui->SavePictureMenu, &QAction::triggered, this, Guarded([this, shownPage] {
         if (const QString path = shownPage().SaveAs(this); !path.isEmpty())
-            status_->ShowNotice(tr("Obraz zapisano w pliku %1").arg(QDir::toNativeSeparators(path)));
+            status_->ShowNotice(SavedPictureNotice(path));
     }));
     connect(ui->SaveAnimationMenu, &QAction::triggered, this, Guarded([this] { Replay.SaveAnimation(); }));
     Replay.OnAnimationSaved([this](const QString& path) {
-        status_->ShowNotice(tr("Animację zapisano w pliku %1").arg(QDir::toNativeSeparators(path)));
+        status_->ShowNotice(SavedAnimationNotice(path));
     });
     connect(ui->CopyPictureMenu, &QAction::triggered, this, Guarded([shownPage] { shownPage().CopyToClipboard(); }));
 }

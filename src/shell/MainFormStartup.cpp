@@ -121,7 +121,9 @@ bool TMainForm::StartUp()
     // first page, that page's record and the copy that counts as saved.
     Document.Start();
     recovery_ = std::make_unique<RecoveryKeeper>(Document, RecoveryRoot(), [this] { return !Walker.Busy(); });
-    connect(recovery_.get(), &RecoveryKeeper::CannotKeep, this, [this](const QString& why) { status_->ShowNotice(why); });
+    connect(recovery_.get(), &RecoveryKeeper::CannotKeep, this, [this](const QString& why) { status_->ShowFailure(why); });
+    Loop.Run(); // the first frame and the status bar stand behind the recovery question
+    RefreshStatus();
     OfferRecoveredNotebook(Document, *recovery_, RecoveryRoot());
     return true;
 }

@@ -64,10 +64,13 @@ int NotebookDialogs::AskToReplace(const QString& name, bool openElsewhere)
     return win::MessageBox({nullptr, text.arg(name, open), kNotebookCaption, win::MB_YESNO | win::MB_ICONQUESTION});
 }
 
-bool NotebookDialogs::AskToSaveOverOtherCopy(const QString& name)
+int NotebookDialogs::AskToSaveOverOtherCopy(const QString& name)
 {
-    return win::MessageBox({nullptr, SavedElsewhereQuestion(name), kNotebookCaption, win::MB_YESNO | win::MB_ICONQUESTION})
-           == win::IDYES;
+    // The other copy's drawings are lost by a careless Enter: it saves under another name.
+    return win::MessageBox({nullptr, SavedElsewhereQuestion(name), kNotebookCaption,
+                            win::MB_YESNOCANCEL | win::MB_ICONQUESTION | win::MB_DEFBUTTON2,
+                            0,
+                            {Texts::tr("&Zastąp"), Texts::tr("&Zapisz jako…"), Texts::tr("&Anuluj")}});
 }
 
 void NotebookDialogs::ShowRefusal(const QString& text)

@@ -8,7 +8,7 @@ public:
     int AskToSave() override;
     bool AskName(NameQuestion question, QString& name) override;
     int AskToReplace(const QString& name, bool openElsewhere) override;
-    bool AskToSaveOverOtherCopy(const QString& name) override;
+    int AskToSaveOverOtherCopy(const QString& name) override;
     void ShowRefusal(const QString& text) override;
 };
 

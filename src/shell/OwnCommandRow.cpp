@@ -2,8 +2,10 @@
 
 #include "dialogs/RecordTexts.h"
 #include "shell/OwnCommandPictures.h"
+#include "shell/TeachBar.h"
 #include "win/WindowTexts.h"
 
+#include <QApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
@@ -26,8 +28,11 @@ OwnCommandRow::OwnCommandRow(QWidget& parent, QWidget& keysWindow)
         Cell& cell = cells_[i];
         cell.button = new QToolButton(this);
         cell.button->setObjectName(QStringLiteral("OwnCommandBtn%1").arg(i + 1));
-        cell.button->setIconSize(QSize(32, 32));
-        cell.button->setFixedSize(38, 38);
+        // The name under the picture: a picture alone does not say which command it is.
+        cell.button->setToolButtonStyle(Qt::ToolButtonTextUnderIcon);
+        cell.button->setIconSize(QSize(24, 24));
+        cell.button->setFixedHeight(kHeight - 4);
+        cell.button->setMinimumWidth(38);
         cell.button->setContextMenuPolicy(Qt::CustomContextMenu);
         cell.times = new QSlider(Qt::Horizontal, this);
         cell.times->setObjectName(QStringLiteral("OwnCommandTrack%1").arg(i + 1));
@@ -42,7 +47,10 @@ OwnCommandRow::OwnCommandRow(QWidget& parent, QWidget& keysWindow)
         amount->addWidget(cell.value, 0, Qt::AlignHCenter);
         layout->addWidget(cell.button);
         layout->addLayout(amount);
-        connect(cell.button, &QToolButton::clicked, this, [this, i] { emit RunRequested(i, Times(i)); });
+        connect(cell.button, &QToolButton::clicked, this, [this, i] {
+            used_ = i;
+            emit RunRequested(i, Times(i));
+        });
         connect(cell.button, &QWidget::customContextMenuRequested, this,
                 [this, i](QPoint at) { OfferMenu(i, cells_[i].button->mapToGlobal(at)); });
         connect(cell.times, &QSlider::valueChanged, this, [this, i](int value) {
@@ -57,6 +65,12 @@ OwnCommandRow::OwnCommandRow(QWidget& parent, QWidget& keysWindow)
         });
     }
     layout->addStretch();
+    // A command is chosen by the keyboard too; the menu bar taking it keeps the choice.
+    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) {
+        for (std::size_t i = 0; i < cells_.size(); ++i)
+            if (now == cells_[i].button || now == cells_[i].times)
+                used_ = i;
+    });
     Show({});
     win::FollowLanguage(*this, [this, title] {
         setAccessibleName(tr("Moje polecenia"));
@@ -73,6 +87,11 @@ OwnCommandRow::OwnCommandRow(QWidget& parent, QWidget& keysWindow)
     });
 }
 
+std::optional<std::size_t> OwnCommandRow::Chosen() const
+{
+    return used_ && *used_ < commands_.size() ? used_ : std::nullopt;
+}
+
 int OwnCommandRow::Times(std::size_t index) const
 {
     return index < cells_.size() ? cells_[index].times->value() : 1;
@@ -80,6 +99,9 @@ int OwnCommandRow::Times(std::size_t index) const
 
 void OwnCommandRow::Show(const DrawingRecord::CommandList& commands)
 {
+    // Another command may stand where the last one run stood.
+    if (commands.size() != commands_.size())
+        used_.reset();
     commands_ = commands;
     empty_->setVisible(commands_.empty());
     for (std::size_t i = 0; i < cells_.size(); ++i) {
@@ -101,7 +123,7 @@ void OwnCommandRow::ShowCell(std::size_t index)
     const int times = cell.times->value();
     cell.button->setIcon(OwnCommandIcon(command.Picture));
     cell.button->setText(command.Name);
-    cell.button->setAccessibleName(tr("Moje polecenie %1, %2 razy").arg(command.Name).arg(times));
+    cell.button->setAccessibleName(tr("Moje polecenie %1, %2").arg(command.Name, TimesText(times)));
     cell.button->setToolTip(QStringLiteral("%1 (%2): %3").arg(command.Name).arg(index + 1).arg(OwnCommandSteps(command)));
     cell.times->setAccessibleName(tr("ile razy %1").arg(command.Name));
     cell.times->setToolTip(tr("ile razy"));

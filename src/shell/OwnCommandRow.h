@@ -6,6 +6,7 @@
 
 #include <array>
 #include <cstddef>
+#include <optional>
 
 class QLabel;
 class QSlider;
@@ -13,7 +14,8 @@ class QToolButton;
 
 // "Moje polecenia": a button for each own command with its picture and a track bar for how many
 // times it runs, as the panel pairs its commands with their amounts. Keys 1–6 press the buttons;
-// a right click or the menu key offers renaming, showing the steps and forgetting.
+// a right click or the menu key offers renaming, showing the steps and forgetting, which the
+// window's menu offers too for the chosen command.
 class OwnCommandRow : public QWidget {
     Q_OBJECT
 public:
@@ -23,6 +25,8 @@ public:
 
     void Show(const DrawingRecord::CommandList& commands);
     int Times(std::size_t index) const;
+    // The command whose button or track bar had the keyboard or was used last; none before.
+    std::optional<std::size_t> Chosen() const;
 
 signals:
     void RunRequested(std::size_t index, int times);
@@ -42,4 +46,5 @@ private:
     std::array<Cell, 6> cells_;
     DrawingRecord::CommandList commands_;
     QLabel* empty_;
+    std::optional<std::size_t> used_; // the chosen command
 };

@@ -63,9 +63,9 @@ constexpr std::array<ButtonText, 16> kButtons = {{
     {"ShowBtn", QT_TRANSLATE_NOOP("PanelAccess", "Pokaż postać"),
      QT_TRANSLATE_NOOP("PanelAccess", "Chowa albo pokazuje postać żółwia. Wciśnięty: postać jest widoczna.")},
     {"ClearBtn", QT_TRANSLATE_NOOP("PanelAccess", "Wyczyść"),
-     QT_TRANSLATE_NOOP("PanelAccess", "Czyści kartkę kolorem tła; żółw zostaje na miejscu.")},
+     QT_TRANSLATE_NOOP("PanelAccess", "Czyści stronę kolorem tła; żółw zostaje na miejscu.")},
     {"HomeBtn", QT_TRANSLATE_NOOP("PanelAccess", "Wróć"),
-     QT_TRANSLATE_NOOP("PanelAccess", "Żółw wraca na środek kartki i patrzy w górę.")},
+     QT_TRANSLATE_NOOP("PanelAccess", "Żółw wraca na środek strony i patrzy w górę.")},
     {"ShapeBtn", QT_TRANSLATE_NOOP("PanelAccess", "Wybór postaci"),
      QT_TRANSLATE_NOOP("PanelAccess", "Otwiera okno z postaciami do wyboru.")},
     {"NewPageBtn", QT_TRANSLATE_NOOP("PanelAccess", "Dodaj stronę"),
@@ -128,11 +128,12 @@ const std::vector<PanelCommandKey>& PanelCommandKeys()
         {"BackwardBtn", Qt::Key_Down, QT_TRANSLATE_NOOP("PanelAccess", "strzałka w dół")},
         {"RightBtn", Qt::Key_Right, QT_TRANSLATE_NOOP("PanelAccess", "strzałka w prawo")},
         {"LeftBtn", Qt::Key_Left, QT_TRANSLATE_NOOP("PanelAccess", "strzałka w lewo")},
-        {"CircleBtn", Qt::Key_O, "O"},
-        {"SquareBtn", Qt::Key_K, "K"},
-        {"PenBtn", Qt::Key_P, "P"},
-        {"FillBtn", Qt::Key_W, "W"},
-        {"ClearBtn", Qt::Key_C, "C"},
+        // The letters stay in every language; a translation says which Polish word they stand for.
+        {"CircleBtn", Qt::Key_O, QT_TRANSLATE_NOOP("PanelAccess", "O")},
+        {"SquareBtn", Qt::Key_K, QT_TRANSLATE_NOOP("PanelAccess", "K")},
+        {"PenBtn", Qt::Key_P, QT_TRANSLATE_NOOP("PanelAccess", "P")},
+        {"FillBtn", Qt::Key_W, QT_TRANSLATE_NOOP("PanelAccess", "W")},
+        {"ClearBtn", Qt::Key_C, QT_TRANSLATE_NOOP("PanelAccess", "C")},
         {"HomeBtn", Qt::Key_Home, "Home"},
     };
     return keys;
@@ -158,6 +159,12 @@ PanelAccess::PanelAccess(QMainWindow& window, Ui::TMainForm& ui, Strips strips)
     order.insert(order.end(), {ui.ColorImage, ui.WidthImage, ui.PenBtn, ui.FillBtn, ui.ShowBtn, ui.ClearBtn,
                                ui.HomeBtn, ui.ShapeBtn, ui.NewPageBtn, ui.DelPageBtn, ui.PrevPageBtn,
                                ui.NextPageBtn});
+    // The own commands' row and the teaching bar come after the panel, framed as it is.
+    for (const char* part : {"OwnCommandRow", "TeachBar"})
+        if (auto* area = ui.ClientArea->findChild<QWidget*>(QLatin1String(part)))
+            for (QWidget* control : area->findChildren<QWidget*>())
+                if (qobject_cast<QAbstractButton*>(control) || qobject_cast<QSlider*>(control))
+                    order.push_back(control);
 
     std::vector<PanelKeyboard::CommandKey> keys;
     for (const PanelCommandKey& key : PanelCommandKeys())
@@ -226,7 +233,7 @@ void PanelAccess::NameControls(Ui::TMainForm& ui)
         statusPanels[i]->setAccessibleDescription(Texts::tr(panels[static_cast<std::size_t>(i)]));
     ui.ColorImage->setAccessibleName(Texts::tr("Kolor pisaka"));
     ui.ColorImage->setAccessibleDescription(Texts::tr("Pasek kolorów. Na tym pasku strzałki wybierają kolor pisaka, a "
-                                                       "Shift ze spacją robi z niego kolor tła i czyści kartkę."));
+                                                       "Shift ze spacją robi z niego kolor tła i czyści stronę."));
     ui.WidthImage->setAccessibleName(Texts::tr("Grubość pisaka"));
     ui.WidthImage->setAccessibleDescription(
         Texts::tr("Pasek grubości. Na tym pasku strzałki wybierają grubość linii."));

@@ -10,16 +10,17 @@
 #include <QShortcut>
 #include <QTextEdit>
 
+#include <algorithm>
+
 PanelKeyboard::PanelKeyboard(QWidget& window, const std::vector<QWidget*>& tabOrder,
                              const std::vector<CommandKey>& keys)
     : QObject(&window), window_(window)
 {
     for (QWidget* widget : tabOrder) {
-        // A button clicked with the mouse leaves the keyboard where it was (in a track bar, say).
-        const bool button = qobject_cast<QAbstractButton*>(widget) != nullptr;
-        widget->setFocusPolicy(button ? Qt::TabFocus : Qt::StrongFocus);
-        if (button)
-            widget->installEventFilter(this);
+        // A track bar dragged with the mouse would keep the arrows and Home from the turtle.
+        widget->setFocusPolicy(Qt::TabFocus);
+        if (auto* button = qobject_cast<QAbstractButton*>(widget))
+            buttons_.push_back(button);
     }
     for (std::size_t i = 1; i < tabOrder.size(); ++i)
         QWidget::setTabOrder(tabOrder[i - 1], tabOrder[i]);
@@ -36,12 +37,19 @@ PanelKeyboard::PanelKeyboard(QWidget& window, const std::vector<QWidget*>& tabOr
         shortcuts_.push_back(shortcut);
     }
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* now) { FollowFocus(now); });
+    qApp->installEventFilter(this);
 }
 
 bool PanelKeyboard::eventFilter(QObject* watched, QEvent* event)
 {
-    // Space presses a button by itself; Enter does the same here.
-    if (event->type() == QEvent::KeyPress) {
+    if (event->type() == QEvent::MouseButtonPress && watched->isWidgetType()) {
+        TakeKeysOnPress(static_cast<QWidget*>(watched));
+    } else if (event->type() == QEvent::Hide && !event->spontaneous() && watched == window_.focusWidget()
+               && TakesPlainKeys(window_.focusWidget())) {
+        // Full view hides the panel: its track bar must not keep the keys out of sight.
+        window_.setFocus(Qt::OtherFocusReason);
+    } else if (event->type() == QEvent::KeyPress && std::ranges::find(buttons_, watched) != buttons_.end()) {
+        // Space presses a button by itself; Enter does the same here.
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_Return || key == Qt::Key_Enter) {
             auto* button = static_cast<QAbstractButton*>(watched);
@@ -51,6 +59,19 @@ bool PanelKeyboard::eventFilter(QObject* watched, QEvent* event)
         }
     }
     return QObject::eventFilter(watched, event);
+}
+
+void PanelKeyboard::TakeKeysOnPress(QWidget* pressed)
+{
+    QWidget* focus = window_.focusWidget();
+    if (!focus || pressed->window() != &window_ || !TakesPlainKeys(focus)
+        || focus == pressed || focus->isAncestorOf(pressed))
+        return;
+    // The pressed button takes the keyboard, unframed, so that Tab goes on from there.
+    if (auto* button = qobject_cast<QAbstractButton*>(pressed); button && (button->focusPolicy() & Qt::TabFocus))
+        button->setFocus(Qt::MouseFocusReason);
+    else
+        window_.setFocus(Qt::MouseFocusReason);
 }
 
 void PanelKeyboard::FollowFocus(QWidget* focus)

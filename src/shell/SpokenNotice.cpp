@@ -37,7 +37,12 @@ SpokenNotice::SpokenNotice(QWidget* parent) : QWidget(parent)
 
 void SpokenNotice::SetText(const QString& text)
 {
+    if (text == text_)
+        return;
     text_ = text;
+    // A screen reader keeps the name it read last until it is told otherwise.
+    QAccessibleEvent changed(this, QAccessible::NameChanged);
+    QAccessible::updateAccessibility(&changed);
     update();
 }
 

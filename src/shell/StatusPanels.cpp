@@ -1,9 +1,12 @@
 #include "shell/StatusPanels.h"
 
+#include "shell/SpokenNotice.h"
 #include "win/WindowTexts.h"
 
 #include <QCoreApplication>
 #include <QLabel>
+#include <QLocale>
+#include <QRegularExpression>
 #include <QStatusBar>
 
 namespace {
@@ -25,13 +28,13 @@ constexpr int kNoticeMs = 15000;
 
 } // namespace
 
-StatusPanels::StatusPanels(QStatusBar& bar)
+StatusPanels::StatusPanels(QStatusBar& bar) : spoken_(new SpokenNotice(&bar))
 {
+    spoken_->setObjectName(QStringLiteral("FailureNotice"));
     savedShown_.setSingleShot(true);
-    QObject::connect(&savedShown_, &QTimer::timeout, &savedShown_, [this] {
-        panels_[0]->setText(NotebookText());
-        panels_[0]->setToolTip({});
-    });
+    QObject::connect(&savedShown_, &QTimer::timeout, &savedShown_, [this] { ShowFirst(NotebookText()); });
+    failureHeld_.setSingleShot(true);
+    failureHeld_.setInterval(kFailureMs);
     for (std::size_t i = 0; i < kStatusPanels.size(); ++i) {
         auto* panel = new QLabel(QString::fromUtf8(kStatusPanels[i].startText), &bar);
         panel->setFixedWidth(kStatusPanels[i].width);
@@ -40,30 +43,35 @@ StatusPanels::StatusPanels(QStatusBar& bar)
         panels_[i] = panel;
     }
     win::FollowLanguage(*bar.window(), [this] {
-        if (!savedShown_.isActive())
-            panels_[0]->setText(NotebookText());
-        // The heading keeps its number and takes the language's letter.
+        if (!savedShown_.isActive() && !failureShown_)
+            ShowFirst(NotebookText());
+        // The heading keeps its number and takes the language's letter and decimal separator.
         const QString heading = panels_[4]->text();
-        panels_[4]->setText(QCoreApplication::translate("StatusTexts", "K = ")
-                            + heading.mid(heading.indexOf(u'=') + 2));
+        QString number = heading.mid(heading.indexOf(u'=') + 2);
+        number.replace(QRegularExpression(QStringLiteral("[.,]")), QLocale().decimalPoint());
+        panels_[4]->setText(QCoreApplication::translate("StatusTexts", "K = ") + number);
     });
 }
 
 void StatusPanels::ShowTurtle(const StatusTexts& texts)
 {
-    panels_[1]->setText(texts.page);
-    panels_[2]->setText(texts.x);
-    panels_[3]->setText(texts.y);
-    panels_[4]->setText(texts.heading);
+    // Every refresh brings the texts; a screen reader hears only a change.
+    const std::array<const QString*, 4> shown = {&texts.page, &texts.x, &texts.y, &texts.heading};
+    for (std::size_t i = 0; i < shown.size(); ++i)
+        if (panels_[i + 1]->text() != *shown[i])
+            panels_[i + 1]->setText(*shown[i]);
 }
 
 void StatusPanels::ShowNotebook(const QString& name, bool modified)
 {
     name_ = name;
     modified_ = modified;
-    // A change made meanwhile is news the message must not hide.
+    // A change made meanwhile is news the message must not hide; a failure is worse news.
+    if (failureHeld_.isActive())
+        return;
+    failureShown_ = false;
     savedShown_.stop();
-    panels_[0]->setText(NotebookText());
+    ShowFirst(NotebookText());
 }
 
 QString StatusPanels::NotebookText() const
@@ -85,15 +93,36 @@ void StatusPanels::ShowNotice(const QString& text)
     ShowForAWhile(text, kNoticeMs);
 }
 
+void StatusPanels::ShowFailure(const QString& text)
+{
+    savedShown_.stop();
+    failureShown_ = true;
+    failureHeld_.start();
+    ShowFirst(text);
+    spoken_->Say(text);
+}
+
 void StatusPanels::ShowForAWhile(const QString& text, int ms)
 {
     // In the notebook's panel, so that the page, X, Y and K panels stay in view.
-    panels_[0]->setText(text);
-    panels_[0]->setToolTip(text);
+    failureHeld_.stop();
+    failureShown_ = false;
+    ShowFirst(text);
     savedShown_.start(ms);
+}
+
+void StatusPanels::ShowFirst(const QString& text)
+{
+    first_ = text;
+    QLabel& panel = *panels_[0];
+    const QString shown = panel.fontMetrics().elidedText(text, Qt::ElideRight, panel.contentsRect().width());
+    panel.setText(shown);
+    panel.setToolTip(shown == text ? QString() : text);
+    if (panel.accessibleName() != text)
+        panel.setAccessibleName(text);
 }
 
 QString StatusPanels::Text(int panel) const
 {
-    return panels_.at(static_cast<std::size_t>(panel))->text();
+    return panel == 0 ? first_ : panels_.at(static_cast<std::size_t>(panel))->text();
 }

@@ -19,6 +19,12 @@ QString CommandCountText(int count)
     return QCoreApplication::translate("TeachBar", "%1 poleceń").arg(count);
 }
 
+QString TimesText(int count)
+{
+    return count == 1 ? QCoreApplication::translate("TeachBar", "%1 raz").arg(count)
+                      : QCoreApplication::translate("TeachBar", "%1 razy").arg(count);
+}
+
 TeachBar::TeachBar(QWidget& parent, QWidget& view) : QFrame(&parent), view_(view), label_(new QLabel(this))
 {
     setObjectName(QStringLiteral("TeachBar"));

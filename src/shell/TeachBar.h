@@ -32,3 +32,5 @@ private:
 
 // "N poleceń" in the form Polish takes after the number.
 QString CommandCountText(int count);
+// "1 raz", "N razy".
+QString TimesText(int count);

@@ -19,6 +19,10 @@
 #include <QToolBar>
 
 #include <algorithm>
+#include <array>
+#include <functional>
+#include <optional>
+#include <vector>
 
 TeachControl::TeachControl(QWidget& window, TurtleSheet& sheet, NotebookDocument& document)
     : QObject(&window), window_(window), sheet_(sheet), document_(document)
@@ -55,7 +59,7 @@ void TeachControl::Attach(QWidget& client, QWidget& view, QWidget& statusBar, St
 {
     status_ = &status;
     if (!startNotice_.isEmpty())
-        status_->ShowNotice(startNotice_);
+        status_->ShowFailure(startNotice_);
     row_ = new OwnCommandRow(client, window_);
     const int top = statusBar.y();
     row_->setGeometry(0, top, client.width(), OwnCommandRow::kHeight);
@@ -82,9 +86,36 @@ void TeachControl::Attach(QWidget& client, QWidget& view, QWidget& statusBar, St
     });
     editMenu.addSeparator();
     editMenu.addAction(teach_);
+    AddChosenCommandActions(editMenu);
     // The speed button stays the tool bar's last.
     toolBar.insertAction(toolBar.actions().value(toolBar.actions().size() - 1), teach_);
     connect(teach_, &QAction::triggered, this, Guarded([this] { Begin(); }));
+}
+
+void TeachControl::AddChosenCommandActions(QMenu& menu)
+{
+    // What a right click on a command's button offers, for the command chosen in the row.
+    const std::array<std::pair<const char*, std::function<void(std::size_t)>>, 3> offers = {{
+        {QT_TR_NOOP("&Zmień nazwę"), [this](std::size_t index) { Rename(index); }},
+        {QT_TR_NOOP("Pokaż pol&ecenia"), [this](std::size_t index) { ShowSteps(index); }},
+        {QT_TR_NOOP("Zapo&mnij"), [this](std::size_t index) { Forget(index); }},
+    }};
+    std::vector<QAction*> actions;
+    for (const auto& [text, act] : offers) {
+        QAction* action = menu.addAction(QString());
+        action->setObjectName(QStringLiteral("ChosenCommand%1").arg(actions.size()));
+        connect(action, &QAction::triggered, this, Guarded([this, act = act] {
+            if (const std::optional<std::size_t> chosen = row_->Chosen())
+                act(*chosen);
+        }));
+        win::FollowLanguage(window_, [action, text = text] { action->setText(tr(text)); });
+        actions.push_back(action);
+    }
+    connect(&menu, &QMenu::aboutToShow, this, [this, actions] {
+        const bool chosen = row_->Chosen().has_value();
+        for (QAction* action : actions)
+            action->setEnabled(chosen);
+    });
 }
 
 void TeachControl::Remember()
@@ -92,7 +123,7 @@ void TeachControl::Remember()
     if (WriteOwnCommands(OwnCommandsPath(), commands_.Commands()) || rememberFailureSaid_ || !status_)
         return;
     rememberFailureSaid_ = true;
-    status_->ShowNotice(tr("Nie udało się zapamiętać poleceń żółwia w pliku %1.")
+    status_->ShowFailure(tr("Nie udało się zapamiętać poleceń żółwia w pliku %1.")
                             .arg(QDir::toNativeSeparators(OwnCommandsPath())));
 }
 
@@ -123,8 +154,7 @@ void TeachControl::Finish()
         Refuse(tr("Żółw nie zobaczył jeszcze żadnego polecenia. Pokaż mu polecenia albo wybierz „Anuluj”."));
         return;
     case Teaching::Problem::TooDeep:
-        Refuse(tr("Polecenia mogą być w sobie najwyżej %1 razy. Nie używaj tu tak złożonego polecenia.")
-                   .arg(kMaxOwnDepth));
+        Refuse(tr("Polecenia można wkładać jedno w drugie najwyżej %1 razy.").arg(kMaxOwnDepth));
         return;
     case Teaching::Problem::None: break;
     }
@@ -147,6 +177,17 @@ void TeachControl::Cancel()
     bar_->hide();
 }
 
+bool TeachControl::MayClose() const
+{
+    if (!teaching_.Active())
+        return true;
+    return win::MessageBox({nullptr,
+                            tr("Żółw jeszcze się uczy. Jeśli zamkniesz program, nie zapamięta nowego polecenia. "
+                               "Czy zamknąć program?"),
+                            tr("Naucz żółwia"), win::MB_YESNO | win::MB_ICONQUESTION | win::MB_DEFBUTTON2})
+           == win::IDYES;
+}
+
 bool TeachControl::Run(std::size_t index, int times)
 {
     const OwnCommandPtr command = commands_.At(index);
@@ -161,7 +202,7 @@ QString TeachControl::NameProblemText(const QString& name, const OwnCommand* exc
     case NameProblem::None: return {};
     case NameProblem::Empty: return tr("Wpisz nazwę polecenia.");
     case NameProblem::TooLong: return tr("Nazwa może mieć najwyżej %1 liter.").arg(kMaxOwnNameLength);
-    case NameProblem::NotLetters: return tr("Nazwa może mieć tylko litery, bez cyfr, spacji i znaków.");
+    case NameProblem::NotLetters: return tr("Nazwa może mieć tylko litery, bez cyfr, spacji i innych znaków.");
     case NameProblem::PanelName: return tr("„%1” to już przycisk żółwia. Wybierz inną nazwę.").arg(name.trimmed());
     case NameProblem::Taken: return tr("Żółw zna już polecenie „%1”. Wybierz inną nazwę.").arg(name.trimmed());
     }
@@ -174,7 +215,7 @@ void TeachControl::Rename(std::size_t index)
     if (!command)
         return;
     OwnCommandDlg dialog(&window_, [this, command](const QString& name) { return NameProblemText(name, command.get()); });
-    dialog.setWindowTitle(tr("Zmień nazwę polecenia"));
+    dialog.SetPurpose(tr("Zmień nazwę polecenia"), tr("Zmień nazwę"));
     dialog.SetName(command->Name);
     dialog.SetPicture(command->Picture);
     if (dialog.exec() != QDialog::Accepted)

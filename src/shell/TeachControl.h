@@ -39,11 +39,15 @@ public:
     // "Gotowe": asks for the name and the picture; refusals leave teaching going on.
     void Finish();
     void Cancel();
+    // Closing the program ends a lesson unfinished: true when there is none or the child agrees.
+    bool MayClose() const;
     bool Run(std::size_t index, int times);
 
 private:
     void Refuse(const QString& text) const;
     QString NameProblemText(const QString& name, const OwnCommand* except) const;
+    // "Zmień nazwę", "Pokaż polecenia" and "Zapomnij" in `menu`, for the row's chosen command.
+    void AddChosenCommandActions(QMenu& menu);
     void Rename(std::size_t index);
     void ShowSteps(std::size_t index) const;
     void Forget(std::size_t index);

@@ -28,7 +28,7 @@ QAction* AddTopViewChoice(CameraControl& camera, QMenu& options, QToolBar& toolB
         view->setText(Texts::tr("Widok z &góry"));
         view->setToolTip(Texts::tr("Widok z góry (V)"));
         view->setStatusTip(
-            Texts::tr("Kamera patrzy z góry na całą kartkę; drugi raz wraca za żółwia"));
+            Texts::tr("Kamera patrzy z góry na całą stronę. Kliknij jeszcze raz, aby wrócić za żółwia."));
     });
     QObject::connect(view, &QAction::toggled, &options, [&camera, show = std::move(show)](bool on) {
         camera.SetTopView(on);

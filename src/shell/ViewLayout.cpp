@@ -3,6 +3,7 @@
 #include "engine/DXCore.h"
 #include "engine/DXViewport.h"
 #include "shell/CornerStatus.h"
+#include "shell/PanelKeyboard.h"
 
 #include <QAction>
 #include <QEvent>
@@ -81,7 +82,8 @@ void ViewLayout::SetFullView(bool on)
             parts_.window.showMaximized();
         else
             parts_.window.showNormal();
-        if (focus_)
+        // A track bar does not get the keys back: the panel keeps them.
+        if (focus_ && !TakesPlainKeys(focus_))
             focus_->setFocus(Qt::OtherFocusReason);
     }
     Arrange();

@@ -38,9 +38,6 @@ AmountRange RangeOf(RecordOp op)
     }
 }
 
-// Typed positions never reach further; anything beyond is no turtle of ours.
-constexpr double kFarthestPosition = 1'000'000.0;
-
 } // namespace
 
 bool EntryInRange(const RecordEntry& entry)

@@ -19,22 +19,22 @@ QString NotebookFaultText(NotebookFault fault, const QString& name, const QStrin
     const QString where = QDir::toNativeSeparators(folder);
     switch (fault) {
     case NotebookFault::NoNotebook:
-        return Texts::tr("W katalogu %1 nie ma zeszytu o nazwie %2.").arg(where, name);
+        return Texts::tr("W folderze %1 nie ma zeszytu o nazwie %2.").arg(where, name);
     case NotebookFault::BadIndex:
-        return Texts::tr("Zeszytu %1 nie można otworzyć: plik %1.qel3d w katalogu %2 jest uszkodzony.")
+        return Texts::tr("Zeszytu %1 nie można otworzyć: plik %1.qel3d w folderze %2 jest uszkodzony.")
             .arg(name, where);
     case NotebookFault::CannotWrite:
         return CannotWriteText(name, folder, 0, true);
     case NotebookFault::PartlyWritten:
-        return Texts::tr("Zapisywanie zeszytu %1 w katalogu %2 przerwało się w trakcie. Zeszyt na dysku "
+        return Texts::tr("Zapisywanie zeszytu %1 w folderze %2 przerwało się w trakcie. Zeszyt na dysku "
                               "może być niepełny; zapisz go jeszcze raz.")
             .arg(name, where);
     case NotebookFault::SavedElsewhere:
-        return Texts::tr("Zeszyt %1 w katalogu %2 został w międzyczasie zapisany przez inną kopię programu. "
+        return Texts::tr("Zeszyt %1 w folderze %2 został w międzyczasie zapisany przez inną kopię programu. "
                               "Ten zapis niczego w nim nie zmienił.")
             .arg(name, where);
     case NotebookFault::BeingSaved:
-        return Texts::tr("Zeszyt %1 w katalogu %2 jest właśnie zapisywany przez inną kopię programu. "
+        return Texts::tr("Zeszyt %1 w folderze %2 jest właśnie zapisywany przez inną kopię programu. "
                               "Spróbuj ponownie za chwilę.")
             .arg(name, where);
     case NotebookFault::None:
@@ -53,14 +53,14 @@ QString WriteCause(int error)
         return Texts::tr("na dysku brakuje miejsca.");
     case EACCES:
     case EPERM:
-        return Texts::tr("nie ma uprawnień do zapisu w tym katalogu.");
+        return Texts::tr("nie ma uprawnień do zapisu w tym folderze.");
     case EROFS:
         return Texts::tr("dysk jest tylko do odczytu.");
     case ENAMETOOLONG:
         return Texts::tr("nazwa jest za długa dla tego dysku.");
     case ENOTDIR:
     case EEXIST:
-        return Texts::tr("w miejscu katalogu jest plik.");
+        return Texts::tr("w miejscu folderu jest plik.");
     default:
         return Texts::tr("wystąpił błąd zapisu na dysku.");
     }
@@ -70,7 +70,7 @@ QString WriteCause(int error)
 
 QString CannotWriteText(const QString& name, const QString& folder, int error, bool hadNotebook)
 {
-    QString text = Texts::tr("Nie można zapisać zeszytu %1 w katalogu %2: %3")
+    QString text = Texts::tr("Nie można zapisać zeszytu %1 w folderze %2: %3")
                        .arg(name, QDir::toNativeSeparators(folder), WriteCause(error));
     if (hadNotebook)
         text += Texts::tr(" Poprzednia kopia zeszytu pozostała bez zmian.");
@@ -79,7 +79,7 @@ QString CannotWriteText(const QString& name, const QString& folder, int error, b
 
 QString KeptPagesText(const QString& name, const QStringList& keptFiles)
 {
-    return Texts::tr("Kartek zeszytu %1, których nie można było odczytać, nie zastąpiono pustymi: ich pliki "
+    return Texts::tr("Stron zeszytu %1, których nie można było odczytać, nie zastąpiono pustymi: ich pliki "
                           "są zachowane obok zeszytu jako %2.")
         .arg(name, keptFiles.join(QStringLiteral(", ")));
 }

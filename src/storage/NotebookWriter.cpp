@@ -41,6 +41,15 @@ bool MakeFolder(const QString& folder)
     return false;
 }
 
+// Why a write in `folder` failed, where the failed call left no cause in errno (Qt's temporary
+// files do not): a folder that may not be written is the likeliest.
+int CauseIn(const QString& folder, int error)
+{
+    if (error != 0 || ::access(QFile::encodeName(folder).constData(), W_OK) == 0)
+        return error;
+    return errno;
+}
+
 SaveResult Outcome(NotebookFault fault, int error = 0, bool hadNotebook = false, std::uint64_t counter = 0)
 {
     SaveResult result;
@@ -104,8 +113,10 @@ SaveResult NotebookWriter::Save(const QString& folder, const QString& name, cons
         break;
     case NotebookLock::Take::Busy:
         return Outcome(NotebookFault::BeingSaved);
-    case NotebookLock::Take::Failed:
-        return Outcome(NotebookFault::CannotWrite, errno, QFileInfo::exists(indexPath));
+    case NotebookLock::Take::Failed: {
+        const int error = CauseIn(folder, errno);
+        return Outcome(NotebookFault::CannotWrite, error, QFileInfo::exists(indexPath));
+    }
     }
     // A save of another copy that was cut short is finished before anything is compared.
     if (!NotebookSwitch::FinishPending(folder, name))
@@ -115,7 +126,9 @@ SaveResult NotebookWriter::Save(const QString& folder, const QString& name, cons
     if (expectedCounter && *expectedCounter != onDisk)
         return Outcome(NotebookFault::SavedElsewhere, 0, true, onDisk);
     const std::uint64_t counter = onDisk + 1;
-    const auto cannotWrite = [&](int error) { return Outcome(NotebookFault::CannotWrite, error, hadNotebook); };
+    const auto cannotWrite = [&](int error) {
+        return Outcome(NotebookFault::CannotWrite, CauseIn(folder, error), hadNotebook);
+    };
 
     // Staged files not moved into place go with their temporary names when this returns.
     std::vector<StagedFile> staged;

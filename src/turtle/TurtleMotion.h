@@ -30,6 +30,8 @@ public:
     void StepCommand(std::uint32_t dt);
     // Ends a running command where the turtle got to.
     void Stop();
+    // The move under way ran into the sheet's edge and stopped there.
+    bool HeldAtEdge() const { return heldAtEdge_; }
 
     CommandState State = CommandState::Idle;
     double CommandAmount = 0.0;

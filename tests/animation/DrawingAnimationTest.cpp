@@ -1,5 +1,7 @@
 #include "animation/AnimationWalk.h"
 #include "animation/DrawingAnimation.h"
+#include "animation/TurtleMarker.h"
+#include "turtle/SheetColors.h"
 #include "turtle/SheetBitmap.h"
 
 #include <QDir>
@@ -151,6 +153,26 @@ TEST_P(AnimationTiming, FramesShowTheWalkAndEndOnThePageAlone)
 INSTANTIATE_TEST_SUITE_P(Lengths, AnimationTiming,
                          ::testing::Values(TimingCase{0, 7}, TimingCase{4000, 100}, TimingCase{25600, 640},
                                            TimingCase{400000, 2000}));
+
+// The turtle on the frames wears the chosen character's colours: its shell shows, as near as the
+// sheet's colours come.
+TEST(TurtleMarker, WearsTheChosenCharactersColours)
+{
+    const struct {
+        std::int32_t shape;
+        QRgb shell;
+    } characters[] = {{1, qRgb(0x80, 0xc7, 0x1f)}, {2, qRgb(0xa6, 0x54, 0x1a)}, {3, qRgb(0x2e, 0x70, 0xd6)}};
+    TurtleMarker marker;
+    std::vector<std::vector<std::uint8_t>> frames;
+    for (const auto& character : characters) {
+        std::vector<std::uint8_t> frame(kFrame * kFrame, NearestSheetIndex(qRgb(255, 255, 255)));
+        marker.Stamp(frame.data(), 10, -20, 0.3, character.shape);
+        EXPECT_NE(std::ranges::find(frame, NearestSheetIndex(character.shell)), frame.end()) << character.shape;
+        frames.push_back(std::move(frame));
+    }
+    EXPECT_NE(frames[0], frames[1]);
+    EXPECT_NE(frames[1], frames[2]);
+}
 
 TEST(DrawingAnimation, ACancelledOrFailedWritingLeavesNoFileAndKeepsAnOldOne)
 {

@@ -1,6 +1,10 @@
 #include "dialogs/RecordTexts.h"
 
+#include "storage/OwnCommand.h"
+
 #include <gtest/gtest.h>
+
+#include <memory>
 
 namespace {
 
@@ -18,6 +22,15 @@ TEST(RecordTexts, TellTheTurtleDialogAndAStoppedWalkAsTheyWere)
         {Stopped(RecordOp::Forward, 100, 12), "Naprzód 100 – zatrzymany"},
         {Stopped(RecordOp::Circle, 50, 1), "Okrąg 50 – zatrzymany"},
         {EntryOf(RecordOp::Place), "Ustawienie żółwia"},
+        // "polecenie" is neuter.
+        {[] {
+             auto command = std::make_shared<OwnCommand>();
+             command->Name = QStringLiteral("Bok");
+             RecordEntry run = RunOf(command, 3);
+             run.StoppedAfter = 5;
+             return run;
+         }(),
+         "Bok × 3 – zatrzymane"},
     };
     for (const auto& [entry, text] : cases)
         EXPECT_EQ(RecordEntryText(entry), QString::fromUtf8(text));

@@ -357,9 +357,9 @@ TEST_F(TurtleSettings, EachFieldIsAppliedOnItsOwnAndOnlyFiniteNumbersAreTaken)
         {"10", "-20", "45", 10, -20, 0.7853981633974483},
         {"abc", "30", "", 5.5, 30, 1.0},
         {"12.25", " 7 ", "-720", 12.25, 7, -720 * 0.017453292519943295},
-        // Beyond the sheet is taken to its edge, as a walk stops there; headings are not bounded.
-        {"500", "-127.5", "1e6", 127, -127, 1e6 * 0.017453292519943295},
-        {"1e300", "-1e300", "0", 127, -127, 0},
+        // Beyond the sheet is taken as typed, up to what a record keeps; headings are not bounded.
+        {"500", "-127.5", "1e6", 500, -127.5, 1e6 * 0.017453292519943295},
+        {"1e300", "-1e300", "0", 1e6, -1e6, 0},
         {"127", "-126.5", "0", 127, -126.5, 0},
         // Nothing that would leave the turtle nowhere.
         {"nan", "inf", "-inf", 5.5, -6.5, 1.0},

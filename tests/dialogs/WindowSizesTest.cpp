@@ -230,8 +230,8 @@ TEST(SaveDlg, ShowsTheNamingAdviceInFull)
     ASSERT_NE(caption, nullptr);
     EXPECT_EQ(advice->text().toStdString(),
               "Podaj nazwę zeszytu. Nazwa może mieć do 64 znaków, także polskie litery i spacje. Nie "
-              "może zaczynać się od kropki ani mieć znaków / i \\. Kartki zeszytu będą w folderze "
-              "dokumentów, w katalogu Qel 3D/KARTKI.");
+              "może zaczynać się od kropki ani mieć znaków / i \\. Strony zeszytu będą w folderze "
+              "dokumentów, w folderze Qel 3D/KARTKI.");
     EXPECT_EQ(caption->text().toStdString(), "Nazwa zeszytu");
     // Long names with spaces are welcome: the field takes the dialog's width.
     const auto* field = dialog.findChild<QLineEdit*>("FileName");

@@ -122,7 +122,7 @@ struct ScriptedPrompts final : NotebookPrompts {
     std::deque<int> saveAnswers;
     QString name = QStringLiteral("zeszyt");
     int questions = 0;
-    bool saveOverOtherCopy = false;
+    int saveOverOtherCopy = win::IDCANCEL;
     std::vector<QString> refusals;
     int AskToSave() override
     {
@@ -138,7 +138,7 @@ struct ScriptedPrompts final : NotebookPrompts {
         return true;
     }
     int AskToReplace(const QString&, bool) override { return win::IDYES; }
-    bool AskToSaveOverOtherCopy(const QString&) override
+    int AskToSaveOverOtherCopy(const QString&) override
     {
         ++questions;
         return saveOverOtherCopy;
@@ -425,7 +425,7 @@ TEST_F(NotebookDocumentTest, NamesAreTrimmedAndLongOnesRefusedUntilAGoodOneComes
             return true;
         }
         int AskToReplace(const QString&, bool) override { return win::IDYES; }
-        bool AskToSaveOverOtherCopy(const QString&) override { return true; }
+        int AskToSaveOverOtherCopy(const QString&) override { return win::IDYES; }
         void ShowRefusal(const QString&) override { ++refusals; }
     } answers;
     NotebookDocument named(sheet, walker, answers);
@@ -451,15 +451,28 @@ TEST_F(NotebookDocumentTest, ASaveOverAnotherCopysSaveAsksFirstAndALostPageOpens
     EXPECT_EQ(prompts.questions, 1);
     EXPECT_TRUE(document.Modified());
     EXPECT_EQ(ReadNotebook(folder.path(), QStringLiteral("zeszyt")).Content.Pages.size(), 2u) << "nothing written";
-    prompts.saveOverOtherCopy = true;
+    ASSERT_EQ(prompts.refusals.size(), 1u) << "declined, the drawings are said to be unsaved";
+    EXPECT_TRUE(prompts.refusals[0].contains(QStringLiteral("nie zostały jeszcze zapisane")));
+    prompts.refusals.clear();
+    prompts.saveOverOtherCopy = win::IDYES;
     ASSERT_EQ(document.Save(), win::IDOK);
     EXPECT_EQ(ReadNotebook(folder.path(), QStringLiteral("zeszyt")).Content.Pages.size(), 1u);
     ASSERT_EQ(document.Save(), win::IDOK);
     EXPECT_EQ(prompts.questions, 2) << "its own saves ask nothing";
 
+    // "Zapisz jako…" instead: the other copy's notebook stays, these drawings go under a new name.
+    ASSERT_EQ(NotebookWriter().Save(folder.path(), QStringLiteral("zeszyt"), other).Fault, NotebookFault::None);
+    Run(RecordOp::Forward, 20);
+    prompts.saveOverOtherCopy = win::IDNO;
+    prompts.name = QStringLiteral("kopia");
+    ASSERT_EQ(document.Save(), win::IDOK);
+    EXPECT_EQ(document.Name(), QStringLiteral("kopia"));
+    EXPECT_EQ(ReadNotebook(folder.path(), QStringLiteral("zeszyt")).Content.Pages.size(), 2u);
+    EXPECT_FALSE(document.Modified());
+
     document.NewPage(false);
     ASSERT_EQ(document.Save(), win::IDOK);
-    ASSERT_TRUE(QFile::remove(PagePath(folder.path(), QStringLiteral("zeszyt"), 2)));
+    ASSERT_TRUE(QFile::remove(PagePath(folder.path(), document.Name(), 2)));
     ASSERT_EQ(document.Open(), win::IDOK);
     EXPECT_EQ(document.Pages().PageCount(), 2);
     EXPECT_EQ(prompts.refusals.size(), 1u) << "the lost page is named";
@@ -527,7 +540,7 @@ TEST_F(NotebookDocumentTest, ANotebookAnotherCopySavedOverCountsAsChangedAndAsks
             openElsewhere.push_back(open);
             return win::IDYES;
         }
-        bool AskToSaveOverOtherCopy(const QString&) override { return true; }
+        int AskToSaveOverOtherCopy(const QString&) override { return win::IDYES; }
         void ShowRefusal(const QString&) override {}
     } otherPrompts;
     MemoryFloor otherFloor;
@@ -541,6 +554,11 @@ TEST_F(NotebookDocumentTest, ANotebookAnotherCopySavedOverCountsAsChangedAndAsks
     TurtleWalker otherWalker{otherSheet};
     NotebookDocument other(otherSheet, otherWalker, otherPrompts);
     other.Start();
+    QSignalSpy said(&other, &NotebookDocument::Notice);
+    ASSERT_EQ(other.Open(), win::IDOK);
+    ASSERT_EQ(said.size(), 1) << "opened where this copy has it open";
+    EXPECT_TRUE(said[0][0].toString().contains(QStringLiteral("innej kopii")));
+    other.New();
     ASSERT_EQ(other.SaveAs(), win::IDOK);
     EXPECT_EQ(otherPrompts.openElsewhere, std::vector<bool>{true});
     ASSERT_EQ(ReadNotebook(folder.path(), QStringLiteral("Wspolny")).Content.Pages.size(), 1u);
@@ -551,7 +569,7 @@ TEST_F(NotebookDocumentTest, ANotebookAnotherCopySavedOverCountsAsChangedAndAsks
     EXPECT_NE(document.Save(), win::IDOK);
     EXPECT_EQ(prompts.questions, 2) << "the save asks before replacing";
     EXPECT_EQ(ReadNotebook(folder.path(), QStringLiteral("Wspolny")).Content.Pages.size(), 1u);
-    prompts.saveOverOtherCopy = true;
+    prompts.saveOverOtherCopy = win::IDYES;
     ASSERT_EQ(document.Save(), win::IDOK);
     EXPECT_EQ(ReadNotebook(folder.path(), QStringLiteral("Wspolny")).Content.Pages.size(), 5u);
     EXPECT_FALSE(document.Modified());
@@ -580,10 +598,10 @@ TEST_F(NotebookDocumentTest, ASaveAsOverwrittenAfterItsNameWasCheckedAsksFirst)
             NotebookWriter().Save(folder, name, three); // the other copy, while the box is up
             return win::IDYES;
         }
-        bool AskToSaveOverOtherCopy(const QString&) override
+        int AskToSaveOverOtherCopy(const QString&) override
         {
             ++otherCopyQuestions;
-            return false;
+            return win::IDCANCEL;
         }
         void ShowRefusal(const QString&) override {}
     } racing;
@@ -605,7 +623,7 @@ TEST_F(NotebookDocumentTest, AFailedSaveNamesItsCauseAndAPreviousCopyOnlyWhenThe
     qputenv("QEL3D_NOTEBOOKS", blocked.toUtf8());
     EXPECT_NE(document.SaveAs(), win::IDOK);
     ASSERT_EQ(prompts.refusals.size(), 1u);
-    EXPECT_TRUE(prompts.refusals[0].contains(QStringLiteral("w miejscu katalogu jest plik"))) << prompts.refusals[0].toStdString();
+    EXPECT_TRUE(prompts.refusals[0].contains(QStringLiteral("w miejscu folderu jest plik"))) << prompts.refusals[0].toStdString();
     EXPECT_FALSE(prompts.refusals[0].contains(QStringLiteral("Poprzednia kopia"))) << "there was none";
 }
 

@@ -128,4 +128,30 @@ TEST(TurtleWalker, TakesNoWalkWhileBusyOrWithNobodyToWalkItOn)
     EXPECT_DOUBLE_EQ(walk.turtle.Heading, -10 * TurtleMotion::kPi / 180);
 }
 
+// A walk says once, at its end, that it ran into the sheet's edge; one that stays inside says nothing.
+TEST(TurtleWalker, AWalkIntoTheEdgeSaysSoOnceAtItsEnd)
+{
+    const struct {
+        const char* name;
+        std::vector<RecordEntry> entries;
+        int said;
+    } walks[] = {
+        {"inside", {EntryOf(RecordOp::Forward, 100), EntryOf(RecordOp::Square, 20)}, 0},
+        {"past_the_edge", {EntryOf(RecordOp::Forward, 200)}, 1},
+        {"twice_at_the_edge", {EntryOf(RecordOp::Forward, 200), EntryOf(RecordOp::Right, 90), EntryOf(RecordOp::Forward, 300)}, 1},
+        {"a_square_over_the_edge", {EntryOf(RecordOp::Square, 200)}, 1},
+    };
+    for (const auto& walk : walks) {
+        SCOPED_TRACE(walk.name);
+        Walk rig(EntryOf(RecordOp::Home), [](int) { return 16.0; });
+        QSignalSpy edge(&rig.walker, &TurtleWalker::ReachedEdge);
+        QSignalSpy busy(&rig.walker, &TurtleWalker::BusyChanged);
+        QObject::connect(&rig.walker, &TurtleWalker::ReachedEdge, [&] { EXPECT_EQ(busy.size(), 1) << "said while still busy"; });
+        ASSERT_TRUE(rig.walker.Run(walk.entries));
+        rig.walker.WalkEntries(walk.entries.size());
+        EXPECT_FALSE(rig.walker.Busy());
+        EXPECT_EQ(edge.size(), walk.said);
+    }
+}
+
 } // namespace

@@ -2,10 +2,12 @@
 #include "fakes/ScriptedMessageBoxes.h"
 #include "shell/MainForm.h"
 #include "shell/RunProgram.h"
+#include "shell/PanelKeyboard.h"
 #include "ui_MainForm.h"
 #include "win/MessagePump.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QLabel>
 #include <QTest>
 
@@ -80,7 +82,13 @@ TEST_F(ClassroomWindowTest, InFullViewTheKeysWorkAsInTheWindowAndTheCornerShowsT
 {
     ui().ForwardTrack->setValue(100);
     bool replayed = false;
+    QString cornerSaid;
     Run({
+        [this] {
+            // A track bar the keyboard went to: full view hides it, and it must not keep the keys.
+            ui().ForwardTrack->setFocus(Qt::TabFocusReason);
+            return true;
+        },
         Key(Qt::Key_F11),
         [this] {
             EXPECT_TRUE(form.isFullScreen());
@@ -107,11 +115,21 @@ TEST_F(ClassroomWindowTest, InFullViewTheKeysWorkAsInTheWindowAndTheCornerShowsT
         },
         Key(Qt::Key_V),
         Key(Qt::Key_Escape),
-        [this] {
+        [&] {
             EXPECT_FALSE(form.Camera.TopView());
             EXPECT_FALSE(form.isFullScreen());
             EXPECT_FALSE(Corner().isVisible());
             EXPECT_TRUE(ui().ForwardBtn->isVisible());
+            EXPECT_FALSE(TakesPlainKeys(QApplication::focusWidget())) << "the panel has the keys";
+            cornerSaid = Corner().accessibleName();
+            return true;
+        },
+        Key(Qt::Key_Up),
+        [this] { return form.Walker.Busy(); },
+        Idle(),
+        [&] {
+            EXPECT_GT(form.Turtle.Y, 100.0) << "the arrow walked";
+            EXPECT_EQ(Corner().accessibleName(), cornerSaid) << "hidden, the corner says nothing";
             return true;
         },
     });

@@ -1,6 +1,8 @@
 #include "fakes/ScriptedMessageBoxes.h"
 #include "shell/Application.h"
 #include "shell/MainForm.h"
+#include "shell/OwnCommandDlg.h"
+#include "shell/PanelKeyboard.h"
 #include "shell/PanelLock.h"
 #include "shell/SpokenNotice.h"
 #include "ui_MainForm.h"
@@ -8,8 +10,10 @@
 #include <QAction>
 #include <QApplication>
 #include <QCursor>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
+#include <QSlider>
 #include <QToolButton>
 
 #include <gtest/gtest.h>
@@ -29,6 +33,9 @@ protected:
         form.ResetWorkspace();
         form.Sheet.UpdateFloor();
         EXPECT_TRUE(QTest::qWaitForWindowExposed(&form));
+        // On a display of its own, where the window alone takes the keyboard.
+        form.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&form));
     }
 
     ~CommandLockTest() override
@@ -127,27 +134,104 @@ TEST_F(CommandLockTest, AReplayTurnsThePlayButtonIntoAStopButtonForItsLength)
     EXPECT_FALSE(stop->isVisible());
 }
 
-TEST_F(CommandLockTest, AClickedTrackBarTakesTheArrowKeys)
+// How the keyboard goes with the mouse: Tab alone brings it into a track bar, which then keeps
+// its arrows; a click on a track bar, a command button or the view leaves the command keys to the
+// panel, and ↑ walks the turtle.
+struct PanelKeyboardCase {
+    const char* name;
+    void (*act)(Ui::TMainForm& ui);
+    // The track bar that has the keys afterwards, or none: the panel's keys walk.
+    QSlider* Ui::TMainForm::*keeps;
+};
+
+class PanelKeyboardTest : public CommandLockTest, public ::testing::WithParamInterface<PanelKeyboardCase> {};
+
+const PanelKeyboardCase kPanelKeyboardCases[] = {
+    {"a_clicked_track_bar", [](Ui::TMainForm& ui) { QTest::mouseClick(ui.ForwardTrack, Qt::LeftButton, {}, QPoint(8, ui.ForwardTrack->height() / 2)); },
+     nullptr},
+    {"a_tabbed_track_bar", [](Ui::TMainForm& ui) { ui.SquareTrack->setFocus(Qt::TabFocusReason); }, &Ui::TMainForm::SquareTrack},
+    {"a_tabbed_track_bar_then_another_clicked",
+     [](Ui::TMainForm& ui) {
+         ui.SquareTrack->setFocus(Qt::TabFocusReason);
+         QTest::mouseClick(ui.CircleTrack, Qt::LeftButton, {}, QPoint(8, ui.CircleTrack->height() / 2));
+     },
+     nullptr},
+    {"a_tabbed_track_bar_then_a_command_button_clicked",
+     [](Ui::TMainForm& ui) {
+         ui.SquareTrack->setFocus(Qt::TabFocusReason);
+         QTest::mouseClick(ui.HomeBtn, Qt::LeftButton);
+     },
+     nullptr},
+    {"a_tabbed_track_bar_then_the_view_clicked",
+     [](Ui::TMainForm& ui) {
+         ui.SquareTrack->setFocus(Qt::TabFocusReason);
+         QTest::mouseClick(ui.DXViewport->window()->childAt(ui.DXViewport->mapTo(ui.DXViewport->window(), ui.DXViewport->rect().center())),
+                           Qt::LeftButton);
+     },
+     nullptr},
+};
+
+TEST_P(PanelKeyboardTest, OnlyTabBringsTheKeysIntoATrackBar)
 {
-    QSlider* const tracks[] = {ui().ForwardTrack, ui().BackwardTrack, ui().RightTrack,
-                               ui().LeftTrack,    ui().CircleTrack,   ui().SquareTrack};
-    for (QSlider* track : tracks)
-        track->setValue(10); // room to go either way
-    for (QSlider* track : tracks) {
-        SCOPED_TRACE(track->objectName().toStdString());
-        QTest::mouseClick(track, Qt::LeftButton, {}, QPoint(8, track->height() / 2));
-        ASSERT_EQ(form.focusWidget(), track);
-        std::vector<int> values;
-        for (QSlider* other : tracks)
-            values.push_back(other->value());
-        QTest::keyClick(form.focusWidget(), Qt::Key_Right);
-        for (std::size_t i = 0; i < std::size(tracks); ++i)
-            EXPECT_EQ(tracks[i]->value(), values[i] + (tracks[i] == track ? 1 : 0)) << i;
+    for (QSlider* track : {ui().ForwardTrack, ui().SquareTrack, ui().CircleTrack})
+        track->setValue(6);
+    GetParam().act(ui());
+    QSlider* keeps = GetParam().keeps ? ui().*GetParam().keeps : nullptr;
+    if (keeps)
+        EXPECT_EQ(QApplication::focusWidget(), keeps);
+    else
+        EXPECT_FALSE(TakesPlainKeys(QApplication::focusWidget())) << "the panel has the keys";
+    form.Walker.SetDriven(true);
+    const double y = form.Turtle.Y;
+    const std::vector<int> values = {ui().ForwardTrack->value(), ui().SquareTrack->value(), ui().CircleTrack->value()};
+    QTest::keyClick(form.windowHandle(), Qt::Key_Home);
+    QTest::keyClick(form.windowHandle(), Qt::Key_Up);
+    if (keeps) {
+        EXPECT_FALSE(form.Walker.Busy());
+        EXPECT_EQ(keeps->value(), keeps->minimum() + 1) << "Home, then one up";
+    } else {
+        EXPECT_TRUE(form.Walker.Busy()) << "the arrow walks the turtle";
+        WalkToTheEnd();
+        EXPECT_GT(form.Turtle.Y, y);
+        EXPECT_EQ(values, std::vector<int>({ui().ForwardTrack->value(), ui().SquareTrack->value(), ui().CircleTrack->value()}))
+            << "Home went to the turtle, not to a track bar";
     }
-    // A command takes the keyboard from the window and gives it back to the same track bar.
-    StartForward();
-    WalkToTheEnd();
-    EXPECT_EQ(form.focusWidget(), ui().SquareTrack);
+}
+
+INSTANTIATE_TEST_SUITE_P(Keyboard, PanelKeyboardTest, ::testing::ValuesIn(kPanelKeyboardCases),
+                         [](const auto& instance) { return std::string(instance.param.name); });
+
+// The teaching bar and the own commands' row are framed as the panel is, and the new command's
+// pictures are one choice the arrows move and Enter takes.
+TEST_F(CommandLockTest, TheTeachingControlsAreFramedAndThePicturesFollowTheArrows)
+{
+    form.Teach.Begin();
+    auto* done = form.findChild<QPushButton*>(QStringLiteral("TeachDoneBtn"));
+    ASSERT_NE(done, nullptr);
+    done->setFocus(Qt::TabFocusReason);
+    const auto* frame = ui().ClientArea->findChild<QWidget*>(QStringLiteral("FocusFrame"));
+    ASSERT_NE(frame, nullptr);
+    EXPECT_TRUE(frame->isVisible());
+    EXPECT_TRUE(frame->geometry().contains(QRect(done->mapTo(ui().ClientArea, QPoint(0, 0)), done->size())));
+    EXPECT_EQ(form.findChild<QSlider*>(QStringLiteral("OwnCommandTrack1"))->focusPolicy(), Qt::TabFocus);
+    form.Teach.Cancel();
+
+    OwnCommandDlg dialog(&form, [](const QString&) { return QString(); });
+    dialog.SetName(QStringLiteral("Bok"));
+    std::vector<int> chosen;
+    QTimer::singleShot(0, &dialog, [&] {
+        // Modal, as the window shows it: the main window's command keys are out of reach.
+        auto* first = dialog.findChild<QToolButton*>(QStringLiteral("OwnPicture0"));
+        first->setFocus(Qt::TabFocusReason);
+        for (const Qt::Key key : {Qt::Key_Right, Qt::Key_Down, Qt::Key_Left}) {
+            QTest::keyClick(dialog.focusWidget(), key);
+            chosen.push_back(dialog.Picture());
+        }
+        QTest::keyClick(dialog.focusWidget(), Qt::Key_Return);
+    });
+    EXPECT_EQ(dialog.exec(), QDialog::Accepted);
+    EXPECT_EQ(chosen, std::vector<int>({1, 7, 6}));
+    EXPECT_EQ(dialog.Picture(), 6);
 }
 
 } // namespace

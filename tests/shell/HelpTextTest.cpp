@@ -53,7 +53,7 @@ QString IntroductionText(const char* name)
 
 QString Named(QString text)
 {
-    return text.remove(QLatin1Char('&')).remove(QRegularExpression(QStringLiteral("\\.\\.\\.$")));
+    return text.remove(QLatin1Char('&')).remove(QRegularExpression(QStringLiteral("(\\.\\.\\.|…)$")));
 }
 
 class HelpText : public testing::TestWithParam<HelpLanguage> {

@@ -224,9 +224,9 @@ TEST_F(NotebookWindowTest, TheNotebookMenuOffersEveryCommandWithItsKeysAndHints)
         const char* text;
         const char* keys;
     } items[] = {
-        {ui().NewMenu, "&Nowy", "Ctrl+N"},          {ui().OpenMenu, "&Otwórz...", "Ctrl+O"},
-        {ui().SaveMenu, "&Zapisz", "Ctrl+S"},       {ui().SaveAsMenu, "Zapisz &jako...", "Ctrl+Shift+S"},
-        {ui().PrintMenu, "&Drukuj...", "Ctrl+P"},   {ui().SavePictureMenu, "Zapisz stronę jako o&braz...", "Ctrl+E"},
+        {ui().NewMenu, "&Nowy", "Ctrl+N"},          {ui().OpenMenu, "&Otwórz…", "Ctrl+O"},
+        {ui().SaveMenu, "&Zapisz", "Ctrl+S"},       {ui().SaveAsMenu, "Zapisz &jako…", "Ctrl+Shift+S"},
+        {ui().PrintMenu, "&Drukuj…", "Ctrl+P"},   {ui().SavePictureMenu, "Zapisz stronę jako o&braz…", "Ctrl+E"},
         {ui().SaveAnimationMenu, "Zapisz animację &rysowania…", "Ctrl+Shift+E"},
     };
     const QList<QAction*> shown = ui().SheetMenu->actions();

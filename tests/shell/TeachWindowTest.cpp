@@ -6,7 +6,9 @@
 #include "ui_MainForm.h"
 #include "win/MessagePump.h"
 
+#include <QAction>
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSlider>
@@ -91,6 +93,9 @@ TEST_F(TeachWindowTest, TeachingBokByShowingThenKeyOneRunsItAsOneStep)
             QTest::mouseClick(Child<QPushButton>("TeachDoneBtn"), Qt::LeftButton);
             EXPECT_TRUE(LastBox().contains(QStringLiteral("żadnego polecenia"))) << LastBox().toStdString();
             EXPECT_TRUE(bar->isVisible()) << "teaching goes on";
+            EXPECT_FALSE(form.close()) << "answered: not now";
+            EXPECT_TRUE(LastBox().contains(QStringLiteral("Żółw jeszcze się uczy"))) << LastBox().toStdString();
+            EXPECT_TRUE(bar->isVisible());
             Press(Qt::Key_Up);
             stage = Forward;
             return false;
@@ -113,6 +118,9 @@ TEST_F(TeachWindowTest, TeachingBokByShowingThenKeyOneRunsItAsOneStep)
         case Taught:
             form.Loop.Speed().SetPace(TurtlePace::Fast);
             EXPECT_TRUE(button->isVisible());
+            EXPECT_EQ(button->text(), QStringLiteral("Bok")) << "the name under the picture";
+            EXPECT_EQ(button->toolButtonStyle(), Qt::ToolButtonTextUnderIcon);
+            EXPECT_EQ(button->accessibleName(), QStringLiteral("Moje polecenie Bok, 1 raz"));
             Child<QSlider>("OwnCommandTrack1")->setValue(4);
             EXPECT_EQ(button->accessibleName(), QStringLiteral("Moje polecenie Bok, 4 razy"));
             EXPECT_TRUE(button->toolTip().contains(QStringLiteral("Naprzód 100, W prawo 90")));
@@ -127,6 +135,17 @@ TEST_F(TeachWindowTest, TeachingBokByShowingThenKeyOneRunsItAsOneStep)
             Press(Qt::Key_Z, Qt::ControlModifier);
             EXPECT_NEAR(form.Turtle.Heading, quarter, 1e-9) << "one step took the whole run back";
             EXPECT_TRUE(form.Document.CanUndo()) << "the taught steps stay";
+            // The command run last is renamed from the Edit menu, with a button that says so.
+            QTimer::singleShot(0, [] {
+                auto* dialog = qobject_cast<OwnCommandDlg*>(QApplication::activeModalWidget());
+                ASSERT_NE(dialog, nullptr);
+                EXPECT_EQ(dialog->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->text(),
+                          QStringLiteral("Zmień nazwę"));
+                dialog->findChild<QLineEdit*>(QStringLiteral("OwnNameEdit"))->setText(QStringLiteral("Ramka"));
+                dialog->accept();
+            });
+            form.findChild<QAction*>(QStringLiteral("ChosenCommand0"))->trigger();
+            EXPECT_EQ(button->text(), QStringLiteral("Ramka"));
             stage = Ran;
             return true;
         case Ran: return true;

@@ -1,10 +1,16 @@
 #include "shell/CornerStatus.h"
+#include "shell/SavedFileNotice.h"
+#include "shell/SpokenNotice.h"
 #include "shell/SpokenPlace.h"
+#include "shell/StatusPanels.h"
 #include "shell/WindowMemory.h"
 #include "shell/WindowTitle.h"
 #include "turtle/TurtleMotion.h"
 
+#include <QLabel>
+#include <QMainWindow>
 #include <QSettings>
+#include <QStatusBar>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -100,6 +106,45 @@ TEST(SpokenPlace, SaysThePlaceAsTheStatusBarShowsItAndTheHeadingInWholeDegrees)
         turtle.Heading = c.heading;
         EXPECT_EQ(SpokenPlace(turtle), QString::fromUtf8(c.spoken));
     }
+}
+
+// A failure stays in the notebook's panel over the name that every command shows again, whole in
+// the panel's hint and for a screen reader, until a plain notice follows it.
+TEST(StatusPanels, AFailureStaysWholeOverTheNotebooksName)
+{
+    QMainWindow window;
+    auto* bar = new QStatusBar(&window);
+    window.setStatusBar(bar);
+    StatusPanels panels(*bar);
+    auto* first = bar->findChildren<QLabel*>(Qt::FindDirectChildrenOnly).value(0);
+    auto* spoken = bar->findChild<SpokenNotice*>(QStringLiteral("FailureNotice"));
+    ASSERT_TRUE(first && spoken);
+    const QString failure = QStringLiteral("Nie można zachować kopii zapasowej rysunków: folder %1 jest tylko do odczytu.")
+                                .arg(QString(80, QLatin1Char('x')));
+
+    panels.ShowFailure(failure);
+    panels.ShowNotebook(QStringLiteral("Dom"), true); // the next command
+    EXPECT_EQ(panels.Text(0), failure);
+    EXPECT_EQ(first->toolTip(), failure) << "cut at the panel's edge, whole in the hint";
+    EXPECT_NE(first->text(), failure);
+    EXPECT_TRUE(failure.startsWith(first->text().chopped(1)));
+    EXPECT_EQ(first->accessibleName(), failure);
+    EXPECT_EQ(spoken->Text(), failure) << "a screen reader hears it whole";
+
+    panels.ShowNotice(QStringLiteral("Żółw doszedł do brzegu strony."));
+    EXPECT_EQ(panels.Text(0), QStringLiteral("Żółw doszedł do brzegu strony."));
+    EXPECT_TRUE(first->toolTip().isEmpty()) << "whole in the panel";
+    panels.ShowNotebook(QStringLiteral("Dom"), true);
+    EXPECT_EQ(panels.Text(0), QStringLiteral("Zeszyt: Dom *"));
+}
+
+TEST(SavedFileNotice, NamesTheFileAndItsFolderInWords)
+{
+    EXPECT_EQ(SavedPictureNotice(QStringLiteral("/home/ala/Obrazy/Domek, strona 1.png")),
+              QStringLiteral("Obraz zapisano jako Domek, strona 1.png w folderze Obrazy."));
+    EXPECT_EQ(SavedAnimationNotice(QStringLiteral("/home/ala/Obrazy/Domek, strona 1.gif")),
+              QStringLiteral("Animację zapisano jako Domek, strona 1.gif w folderze Obrazy."));
+    EXPECT_EQ(SavedPictureNotice(QStringLiteral("/a.png")), QStringLiteral("Obraz zapisano jako a.png w folderze /."));
 }
 
 } // namespace

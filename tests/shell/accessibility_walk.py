@@ -127,6 +127,13 @@ def main():
     if not changed <= {'Cofnij', 'Ponów'}:
         sys.exit(f'controls were turned off and on one by one: {changed}')
 
+    # The same notice says the new place after a second walk, not the place a reader kept.
+    heard.clear()
+    key('space')
+    if not wait_until(lambda: notices('Y 127'), 15):
+        sys.exit(f'after a second Naprzód 100 no notice said "Y 127" (the edge); heard {heard}')
+    print('heard after the second walk:', notices('kierunek'))
+
     # A square and a circle from their keys: each locks the panel and says where the turtle is.
     for letter in ('k', 'o'):
         heard.clear()

@@ -14,6 +14,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <vector>
@@ -30,7 +31,7 @@ struct Prompts final : NotebookPrompts {
         return true;
     }
     int AskToReplace(const QString&, bool) override { return win::IDYES; }
-    bool AskToSaveOverOtherCopy(const QString&) override { return true; }
+    int AskToSaveOverOtherCopy(const QString&) override { return win::IDYES; }
     void ShowRefusal(const QString& text) override { refusals.push_back(text); }
 };
 
@@ -153,6 +154,25 @@ TEST_P(AfterRunTest, BokFiveTimesDrawsAClosedPentagon)
 
 INSTANTIATE_TEST_SUITE_P(Runs, AfterRunTest, ::testing::ValuesIn(kAfterRuns),
                          [](const auto& instance) { return std::string(instance.param.name); });
+
+// The flower of the lesson on teaching, as the child is told to make it: six petals, not one
+// circle six times over.
+TEST_F(OwnCommandDocumentTest, TheLessonsPetalSixTimesDrawsSixPetals)
+{
+    const OwnCommandPtr petal = Teach(QStringLiteral("Płatek"), {EntryOf(RecordOp::Forward, 25), EntryOf(RecordOp::Circle, 15),
+                                                                EntryOf(RecordOp::Backward, 25), EntryOf(RecordOp::Right, 60)});
+    const auto drawn = [this] {
+        const std::vector<std::uint8_t> page = Page();
+        return std::ranges::count_if(page, [](std::uint8_t pixel) { return pixel != SheetBitmap::kWhite; });
+    };
+    // Teaching drew the first petal; each run turns on to the next place.
+    const auto taught = drawn();
+    Run(RunOf(petal, 1));
+    const auto onePetal = drawn() - taught;
+    ASSERT_GT(onePetal, 0) << "the second petal beside the first";
+    Run(RunOf(petal, 4));
+    EXPECT_GT(drawn() - taught, 4 * onePetal) << "six petals side by side";
+}
 
 TEST_F(OwnCommandDocumentTest, CommandsNestAndTeachingRefusesWhatItCannotKeep)
 {

@@ -36,6 +36,11 @@ std::vector<Button> ButtonsOf(unsigned style)
     }
 }
 
+std::size_t DefaultOf(unsigned style, std::size_t buttons)
+{
+    return (style & MB_DEFBUTTON2) && buttons > 1 ? 1 : 0;
+}
+
 QMessageBox::Icon IconOf(unsigned style)
 {
     switch (style & 0xF0) {
@@ -71,9 +76,10 @@ public:
                         request.owner);
         box.setWindowModality(request.owner ? Qt::WindowModal : Qt::ApplicationModal);
         const std::vector<Button> buttons = ButtonsOf(request.style);
-        for (const auto& [standard, result] : buttons)
-            box.addButton(standard)->setText(ButtonCaption(standard));
-        box.setDefaultButton(buttons.front().first);
+        for (std::size_t i = 0; i < buttons.size(); ++i)
+            box.addButton(buttons[i].first)
+                ->setText(i < request.captions.size() ? request.captions[i] : ButtonCaption(buttons[i].first));
+        box.setDefaultButton(buttons[DefaultOf(request.style, buttons.size())].first);
         // Esc and the close box give Cancel where there is one, as with the system's boxes;
         // a lone OK button is also pressed by Esc.
         for (const auto& [standard, result] : buttons) {
@@ -100,6 +106,7 @@ std::vector<int> AnswersOf(unsigned style)
     std::vector<int> answers;
     for (const auto& [standard, result] : ButtonsOf(style))
         answers.push_back(result);
+    std::swap(answers.front(), answers[DefaultOf(style, answers.size())]);
     return answers;
 }
 

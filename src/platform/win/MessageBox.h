@@ -28,6 +28,8 @@ inline constexpr unsigned MB_ICONSTOP = 0x10;
 inline constexpr unsigned MB_ICONQUESTION = 0x20;
 inline constexpr unsigned MB_ICONEXCLAMATION = 0x30;
 inline constexpr unsigned MB_ICONINFORMATION = 0x40;
+// The second button is the default (Enter) one, where the first would do harm.
+inline constexpr unsigned MB_DEFBUTTON2 = 0x100;
 
 struct MessageBoxRequest {
     QWidget* owner = nullptr; // nullptr: owned by the application
@@ -35,6 +37,8 @@ struct MessageBoxRequest {
     QString caption;
     unsigned style = MB_OK;
     unsigned short language = 0;
+    // Captions for the buttons in their order, where the standard ones would not say enough.
+    std::vector<QString> captions{};
 };
 
 // Whoever answers message boxes. The real one shows a modal box; tests install a scripted one.

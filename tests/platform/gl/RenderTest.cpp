@@ -242,6 +242,25 @@ TEST_F(Render, SmallerCopiesAreMadeAgainWhenTheTextureAsks)
     EXPECT_FALSE(oneTexel()) << "a blend again";
 }
 
+// A frame painted while the main loop stands still (an expose under a dialog) may come after a
+// walk's last rows and its rest together: the smaller copies it samples are made from those rows.
+TEST_F(Render, RowsAndARestBeforeOneFrameMakeTheCopiesFromThoseRows)
+{
+    texture->GenerateMIPMap(0);
+    Show(MakeSquare(0.1f, 0, texture));
+    Frame();
+    auto* indices = static_cast<std::uint8_t*>(texture->GetImage()->buffer1);
+    std::fill_n(indices, 8, std::uint8_t{15});
+    const rm::Rect rows{0, 0, 4, 2};
+    texture->Changed(rm::D3DRMTEXTURE_CHANGEDPIXELS, 1, &rows);
+    texture->GenerateMIPMap(0);
+    Frame();
+    const QRgb exposed = Shown().pixel(Projected(0, 0, 0));
+    texture->GenerateMIPMap(0); // copies surely made again from what the texture holds
+    Frame();
+    EXPECT_EQ(exposed, Shown().pixel(Projected(0, 0, 0)));
+}
+
 struct SamplingCase {
     rm::D3DRMTEXTUREQUALITY quality;
     bool smallerCopies; // the texture asked for them

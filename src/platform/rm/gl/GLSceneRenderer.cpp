@@ -451,7 +451,6 @@ void GLSceneRenderer::UploadColours(TextureEntry& entry, RowRange rows)
     // turned, a sheet cleared) is the last change for a while.
     entry.smallerCopiesCurrent = false;
     entry.rowsSinceCopies = rows.bottom - rows.top < image.height;
-    entry.mipmapGenerations = texture.MipmapGenerations();
 }
 
 void GLSceneRenderer::ChooseFilter(TextureEntry& entry)
@@ -473,6 +472,7 @@ void GLSceneRenderer::ChooseFilter(TextureEntry& entry)
         glGenerateMipmap(GL_TEXTURE_2D);
         entry.smallerCopiesCurrent = true;
         entry.rowsSinceCopies = false;
+        entry.mipmapGenerations = entry.texture->MipmapGenerations();
     }
     if (filter.min != entry.minFilter) {
         glTexParameteri(GL_TEXTURE_2D, GL_TEXTURE_MIN_FILTER, filter.min);

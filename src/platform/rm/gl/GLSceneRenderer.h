@@ -66,7 +66,9 @@ private:
         std::uint32_t paletteChanges = 0;
         bool smallerCopiesCurrent = false; // the smaller copies show the pixels now
         bool rowsSinceCopies = false;        // rows alone were taken since the copies were made
-        std::uint32_t mipmapGenerations = 0; // the texture's count when rows or copies were last taken
+        // The texture's count when the copies were last made: rows taken since are waited out
+        // until it asks again, whether before or after they came.
+        std::uint32_t mipmapGenerations = 0;
         GLint minFilter = -1;
         GLint magFilter = -1;
         bool transparency = false;
