@@ -15,6 +15,7 @@
 #include <QFile>
 #include <QElapsedTimer>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QMenu>
@@ -70,7 +71,9 @@ protected:
             if (auto* dialog = qobject_cast<QFileDialog*>(QApplication::activeModalWidget())) {
                 suggested = QFileInfo(dialog->selectedFiles().value(0)).fileName();
                 dialog->selectNameFilter(dialog->nameFilters().value(kind));
-                dialog->selectFile(path);
+                // Typed, as a child would: selectFile leaves the name alone once its edit has
+                // the focus, which comes at a different moment on a busy machine.
+                dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(path);
                 static_cast<QDialog*>(dialog)->accept();
             }
         });
