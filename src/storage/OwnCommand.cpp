@@ -44,7 +44,8 @@ void FollowCommandTools(const OwnCommand& command, TTurtleState& tools)
         case RecordOp::PenColor: tools.PenColor = step.Amount; break;
         case RecordOp::PenWidth: tools.PenWidth = step.Amount; break;
         case RecordOp::PenMode: tools.PenMode = step.Amount; break;
-        case RecordOp::Own: FollowCommandTools(*step.Command, tools); break;
+        case RecordOp::Own:
+        case RecordOp::Repeat: FollowCommandTools(*step.Command, tools); break;
         default: break;
         }
     }
@@ -76,7 +77,7 @@ bool OwnRunCursor::Next(RecordEntry& entry)
             continue;
         }
         entry = frame.command->Steps.At(frame.step++);
-        if (entry.Op != RecordOp::Own)
+        if (!RunsSteps(entry.Op))
             return true;
         Open(entry);
     }

@@ -24,6 +24,8 @@ using OwnCommandPtr = std::shared_ptr<const OwnCommand>;
 inline constexpr int kMaxOwnTimes = 36;
 // Own commands run within own commands no deeper than this, counting the outermost.
 inline constexpr int kMaxOwnDepth = 4;
+// Repetitions and own commands run within each other no deeper than this, counting the outermost.
+inline constexpr int kMaxNestedDepth = 8;
 // The most entries one command stands for.
 inline constexpr std::size_t kMaxOwnSteps = 1000;
 // The most characters of a name.
