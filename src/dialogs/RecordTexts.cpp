@@ -67,6 +67,11 @@ QString RecordEntryText(const RecordEntry& entry)
         const QString text = Texts::tr("%1 × %2").arg(name).arg(entry.Amount);
         return entry.StoppedAfter == 0 ? text : text + Texts::tr(" – zatrzymany");
     }
+    case RecordOp::Repeat: {
+        const QString steps = entry.Command ? OwnCommandSteps(*entry.Command) : QString();
+        const QString text = Texts::tr("Powtórz %1 razy: %2").arg(entry.Amount).arg(steps);
+        return entry.StoppedAfter == 0 ? text : text + Texts::tr(" – zatrzymany");
+    }
     }
     return QStringLiteral("?");
 }

@@ -55,7 +55,7 @@ void TurtleWalker::StartNext()
             break;
         const RecordEntry entry = entries_[next_];
         emit EntryStarted(static_cast<int>(next_++));
-        if (entry.Op == RecordOp::Own) {
+        if (RunsSteps(entry.Op)) {
             run_ = entry;
             runCursor_.Start(entry);
             runSlices_ = 0;
@@ -127,7 +127,8 @@ void TurtleWalker::Begin(const RecordEntry& entry)
         sheet_.ClearSheet();
         break;
     case RecordOp::Clear: sheet_.ClearSheet(); break;
-    case RecordOp::Own: break; // walked by StartNext
+    case RecordOp::Own:
+    case RecordOp::Repeat: break; // walked by StartNext
     }
     if (motion_.State != CommandState::Idle) {
         walking_ = entry;
