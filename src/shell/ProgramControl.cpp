@@ -44,8 +44,6 @@ ProgramControl::ProgramControl(QMainWindow& window, const TurtleSheet& sheet, No
     : QObject(&window), window_(window), sheet_(sheet), document_(document), walker_(walker), commands_(commands)
 {
     CreateActions();
-    pane_ = new ProgramPane(window_, *run_, *step_);
-    pane_->hide();
     refresh_.setSingleShot(true);
     refresh_.setInterval(0);
     follow_.setInterval(kFollowMs);
@@ -54,23 +52,10 @@ ProgramControl::ProgramControl(QMainWindow& window, const TurtleSheet& sheet, No
         if (walking_ >= 0 && static_cast<std::size_t>(walking_) < offsets_.size())
             pane_->MarkWalked(offsets_[static_cast<std::size_t>(walking_)]);
     });
-    connect(&document_, &NotebookDocument::Changed, this, [this] { RefreshSoon(); });
-    connect(pane_, &ProgramPane::Edited, this, [this] { stepping_ = false; });
     // The first entry of a run is the page's start.
     connect(&walker_, &TurtleWalker::EntryStarted, this, [this](int index) {
         if (running_)
             walking_ = index - 1;
-    });
-    connect(&walker_, &TurtleWalker::BusyChanged, this, [this](bool busy) {
-        pane_->SetBusy(busy);
-        if (!busy && running_)
-            RunEnded();
-    });
-    // A tool chosen is the next line of the program: it shows once the click or key is over.
-    qApp->installEventFilter(this);
-    win::FollowLanguage(window_, [this] {
-        SetTexts();
-        RefreshSoon();
     });
 }
 
@@ -124,6 +109,22 @@ void ProgramControl::SetTexts()
 void ProgramControl::Attach(QMenu& notebookMenu, QMenu& editMenu, QToolBar& toolBar, StatusPanels& status)
 {
     status_ = &status;
+    // Made after the window's own controls, the pane comes last when Tab goes round.
+    pane_ = new ProgramPane(window_, *run_, *step_);
+    pane_->hide();
+    connect(pane_, &ProgramPane::Edited, this, [this] { stepping_ = false; });
+    connect(&document_, &NotebookDocument::Changed, this, [this] { RefreshSoon(); });
+    connect(&walker_, &TurtleWalker::BusyChanged, this, [this](bool busy) {
+        pane_->SetBusy(busy);
+        if (!busy && running_)
+            RunEnded();
+    });
+    // A tool chosen is the next line of the program: it shows once the click or key is over.
+    qApp->installEventFilter(this);
+    win::FollowLanguage(window_, [this] {
+        SetTexts();
+        RefreshSoon();
+    });
     // Before the notebook menu's last part, which ends the program.
     const QList<QAction*> fileActions = notebookMenu.actions();
     QAction* lastPart = fileActions.size() >= 2 ? fileActions[fileActions.size() - 2] : nullptr;
@@ -278,7 +279,7 @@ void ProgramControl::SaveFile()
 
 bool ProgramControl::eventFilter(QObject* watched, QEvent* event)
 {
-    if ((event->type() == QEvent::MouseButtonRelease || event->type() == QEvent::KeyRelease) && pane_->isVisible())
+    if ((event->type() == QEvent::MouseButtonRelease || event->type() == QEvent::KeyRelease) && pane_ && pane_->isVisible())
         RefreshSoon();
     return QObject::eventFilter(watched, event);
 }
