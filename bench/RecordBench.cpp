@@ -114,7 +114,7 @@ void ReplayThousandCommands(benchmark::State& state)
     for (auto _ : state) {
         replay.Start(w.notebook.RecordOf(0));
         while (replay.Running())
-            w.walker.WalkEntries(w.walker.InstantEntriesPerPass());
+            w.walker.WalkFor();
     }
     state.counters["matched"] = replay.Matched() ? 1 : 0;
 }

@@ -1565,6 +1565,10 @@ Check that the file is in the program’s folder.</translation>
         <source>Nie udało się zapamiętać poleceń żółwia w pliku %1.</source>
         <translation>The turtle commands could not be kept in the file %1.</translation>
     </message>
+    <message>
+        <source>Jeden raz tego polecenia to byłoby więcej niż %L1 kroków żółwia. Powtarzaj tu polecenia mniej razy.</source>
+        <translation>One run of this command would be more than %L1 turtle steps. Repeat the commands here fewer times.</translation>
+    </message>
 </context>
 <context>
     <name>TopViewChoice</name>

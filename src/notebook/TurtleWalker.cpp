@@ -1,6 +1,7 @@
 #include "notebook/TurtleWalker.h"
 
 #include "turtle/TurtleSheet.h"
+#include "win/TickClock.h"
 
 #include <algorithm>
 #include <array>
@@ -39,52 +40,106 @@ bool TurtleWalker::Run(std::vector<RecordEntry> entries)
     entries_ = std::move(entries);
     next_ = 0;
     carried_ = 0.0;
-    StartNext();
+    stepsBegun_ = 0;
+    slicesWalked_ = 0;
+    Advance(false, kPassBudgetMs);
     return true;
 }
 
-void TurtleWalker::StartNext()
+void TurtleWalker::Walk(double turtleMs)
 {
-    for (;;) {
-        if (run_) {
-            if (StepRun())
-                return;
-            EndRun();
-        }
-        if (next_ >= entries_.size())
-            break;
-        const RecordEntry entry = entries_[next_];
-        emit EntryStarted(static_cast<int>(next_++));
-        if (RunsSteps(entry.Op)) {
-            run_ = entry;
-            runCursor_.Start(entry);
-            runSlices_ = 0;
-            continue;
-        }
-        Begin(entry);
-        if (motion_.State != CommandState::Idle) {
-            SetBusy(true);
-            return;
-        }
-        emit EntryRan(entry);
-    }
-    entries_.clear();
-    next_ = 0;
-    sheet_.RestFloor();
-    SetBusy(false);
+    if (!busy_)
+        return;
+    carried_ += turtleMs;
+    Advance(false, kPassBudgetMs);
 }
 
-bool TurtleWalker::StepRun()
+void TurtleWalker::WalkFor(std::uint32_t budgetMs)
 {
-    RecordEntry step;
-    while (runCursor_.Next(step)) {
-        Begin(step);
-        if (motion_.State != CommandState::Idle) {
-            SetBusy(true);
-            return true;
+    if (busy_)
+        Advance(true, budgetMs);
+}
+
+bool TurtleWalker::CaughtUp() const
+{
+    return caughtUp_;
+}
+
+bool TurtleWalker::HasWork() const
+{
+    return motion_.State != CommandState::Idle || run_ || next_ < entries_.size();
+}
+
+void TurtleWalker::Advance(bool anyTime, std::uint32_t budgetMs)
+{
+    caughtUp_ = true;
+    if (!HasWork()) {
+        EndAll();
+        return;
+    }
+    const std::uint32_t start = win::GetTickCount();
+    while (Unit(anyTime)) {
+        if (win::GetTickCount() - start >= budgetMs) {
+            caughtUp_ = false;
+            break;
         }
     }
+    if (HasWork())
+        SetBusy(true);
+}
+
+bool TurtleWalker::Unit(bool anyTime)
+{
+    if (motion_.State != CommandState::Idle) {
+        if (!anyTime) {
+            if (carried_ < kSliceMs)
+                return false;
+            carried_ -= kSliceMs;
+        }
+        Slice();
+    } else if (run_) {
+        TakeRunStep();
+    } else {
+        TakeEntry();
+    }
+    if (HasWork())
+        return true;
+    EndAll();
     return false;
+}
+
+void TurtleWalker::TakeEntry()
+{
+    const RecordEntry entry = entries_[next_];
+    emit EntryStarted(static_cast<int>(next_++));
+    if (RunsSteps(entry.Op)) {
+        run_ = entry;
+        runCursor_.Start(entry);
+        runSlices_ = 0;
+        runUnits_ = 0;
+        runLastSliced_ = false;
+        // A run stopped before its first step stops there again.
+        if (entry.StoppedAfter == kStoppedInUnits)
+            runCursor_.Clear();
+        return;
+    }
+    ++stepsBegun_;
+    Begin(entry);
+    if (motion_.State == CommandState::Idle)
+        emit EntryRan(entry);
+}
+
+void TurtleWalker::TakeRunStep()
+{
+    RecordEntry step;
+    if (!runCursor_.Next(step)) {
+        EndRun();
+        return;
+    }
+    ++stepsBegun_;
+    Begin(step);
+    if (motion_.State == CommandState::Idle)
+        CountRunUnit(false);
 }
 
 void TurtleWalker::EndRun()
@@ -128,74 +183,76 @@ void TurtleWalker::Begin(const RecordEntry& entry)
         break;
     case RecordOp::Clear: sheet_.ClearSheet(); break;
     case RecordOp::Own:
-    case RecordOp::Repeat: break; // walked by StartNext
+    case RecordOp::Repeat: break; // walked from the run's cursor
     }
     if (motion_.State != CommandState::Idle) {
         walking_ = entry;
         slices_ = 0;
+        // A walk stopped before its first slice stops there again.
+        if (entry.StoppedAfter == kStoppedInUnits)
+            motion_.Stop();
     }
-}
-
-void TurtleWalker::Walk(double turtleMs)
-{
-    if (!busy_)
-        return;
-    carried_ += turtleMs;
-    while (busy_ && carried_ >= kSliceMs) {
-        carried_ -= kSliceMs;
-        Slice();
-    }
-}
-
-void TurtleWalker::WalkEntries(std::size_t count)
-{
-    for (std::size_t walked = 0; busy_ && walked < count; ++walked)
-        for (const std::size_t ended = walksEnded_; busy_ && walksEnded_ == ended;)
-            Slice();
-}
-
-std::size_t TurtleWalker::InstantEntriesPerPass() const
-{
-    return std::max<std::size_t>(1, entries_.size() / kInstantPasses);
 }
 
 void TurtleWalker::Slice()
 {
     motion_.StepCommand(kSliceMs);
     ++slices_;
+    ++slicesWalked_;
     // A walk that was stopped the first time stops on the same slice again.
-    if (walking_.StoppedAfter != 0 && slices_ == walking_.StoppedAfter)
+    if (walking_.StoppedAfter != 0 && slices_ == (walking_.StoppedAfter & ~kStoppedInUnits))
         motion_.Stop();
-    if (run_ && ++runSlices_ == run_->StoppedAfter) {
+    if (run_)
+        CountRunUnit(true);
+    else if (motion_.State == CommandState::Idle)
+        emit EntryRan(walking_);
+}
+
+void TurtleWalker::CountRunUnit(bool slice)
+{
+    ++runUnits_;
+    runSlices_ += slice ? 1 : 0;
+    runLastSliced_ = slice;
+    const std::uint32_t stopped = run_->StoppedAfter;
+    const bool inUnits = (stopped & kStoppedInUnits) != 0;
+    const bool stopsHere = inUnits ? runUnits_ == (stopped & ~kStoppedInUnits) : slice && runSlices_ == stopped;
+    // A run that was stopped the first time stops after the same unit again.
+    if (stopped != 0 && stopsHere) {
         motion_.Stop();
         runCursor_.Clear();
     }
-    if (motion_.State == CommandState::Idle)
-        EndWalk();
 }
 
-void TurtleWalker::EndWalk()
+std::uint32_t TurtleWalker::RunStopPoint() const
 {
-    ++walksEnded_;
-    if (!run_)
-        emit EntryRan(walking_);
-    StartNext();
+    // Slices alone tell a stop on the way of a walk; a stop between steps counts them too.
+    if (runLastSliced_ || runUnits_ >= kStoppedInUnits)
+        return runSlices_;
+    return kStoppedInUnits | static_cast<std::uint32_t>(runUnits_);
+}
+
+void TurtleWalker::EndAll()
+{
+    entries_.clear();
+    next_ = 0;
+    sheet_.RestFloor();
+    SetBusy(false);
 }
 
 void TurtleWalker::Stop()
 {
     if (!busy_)
         return;
+    const bool walking = motion_.State != CommandState::Idle;
     motion_.Stop();
     entries_.clear();
     next_ = 0;
     carried_ = 0.0;
-    ++walksEnded_;
     if (run_) {
-        run_->StoppedAfter = runSlices_;
+        run_->StoppedAfter = RunStopPoint();
         EndRun();
-    } else {
-        walking_.StoppedAfter = slices_;
+    } else if (walking) {
+        walking_.StoppedAfter = slices_ > 0 ? slices_ : kStoppedInUnits;
         emit EntryRan(walking_);
     }
     sheet_.RestFloor();

@@ -171,6 +171,15 @@ private:
 
     QString Word(ProgramWord word) const { return WrittenWord(word, language_); }
 
+    // The limit a command's steps go past, of those a notebook keeps: so many written, and so
+    // many walked in one run; 0 when they fit.
+    static std::uint64_t LimitPassed(const OwnCommand& command)
+    {
+        if (command.Steps.Size() > kMaxOwnSteps)
+            return kMaxOwnSteps;
+        return StepsOf(command, kMaxCommandSteps + 1) > kMaxCommandSteps ? kMaxCommandSteps : 0;
+    }
+
     bool Fail(const QString& sentence, const Token& from, const Token* to = nullptr)
     {
         if (!reading_.Mistake) {
@@ -324,10 +333,10 @@ private:
             return false;
         if (steps.empty())
             return true;
-        if (steps.size() > kMaxOwnSteps)
-            return Fail(MistakeSentence::TooLong(command.text.toString(), static_cast<int>(kMaxOwnSteps)), command);
         auto body = std::make_shared<OwnCommand>();
         body->Steps = DrawingRecord::Of(steps);
+        if (const std::uint64_t limit = LimitPassed(*body))
+            return Fail(MistakeSentence::TooLong(command.text.toString(), static_cast<int>(limit)), command);
         entry.Command = std::move(body);
         return true;
     }
@@ -424,13 +433,13 @@ private:
             return false;
         if (steps.empty())
             return Fail(MistakeSentence::EmptyDefinition(name), to, &nameToken);
-        if (steps.size() > kMaxOwnSteps)
-            return Fail(MistakeSentence::TooLong(name, static_cast<int>(kMaxOwnSteps)), to, &nameToken);
         auto command = std::make_shared<OwnCommand>();
         command->Name = name;
         const auto known = std::ranges::find_if(known_, [&](const OwnCommandPtr& c) { return FoldedWord(c->Name) == FoldedWord(name); });
         command->Picture = known != known_.end() ? (*known)->Picture : 0;
         command->Steps = DrawingRecord::Of(steps);
+        if (const std::uint64_t limit = LimitPassed(*command))
+            return Fail(MistakeSentence::TooLong(name, static_cast<int>(limit)), to, &nameToken);
         definition.command = std::move(command);
         return true;
     }

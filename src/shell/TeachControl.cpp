@@ -126,6 +126,10 @@ void TeachControl::Finish()
         Refuse(tr("Polecenia mogą być w sobie najwyżej %1 razy. Nie używaj tu tak złożonego polecenia.")
                    .arg(kMaxOwnDepth));
         return;
+    case Teaching::Problem::TooLong:
+        Refuse(tr("Jeden raz tego polecenia to byłoby więcej niż %L1 kroków żółwia. Powtarzaj tu polecenia mniej razy.")
+                   .arg(kMaxCommandSteps));
+        return;
     case Teaching::Problem::None: break;
     }
     if (commands_.Full()) {

@@ -46,13 +46,17 @@ inline constexpr int kMaxWrittenCircle = 127;
 inline constexpr int kMaxWrittenSquare = 254;
 inline constexpr int kMaxRepeatTimes = 10000;
 
+// A stop point with this bit counts units, every slice walked and every step that does not walk,
+// instead of slices alone: a run stopped between two steps, a walk before its first slice.
+inline constexpr std::uint32_t kStoppedInUnits = 0x80000000U;
+
 // One entry: what was done, as the turtle does it again. Walking it again on the page it was
 // first walked on gives the same page and the same place.
 struct RecordEntry {
     RecordOp Op = RecordOp::Snapshot;
     std::int32_t Amount = 0;
-    // A walking command or an own command's run stopped on the way: how many slices it walked;
-    // 0 for a whole walk.
+    // A walking command or an own command's run stopped on the way: how many slices it walked,
+    // or with kStoppedInUnits how many units; 0 for a whole walk.
     std::uint32_t StoppedAfter = 0;
     // Start and Place: where the turtle stands once the entry is done.
     double X = 0.0;

@@ -42,6 +42,8 @@ OwnCommandPtr Decode(const QJsonValue& value, int depthLeft)
             return nullptr;
     }
     command->Steps = std::move(*steps);
+    if (StepsOf(*command, kMaxCommandSteps + 1) > kMaxCommandSteps)
+        return nullptr;
     return command;
 }
 

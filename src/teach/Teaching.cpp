@@ -33,6 +33,8 @@ Teaching::Problem Teaching::Check() const
     candidate.Steps = steps_;
     if (DepthOf(candidate) > kMaxOwnDepth)
         return Problem::TooDeep;
+    if (StepsOf(candidate, kMaxCommandSteps + 1) > kMaxCommandSteps)
+        return Problem::TooLong;
     return Problem::None;
 }
 

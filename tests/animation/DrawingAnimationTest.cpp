@@ -26,12 +26,16 @@ public:
         sheet_[5] = 0; // the record's start is not blank
         turtle_.Heading = 1.5707963267948966;
     }
+    bool Measure(const WalkAnswer& answer) override { return answer(); }
     std::uint64_t Length() const override { return length_; }
-    bool Advance(std::uint32_t ms) override
+    double Progress() const override { return length_ == 0 ? 1.0 : static_cast<double>(walked_) / static_cast<double>(length_); }
+    Step Advance(std::uint32_t ms, const WalkAnswer& answer) override
     {
         walked_ = std::min(length_, walked_ + ms);
         Draw();
-        return walked_ < length_;
+        if (!answer())
+            return Step::Stopped;
+        return walked_ < length_ ? Step::Walking : Step::Over;
     }
     void Finish() override
     {

@@ -133,6 +133,8 @@ const MistakeCase kMistakeCases[] = {
      "Polecenie „Spirala” wywołuje samo siebie, a tego żółw jeszcze nie umie.", "Spirala"},
     {"too_deep", "powtórz 2 [powtórz 2 [powtórz 2 [powtórz 2 [powtórz 2 [powtórz 2 [powtórz 2 [powtórz 2 [powtórz 2 [np 1]]]]]]]]]",
      "Za dużo poleceń jedno w drugim: najwyżej 8.", "["},
+    {"repetition_walking_too_many_steps", "powtórz 2 [powtórz 1000 [powtórz 1001 [np 1]]]",
+     "Polecenie „powtórz” ma za dużo kroków: najwyżej 1000000.", "powtórz"},
     {"own_command_run_too_often", "oto Bok np 5 już Bok 37", "Po „Bok” może stać liczba od 1 do 36, a nie 37.", "Bok 37"},
     {"not_text", "np 5\x01", "To nie jest program żółwia: są tu znaki, których żółw nie czyta.", "\x01"},
 };

@@ -65,13 +65,13 @@ const Damage kDamages[] = {
     {"picture_out_of_range", [](QJsonObject& c) { c["picture"] = kOwnPictureCount; }},
     {"amount_out_of_range",
      [](QJsonObject& c) {
-         c["steps"] = QString::fromLatin1(QByteArray::fromHex("01ff0100").toBase64()); // Forward 255
+         c["steps"] = QString::fromLatin1(QByteArray::fromHex("01e90700").toBase64()); // Forward 1001
      }},
     {"a_page_snapshot_as_a_step", [](QJsonObject& c) { c["steps"] = QString::fromLatin1(QByteArray::fromHex("0f0000").toBase64()); }},
     {"nested_too_deep",
      [](QJsonObject& c) {
          QJsonObject nested = c;
-         for (int level = 0; level < kMaxOwnDepth; ++level) {
+         for (int level = 0; level < kMaxNestedDepth; ++level) {
              QJsonObject outer = c;
              outer["steps"] = QString::fromLatin1(QByteArray::fromHex("12010000").toBase64()); // one run of uses[0]
              outer["uses"] = QJsonArray{nested};
