@@ -4,10 +4,10 @@
 
 namespace {
 
-QString Tr(const char* text)
-{
-    return QCoreApplication::translate("ProgramMistake", text);
-}
+// The context this file's texts are translated in.
+struct Texts {
+    Q_DECLARE_TR_FUNCTIONS(ProgramMistake)
+};
 
 } // namespace
 
@@ -15,112 +15,112 @@ namespace MistakeSentence {
 
 QString UnknownWord(const QString& word)
 {
-    return Tr("Żółw nie zna słowa „%1”.").arg(word);
+    return Texts::tr("Żółw nie zna słowa „%1”.").arg(word);
 }
 
 QString UnknownWordNear(const QString& word, const QString& nearest)
 {
-    return Tr("Żółw nie zna słowa „%1”. Może chodziło o „%2”?").arg(word, nearest);
+    return Texts::tr("Żółw nie zna słowa „%1”. Może chodziło o „%2”?").arg(word, nearest);
 }
 
 QString MissingAmount(AmountKind kind, const QString& word, const QString& example)
 {
     switch (kind) {
-    case AmountKind::Steps: return Tr("Po „%1” napisz, ile kroków, np. %2.").arg(word, example);
-    case AmountKind::Degrees: return Tr("Po „%1” napisz, o ile stopni, np. %2.").arg(word, example);
-    case AmountKind::Size: return Tr("Po „%1” napisz, jak duży, np. %2.").arg(word, example);
-    case AmountKind::Colour: return Tr("Po „%1” napisz numer koloru od 0 do 15, np. %2.").arg(word, example);
-    case AmountKind::Width: return Tr("Po „%1” napisz, jak gruby pisak, np. %2.").arg(word, example);
-    case AmountKind::Mode: return Tr("Po „%1” napisz 0 (rysuje), 1 (zmazuje) lub 2 (odwraca), np. %2.").arg(word, example);
-    case AmountKind::Times: return Tr("Po „%1” napisz, ile razy, np. %2.").arg(word, example);
-    case AmountKind::Place: return Tr("Po „%1” napisz X, Y i kierunek, np. %2.").arg(word, example);
+    case AmountKind::Steps: return Texts::tr("Po „%1” napisz, ile kroków, np. %2.").arg(word, example);
+    case AmountKind::Degrees: return Texts::tr("Po „%1” napisz, o ile stopni, np. %2.").arg(word, example);
+    case AmountKind::Size: return Texts::tr("Po „%1” napisz, jak duży, np. %2.").arg(word, example);
+    case AmountKind::Colour: return Texts::tr("Po „%1” napisz numer koloru od 0 do 15, np. %2.").arg(word, example);
+    case AmountKind::Width: return Texts::tr("Po „%1” napisz, jak gruby pisak, np. %2.").arg(word, example);
+    case AmountKind::Mode: return Texts::tr("Po „%1” napisz 0 (rysuje), 1 (zmazuje) lub 2 (odwraca), np. %2.").arg(word, example);
+    case AmountKind::Times: return Texts::tr("Po „%1” napisz, ile razy, np. %2.").arg(word, example);
+    case AmountKind::Place: return Texts::tr("Po „%1” napisz X, Y i kierunek, np. %2.").arg(word, example);
     }
     return {};
 }
 
 QString AmountOutOfRange(const QString& word, const QString& amount, int low, int high)
 {
-    return Tr("Po „%1” może stać liczba od %2 do %3, a nie %4.").arg(word).arg(low).arg(high).arg(amount);
+    return Texts::tr("Po „%1” może stać liczba od %2 do %3, a nie %4.").arg(word).arg(low).arg(high).arg(amount);
 }
 
 QString MissingOpen(const QString& word, const QString& example)
 {
-    return Tr("Po „%1” i liczbie napisz w nawiasach „[ ]”, co powtarzać, np. %2.").arg(word, example);
+    return Texts::tr("Po „%1” i liczbie napisz w nawiasach „[ ]”, co powtarzać, np. %2.").arg(word, example);
 }
 
 QString MissingClose()
 {
-    return Tr("Brakuje „]”: każdy nawias „[” trzeba zamknąć.");
+    return Texts::tr("Brakuje „]”: każdy nawias „[” trzeba zamknąć.");
 }
 
 QString StrayClose()
 {
-    return Tr("Jest „]”, ale nie ma przed nim „[”.");
+    return Texts::tr("Jest „]”, ale nie ma przed nim „[”.");
 }
 
 QString StrayOpen()
 {
-    return Tr("Nawias „[” stoi tu bez „powtórz” i liczby przed nim.");
+    return Texts::tr("Nawias „[” stoi tu bez „powtórz” i liczby przed nim.");
 }
 
 QString LoneNumber(const QString& number, const QString& example)
 {
-    return Tr("Liczba %1 stoi tu sama: napisz przed nią polecenie, np. %2.").arg(number, example);
+    return Texts::tr("Liczba %1 stoi tu sama: napisz przed nią polecenie, np. %2.").arg(number, example);
 }
 
 QString EmptyDefinition(const QString& name)
 {
-    return Tr("Polecenie „%1” nie ma jeszcze kroków: napisz je przed końcem.").arg(name);
+    return Texts::tr("Polecenie „%1” nie ma jeszcze kroków: napisz je przed końcem.").arg(name);
 }
 
 QString MissingEnd(const QString& name, const QString& endWord)
 {
-    return Tr("Brakuje „%2” na końcu polecenia „%1”.").arg(name, endWord);
+    return Texts::tr("Brakuje „%2” na końcu polecenia „%1”.").arg(name, endWord);
 }
 
 QString StrayEnd(const QString& word)
 {
-    return Tr("Jest „%1”, ale żadne polecenie się tu nie zaczęło.").arg(word);
+    return Texts::tr("Jest „%1”, ale żadne polecenie się tu nie zaczęło.").arg(word);
 }
 
 QString MissingName(const QString& word)
 {
-    return Tr("Po „%1” napisz nazwę nowego polecenia, np. %1 Bok.").arg(word);
+    return Texts::tr("Po „%1” napisz nazwę nowego polecenia, np. %1 Bok.").arg(word);
 }
 
 QString BadName(const QString& name)
 {
-    return Tr("Nazwa „%1” nie pasuje: polecenie nazywa się literami i cyframi, najwyżej 16 znaków.").arg(name);
+    return Texts::tr("Nazwa „%1” nie pasuje: polecenie nazywa się literami i cyframi, najwyżej 16 znaków.").arg(name);
 }
 
 QString WordAsName(const QString& name)
 {
-    return Tr("„%1” to słowo żółwia: nowe polecenie musi mieć inną nazwę.").arg(name);
+    return Texts::tr("„%1” to słowo żółwia: nowe polecenie musi mieć inną nazwę.").arg(name);
 }
 
 QString NestedDefinition(const QString& word)
 {
-    return Tr("„%1” można napisać tylko poza innymi poleceniami i nawiasami.").arg(word);
+    return Texts::tr("„%1” można napisać tylko poza innymi poleceniami i nawiasami.").arg(word);
 }
 
 QString TooDeep(int deepest)
 {
-    return Tr("Za dużo poleceń jedno w drugim: najwyżej %1.").arg(deepest);
+    return Texts::tr("Za dużo poleceń jedno w drugim: najwyżej %1.").arg(deepest);
 }
 
 QString TooLong(const QString& name, int longest)
 {
-    return Tr("Polecenie „%1” ma za dużo kroków: najwyżej %2.").arg(name).arg(longest);
+    return Texts::tr("Polecenie „%1” ma za dużo kroków: najwyżej %2.").arg(name).arg(longest);
 }
 
 QString CallsItself(const QString& name)
 {
-    return Tr("Polecenie „%1” wywołuje samo siebie, a tego żółw jeszcze nie umie.").arg(name);
+    return Texts::tr("Polecenie „%1” wywołuje samo siebie, a tego żółw jeszcze nie umie.").arg(name);
 }
 
 QString NotText()
 {
-    return Tr("To nie jest program żółwia: są tu znaki, których żółw nie czyta.");
+    return Texts::tr("To nie jest program żółwia: są tu znaki, których żółw nie czyta.");
 }
 
 } // namespace MistakeSentence
