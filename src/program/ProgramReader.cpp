@@ -351,10 +351,9 @@ private:
                 return false;
             command = defined->command;
         } else {
-            const auto known = std::ranges::find_if(known_, [&](const OwnCommandPtr& c) { return FoldedWord(c->Name) == key; });
-            if (known == known_.end())
+            command = Known(key);
+            if (!command)
                 return Unknown(token);
-            command = *known;
         }
         if (DepthOf(*command) + level > kMaxNestedDepth)
             return Fail(MistakeSentence::TooDeep(kMaxNestedDepth), token);
@@ -366,6 +365,13 @@ private:
         }
         entry = RunOf(std::move(command), times);
         return true;
+    }
+
+    // The known command of a folded name, or none.
+    OwnCommandPtr Known(const QString& key) const
+    {
+        const auto known = std::ranges::find_if(known_, [&](const OwnCommandPtr& c) { return FoldedWord(c->Name) == key; });
+        return known != known_.end() ? *known : nullptr;
     }
 
     bool Unknown(const Token& token)
@@ -435,8 +441,8 @@ private:
             return Fail(MistakeSentence::EmptyDefinition(name), to, &nameToken);
         auto command = std::make_shared<OwnCommand>();
         command->Name = name;
-        const auto known = std::ranges::find_if(known_, [&](const OwnCommandPtr& c) { return FoldedWord(c->Name) == FoldedWord(name); });
-        command->Picture = known != known_.end() ? (*known)->Picture : 0;
+        const OwnCommandPtr known = Known(FoldedWord(name));
+        command->Picture = known ? known->Picture : 0;
         command->Steps = DrawingRecord::Of(steps);
         if (const std::uint64_t limit = LimitPassed(*command))
             return Fail(MistakeSentence::TooLong(name, static_cast<int>(limit)), to, &nameToken);
