@@ -1,3 +1,5 @@
+#include "SilentPanel.h"
+#include "notebook/TurtleWalker.h"
 #include "program/ProgramReader.h"
 #include "program/ProgramWriter.h"
 
@@ -45,6 +47,27 @@ void WriteTenThousandEntries(benchmark::State& state)
     }
 }
 BENCHMARK(WriteTenThousandEntries)->Unit(benchmark::kMillisecond);
+
+// A 1,000-line program read and walked at Błyskawicznie, pass after pass of the walker's
+// budget, to its end (goal: under 0.5 s).
+void WalkThousandLinesAtTopSpeed(benchmark::State& state)
+{
+    QString text;
+    for (int i = 0; i < 1000; ++i)
+        text += QStringLiteral("np %1\npw 91\n").arg(20 + i % 60);
+    TTurtleState turtle;
+    SilentPanel panel;
+    TurtleSheet sheet(turtle, panel);
+    TurtleWalker walker(sheet);
+    walker.SetDriven(true);
+    for (auto _ : state) {
+        StartOnWhiteSheet(sheet);
+        walker.Run(ReadProgram(text, {}, ProgramLanguage::Polish).Entries);
+        while (walker.Busy())
+            walker.WalkFor();
+    }
+}
+BENCHMARK(WalkThousandLinesAtTopSpeed)->Unit(benchmark::kMillisecond);
 
 // The baseline: copying the text's characters once.
 void CopyTheText(benchmark::State& state)

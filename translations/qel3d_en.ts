@@ -622,8 +622,8 @@ Check that the file is in the program’s folder.</translation>
 <context>
     <name>ProgramControl</name>
     <message>
-        <source>P&amp;rogram</source>
-        <translation>P&amp;rogram</translation>
+        <source>Pro&amp;gram</source>
+        <translation>Pr&amp;ogram</translation>
     </message>
     <message>
         <source>Program (Ctrl+T)</source>
@@ -634,8 +634,8 @@ Check that the file is in the program’s folder.</translation>
         <translation>Shows the turtle's program beside it: the page's steps written in words</translation>
     </message>
     <message>
-        <source>&amp;Uruchom</source>
-        <translation>&amp;Run</translation>
+        <source>Uruc&amp;hom</source>
+        <translation>Ru&amp;n</translation>
     </message>
     <message>
         <source>Uruchom (F9)</source>
@@ -646,8 +646,8 @@ Check that the file is in the program’s folder.</translation>
         <translation>The turtle draws the page again from its start by the program</translation>
     </message>
     <message>
-        <source>&amp;Krok</source>
-        <translation>&amp;Step</translation>
+        <source>K&amp;rok</source>
+        <translation>St&amp;ep</translation>
     </message>
     <message>
         <source>Krok (F8)</source>
@@ -658,16 +658,16 @@ Check that the file is in the program’s folder.</translation>
         <translation>The turtle does the program's next step and waits</translation>
     </message>
     <message>
-        <source>Otwórz p&amp;rogram…</source>
-        <translation>Open p&amp;rogram…</translation>
+        <source>Otwórz pro&amp;gram…</source>
+        <translation>Open pro&amp;gram…</translation>
     </message>
     <message>
         <source>Wczytuje program żółwia z pliku tekstowego</source>
         <translation>Reads a turtle's program from a text file</translation>
     </message>
     <message>
-        <source>Zapisz pro&amp;gram…</source>
-        <translation>Save pro&amp;gram…</translation>
+        <source>Zapisz progra&amp;m…</source>
+        <translation>Save progra&amp;m…</translation>
     </message>
     <message>
         <source>Zapisuje program żółwia w pliku tekstowym</source>

@@ -91,18 +91,18 @@ void ProgramControl::CreateActions()
 
 void ProgramControl::SetTexts()
 {
-    show_->setText(tr("P&rogram"));
+    show_->setText(tr("Pro&gram"));
     show_->setToolTip(tr("Program (Ctrl+T)"));
     show_->setStatusTip(tr("Pokazuje obok żółwia jego program: kroki strony zapisane słowami"));
-    run_->setText(tr("&Uruchom"));
+    run_->setText(tr("Uruc&hom"));
     run_->setToolTip(tr("Uruchom (F9)"));
     run_->setStatusTip(tr("Żółw rysuje stronę od początku według programu"));
-    step_->setText(tr("&Krok"));
+    step_->setText(tr("K&rok"));
     step_->setToolTip(tr("Krok (F8)"));
     step_->setStatusTip(tr("Żółw robi następny krok programu i czeka"));
-    open_->setText(tr("Otwórz p&rogram…"));
+    open_->setText(tr("Otwórz pro&gram…"));
     open_->setStatusTip(tr("Wczytuje program żółwia z pliku tekstowego"));
-    save_->setText(tr("Zapisz pro&gram…"));
+    save_->setText(tr("Zapisz progra&m…"));
     save_->setStatusTip(tr("Zapisuje program żółwia w pliku tekstowym"));
 }
 
