@@ -31,6 +31,8 @@ namespace {
 const QString kShownKey = QStringLiteral("ProgramPane/Shown");
 // How often the mark follows the walk.
 constexpr int kFollowMs = 50;
+// How long after the last key a marked text is read again.
+constexpr int kRecheckMs = 400;
 
 QString ProgramsFolder()
 {
@@ -47,6 +49,9 @@ ProgramControl::ProgramControl(QMainWindow& window, const TurtleSheet& sheet, No
     refresh_.setSingleShot(true);
     refresh_.setInterval(0);
     follow_.setInterval(kFollowMs);
+    recheck_.setSingleShot(true);
+    recheck_.setInterval(kRecheckMs);
+    connect(&recheck_, &QTimer::timeout, this, Guarded([this] { Recheck(); }));
     connect(&refresh_, &QTimer::timeout, this, Guarded([this] { Refresh(); }));
     connect(&follow_, &QTimer::timeout, this, [this] {
         if (walking_ >= 0 && static_cast<std::size_t>(walking_) < offsets_.size())
@@ -112,7 +117,11 @@ void ProgramControl::Attach(QMenu& notebookMenu, QMenu& editMenu, QToolBar& tool
     // Made after the window's own controls, the pane comes last when Tab goes round.
     pane_ = new ProgramPane(window_, *run_, *step_);
     pane_->hide();
-    connect(pane_, &ProgramPane::Edited, this, [this] { stepping_ = false; });
+    connect(pane_, &ProgramPane::Edited, this, [this](bool mistakeWasMarked) {
+        stepping_ = false;
+        if (mistakeWasMarked || recheck_.isActive())
+            recheck_.start();
+    });
     connect(&document_, &NotebookDocument::Changed, this, [this] { RefreshSoon(); });
     connect(&walker_, &TurtleWalker::BusyChanged, this, [this](bool busy) {
         pane_->SetBusy(busy);
@@ -189,6 +198,15 @@ bool ProgramControl::ReadText()
     steps_ = read.Entries;
     offsets_ = read.EntryOffsets;
     return true;
+}
+
+void ProgramControl::Recheck()
+{
+    const ProgramReading read = ReadProgram(pane_->Text(), commands_.Commands(), Language());
+    if (read.Mistake) {
+        pane_->MarkMistake(read.Mistake->Offset, read.Mistake->Length, read.Mistake->Sentence, false);
+        Say(read.Mistake->Sentence);
+    }
 }
 
 void ProgramControl::Run()

@@ -54,6 +54,7 @@ private:
     ProgramLanguage Language() const;
     // The text read; false, with its mistake shown, when it has one.
     bool ReadText();
+    void Recheck();
     void RunEnded();
     void Say(const QString& text);
 
@@ -72,6 +73,9 @@ private:
     QTimer refresh_;
     // Moves the mark to the line being walked a few times a second, not with every entry.
     QTimer follow_;
+    // Once a mistake was shown, the text is read again as the child mends it, a moment after
+    // the last key, and the mark moves to the next mistake.
+    QTimer recheck_;
 
     // The text last read: its steps and where each starts.
     std::vector<RecordEntry> steps_;

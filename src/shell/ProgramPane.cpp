@@ -47,9 +47,11 @@ ProgramPane::ProgramPane(QWidget& window, QAction& run, QAction& step) : QDockWi
     connect(text_, &QPlainTextEdit::textChanged, this, [this] {
         if (showing_)
             return;
+        const bool marked = MistakeMarked();
         mistakeAt_ = -1;
+        ShowMarks();
         SetChanged(true);
-        emit Edited();
+        emit Edited(marked);
     });
     win::FollowLanguage(*this, [this] { SetTexts(); });
 }
@@ -102,13 +104,15 @@ void ProgramPane::MarkWalked(int offset)
     ShowMarks();
 }
 
-void ProgramPane::MarkMistake(int offset, int length, const QString& sentence)
+void ProgramPane::MarkMistake(int offset, int length, const QString& sentence, bool takeCaret)
 {
     mistakeAt_ = offset;
     mistakeLength_ = std::max(length, 1);
-    QTextCursor cursor = text_->textCursor();
-    cursor.setPosition(offset);
-    text_->setTextCursor(cursor);
+    if (takeCaret) {
+        QTextCursor cursor = text_->textCursor();
+        cursor.setPosition(offset);
+        text_->setTextCursor(cursor);
+    }
     ShowMarks();
     notice_->Say(sentence);
 }

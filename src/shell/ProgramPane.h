@@ -28,15 +28,17 @@ public:
 
     // The line holding the text at `offset` marked as the one walked; below nought for none.
     void MarkWalked(int offset);
-    // The mistake marked, the caret put on it and its sentence said to a screen reader.
-    void MarkMistake(int offset, int length, const QString& sentence);
+    // The mistake marked and its sentence said to a screen reader; the caret put on it unless
+    // the child is typing.
+    void MarkMistake(int offset, int length, const QString& sentence, bool takeCaret = true);
+    bool MistakeMarked() const { return mistakeAt_ >= 0; }
     void ClearMarks();
     // While the turtle walks, the text stays as it is.
     void SetBusy(bool busy);
 
 signals:
-    // The child changed the text.
-    void Edited();
+    // The child changed the text; `mistakeWasMarked`: a mistake was marked before.
+    void Edited(bool mistakeWasMarked);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
