@@ -623,11 +623,11 @@ Check that the file is in the program’s folder.</translation>
     <name>ProgramControl</name>
     <message>
         <source>Pro&amp;gram</source>
-        <translation>Pr&amp;ogram</translation>
+        <translation>Turtle pro&amp;gram</translation>
     </message>
     <message>
         <source>Program (Ctrl+T)</source>
-        <translation>Program (Ctrl+T)</translation>
+        <translation>Turtle program (Ctrl+T)</translation>
     </message>
     <message>
         <source>Pokazuje obok żółwia jego program: kroki strony zapisane słowami</source>
@@ -691,7 +691,7 @@ Check that the file is in the program’s folder.</translation>
     </message>
     <message>
         <source>Program.txt</source>
-        <translation>Program.txt</translation>
+        <translation>Turtle program.txt</translation>
     </message>
     <message>
         <source>Program zapisano w pliku %1.</source>
@@ -832,7 +832,7 @@ Check that the file is in the program’s folder.</translation>
     <name>ProgramPane</name>
     <message>
         <source>Program</source>
-        <translation>Program</translation>
+        <translation>Turtle program</translation>
     </message>
     <message>
         <source>Program żółwia</source>

@@ -26,6 +26,8 @@
 #include <QStandardPaths>
 #include <QToolBar>
 
+#include <algorithm>
+
 namespace {
 
 const QString kShownKey = QStringLiteral("ProgramPane/Shown");
@@ -140,9 +142,11 @@ void ProgramControl::Attach(QMenu& notebookMenu, QMenu& editMenu, QToolBar& tool
     notebookMenu.insertActions(lastPart, {open_, save_});
     editMenu.addSeparator();
     editMenu.addActions({show_, run_, step_});
-    toolBar.addAction(show_);
+    // Beside the teaching button, before the speed's, which ends the tool bar.
+    const QList<QAction*> tools = toolBar.actions();
+    const auto teach = std::ranges::find_if(tools, [](const QAction* a) { return a->objectName() == QStringLiteral("TeachMenu"); });
+    toolBar.insertAction(teach != tools.end() && teach + 1 != tools.end() ? *(teach + 1) : nullptr, show_);
     window_.addDockWidget(Qt::RightDockWidgetArea, pane_);
-    pane_->setFeatures(QDockWidget::NoDockWidgetFeatures);
     show_->setChecked(ProgramSettings().value(kShownKey, false).toBool());
 }
 

@@ -16,7 +16,11 @@
 ProgramPane::ProgramPane(QWidget& window, QAction& run, QAction& step) : QDockWidget(&window)
 {
     setObjectName(QStringLiteral("ProgramPane"));
-    setFeatures(QDockWidget::DockWidgetClosable);
+    setFeatures(QDockWidget::NoDockWidgetFeatures);
+    // A title of its own: the pane is opened and closed by its action only.
+    title_ = new QLabel(this);
+    title_->setContentsMargins(6, 4, 6, 2);
+    setTitleBarWidget(title_);
     auto* body = new QWidget(this);
     auto* layout = new QVBoxLayout(body);
     layout->setContentsMargins(4, 2, 4, 4);
@@ -48,6 +52,8 @@ ProgramPane::ProgramPane(QWidget& window, QAction& run, QAction& step) : QDockWi
         if (showing_)
             return;
         const bool marked = MistakeMarked();
+        // The marks were of the text as it was.
+        walked_ = -1;
         mistakeAt_ = -1;
         ShowMarks();
         SetChanged(true);
@@ -59,6 +65,7 @@ ProgramPane::ProgramPane(QWidget& window, QAction& run, QAction& step) : QDockWi
 void ProgramPane::SetTexts()
 {
     setWindowTitle(tr("Program"));
+    title_->setText(windowTitle());
     text_->setAccessibleName(tr("Program żółwia"));
     text_->setPlaceholderText(tr("Kliknij przyciski albo napisz, np. powtórz 4 [naprzód 50 prawo 90], i naciśnij F9."));
     state_->setText(changed_ ? tr("Program zmieniony, jeszcze nie uruchomiony: F9 go uruchamia.") : QString());
@@ -102,6 +109,10 @@ void ProgramPane::MarkWalked(int offset)
         return;
     walked_ = offset;
     ShowMarks();
+    if (offset >= 0) {
+        text_->setTextCursor(QTextCursor(text_->document()->findBlock(offset)));
+        text_->ensureCursorVisible();
+    }
 }
 
 void ProgramPane::MarkMistake(int offset, int length, const QString& sentence, bool takeCaret)
@@ -138,8 +149,6 @@ void ProgramPane::ShowMarks()
         line.format.setProperty(QTextFormat::FullWidthSelection, true);
         line.cursor = QTextCursor(text_->document()->findBlock(walked_));
         marks << line;
-        text_->setTextCursor(line.cursor);
-        text_->ensureCursorVisible();
     }
     if (mistakeAt_ >= 0) {
         QTextEdit::ExtraSelection mistake;

@@ -47,6 +47,7 @@ private:
     void SetTexts();
     void ShowMarks();
 
+    QLabel* title_ = nullptr;
     QPlainTextEdit* text_ = nullptr;
     QLabel* state_ = nullptr;
     SpokenNotice* notice_ = nullptr;
