@@ -2,6 +2,7 @@
 
 #include "animation/AnimationWalk.h"
 #include "animation/GifFile.h"
+#include "turtle/SheetColors.h"
 #include "turtle/TurtleSpeed.h"
 
 #include <algorithm>
@@ -49,7 +50,7 @@ DrawingAnimation::Result DrawingAnimation::Write(AnimationWalk& walk, const std:
                                                  const QString& path, const std::function<bool(double)>& goOn)
 {
     errorText_.clear();
-    GifFile file(path, kFrameSize, kFrameSize, palette);
+    GifFile file(path, kFrameSize, kFrameSize, palette, kColorCount);
     const auto failed = [&] {
         errorText_ = file.ErrorText();
         return Result::Failed;

@@ -12,6 +12,8 @@ namespace {
 // A record's start keeps its page against a blank one.
 void PutPicture(TurtleSheet& sheet, const RecordEntry& entry, bool onBlank)
 {
+    // The picture goes onto the floor as the drawing so far left it.
+    sheet.FlushFloor();
     if (onBlank)
         std::memset(sheet.FloorBits(), 0, kSheetBytes);
     if (entry.Picture)
@@ -77,6 +79,8 @@ void TurtleWalker::Advance(bool anyTime, std::uint32_t budgetMs)
         EndAll();
         return;
     }
+    // The floor takes the rows the units drew once, at the end, or before anyone hears of them.
+    sheet_.HoldFloor(true);
     const std::uint32_t start = win::GetTickCount();
     while (Unit(anyTime)) {
         if (win::GetTickCount() - start >= budgetMs) {
@@ -84,6 +88,7 @@ void TurtleWalker::Advance(bool anyTime, std::uint32_t budgetMs)
             break;
         }
     }
+    sheet_.HoldFloor(false);
     if (HasWork())
         SetBusy(true);
 }
@@ -111,6 +116,7 @@ bool TurtleWalker::Unit(bool anyTime)
 void TurtleWalker::TakeEntry()
 {
     const RecordEntry entry = entries_[next_];
+    sheet_.FlushFloor();
     emit EntryStarted(static_cast<int>(next_++));
     if (RunsSteps(entry.Op)) {
         run_ = entry;
@@ -125,8 +131,10 @@ void TurtleWalker::TakeEntry()
     }
     ++stepsBegun_;
     Begin(entry);
-    if (motion_.State == CommandState::Idle)
+    if (motion_.State == CommandState::Idle) {
+        sheet_.FlushFloor();
         emit EntryRan(entry);
+    }
 }
 
 void TurtleWalker::TakeRunStep()
@@ -147,6 +155,7 @@ void TurtleWalker::EndRun()
     const RecordEntry ran = *run_;
     run_.reset();
     runCursor_.Clear();
+    sheet_.FlushFloor();
     emit EntryRan(ran);
 }
 
@@ -202,10 +211,12 @@ void TurtleWalker::Slice()
     // A walk that was stopped the first time stops on the same slice again.
     if (walking_.StoppedAfter != 0 && slices_ == (walking_.StoppedAfter & ~kStoppedInUnits))
         motion_.Stop();
-    if (run_)
+    if (run_) {
         CountRunUnit(true);
-    else if (motion_.State == CommandState::Idle)
+    } else if (motion_.State == CommandState::Idle) {
+        sheet_.FlushFloor();
         emit EntryRan(walking_);
+    }
 }
 
 void TurtleWalker::CountRunUnit(bool slice)
@@ -235,6 +246,7 @@ void TurtleWalker::EndAll()
 {
     entries_.clear();
     next_ = 0;
+    sheet_.HoldFloor(false);
     sheet_.RestFloor();
     SetBusy(false);
 }
@@ -253,6 +265,7 @@ void TurtleWalker::Stop()
         EndRun();
     } else if (walking) {
         walking_.StoppedAfter = slices_ > 0 ? slices_ : kStoppedInUnits;
+        sheet_.FlushFloor();
         emit EntryRan(walking_);
     }
     sheet_.RestFloor();

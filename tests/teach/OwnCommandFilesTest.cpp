@@ -101,6 +101,18 @@ const Damage kDamages[] = {
          }
          c = nested;
      }},
+    {"more_steps_than_a_command_may_make",
+     [](QJsonObject& c) {
+         // Three levels over Bok, each running the one below 36 times, three times over.
+         QJsonObject nested = c;
+         for (int level = 1; level < kMaxOwnDepth; ++level) {
+             QJsonObject outer = c;
+             outer["steps"] = QString::fromLatin1(QByteArray::fromHex("122400001224000012240000").toBase64());
+             outer["uses"] = QJsonArray{nested};
+             nested = outer;
+         }
+         c = nested;
+     }},
     {"run_naming_no_command", [](QJsonObject& c) { c["steps"] = QString::fromLatin1(QByteArray::fromHex("12010005").toBase64()); }},
 };
 
