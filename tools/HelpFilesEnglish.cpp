@@ -129,7 +129,7 @@ how many times the turtle does it (the keys 1–6 run the commands of the row), 
 button lets you rename it, show its commands or forget it.</p>
 
 <h2>The turtle's program</h2>
-<p><b>Program</b> (Edit, keys <b>Ctrl+T</b>) opens the page's program beside the turtle's field:
+<p><b>Turtle program</b> (Edit, keys <b>Ctrl+T</b>) opens the page's program beside the turtle's field:
 everything the turtle drew, written in words, one step a line. Every click adds its line, and
 <b>Undo</b> takes it away. You can write and change lines yourself too. <b>Run</b> (<b>F9</b>) draws
 the page again from its start by the program and marks the line the turtle is doing; <b>Step</b>
