@@ -143,3 +143,13 @@ QString WriteProgram(const DrawingRecord& record, ProgramLanguage language)
     }
     return out;
 }
+
+QString WritePageProgram(const DrawingRecord& record, const TTurtleState& turtle, ProgramLanguage language)
+{
+    QString text = WriteProgram(record, language);
+    DrawingRecord tools;
+    AddToolEntries(tools, record.Tools(), turtle);
+    for (std::size_t i = 0; i < tools.Size(); ++i)
+        text += StepLine(tools.HeadAt(i), language) + u'\n';
+    return text;
+}

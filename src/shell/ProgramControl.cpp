@@ -177,14 +177,7 @@ void ProgramControl::Refresh()
     if (!pane_->isVisible() || pane_->Changed() || running_ || stepping_ || walker_.Busy())
         return;
     const Notebook& pages = document_.Pages();
-    const DrawingRecord& record = pages.RecordOf(pages.CurrentPage());
-    QString text = WriteProgram(record, Language());
-    // Tools chosen since the last step go into the record with the next one.
-    DrawingRecord tools;
-    AddToolEntries(tools, record.Tools(), sheet_.Turtle());
-    for (std::size_t i = 0; i < tools.Size(); ++i)
-        text += StepLine(tools.HeadAt(i), Language()) + u'\n';
-    pane_->ShowText(text);
+    pane_->ShowText(WritePageProgram(pages.RecordOf(pages.CurrentPage()), sheet_.Turtle(), Language()));
 }
 
 bool ProgramControl::ReadText()

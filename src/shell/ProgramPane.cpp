@@ -3,6 +3,7 @@
 #include "shell/SpokenNotice.h"
 #include "win/WindowTexts.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QFontDatabase>
 #include <QHBoxLayout>
@@ -66,6 +67,13 @@ void ProgramPane::SetTexts()
 {
     setWindowTitle(tr("Program"));
     title_->setText(windowTitle());
+    // The dock's own close and float buttons stay hidden behind the title; their names, given once
+    // in the language of the start, would not follow a switch.
+    for (QAbstractButton* button : findChildren<QAbstractButton*>(Qt::FindDirectChildrenOnly)) {
+        button->setAccessibleName(QString());
+        button->setAccessibleDescription(QString());
+        button->setToolTip(QString());
+    }
     text_->setAccessibleName(tr("Program żółwia"));
     text_->setPlaceholderText(tr("Kliknij przyciski albo napisz, np. powtórz 4 [naprzód 50 prawo 90], i naciśnij F9."));
     state_->setText(changed_ ? tr("Program zmieniony, jeszcze nie uruchomiony: F9 go uruchamia.") : QString());

@@ -162,6 +162,18 @@ TEST_F(ProgramRun, PanelStepsOwnCommandsAndUndoKeepTheTextTheRecordsAndItRunsToT
     EXPECT_EQ(PageRecord().Size(), DrawingRecord::FromBytes(bytes, PageRecord().Commands())->Size());
 }
 
+TEST_F(ProgramRun, AToolChosenShowsAsTheNextLineAtOnceAndStaysThereWithTheNextStep)
+{
+    Run(EntryOf(RecordOp::Forward, 10));
+    sheet.SetPenColor(CellToColor(5));
+    sheet.SetPenDown(false);
+    const auto shown = [this] { return WritePageProgram(PageRecord(), turtle, ProgramLanguage::Polish).toStdString(); };
+    EXPECT_EQ(shown(), "naprzód 10\nkolor 5\npodnieś\n");
+    Run(EntryOf(RecordOp::Right, 45));
+    EXPECT_EQ(shown(), "naprzód 10\nkolor 5\npodnieś\nprawo 45\n");
+    EXPECT_EQ(shown(), Text()) << "the tools went into the record with the step";
+}
+
 TEST_F(ProgramRun, StoppedOnTheWayTheRecordHoldsWhatRanSoFar)
 {
     const ProgramReading read = ReadProgram(u"np 10 powtórz 100 [np 5 pw 5] np 10", {}, ProgramLanguage::Polish);
