@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <array>
 #include <cstring>
+#include <limits>
 
 namespace {
 
@@ -44,7 +45,8 @@ bool TurtleWalker::Run(std::vector<RecordEntry> entries)
     carried_ = 0.0;
     stepsBegun_ = 0;
     slicesWalked_ = 0;
-    Advance(false, kPassBudgetMs);
+    // Undriven, nothing would walk on what a budget left: the entries, none walking, go at once.
+    Advance(false, driven_ ? kPassBudgetMs : std::numeric_limits<std::uint32_t>::max());
     return true;
 }
 

@@ -40,9 +40,9 @@ public:
     void SetDriven(bool driven) { driven_ = driven; }
     bool Driven() const { return driven_; }
 
-    // Runs entries in order: what needs no walk is done at once, within a pass's budget; a
-    // walking command starts and goes on over Walk. False, doing nothing, while busy or when a
-    // walk could not go on.
+    // Runs entries in order: what needs no walk is done at once, within a pass's budget while
+    // driven; a walking command starts and goes on over Walk. False, doing nothing, while busy or
+    // when a walk could not go on.
     bool Run(std::vector<RecordEntry> entries);
     // Walks on by `turtleMs` of turtle time, within a pass's budget.
     void Walk(double turtleMs);

@@ -1,5 +1,8 @@
 #include "animation/AnimationWalk.h"
 #include "animation/DrawingAnimation.h"
+#include "animation/RecordWalk.h"
+#include "storage/OwnCommand.h"
+#include "win/TickClock.h"
 #include "turtle/SheetBitmap.h"
 #include "turtle/SheetColors.h"
 
@@ -192,6 +195,44 @@ TEST(DrawingAnimation, AFramesUnchangedPixelsAreSeeThroughInAColourTheSheetDoesN
     EXPECT_GE(control.TransparentColor, kColorCount) << "no sheet colour is see-through";
     EXPECT_LT(control.TransparentColor, raw->SColorMap->ColorCount);
     DGifCloseFile(raw, &error);
+}
+
+// A tick clock that moves a millisecond at every reading, as if every step took that long.
+class BusyClock final : public win::TickClock {
+public:
+    BusyClock() { win::SetTickClock(this); }
+    ~BusyClock() override { win::SetTickClock(nullptr); }
+    BusyClock(const BusyClock&) = delete;
+    BusyClock& operator=(const BusyClock&) = delete;
+    std::uint32_t Now() const override { return ++now_; }
+
+private:
+    mutable std::uint32_t now_ = 0;
+};
+
+TEST(RecordWalk, AnswersFromTheFirstStepsOfALongRunThatDoesNotWalkAndStopsWhenTold)
+{
+    const BusyClock clock;
+    auto command = std::make_shared<OwnCommand>();
+    command->Steps = DrawingRecord::Of({EntryOf(RecordOp::Background, 3)});
+    for (int level = 1; level < kMaxOwnDepth; ++level) {
+        auto outer = std::make_shared<OwnCommand>();
+        outer->Steps = DrawingRecord::Of({RunOf(command, kMaxOwnTimes)});
+        command = outer;
+    }
+    const std::vector<std::uint8_t> page(kSheetBytes, SheetBitmap::kWhite);
+    DrawingRecord record = StartedRecord(page.data(), TTurtleState());
+    record.Append(RunOf(command, kMaxOwnTimes));
+
+    RecordWalk walk(record, page.data(), TTurtleState());
+    std::vector<double> heard;
+    EXPECT_FALSE(walk.Measure([&] {
+        heard.push_back(walk.Progress());
+        return heard.size() < 3;
+    }));
+    ASSERT_EQ(heard.size(), 3U);
+    EXPECT_LT(heard.back(), 0.001) << "heard within the first of 1.68 million steps";
+    EXPECT_GT(heard.back(), heard.front());
 }
 
 INSTANTIATE_TEST_SUITE_P(Lengths, AnimationTiming,

@@ -19,6 +19,25 @@
 
 namespace {
 
+// A tick clock that moves on at every reading by the next of a few uneven steps, as if each
+// unit the walker did took that long, and keeps what it read out.
+class UnitClock final : public win::TickClock {
+public:
+    UnitClock() { win::SetTickClock(this); }
+    ~UnitClock() override { win::SetTickClock(nullptr); }
+    UnitClock(const UnitClock&) = delete;
+    UnitClock& operator=(const UnitClock&) = delete;
+    std::uint32_t Now() const override
+    {
+        static constexpr std::uint32_t kSteps[] = {1, 5, 2, 9, 3};
+        now += kSteps[read.size() % std::size(kSteps)];
+        read.push_back(now);
+        return now;
+    }
+    mutable std::uint32_t now = 1000;
+    mutable std::vector<std::uint32_t> read;
+};
+
 // A turtle on a sheet of its own that walks one entry in passes of the given times.
 struct Walk {
     Walk(const RecordEntry& entry, const std::function<double(int)>& passTime)
@@ -120,7 +139,11 @@ TEST(TurtleWalker, TakesNoWalkWhileBusyOrWithNobodyToWalkItOn)
     Walk walk(EntryOf(RecordOp::Home), [](int) { return 16.0; });
     walk.walker.SetDriven(false);
     EXPECT_FALSE(walk.walker.Run({EntryOf(RecordOp::Forward, 10)}));
-    EXPECT_TRUE(walk.walker.Run({EntryOf(RecordOp::Fill)})) << "what needs no walk is done at once";
+    {
+        const UnitClock busyMachine;
+        EXPECT_TRUE(walk.walker.Run(std::vector<RecordEntry>(50, EntryOf(RecordOp::Fill))));
+        EXPECT_FALSE(walk.walker.Busy()) << "what needs no walk is done at once, however long it takes";
+    }
     walk.walker.SetDriven(true);
     QSignalSpy busy(&walk.walker, &TurtleWalker::BusyChanged);
     ASSERT_TRUE(walk.walker.Run({EntryOf(RecordOp::Forward, 10), EntryOf(RecordOp::Home), EntryOf(RecordOp::Left, 10)}));
@@ -131,25 +154,6 @@ TEST(TurtleWalker, TakesNoWalkWhileBusyOrWithNobodyToWalkItOn)
     EXPECT_EQ(walk.turtle.X, 0.0);
     EXPECT_DOUBLE_EQ(walk.turtle.Heading, -10 * TurtleMotion::kPi / 180);
 }
-
-// A tick clock that moves on at every reading by the next of a few uneven steps, as if each
-// unit the walker did took that long, and keeps what it read out.
-class UnitClock final : public win::TickClock {
-public:
-    UnitClock() { win::SetTickClock(this); }
-    ~UnitClock() override { win::SetTickClock(nullptr); }
-    UnitClock(const UnitClock&) = delete;
-    UnitClock& operator=(const UnitClock&) = delete;
-    std::uint32_t Now() const override
-    {
-        static constexpr std::uint32_t kSteps[] = {1, 5, 2, 9, 3};
-        now += kSteps[read.size() % std::size(kSteps)];
-        read.push_back(now);
-        return now;
-    }
-    mutable std::uint32_t now = 1000;
-    mutable std::vector<std::uint32_t> read;
-};
 
 OwnCommandPtr Taught(const std::vector<RecordEntry>& steps)
 {
