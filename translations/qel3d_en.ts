@@ -631,7 +631,7 @@ Check that the file is in the program’s folder.</translation>
     </message>
     <message>
         <source>Pokazuje obok żółwia jego program: kroki strony zapisane słowami</source>
-        <translation>Shows the turtle's program beside it: the page's steps written in words</translation>
+        <translation>Shows the turtle&apos;s program beside it: the page&apos;s steps written in words</translation>
     </message>
     <message>
         <source>Uruc&amp;hom</source>
@@ -655,7 +655,7 @@ Check that the file is in the program’s folder.</translation>
     </message>
     <message>
         <source>Żółw robi następny krok programu i czeka</source>
-        <translation>The turtle does the program's next step and waits</translation>
+        <translation>The turtle does the program&apos;s next step and waits</translation>
     </message>
     <message>
         <source>Otwórz pro&amp;gram…</source>
@@ -663,7 +663,7 @@ Check that the file is in the program’s folder.</translation>
     </message>
     <message>
         <source>Wczytuje program żółwia z pliku tekstowego</source>
-        <translation>Reads a turtle's program from a text file</translation>
+        <translation>Reads a turtle&apos;s program from a text file</translation>
     </message>
     <message>
         <source>Zapisz progra&amp;m…</source>
@@ -671,7 +671,7 @@ Check that the file is in the program’s folder.</translation>
     </message>
     <message>
         <source>Zapisuje program żółwia w pliku tekstowym</source>
-        <translation>Saves the turtle's program in a text file</translation>
+        <translation>Saves the turtle&apos;s program in a text file</translation>
     </message>
     <message>
         <source>W rzędzie „Moje polecenia” nie ma już miejsca na: %1.</source>
@@ -706,7 +706,7 @@ Check that the file is in the program’s folder.</translation>
     </message>
     <message>
         <source>Plik %1 jest za duży, by był programem żółwia.</source>
-        <translation>The file %1 is too big to be a turtle's program.</translation>
+        <translation>The file %1 is too big to be a turtle&apos;s program.</translation>
     </message>
     <message>
         <source>Nie udało się przeczytać pliku %1.</source>
@@ -805,7 +805,7 @@ Check that the file is in the program’s folder.</translation>
     </message>
     <message>
         <source>„%1” to słowo żółwia: nowe polecenie musi mieć inną nazwę.</source>
-        <translation>“%1” is one of the turtle's words: a new command needs another name.</translation>
+        <translation>“%1” is one of the turtle&apos;s words: a new command needs another name.</translation>
     </message>
     <message>
         <source>„%1” można napisać tylko poza innymi poleceniami i nawiasami.</source>
@@ -825,7 +825,7 @@ Check that the file is in the program’s folder.</translation>
     </message>
     <message>
         <source>To nie jest program żółwia: są tu znaki, których żółw nie czyta.</source>
-        <translation>This is not a turtle's program: it holds characters the turtle does not read.</translation>
+        <translation>This is not a turtle&apos;s program: it holds characters the turtle does not read.</translation>
     </message>
 </context>
 <context>
@@ -836,7 +836,7 @@ Check that the file is in the program’s folder.</translation>
     </message>
     <message>
         <source>Program żółwia</source>
-        <translation>The turtle's program</translation>
+        <translation>The turtle&apos;s program</translation>
     </message>
     <message>
         <source>Kliknij przyciski albo napisz, np. powtórz 4 [naprzód 50 prawo 90], i naciśnij F9.</source>
