@@ -71,10 +71,11 @@ void RenderEmptyScenePass(benchmark::State& state)
     RenderRig rig;
     if (!rig.Make(state, [](RenderRig& r) { r.scene->SetSceneBackgroundRGB(1.0f, 1.0f, 1.0f); }) || !rig.WarmUp(state))
         return;
+    const bench::PassCount count;
     for (auto _ : state)
         if (!rig.Pass(state))
             break;
-    bench::CountPasses(state);
+    count.Report(state);
 }
 BENCHMARK(RenderEmptyScenePass)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
@@ -102,6 +103,7 @@ void RenderChangedFloorPass(benchmark::State& state)
     auto* pixels = static_cast<std::uint8_t*>(texture->GetImage()->buffer1);
     std::uint8_t colour = 0;
     const rm::Rect drawnRow{0, 0, 256, 1};
+    const bench::PassCount count;
     for (auto _ : state) {
         pixels[colour] = colour;
         ++colour;
@@ -109,7 +111,7 @@ void RenderChangedFloorPass(benchmark::State& state)
         if (!rig.Pass(state))
             break;
     }
-    bench::CountPasses(state);
+    count.Report(state);
 }
 BENCHMARK(RenderChangedFloorPass)->Unit(benchmark::kMicrosecond)->UseRealTime();
 

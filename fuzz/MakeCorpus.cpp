@@ -594,6 +594,24 @@ void NotebookSeeds(const fs::path& corpus)
     seeds.Add("hostile.svg", Text(svg + "</defs><use xlink:href=\"#l9\"/></svg>\n"));
 }
 
+// Seeds of the program reader: programs as the program writes them and as children type them,
+// and each kind of mistake.
+void ProgramSeeds(const fs::path& corpus)
+{
+    Seeds seeds(corpus, "fuzz_program");
+    seeds.Add("valid-square.txt", Text("powtórz 4 [naprzód 50 prawo 90]\n"));
+    seeds.Add("valid-every-word.txt", Text("naprzód 100\nwstecz 5\nprawo 90\nlewo 45\nokrąg 50\nkwadrat 30\npodnieś\n"
+                                           "opuść\nkolor 4\ngrubość 3\ntryb 1\nwypełnij\nwyczyść\ntło 0\nwróć\n"
+                                           "ustaw 12.5 -3 90\n"));
+    seeds.Add("valid-school-logo.txt", Text("oto Bok np 50 pw 90 już\npowtórz 4 [Bok] pod ws 10 opu\n"
+                                            "to side fd 5 rt 72 end repeat 5 [side] pu bk 3 pd lt 1\n"));
+    seeds.Add("valid-nested.txt", Text("repeat 3 [repeat 2 [fd 1 repeat 2 [rt 1]] color 2] ; note\n"));
+    seeds.Add("broken-misspelt.txt", Text("naprzud 50\n"));
+    seeds.Add("broken-unclosed.txt", Text("powtórz 4 [np 50 pw 90\noto Bok np 5\n"));
+    seeds.Add("broken-calls-itself.txt", Text("oto Spirala np 5 pw 10 Spirala już Spirala\n"));
+    seeds.Add("broken-bytes.txt", Raw("np 5\x00\xff\xfe]"));
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -609,6 +627,7 @@ int main(int argc, char** argv)
         TexturePackSeeds(corpus);
         BackgroundSeeds(corpus);
         NotebookSeeds(corpus);
+        ProgramSeeds(corpus);
     } catch (const std::exception& error) {
         std::fprintf(stderr, "qel_fuzz_corpus: %s\n", error.what());
         return 1;

@@ -7,7 +7,7 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 
-targets=(fuzz_join_file fuzz_xfile fuzz_texture_pack fuzz_background fuzz_notebook)
+targets=(fuzz_join_file fuzz_xfile fuzz_texture_pack fuzz_background fuzz_notebook fuzz_program)
 # Far above what any seed takes; only a reader that hangs reaches it.
 seconds_per_input=30
 # The notebook reader meets files nobody here wrote whenever the open dialog lists the folder: a

@@ -10,7 +10,7 @@ packages=(
   qt6-qpa-plugins libgl1-mesa-dri libgl-dev libegl-dev
   libassimp-dev libgif-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth x11-utils imagemagick poppler-utils openbox xdotool
+  xvfb xauth x11-utils imagemagick poppler-utils openbox xdotool gifsicle
   at-spi2-core dbus dbus-x11 python3-pyatspi
   fonts-dejavu-core fonts-liberation2 qt6-translations-l10n qt6-l10n-tools qt6-tools-dev
   desktop-file-utils appstream dpkg-dev lintian

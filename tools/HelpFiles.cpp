@@ -127,6 +127,41 @@ pod panelem. Suwak <b>ile razy</b> przy jego przycisku mówi, ile razy żółw j
 uruchamiają polecenia z wiersza), a prawy przycisk myszy pozwala zmienić nazwę, pokazać polecenia
 albo zapomnieć polecenie. To samo robi menu <b>Edycja</b> dla polecenia użytego ostatnio albo tego,
 które ma klawiaturę: <b>Zmień nazwę</b>, <b>Pokaż polecenia</b> i <b>Zapomnij</b>.</p>
+
+<h2>Program żółwia</h2>
+<p><b>Program</b> (Edycja, klawisze <b>Ctrl+T</b>) otwiera obok pola żółwia program strony: wszystko, co
+żółw narysował, zapisane słowami, po jednym kroku w wierszu. Każde kliknięcie dopisuje swój wiersz,
+a <b>Cofnij</b> go zabiera. Możesz też sam pisać i zmieniać wiersze. <b>Uruchom</b> (<b>F9</b>) rysuje
+stronę od początku według programu i zaznacza wiersz, który żółw właśnie robi; <b>Krok</b> (<b>F8</b>)
+robi następny krok i czeka; <b>Esc</b> zatrzymuje żółwia. Gdy w programie jest błąd, nic się nie
+rysuje: błąd jest zaznaczony, a na dole okna jest napisane, co poprawić. <b>Zeszyt → Otwórz program…</b>
+i <b>Zapisz program…</b> czytają i zapisują program jako plik tekstowy (.txt).</p>
+<table>
+<tr><td><b>naprzód 50</b> (np)</td><td>żółw idzie 50 kroków do przodu (do 1000)</td></tr>
+<tr><td><b>wstecz 50</b> (ws)</td><td>żółw cofa się o 50 kroków (do 1000)</td></tr>
+<tr><td><b>prawo 90</b> (pw)</td><td>żółw obraca się w prawo o 90 stopni (do 36000)</td></tr>
+<tr><td><b>lewo 90</b> (lw)</td><td>żółw obraca się w lewo o 90 stopni (do 36000)</td></tr>
+<tr><td><b>okrąg 30</b></td><td>okrąg o promieniu 30 wokół żółwia (do 127)</td></tr>
+<tr><td><b>kwadrat 50</b></td><td>kwadrat o boku 50 (do 254)</td></tr>
+<tr><td><b>podnieś</b> (pod)</td><td>podnosi pisak</td></tr>
+<tr><td><b>opuść</b> (opu)</td><td>opuszcza pisak</td></tr>
+<tr><td><b>kolor 4</b></td><td>kolor pisaka: numer koloru na pasku, od 0 do 15</td></tr>
+<tr><td><b>tło 7</b></td><td>nowy kolor tła, od 0 do 15; strona zostaje wyczyszczona</td></tr>
+<tr><td><b>grubość 2</b></td><td>grubość pisaka, od 1 do 8</td></tr>
+<tr><td><b>tryb 0</b></td><td>pisak rysuje (0), zmazuje (1) albo odwraca kolory (2)</td></tr>
+<tr><td><b>wypełnij</b></td><td>zamalowuje miejsce, na którym stoi żółw</td></tr>
+<tr><td><b>wyczyść</b></td><td>czyści stronę</td></tr>
+<tr><td><b>wróć</b></td><td>żółw wraca na środek strony</td></tr>
+<tr><td><b>ustaw 0 50 90</b></td><td>stawia żółwia w miejscu X = 0, Y = 50, kierunek 90 (X i Y od −127 do 127)</td></tr>
+<tr><td><b>powtórz 4 [naprzód 50 prawo 90]</b></td><td>powtarza to, co w nawiasach, 4 razy (do 10000); nawiasy
+mogą być jedne w drugich, najwyżej 8</td></tr>
+<tr><td><b>oto Bok naprzód 50 prawo 90 już</b></td><td>uczy żółwia polecenia <b>Bok</b>; polecenie staje
+w wierszu <b>Moje polecenia</b></td></tr>
+<tr><td><b>Bok</b>, <b>Bok 3</b></td><td>robi polecenie <b>Bok</b> raz albo 3 razy (do 36)</td></tr>
+</table>
+<p>Żółw rozumie też słowa angielskie (<b>forward</b>, <b>back</b>, <b>right</b>, <b>left</b>, <b>repeat</b>,
+<b>to … end</b> …) i skróty <b>fd</b>, <b>bk</b>, <b>rt</b>, <b>lt</b>, <b>pu</b>, <b>pd</b>. Tekst po
+średniku <b>;</b> to uwaga, której żółw nie czyta. Żółw zatrzymuje się na brzegu strony.</p>
 )");
 }
 
@@ -180,7 +215,20 @@ Powstał pięciokąt, a żółw wrócił tam, skąd wyszedł!</li>
 <b>W prawo</b> 60. <b>Płatek</b> 6 razy rysuje kwiatek.</li>
 </ol>
 
-<h2>Lekcja 6. Twoja kolej</h2>
+<h2>Lekcja 6. Piszemy program</h2>
+<ol>
+<li>Otwórz <b>Program</b> (klawisze <b>Ctrl+T</b>). Kliknij <b>Wyczyść</b>, a potem narysuj kwadrat
+ręcznie: cztery razy <b>Naprzód</b> 50 i <b>W prawo</b> 90. W programie jest osiem wierszy:
+<b>naprzód 50</b>, <b>prawo 90</b>…</li>
+<li>Ten sam kwadrat słowami: usuń wiersze i napisz je sam, jeden pod drugim. Naciśnij <b>F9</b>.
+Żółw rysuje stronę od początku według Twojego programu. <b>F8</b> robi jeden krok naraz.</li>
+<li>Krócej: <b>powtórz 4 [naprzód 50 prawo 90]</b> i <b>F9</b>. Żółw wrócił tam, skąd wyszedł.</li>
+<li>Nazwij bok: napisz <b>oto Bok naprzód 50 prawo 90 już</b>, a pod spodem <b>powtórz 4 [Bok]</b>.
+Po <b>F9</b> polecenie <b>Bok</b> stoi też w wierszu <b>Moje polecenia</b>.</li>
+<li>Zmień w programie 4 na 5, a 90 na 72 – co narysuje żółw?</li>
+</ol>
+
+<h2>Lekcja 7. Twoja kolej</h2>
 <p>Narysuj bałwana z trzech okręgów albo ulicę pełną domków. Zmieniaj kolory i grubość pisaka.
 Kamerą obejrzyj swój rysunek z boku!</p>
 )");

@@ -132,6 +132,42 @@ how many times the turtle does it (the keys 1–6 run the commands of the row), 
 button lets you rename it, show its commands or forget it. The <b>Edit</b> menu does the same for the
 command you used last or that has the keyboard: <b>Rename</b>, <b>Show the commands</b> and
 <b>Forget</b>.</p>
+
+<h2>The turtle's program</h2>
+<p><b>Turtle program</b> (Edit, keys <b>Ctrl+T</b>) opens the page's program beside the turtle's field:
+everything the turtle drew, written in words, one step a line. Every click adds its line, and
+<b>Undo</b> takes it away. You can write and change lines yourself too. <b>Run</b> (<b>F9</b>) draws
+the page again from its start by the program and marks the line the turtle is doing; <b>Step</b>
+(<b>F8</b>) does the next step and waits; <b>Esc</b> stops the turtle. When the program has a mistake,
+nothing is drawn: the mistake is marked, and the bottom of the window says what to fix.
+<b>Notebook → Open program…</b> and <b>Save program…</b> read and write the program as a text file (.txt).</p>
+<table>
+<tr><td><b>forward 50</b> (fd)</td><td>the turtle walks 50 steps forward (up to 1000)</td></tr>
+<tr><td><b>back 50</b> (bk)</td><td>the turtle walks 50 steps back (up to 1000)</td></tr>
+<tr><td><b>right 90</b> (rt)</td><td>the turtle turns right by 90 degrees (up to 36000)</td></tr>
+<tr><td><b>left 90</b> (lt)</td><td>the turtle turns left by 90 degrees (up to 36000)</td></tr>
+<tr><td><b>circle 30</b></td><td>a circle of radius 30 around the turtle (up to 127)</td></tr>
+<tr><td><b>square 50</b></td><td>a square with sides of 50 (up to 254)</td></tr>
+<tr><td><b>penup</b> (pu)</td><td>lifts the pen</td></tr>
+<tr><td><b>pendown</b> (pd)</td><td>puts the pen down</td></tr>
+<tr><td><b>color 4</b></td><td>the pen's color: the number of the color on the strip, 0 to 15</td></tr>
+<tr><td><b>background 7</b></td><td>a new background color, 0 to 15; the page is cleared</td></tr>
+<tr><td><b>width 2</b></td><td>the pen's width, 1 to 8</td></tr>
+<tr><td><b>mode 0</b></td><td>the pen draws (0), erases (1) or inverts colors (2)</td></tr>
+<tr><td><b>fill</b></td><td>paints the place the turtle stands on</td></tr>
+<tr><td><b>clear</b></td><td>clears the page</td></tr>
+<tr><td><b>home</b></td><td>the turtle goes back to the middle of the page</td></tr>
+<tr><td><b>place 0 50 90</b></td><td>puts the turtle at X = 0, Y = 50, heading 90 (X and Y from −127 to 127)</td></tr>
+<tr><td><b>repeat 4 [forward 50 right 90]</b></td><td>repeats what is in the brackets 4 times (up to 10000);
+brackets may be inside brackets, at most 8 deep</td></tr>
+<tr><td><b>to Side forward 50 right 90 end</b></td><td>teaches the turtle the command <b>Side</b>; the command
+appears in the <b>My commands</b> row</td></tr>
+<tr><td><b>Side</b>, <b>Side 3</b></td><td>does the command <b>Side</b> once or 3 times (up to 36)</td></tr>
+</table>
+<p>The turtle understands the Polish words too (<b>naprzód</b>, <b>wstecz</b>, <b>prawo</b>, <b>lewo</b>,
+<b>powtórz</b>, <b>oto … już</b> …) and Polish school Logo's short forms <b>np</b>, <b>ws</b>, <b>pw</b>,
+<b>lw</b>, <b>pod</b>, <b>opu</b>. Text after a semicolon <b>;</b> is a note the turtle does not read. The
+turtle stops at the edge of the page.</p>
 )");
 }
 
@@ -186,7 +222,19 @@ the button. That is a pentagon, and the turtle is back where it started!</li>
 <b>Right</b> 60. <b>Petal</b> 6 times draws a flower.</li>
 </ol>
 
-<h2>Lesson 6. Your turn</h2>
+<h2>Lesson 6. We write a program</h2>
+<ol>
+<li>Open <b>Program</b> (keys <b>Ctrl+T</b>). Click <b>Clear</b>, then draw a square by hand: four times
+<b>Forward</b> 50 and <b>Right</b> 90. The program has eight lines: <b>forward 50</b>, <b>right 90</b>…</li>
+<li>The same square in words: delete the lines and write them yourself, one under the other. Press
+<b>F9</b>. The turtle draws the page again from its start by your program. <b>F8</b> does one step at a time.</li>
+<li>Shorter: <b>repeat 4 [forward 50 right 90]</b> and <b>F9</b>. The turtle is back where it started.</li>
+<li>Give the side a name: write <b>to Side forward 50 right 90 end</b>, and under it <b>repeat 4 [Side]</b>.
+After <b>F9</b> the command <b>Side</b> is in the <b>My commands</b> row too.</li>
+<li>Change 4 to 5 and 90 to 72 in the program – what does the turtle draw?</li>
+</ol>
+
+<h2>Lesson 7. Your turn</h2>
 <p>Draw a snowman of three circles, or a street full of houses. Change the colors and the pen's
 width. Look at your drawing from the side with the camera!</p>
 )");

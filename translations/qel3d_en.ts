@@ -668,6 +668,234 @@ Check that the file is in the program’s folder.</translation>
     </message>
 </context>
 <context>
+    <name>ProgramControl</name>
+    <message>
+        <source>Pro&amp;gram</source>
+        <translation>Turtle pro&amp;gram</translation>
+    </message>
+    <message>
+        <source>Program (Ctrl+T)</source>
+        <translation>Turtle program (Ctrl+T)</translation>
+    </message>
+    <message>
+        <source>Pokazuje obok żółwia jego program: kroki strony zapisane słowami</source>
+        <translation>Shows the turtle&apos;s program beside it: the page&apos;s steps written in words</translation>
+    </message>
+    <message>
+        <source>Uruc&amp;hom</source>
+        <translation>Ru&amp;n</translation>
+    </message>
+    <message>
+        <source>Uruchom (F9)</source>
+        <translation>Run (F9)</translation>
+    </message>
+    <message>
+        <source>Żółw rysuje stronę od początku według programu</source>
+        <translation>The turtle draws the page again from its start by the program</translation>
+    </message>
+    <message>
+        <source>K&amp;rok</source>
+        <translation>St&amp;ep</translation>
+    </message>
+    <message>
+        <source>Krok (F8)</source>
+        <translation>Step (F8)</translation>
+    </message>
+    <message>
+        <source>Żółw robi następny krok programu i czeka</source>
+        <translation>The turtle does the program&apos;s next step and waits</translation>
+    </message>
+    <message>
+        <source>Otwórz pro&amp;gram…</source>
+        <translation>Open pro&amp;gram…</translation>
+    </message>
+    <message>
+        <source>Wczytuje program żółwia z pliku tekstowego</source>
+        <translation>Reads a turtle&apos;s program from a text file</translation>
+    </message>
+    <message>
+        <source>Zapisz progra&amp;m…</source>
+        <translation>Save progra&amp;m…</translation>
+    </message>
+    <message>
+        <source>Zapisuje program żółwia w pliku tekstowym</source>
+        <translation>Saves the turtle&apos;s program in a text file</translation>
+    </message>
+    <message>
+        <source>W rzędzie „Moje polecenia” nie ma już miejsca na: %1.</source>
+        <translation>There is no more room in the “My commands” row for: %1.</translation>
+    </message>
+    <message>
+        <source>Otwórz program</source>
+        <translation>Open a program</translation>
+    </message>
+    <message>
+        <source>Program żółwia (*.txt)</source>
+        <translation>Turtle program (*.txt)</translation>
+    </message>
+    <message>
+        <source>Zapisz program</source>
+        <translation>Save the program</translation>
+    </message>
+    <message>
+        <source>Program.txt</source>
+        <translation>Turtle program.txt</translation>
+    </message>
+    <message>
+        <source>Program zapisano w pliku %1.</source>
+        <translation>The program was saved in the file %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramFile</name>
+    <message>
+        <source>Nie udało się otworzyć pliku %1.</source>
+        <translation>The file %1 could not be opened.</translation>
+    </message>
+    <message>
+        <source>Plik %1 jest za duży, by był programem żółwia.</source>
+        <translation>The file %1 is too big to be a turtle&apos;s program.</translation>
+    </message>
+    <message>
+        <source>Nie udało się przeczytać pliku %1.</source>
+        <translation>The file %1 could not be read.</translation>
+    </message>
+    <message>
+        <source>Nie udało się zapisać programu w pliku %1.</source>
+        <translation>The program could not be saved in the file %1.</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramMistake</name>
+    <message>
+        <source>Żółw nie zna słowa „%1”.</source>
+        <translation>The turtle does not know the word “%1”.</translation>
+    </message>
+    <message>
+        <source>Żółw nie zna słowa „%1”. Może chodziło o „%2”?</source>
+        <translation>The turtle does not know the word “%1”. Did you mean “%2”?</translation>
+    </message>
+    <message>
+        <source>Po „%1” napisz, ile kroków, np. %2.</source>
+        <translation>After “%1” write how many steps, e.g. %2.</translation>
+    </message>
+    <message>
+        <source>Po „%1” napisz, o ile stopni, np. %2.</source>
+        <translation>After “%1” write how many degrees, e.g. %2.</translation>
+    </message>
+    <message>
+        <source>Po „%1” napisz, jak duży, np. %2.</source>
+        <translation>After “%1” write how big, e.g. %2.</translation>
+    </message>
+    <message>
+        <source>Po „%1” napisz numer koloru od 0 do 15, np. %2.</source>
+        <translation>After “%1” write the number of a color from 0 to 15, e.g. %2.</translation>
+    </message>
+    <message>
+        <source>Po „%1” napisz, jak gruby pisak, np. %2.</source>
+        <translation>After “%1” write how wide the pen is, e.g. %2.</translation>
+    </message>
+    <message>
+        <source>Po „%1” napisz 0 (rysuje), 1 (zmazuje) lub 2 (odwraca), np. %2.</source>
+        <translation>After “%1” write 0 (draws), 1 (erases) or 2 (inverts), e.g. %2.</translation>
+    </message>
+    <message>
+        <source>Po „%1” napisz, ile razy, np. %2.</source>
+        <translation>After “%1” write how many times, e.g. %2.</translation>
+    </message>
+    <message>
+        <source>Po „%1” napisz X, Y i kierunek, np. %2.</source>
+        <translation>After “%1” write X, Y and the heading, e.g. %2.</translation>
+    </message>
+    <message>
+        <source>Po „%1” może stać liczba od %2 do %3, a nie %4.</source>
+        <translation>After “%1” a number from %2 to %3 may stand, not %4.</translation>
+    </message>
+    <message>
+        <source>Po „%1” i liczbie napisz w nawiasach „[ ]”, co powtarzać, np. %2.</source>
+        <translation>After “%1” and the number write in brackets “[ ]” what to repeat, e.g. %2.</translation>
+    </message>
+    <message>
+        <source>Brakuje „]”: każdy nawias „[” trzeba zamknąć.</source>
+        <translation>A “]” is missing: every “[” must be closed.</translation>
+    </message>
+    <message>
+        <source>Jest „]”, ale nie ma przed nim „[”.</source>
+        <translation>There is a “]”, but no “[” before it.</translation>
+    </message>
+    <message>
+        <source>Nawias „[” stoi tu bez „powtórz” i liczby przed nim.</source>
+        <translation>The bracket “[” stands here without “repeat” and a number before it.</translation>
+    </message>
+    <message>
+        <source>Liczba %1 stoi tu sama: napisz przed nią polecenie, np. %2.</source>
+        <translation>The number %1 stands here alone: write a command before it, e.g. %2.</translation>
+    </message>
+    <message>
+        <source>Polecenie „%1” nie ma jeszcze kroków: napisz je przed końcem.</source>
+        <translation>The command “%1” has no steps yet: write them before its end.</translation>
+    </message>
+    <message>
+        <source>Brakuje „%2” na końcu polecenia „%1”.</source>
+        <translation>“%2” is missing at the end of the command “%1”.</translation>
+    </message>
+    <message>
+        <source>Jest „%1”, ale żadne polecenie się tu nie zaczęło.</source>
+        <translation>There is “%1”, but no command started here.</translation>
+    </message>
+    <message>
+        <source>Po „%1” napisz nazwę nowego polecenia, np. %1 Bok.</source>
+        <translation>After “%1” write the name of the new command, e.g. %1 Side.</translation>
+    </message>
+    <message>
+        <source>Nazwa „%1” nie pasuje: polecenie nazywa się literami i cyframi, najwyżej 16 znaków.</source>
+        <translation>The name “%1” does not fit: a command is named with letters and digits, at most 16 of them.</translation>
+    </message>
+    <message>
+        <source>„%1” to słowo żółwia: nowe polecenie musi mieć inną nazwę.</source>
+        <translation>“%1” is one of the turtle&apos;s words: a new command needs another name.</translation>
+    </message>
+    <message>
+        <source>„%1” można napisać tylko poza innymi poleceniami i nawiasami.</source>
+        <translation>“%1” may only be written outside other commands and brackets.</translation>
+    </message>
+    <message>
+        <source>Za dużo poleceń jedno w drugim: najwyżej %1.</source>
+        <translation>Too many commands inside each other: at most %1.</translation>
+    </message>
+    <message>
+        <source>Polecenie „%1” ma za dużo kroków: najwyżej %2.</source>
+        <translation>The command “%1” has too many steps: at most %2.</translation>
+    </message>
+    <message>
+        <source>Polecenie „%1” wywołuje samo siebie, a tego żółw jeszcze nie umie.</source>
+        <translation>The command “%1” calls itself, and the turtle cannot do that yet.</translation>
+    </message>
+    <message>
+        <source>To nie jest program żółwia: są tu znaki, których żółw nie czyta.</source>
+        <translation>This is not a turtle&apos;s program: it holds characters the turtle does not read.</translation>
+    </message>
+</context>
+<context>
+    <name>ProgramPane</name>
+    <message>
+        <source>Program</source>
+        <translation>Turtle program</translation>
+    </message>
+    <message>
+        <source>Program żółwia</source>
+        <translation>The turtle&apos;s program</translation>
+    </message>
+    <message>
+        <source>Kliknij przyciski albo napisz, np. powtórz 4 [naprzód 50 prawo 90], i naciśnij F9.</source>
+        <translation>Click the buttons or write, e.g. repeat 4 [forward 50 right 90], and press F9.</translation>
+    </message>
+    <message>
+        <source>Program zmieniony, jeszcze nie uruchomiony: F9 go uruchamia.</source>
+        <translation>The program was changed and has not run yet: F9 runs it.</translation>
+    </message>
+</context>
+<context>
     <name>RecordListDlg</name>
     <message>
         <source>Jak powstał rysunek</source>
@@ -783,6 +1011,10 @@ Check that the file is in the program’s folder.</translation>
     <message>
         <source> – zatrzymane</source>
         <translation> – stopped</translation>
+    </message>
+    <message>
+        <source>Powtórz %1 razy: %2</source>
+        <translation>Repeat %1 times: %2</translation>
     </message>
 </context>
 <context>
@@ -1662,6 +1894,10 @@ Check that the file is in the program’s folder.</translation>
     <message>
         <source>Zapo&amp;mnij</source>
         <translation>&amp;Forget</translation>
+    </message>
+    <message>
+        <source>Jeden raz tego polecenia to byłoby więcej niż %L1 kroków żółwia. Powtarzaj tu polecenia mniej razy.</source>
+        <translation>One run of this command would be more than %L1 turtle steps. Repeat the commands here fewer times.</translation>
     </message>
 </context>
 <context>

@@ -2,6 +2,7 @@
 
 #include "animation/AnimationWalk.h"
 #include "animation/GifFile.h"
+#include "turtle/SheetColors.h"
 #include "turtle/TurtleSpeed.h"
 
 #include <algorithm>
@@ -33,6 +34,9 @@ QRect ChangedArea(const std::uint8_t* before, const std::uint8_t* after, int siz
     return bottom < 0 ? QRect() : QRect(QPoint(left, top), QPoint(right, bottom));
 }
 
+// How much of the progress learning the walk's length stands for.
+constexpr double kMeasuredShare = 0.5;
+
 double FastPace()
 {
     TurtleSpeed speed;
@@ -46,12 +50,16 @@ DrawingAnimation::Result DrawingAnimation::Write(AnimationWalk& walk, const std:
                                                  const QString& path, const std::function<bool(double)>& goOn)
 {
     errorText_.clear();
-    GifFile file(path, kFrameSize, kFrameSize, palette);
+    GifFile file(path, kFrameSize, kFrameSize, palette, kColorCount);
     const auto failed = [&] {
         errorText_ = file.ErrorText();
         return Result::Failed;
     };
 
+    // Learning the walk's length is the first half of the progress, the frames the second.
+    if (!walk.Measure([&] { return goOn(kMeasuredShare * walk.Progress()); }))
+        return Result::Cancelled;
+    const WalkAnswer writing = [&] { return goOn(kMeasuredShare + (1.0 - kMeasuredShare) * walk.Progress()); };
     const std::uint64_t length = walk.Length();
     const double shownMs = std::min(static_cast<double>(length) / FastPace(), static_cast<double>(kLongestMs));
     const auto frames = std::max<std::uint64_t>(1, static_cast<std::uint64_t>(std::ceil(shownMs * kFramesPerSecond / 1000.0)));
@@ -70,14 +78,17 @@ DrawingAnimation::Result DrawingAnimation::Write(AnimationWalk& walk, const std:
     for (std::uint64_t frame = 1; walking; ++frame) {
         walkedMs += turtleMsPerFrame;
         const auto target = std::min(length, static_cast<std::uint64_t>(std::llround(walkedMs)));
-        walking = walk.Advance(static_cast<std::uint32_t>(target - sentMs)) && target < length;
+        const AnimationWalk::Step step = walk.Advance(static_cast<std::uint32_t>(target - sentMs), writing);
+        if (step == AnimationWalk::Step::Stopped)
+            return Result::Cancelled;
+        walking = step == AnimationWalk::Step::Walking && target < length;
         sentMs = target;
         Compose(walk, true);
         // Whole hundredths that add up to 15 frames a second.
         const int delayCs = static_cast<int>(frame * 100 / kFramesPerSecond - (frame - 1) * 100 / kFramesPerSecond);
         if (!Offer(file, delayCs))
             return failed();
-        if (!goOn(static_cast<double>(sentMs) / static_cast<double>(std::max<std::uint64_t>(length, 1))))
+        if (!writing())
             return Result::Cancelled;
     }
     walk.Finish();

@@ -27,8 +27,9 @@ public:
     static constexpr int kLastFrameCs = 300;
     static constexpr int kFrameSize = 512;
 
-    // Writes the walk to `path`; `goOn` hears how far it is (0..1) after each frame and stops
-    // the writing by answering false. Whatever the end but Written, no file is left at `path`
+    // Writes the walk to `path`; `goOn` hears how far it is (0..1) from the walk's first step on,
+    // about every pass's budget of time and after each frame, and stops the writing by answering
+    // false. Whatever the end but Written, no file is left at `path`
     // and a file that was there stays as it was.
     Result Write(AnimationWalk& walk, const std::array<std::uint32_t, 256>& palette, const QString& path,
                  const std::function<bool(double)>& goOn);

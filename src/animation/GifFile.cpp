@@ -2,6 +2,7 @@
 
 #include <gif_lib.h>
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -15,8 +16,9 @@ int WriteToSaveFile(GifFileType* gif, const GifByteType* bytes, int length)
 
 } // namespace
 
-GifFile::GifFile(const QString& path, int width, int height, const std::array<std::uint32_t, 256>& palette)
-    : file_(path), width_(width), height_(height)
+GifFile::GifFile(const QString& path, int width, int height, const std::array<std::uint32_t, 256>& palette, int colours)
+    : file_(path), width_(width), height_(height), seeThrough_(std::clamp(colours, 1, 255)),
+      shown_(static_cast<std::size_t>(width) * static_cast<std::size_t>(height)), line_(static_cast<std::size_t>(width))
 {
     if (!file_.open(QIODevice::WriteOnly)) {
         Fail(Error::CannotCreate);
@@ -39,10 +41,15 @@ GifFile::~GifFile()
 
 bool GifFile::WriteHeader(const std::array<std::uint32_t, 256>& palette)
 {
-    ColorMapObject* colours = GifMakeMapObject(256, nullptr);
+    // The colours used and the free index, in the smallest table that holds them: the fewer
+    // bits a pixel takes, the shorter the codes.
+    int size = 2;
+    while (size <= seeThrough_)
+        size *= 2;
+    ColorMapObject* colours = GifMakeMapObject(size, nullptr);
     if (colours == nullptr)
         return false;
-    for (int i = 0; i < 256; ++i) {
+    for (int i = 0; i < seeThrough_; ++i) {
         colours->Colors[i].Red = static_cast<GifByteType>(palette[i] >> 16);
         colours->Colors[i].Green = static_cast<GifByteType>(palette[i] >> 8);
         colours->Colors[i].Blue = static_cast<GifByteType>(palette[i]);
@@ -70,21 +77,38 @@ bool GifFile::AddFrame(const std::uint8_t* frame, const QRect& area, int delayCs
     if (part.isEmpty())
         return true;
     GraphicsControlBlock control{};
+    // Each frame is left in place for the next to be drawn over.
     control.DisposalMode = DISPOSE_DO_NOT;
     control.DelayTime = delayCs;
-    control.TransparentColor = NO_TRANSPARENT_COLOR;
+    control.TransparentColor = anyShown_ ? seeThrough_ : NO_TRANSPARENT_COLOR;
     GifByteType extension[4];
     const auto length = EGifGCBToExtension(&control, extension);
     if (EGifPutExtension(gif_, GRAPHICS_EXT_FUNC_CODE, static_cast<int>(length), extension) != GIF_OK
         || EGifPutImageDesc(gif_, part.x(), part.y(), part.width(), part.height(), false, nullptr) != GIF_OK)
         return Fail(Error::CannotWrite);
     for (int row = part.top(); row <= part.bottom(); ++row) {
-        // giflib takes the line as its own to read; it does not change it.
-        auto* line = const_cast<GifByteType*>(frame + static_cast<std::ptrdiff_t>(row) * width_ + part.x());
-        if (EGifPutLine(gif_, line, part.width()) != GIF_OK)
+        TakeLine(frame, part, row);
+        if (EGifPutLine(gif_, line_.data(), part.width()) != GIF_OK)
             return Fail(Error::CannotWrite);
     }
+    anyShown_ = true;
     return true;
+}
+
+void GifFile::TakeLine(const std::uint8_t* frame, const QRect& area, int row)
+{
+    const std::ptrdiff_t start = static_cast<std::ptrdiff_t>(row) * width_ + area.x();
+    const std::uint8_t* source = frame + start;
+    std::uint8_t* shown = shown_.data() + start;
+    const auto width = static_cast<std::size_t>(area.width());
+    if (!anyShown_) {
+        std::memcpy(line_.data(), source, width);
+    } else {
+        const auto seeThrough = static_cast<std::uint8_t>(seeThrough_);
+        for (std::size_t i = 0; i < width; ++i)
+            line_[i] = source[i] == shown[i] ? seeThrough : source[i];
+    }
+    std::memcpy(shown, source, width);
 }
 
 bool GifFile::Commit()

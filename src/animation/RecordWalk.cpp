@@ -1,30 +1,27 @@
 #include "animation/RecordWalk.h"
 
+#include "win/TickClock.h"
+
 #include <algorithm>
 #include <cstring>
 #include <limits>
 
 RecordWalk::RecordWalk(const DrawingRecord& record, const std::uint8_t* page, const TTurtleState& turtle)
+    : record_(record), steps_(StepsOf(record, std::numeric_limits<std::uint64_t>::max()))
 {
     walker_.SetDriven(true);
     turtle_.Shape = turtle.Shape;
-    if (!Begin(record)) {
+    answered_ = win::GetTickCount();
+    if (!Begin()) {
         std::memcpy(sheet_.FloorBits(), page, kSheetBytes);
         sheet_.UpdateSheetFromFloor();
         turtle_ = turtle;
-        return;
     }
-    // The length is what the walk takes: walked once slice by slice, then from the start again.
-    while (walker_.Busy()) {
-        walker_.Walk(TurtleWalker::kSliceMs);
-        length_ += TurtleWalker::kSliceMs;
-    }
-    Begin(record);
 }
 
-bool RecordWalk::Begin(const DrawingRecord& record)
+bool RecordWalk::Begin()
 {
-    if (record.Empty())
+    if (record_.Empty())
         return false;
     // The tools start as a new turtle's, seen as the chosen character; the record says what was
     // chosen since.
@@ -32,16 +29,57 @@ bool RecordWalk::Begin(const DrawingRecord& record)
     turtle_ = TTurtleState();
     turtle_.Shape = shape;
     sheet_.ApplyTurtle();
-    return walker_.Run(record.Entries());
+    return walker_.Run(record_.Entries());
 }
 
-bool RecordWalk::Advance(std::uint32_t ms)
+bool RecordWalk::Measure(const WalkAnswer& answer)
+{
+    // The length is what the walk takes: walked once slice by slice, then from the start again.
+    while (walker_.Busy())
+        if (!WalkOn(TurtleWalker::kSliceMs, answer))
+            return false;
+    length_ = walker_.SlicesWalked() * TurtleWalker::kSliceMs;
+    if (length_ > 0)
+        Begin();
+    return true;
+}
+
+double RecordWalk::Progress() const
+{
+    if (!walker_.Busy())
+        return 1.0;
+    return std::min(1.0, static_cast<double>(walker_.StepsBegun()) / static_cast<double>(std::max<std::uint64_t>(steps_, 1)));
+}
+
+AnimationWalk::Step RecordWalk::Advance(std::uint32_t ms, const WalkAnswer& answer)
+{
+    if (!WalkOn(ms, answer))
+        return Step::Stopped;
+    return walker_.Busy() ? Step::Walking : Step::Over;
+}
+
+bool RecordWalk::WalkOn(double ms, const WalkAnswer& answer)
 {
     walker_.Walk(ms);
-    return walker_.Busy();
+    while (!walker_.CaughtUp()) {
+        if (!Answer(answer))
+            return false;
+        walker_.Walk(0.0);
+    }
+    return Answer(answer);
+}
+
+bool RecordWalk::Answer(const WalkAnswer& answer)
+{
+    const std::uint32_t now = win::GetTickCount();
+    if (now - answered_ < TurtleWalker::kPassBudgetMs)
+        return true;
+    answered_ = now;
+    return answer();
 }
 
 void RecordWalk::Finish()
 {
-    walker_.WalkEntries(std::numeric_limits<std::size_t>::max());
+    while (walker_.Busy())
+        walker_.WalkFor();
 }

@@ -66,7 +66,7 @@ void RecordListDlg::ShowLines()
     for (std::size_t row = 0; row < entries_.size(); ++row) {
         const RecordEntry& entry = entries_[row];
         auto* item = new QTreeWidgetItem(list_, {RecordEntryText(entry)});
-        if (entry.Op != RecordOp::Own || !entry.Command)
+        if (!RunsSteps(entry.Op) || !entry.Command)
             continue;
         const DrawingRecord& steps = entry.Command->Steps;
         for (std::size_t step = 0; step < steps.Size(); ++step)

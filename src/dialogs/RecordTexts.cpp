@@ -68,6 +68,11 @@ QString RecordEntryText(const RecordEntry& entry)
         // "polecenie" is neuter.
         return entry.StoppedAfter == 0 ? text : text + Texts::tr(" – zatrzymane");
     }
+    case RecordOp::Repeat: {
+        const QString steps = entry.Command ? OwnCommandSteps(*entry.Command) : QString();
+        const QString text = Texts::tr("Powtórz %1 razy: %2").arg(entry.Amount).arg(steps);
+        return entry.StoppedAfter == 0 ? text : text + Texts::tr(" – zatrzymany");
+    }
     }
     return QStringLiteral("?");
 }

@@ -23,6 +23,8 @@ NotebookDocument::NotebookDocument(TurtleSheet& sheet, TurtleWalker& walker, Not
     : sheet_(sheet), walker_(walker), prompts_(prompts), notebook_(sheet), history_(notebook_, sheet)
 {
     connect(&walker_, &TurtleWalker::EntryRan, this, [this](const RecordEntry& entry) {
+        if (runningFromStart_)
+            ran_.Append(entry);
         if (!doing_)
             return;
         doing_ = false;
@@ -85,6 +87,39 @@ void NotebookDocument::Start()
     notebook_.StartNotebook();
     history_.Clear();
     MarkSaved();
+}
+
+bool NotebookDocument::RunFromStart(std::vector<RecordEntry> entries)
+{
+    const DrawingRecord& record = notebook_.RecordOf(notebook_.CurrentPage());
+    if (walker_.Busy() || record.Empty() || record.HeadAt(0).Op != RecordOp::Start)
+        return false;
+    entries.insert(entries.begin(), record.At(0));
+    history_.BeginStep();
+    before_ = sheet_.Turtle();
+    const TTurtleState fresh;
+    sheet_.SetPenDown(fresh.PenDown);
+    sheet_.SetPenColor(fresh.PenColor);
+    sheet_.SetPenWidth(fresh.PenWidth);
+    sheet_.Turtle().PenMode = fresh.PenMode;
+    ran_ = {};
+    runningFromStart_ = true;
+    const auto end = [this] {
+        runningFromStart_ = false;
+        history_.EndStep({}, &ran_);
+        ran_ = {};
+        emit Changed();
+    };
+    if (!walker_.Run(std::move(entries))) {
+        runningFromStart_ = false;
+        history_.EndStep();
+        return false;
+    }
+    if (!walker_.Busy())
+        end();
+    else
+        connect(&walker_, &TurtleWalker::BusyChanged, this, end, Qt::SingleShotConnection);
+    return true;
 }
 
 bool NotebookDocument::Do(const RecordEntry& entry)

@@ -50,6 +50,10 @@ public:
     // The door for drawing: the step opens, the walker runs the entry, and the step closes once
     // the walker has done it, at once or when its walk ends. False when the walker would not take it.
     bool Do(const RecordEntry& entry);
+    // The door for a program: the page starts again from its start with a new turtle's tools,
+    // the walker runs the entries, and the step closes once the walk ends, however it ends. The
+    // page's record becomes what ran. False when the walker would not take it.
+    bool RunFromStart(std::vector<RecordEntry> entries);
     // The door for a change a dialog makes at once; `op` says how the page's record tells of it
     // (a place or a snapshot is read from the page).
     void Edit(const std::function<void()>& change, RecordOp op = RecordOp::Snapshot);
@@ -110,6 +114,9 @@ private:
     // A step is open for an entry the walker runs; the turtle as the entry found it.
     bool doing_ = false;
     TTurtleState before_;
+    // A program runs from the page's start; what it ran so far.
+    bool runningFromStart_ = false;
+    DrawingRecord ran_;
     OwnCommandList* commands_ = nullptr;
     Notebook notebook_;
     UndoHistory history_;

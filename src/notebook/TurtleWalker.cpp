@@ -1,17 +1,21 @@
 #include "notebook/TurtleWalker.h"
 
 #include "turtle/TurtleSheet.h"
+#include "win/TickClock.h"
 
 #include <algorithm>
 #include <utility>
 #include <array>
 #include <cstring>
+#include <limits>
 
 namespace {
 
 // A record's start keeps its page against a blank one.
 void PutPicture(TurtleSheet& sheet, const RecordEntry& entry, bool onBlank)
 {
+    // The picture goes onto the floor as the drawing so far left it.
+    sheet.FlushFloor();
     if (onBlank)
         std::memset(sheet.FloorBits(), 0, kSheetBytes);
     if (entry.Picture)
@@ -40,52 +44,113 @@ bool TurtleWalker::Run(std::vector<RecordEntry> entries)
     entries_ = std::move(entries);
     next_ = 0;
     carried_ = 0.0;
-    StartNext();
+    stepsBegun_ = 0;
+    slicesWalked_ = 0;
+    // Undriven, nothing would walk on what a budget left: the entries, none walking, go at once.
+    Advance(false, driven_ ? kPassBudgetMs : std::numeric_limits<std::uint32_t>::max());
     return true;
 }
 
-void TurtleWalker::StartNext()
+void TurtleWalker::Walk(double turtleMs)
 {
-    for (;;) {
-        if (run_) {
-            if (StepRun())
-                return;
-            EndRun();
-        }
-        if (next_ >= entries_.size())
-            break;
-        const RecordEntry entry = entries_[next_];
-        emit EntryStarted(static_cast<int>(next_++));
-        if (entry.Op == RecordOp::Own) {
-            run_ = entry;
-            runCursor_.Start(entry);
-            runSlices_ = 0;
-            continue;
-        }
-        Begin(entry);
-        if (motion_.State != CommandState::Idle) {
-            SetBusy(true);
-            return;
-        }
-        emit EntryRan(entry);
-    }
-    entries_.clear();
-    next_ = 0;
-    sheet_.RestFloor();
-    SetBusy(false);
+    if (!busy_)
+        return;
+    carried_ += turtleMs;
+    Advance(false, kPassBudgetMs);
 }
 
-bool TurtleWalker::StepRun()
+void TurtleWalker::WalkFor(std::uint32_t budgetMs)
 {
-    RecordEntry step;
-    while (runCursor_.Next(step)) {
-        Begin(step);
-        if (motion_.State != CommandState::Idle) {
-            SetBusy(true);
-            return true;
+    if (busy_)
+        Advance(true, budgetMs);
+}
+
+bool TurtleWalker::CaughtUp() const
+{
+    return caughtUp_;
+}
+
+bool TurtleWalker::HasWork() const
+{
+    return motion_.State != CommandState::Idle || run_ || next_ < entries_.size();
+}
+
+void TurtleWalker::Advance(bool anyTime, std::uint32_t budgetMs)
+{
+    caughtUp_ = true;
+    if (!HasWork()) {
+        EndAll();
+        return;
+    }
+    // The floor takes the rows the units drew once, at the end, or before anyone hears of them.
+    sheet_.HoldFloor(true);
+    const std::uint32_t start = win::GetTickCount();
+    while (Unit(anyTime)) {
+        if (win::GetTickCount() - start >= budgetMs) {
+            caughtUp_ = false;
+            break;
         }
     }
+    sheet_.HoldFloor(false);
+    if (HasWork())
+        SetBusy(true);
+}
+
+bool TurtleWalker::Unit(bool anyTime)
+{
+    if (motion_.State != CommandState::Idle) {
+        if (!anyTime) {
+            if (carried_ < kSliceMs)
+                return false;
+            carried_ -= kSliceMs;
+        }
+        Slice();
+    } else if (run_) {
+        TakeRunStep();
+    } else {
+        TakeEntry();
+    }
+    if (HasWork())
+        return true;
+    EndAll();
     return false;
+}
+
+void TurtleWalker::TakeEntry()
+{
+    const RecordEntry entry = entries_[next_];
+    sheet_.FlushFloor();
+    emit EntryStarted(static_cast<int>(next_++));
+    if (RunsSteps(entry.Op)) {
+        run_ = entry;
+        runCursor_.Start(entry);
+        runSlices_ = 0;
+        runUnits_ = 0;
+        runLastSliced_ = false;
+        // A run stopped before its first step stops there again.
+        if (entry.StoppedAfter == kStoppedInUnits)
+            runCursor_.Clear();
+        return;
+    }
+    ++stepsBegun_;
+    Begin(entry);
+    if (motion_.State == CommandState::Idle) {
+        sheet_.FlushFloor();
+        emit EntryRan(entry);
+    }
+}
+
+void TurtleWalker::TakeRunStep()
+{
+    RecordEntry step;
+    if (!runCursor_.Next(step)) {
+        EndRun();
+        return;
+    }
+    ++stepsBegun_;
+    Begin(step);
+    if (motion_.State == CommandState::Idle)
+        CountRunUnit(false);
 }
 
 void TurtleWalker::EndRun()
@@ -93,6 +158,7 @@ void TurtleWalker::EndRun()
     const RecordEntry ran = *run_;
     run_.reset();
     runCursor_.Clear();
+    sheet_.FlushFloor();
     emit EntryRan(ran);
 }
 
@@ -128,35 +194,16 @@ void TurtleWalker::Begin(const RecordEntry& entry)
         sheet_.ClearSheet();
         break;
     case RecordOp::Clear: sheet_.ClearSheet(); break;
-    case RecordOp::Own: break; // walked by StartNext
+    case RecordOp::Own:
+    case RecordOp::Repeat: break; // walked from the run's cursor
     }
     if (motion_.State != CommandState::Idle) {
         walking_ = entry;
         slices_ = 0;
+        // A walk stopped before its first slice stops there again.
+        if (entry.StoppedAfter == kStoppedInUnits)
+            motion_.Stop();
     }
-}
-
-void TurtleWalker::Walk(double turtleMs)
-{
-    if (!busy_)
-        return;
-    carried_ += turtleMs;
-    while (busy_ && carried_ >= kSliceMs) {
-        carried_ -= kSliceMs;
-        Slice();
-    }
-}
-
-void TurtleWalker::WalkEntries(std::size_t count)
-{
-    for (std::size_t walked = 0; busy_ && walked < count; ++walked)
-        for (const std::size_t ended = walksEnded_; busy_ && walksEnded_ == ended;)
-            Slice();
-}
-
-std::size_t TurtleWalker::InstantEntriesPerPass() const
-{
-    return std::max<std::size_t>(1, entries_.size() / kInstantPasses);
 }
 
 void TurtleWalker::Slice()
@@ -164,39 +211,65 @@ void TurtleWalker::Slice()
     motion_.StepCommand(kSliceMs);
     edgeReached_ = edgeReached_ || motion_.HeldAtEdge();
     ++slices_;
+    ++slicesWalked_;
     // A walk that was stopped the first time stops on the same slice again.
-    if (walking_.StoppedAfter != 0 && slices_ == walking_.StoppedAfter)
+    if (walking_.StoppedAfter != 0 && slices_ == (walking_.StoppedAfter & ~kStoppedInUnits))
         motion_.Stop();
-    if (run_ && ++runSlices_ == run_->StoppedAfter) {
+    if (run_) {
+        CountRunUnit(true);
+    } else if (motion_.State == CommandState::Idle) {
+        sheet_.FlushFloor();
+        emit EntryRan(walking_);
+    }
+}
+
+void TurtleWalker::CountRunUnit(bool slice)
+{
+    ++runUnits_;
+    runSlices_ += slice ? 1 : 0;
+    runLastSliced_ = slice;
+    const std::uint32_t stopped = run_->StoppedAfter;
+    const bool inUnits = (stopped & kStoppedInUnits) != 0;
+    const bool stopsHere = inUnits ? runUnits_ == (stopped & ~kStoppedInUnits) : slice && runSlices_ == stopped;
+    // A run that was stopped the first time stops after the same unit again.
+    if (stopped != 0 && stopsHere) {
         motion_.Stop();
         runCursor_.Clear();
     }
-    if (motion_.State == CommandState::Idle)
-        EndWalk();
 }
 
-void TurtleWalker::EndWalk()
+std::uint32_t TurtleWalker::RunStopPoint() const
 {
-    ++walksEnded_;
-    if (!run_)
-        emit EntryRan(walking_);
-    StartNext();
+    // Slices alone tell a stop on the way of a walk; a stop between steps counts them too.
+    if (runLastSliced_ || runUnits_ >= kStoppedInUnits)
+        return runSlices_;
+    return kStoppedInUnits | static_cast<std::uint32_t>(runUnits_);
+}
+
+void TurtleWalker::EndAll()
+{
+    entries_.clear();
+    next_ = 0;
+    sheet_.HoldFloor(false);
+    sheet_.RestFloor();
+    SetBusy(false);
 }
 
 void TurtleWalker::Stop()
 {
     if (!busy_)
         return;
+    const bool walking = motion_.State != CommandState::Idle;
     motion_.Stop();
     entries_.clear();
     next_ = 0;
     carried_ = 0.0;
-    ++walksEnded_;
     if (run_) {
-        run_->StoppedAfter = runSlices_;
+        run_->StoppedAfter = RunStopPoint();
         EndRun();
-    } else {
-        walking_.StoppedAfter = slices_;
+    } else if (walking) {
+        walking_.StoppedAfter = slices_ > 0 ? slices_ : kStoppedInUnits;
+        sheet_.FlushFloor();
         emit EntryRan(walking_);
     }
     sheet_.RestFloor();

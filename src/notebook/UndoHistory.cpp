@@ -107,7 +107,7 @@ bool UndoHistory::OpenStepChanged() const
            || std::memcmp(notebook_.ImageOf(openPage_), openImage_.data(), kSheetBytes) != 0;
 }
 
-bool UndoHistory::EndStep(const RecordEntry& done)
+bool UndoHistory::EndStep(const RecordEntry& done, const DrawingRecord* whole)
 {
     if (!open_)
         return false;
@@ -139,7 +139,9 @@ bool UndoHistory::EndStep(const RecordEntry& done)
         step.image = ImageDelta::Between(openImage_.data(), notebook_.ImageOf(step.page), kSheetBytes);
         if (step.image.Empty() && SamePlace(step.before, step.after))
             return false;
-        const DrawingRecord tail = RecordedTail(done, step, step.recordFrom);
+        const DrawingRecord tail = whole ? *whole : RecordedTail(done, step, step.recordFrom);
+        if (whole)
+            step.recordFrom = 0;
         step.record = notebook_.RecordOf(step.page).Splice(step.recordFrom, tail);
     } else {
         // The pages were replaced behind the history's back: nothing kept fits them any more.

@@ -35,8 +35,9 @@ public:
     // `pageRecord`: the current page's record, for a step that may delete the page.
     void BeginStep(DrawingRecord pageRecord = {});
     // Keeps what the step changed, `done` telling the page's record what it was (a place or a
-    // snapshot is filled in from the page); false when it changed nothing.
-    bool EndStep(const RecordEntry& done = {});
+    // snapshot is filled in from the page), or `whole` being the page's record from now on;
+    // false when it changed nothing.
+    bool EndStep(const RecordEntry& done = {}, const DrawingRecord* whole = nullptr);
     // Whether the step in progress has changed anything yet.
     bool OpenStepChanged() const;
     // Forgets every step, for a new or opened notebook.

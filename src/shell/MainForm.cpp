@@ -108,6 +108,7 @@ void TMainForm::ConnectHandlers()
     ConnectNotebookHandlers();
     Replay.AddActions(*ui->EditMenu, ui->RedoMenu, *ui->MainToolBar, ui->RedoBtn);
     Teach.Attach(*ui->ClientArea, *ui->DXViewport, *ui->MainStatusBar, *status_, *ui->EditMenu, *ui->MainToolBar);
+    Program.Attach(*ui->SheetMenu, *ui->EditMenu, *ui->MainToolBar, *status_);
     connect(&Walker, &TurtleWalker::BusyChanged, this, [this](bool busy) { ShowBusy(busy); });
     connect(&Walker, &TurtleWalker::ReachedEdge, this, [this] { status_->ShowNotice(tr("Żółw doszedł do brzegu strony.")); });
     connect(ui->ExitMenu, &QAction::triggered, this, Guarded([this] { ExitMenuClick(); }));

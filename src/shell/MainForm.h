@@ -14,6 +14,7 @@
 #include "shell/PanelLock.h"
 #include "shell/MainLoopPass.h"
 #include "shell/NotebookDialogs.h"
+#include "shell/ProgramControl.h"
 #include "shell/ReplayControl.h"
 #include "shell/TeachControl.h"
 #include "shell/StatusPanels.h"
@@ -79,6 +80,7 @@ public:
     NotebookDocument Document;
     ReplayControl Replay;
     TeachControl Teach{*this, Sheet, Document};
+    ProgramControl Program{*this, Sheet, Document, Walker, Teach.Commands()};
     MainLoopPass Loop;
     std::int32_t CharacterAnimation = 0;
 

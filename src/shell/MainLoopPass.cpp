@@ -89,10 +89,10 @@ void MainLoopPass::StopCommandOnEscape()
 
 void MainLoopPass::WalkOn()
 {
-    // The speed paces a command and a replay alike; at Błyskawicznie a command ends within the
-    // pass, and a long replay is shown being drawn over a few dozen passes.
+    // The speed paces a command and a replay alike; at Błyskawicznie the walker walks for the
+    // pass's budget, then the frame shows the page so far.
     if (speed_.Pace() == TurtlePace::Instant)
-        parts_.walker.WalkEntries(parts_.walker.InstantEntriesPerPass());
+        parts_.walker.WalkFor();
     else
         parts_.walker.Walk(dt_ * speed_.Factor());
 }

@@ -40,7 +40,8 @@ struct LoopParts {
 // window's events are handled, a frame is rendered, the character walks and is placed where the
 // turtle is, and the status bar is refreshed now and then. All motion is scaled by the
 // milliseconds the previous pass took; the first pass moves nothing. The walker gets that time at
-// the turtle's speed, and walks it in its own fixed slices.
+// the turtle's speed, and walks it in its own fixed slices; at the top speed it walks for its
+// pass budget instead, and the frame shows the page so far.
 // When nothing can change (no command, no animation, no button held, the picture and the status
 // bar showing what is) a pass sleeps until the next event instead of spinning; the time asleep is
 // not pass time.

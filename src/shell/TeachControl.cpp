@@ -156,6 +156,10 @@ void TeachControl::Finish()
     case Teaching::Problem::TooDeep:
         Refuse(tr("Polecenia można wkładać jedno w drugie najwyżej %1 razy.").arg(kMaxOwnDepth));
         return;
+    case Teaching::Problem::TooLong:
+        Refuse(tr("Jeden raz tego polecenia to byłoby więcej niż %L1 kroków żółwia. Powtarzaj tu polecenia mniej razy.")
+                   .arg(kMaxCommandSteps));
+        return;
     case Teaching::Problem::None: break;
     }
     if (commands_.Full()) {

@@ -120,7 +120,7 @@ RecordEntry ReadEntry(ByteReader& reader, EntryRefs& refs)
         refs.pictureBytes = static_cast<std::size_t>(reader.Number());
         refs.pictureAt = reader.Skip(refs.pictureBytes);
     }
-    if (entry.Op == RecordOp::Own)
+    if (RunsSteps(entry.Op))
         refs.command = reader.Number();
     return entry;
 }
@@ -134,7 +134,12 @@ bool IsWalk(RecordOp op)
 
 bool MayWalk(RecordOp op)
 {
-    return IsWalk(op) || op == RecordOp::Own;
+    return IsWalk(op) || RunsSteps(op);
+}
+
+bool RunsSteps(RecordOp op)
+{
+    return op == RecordOp::Own || op == RecordOp::Repeat;
 }
 
 bool ChangesPage(RecordOp op)
@@ -164,7 +169,7 @@ std::optional<DrawingRecord> DrawingRecord::FromBytes(const std::vector<std::uin
         const RecordEntry entry = ReadEntry(reader, refs);
         if (!reader.Good())
             return std::nullopt;
-        if (entry.Op == RecordOp::Own && (refs.command >= commands.size() || !commands[refs.command]))
+        if (RunsSteps(entry.Op) && (refs.command >= commands.size() || !commands[refs.command]))
             return std::nullopt;
         const auto first = bytes.begin() + static_cast<std::ptrdiff_t>(refs.pictureAt);
         if (refs.pictureBytes > 0
@@ -199,7 +204,7 @@ RecordEntry DrawingRecord::Read(std::size_t index, bool withPicture) const
     ByteReader reader(bytes_, starts_[index]);
     EntryRefs refs;
     RecordEntry entry = ReadEntry(reader, refs);
-    if (entry.Op == RecordOp::Own && refs.command < commands_.size())
+    if (RunsSteps(entry.Op) && refs.command < commands_.size())
         entry.Command = commands_[refs.command];
     if (withPicture && refs.pictureBytes > 0) {
         const auto first = bytes_.begin() + static_cast<std::ptrdiff_t>(refs.pictureAt);
@@ -233,7 +238,7 @@ void DrawingRecord::Append(const RecordEntry& entry)
         PutNumber(bytes_, code.size());
         bytes_.insert(bytes_.end(), code.begin(), code.end());
     }
-    if (entry.Op == RecordOp::Own)
+    if (RunsSteps(entry.Op))
         PutNumber(bytes_, CommandNumber(entry.Command));
     FollowTools(entry);
 }
@@ -247,6 +252,7 @@ void DrawingRecord::FollowTools(const RecordEntry& entry)
     case RecordOp::PenWidth: tools_.PenWidth = entry.Amount; break;
     case RecordOp::PenMode: tools_.PenMode = entry.Amount; break;
     case RecordOp::Own:
+    case RecordOp::Repeat:
         if (entry.Command)
             FollowCommandTools(*entry.Command, tools_);
         break;

@@ -31,21 +31,32 @@ enum class RecordOp : std::uint8_t {
     Clear,    // the page wiped in its background colour
     Background, // a new background colour, the page wiped in it; Amount: the colour
     Own,      // a run of an own command; Amount: how many times
+    Repeat,   // steps repeated as written; Amount: how many times; Command: the nameless steps
 };
-inline constexpr int kLastRecordOp = static_cast<int>(RecordOp::Own);
+inline constexpr int kLastRecordOp = static_cast<int>(RecordOp::Repeat);
 
 struct OwnCommand;
 
 // The largest amount a walking command takes from the panel.
 inline constexpr int kMaxRecordedAmount = 100;
+// The largest amounts a written program gives, where the command's arithmetic still holds.
+inline constexpr int kMaxWrittenMove = 1000;
+inline constexpr int kMaxWrittenTurn = 36000;
+inline constexpr int kMaxWrittenCircle = 127;
+inline constexpr int kMaxWrittenSquare = 254;
+inline constexpr int kMaxRepeatTimes = 10000;
+
+// A stop point with this bit counts units, every slice walked and every step that does not walk,
+// instead of slices alone: a run stopped between two steps, a walk before its first slice.
+inline constexpr std::uint32_t kStoppedInUnits = 0x80000000U;
 
 // One entry: what was done, as the turtle does it again. Walking it again on the page it was
 // first walked on gives the same page and the same place.
 struct RecordEntry {
     RecordOp Op = RecordOp::Snapshot;
     std::int32_t Amount = 0;
-    // A walking command or an own command's run stopped on the way: how many slices it walked;
-    // 0 for a whole walk.
+    // A walking command or an own command's run stopped on the way: how many slices it walked,
+    // or with kStoppedInUnits how many units; 0 for a whole walk.
     std::uint32_t StoppedAfter = 0;
     // Start and Place: where the turtle stands once the entry is done.
     double X = 0.0;
@@ -53,7 +64,8 @@ struct RecordEntry {
     double Heading = 0.0;
     // Start: the page against a blank one; Snapshot: the change. Shared, since it never changes.
     std::shared_ptr<const ImageDelta> Picture;
-    // Own: the command as it stood when it ran, whatever became of it since.
+    // Own: the command as it stood when it ran, whatever became of it since. Repeat: the steps
+    // repeated, as a command without a name.
     std::shared_ptr<const OwnCommand> Command;
 };
 
@@ -68,8 +80,10 @@ inline RecordEntry EntryOf(RecordOp op, std::int32_t amount = 0)
 
 // Whether an entry is a command the turtle walks.
 bool IsWalk(RecordOp op);
-// Whether an entry may walk: a walking command or an own command's run.
+// Whether an entry may walk: a walking command, an own command's run or a repetition.
 bool MayWalk(RecordOp op);
+// Whether an entry runs the steps of a command it holds: an own command's run or a repetition.
+bool RunsSteps(RecordOp op);
 // Whether an entry changes the page or the turtle's place, or only a tool.
 bool ChangesPage(RecordOp op);
 

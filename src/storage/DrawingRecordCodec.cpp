@@ -26,14 +26,15 @@ AmountRange RangeOf(RecordOp op)
     case RecordOp::Background:
     case RecordOp::PenColor: return {0, kColorCount - 1};
     case RecordOp::Forward:
-    case RecordOp::Backward:
+    case RecordOp::Backward: return {0, kMaxWrittenMove};
     case RecordOp::Right:
-    case RecordOp::Left:
-    case RecordOp::Circle:
-    case RecordOp::Square: return {0, kMaxRecordedAmount};
+    case RecordOp::Left: return {0, kMaxWrittenTurn};
+    case RecordOp::Circle: return {0, kMaxWrittenCircle};
+    case RecordOp::Square: return {0, kMaxWrittenSquare};
     case RecordOp::PenWidth: return {1, SheetCanvas::kMaxPenWidth};
     case RecordOp::PenMode: return {0, kLastPenMode};
     case RecordOp::Own: return {1, kMaxOwnTimes};
+    case RecordOp::Repeat: return {1, kMaxRepeatTimes};
     default: return {};
     }
 }
@@ -45,7 +46,9 @@ bool EntryInRange(const RecordEntry& entry)
     const AmountRange range = RangeOf(entry.Op);
     const bool placed = std::isfinite(entry.Heading) && std::isfinite(entry.X) && std::isfinite(entry.Y)
                         && std::abs(entry.X) <= kFarthestPosition && std::abs(entry.Y) <= kFarthestPosition;
-    return entry.Amount >= range.low && entry.Amount <= range.high && placed;
+    // A repetition's steps have no name; an own command always has one.
+    const bool named = !RunsSteps(entry.Op) || !entry.Command || entry.Command->Name.isEmpty() == (entry.Op == RecordOp::Repeat);
+    return entry.Amount >= range.low && entry.Amount <= range.high && placed && named;
 }
 
 QByteArray EncodeRecord(const DrawingRecord& record)

@@ -212,6 +212,8 @@ std::optional<NotebookIndex> DecodeIndex(const QByteArray& text)
     bool whole = true;
     if (format == kFormat)
         index.OwnCommands = DecodeCommands(object.value(QLatin1String("ownCommands")), index.DroppedCommands, whole);
+    // Only a repetition's steps go without a name; the row holds none.
+    std::erase_if(index.OwnCommands, [](const OwnCommandPtr& command) { return command->Name.isEmpty(); });
     for (qsizetype page = 0; page < pageCount; ++page) {
         const QJsonValue kept = page < records.size() ? records.at(page) : QJsonValue();
         const QByteArray bytes = QByteArray::fromBase64(kept.toString().toLatin1());

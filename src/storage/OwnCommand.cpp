@@ -1,6 +1,7 @@
 #include "storage/OwnCommand.h"
 
 #include <algorithm>
+#include <unordered_map>
 
 RecordEntry RunOf(OwnCommandPtr command, int times)
 {
@@ -15,6 +16,52 @@ int DepthOf(const OwnCommand& command)
     for (const OwnCommandPtr& used : command.Steps.Commands())
         deepest = std::max(deepest, DepthOf(*used));
     return deepest + 1;
+}
+
+namespace {
+
+using StepCounts = std::unordered_map<const OwnCommand*, std::uint64_t>;
+
+std::uint64_t CountSteps(const DrawingRecord& steps, std::uint64_t cap, StepCounts& counted);
+
+std::uint64_t CountCommand(const OwnCommand& command, std::uint64_t cap, StepCounts& counted)
+{
+    if (const auto found = counted.find(&command); found != counted.end())
+        return found->second;
+    const std::uint64_t steps = CountSteps(command.Steps, cap, counted);
+    counted.emplace(&command, steps);
+    return steps;
+}
+
+std::uint64_t CountSteps(const DrawingRecord& steps, std::uint64_t cap, StepCounts& counted)
+{
+    std::uint64_t total = 0;
+    for (std::size_t i = 0; i < steps.Size() && total < cap; ++i) {
+        const RecordEntry step = steps.HeadAt(i);
+        if (!RunsSteps(step.Op)) {
+            ++total;
+        } else if (step.Command && step.Amount > 0) {
+            // A run makes its command's steps that many times; counted without overflowing.
+            const std::uint64_t each = CountCommand(*step.Command, cap, counted);
+            const auto times = static_cast<std::uint64_t>(step.Amount);
+            total = each > (cap - total) / times ? cap : total + each * times;
+        }
+    }
+    return std::min(total, cap);
+}
+
+} // namespace
+
+std::uint64_t StepsOf(const OwnCommand& command, std::uint64_t cap)
+{
+    StepCounts counted;
+    return CountCommand(command, cap, counted);
+}
+
+std::uint64_t StepsOf(const DrawingRecord& record, std::uint64_t cap)
+{
+    StepCounts counted;
+    return CountSteps(record, cap, counted);
 }
 
 bool SameSteps(const OwnCommand& a, const OwnCommand& b)
@@ -44,7 +91,8 @@ void FollowCommandTools(const OwnCommand& command, TTurtleState& tools)
         case RecordOp::PenColor: tools.PenColor = step.Amount; break;
         case RecordOp::PenWidth: tools.PenWidth = step.Amount; break;
         case RecordOp::PenMode: tools.PenMode = step.Amount; break;
-        case RecordOp::Own: FollowCommandTools(*step.Command, tools); break;
+        case RecordOp::Own:
+        case RecordOp::Repeat: FollowCommandTools(*step.Command, tools); break;
         default: break;
         }
     }
@@ -76,7 +124,7 @@ bool OwnRunCursor::Next(RecordEntry& entry)
             continue;
         }
         entry = frame.command->Steps.At(frame.step++);
-        if (entry.Op != RecordOp::Own)
+        if (!RunsSteps(entry.Op))
             return true;
         Open(entry);
     }

@@ -19,7 +19,8 @@ OwnCommandPtr Decode(const QJsonValue& value, int depthLeft)
     auto command = std::make_shared<OwnCommand>();
     command->Name = object.value(kName).toString();
     const QJsonValue picture = object.value(kPicture);
-    if (!OwnNameFits(command->Name) || !picture.isDouble() || picture.toDouble() != picture.toInt(-1)
+    // A repetition's steps are kept as a command without a name.
+    if (!(command->Name.isEmpty() || OwnNameFits(command->Name)) || !picture.isDouble() || picture.toDouble() != picture.toInt(-1)
         || picture.toInt() < 0 || picture.toInt() >= kOwnPictureCount)
         return nullptr;
     command->Picture = picture.toInt();
@@ -41,6 +42,8 @@ OwnCommandPtr Decode(const QJsonValue& value, int depthLeft)
             return nullptr;
     }
     command->Steps = std::move(*steps);
+    if (StepsOf(*command, kMaxCommandSteps + 1) > kMaxCommandSteps)
+        return nullptr;
     return command;
 }
 
@@ -70,7 +73,7 @@ QJsonArray EncodeOwnCommands(const DrawingRecord::CommandList& commands)
 
 OwnCommandPtr DecodeOwnCommand(const QJsonValue& value)
 {
-    return Decode(value, kMaxOwnDepth);
+    return Decode(value, kMaxNestedDepth);
 }
 
 QString NameOfDamaged(const QJsonValue& value)

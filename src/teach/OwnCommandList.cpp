@@ -113,3 +113,26 @@ QStringList OwnCommandList::Merge(const DrawingRecord::CommandList& incoming)
         emit Changed();
     return left;
 }
+
+QStringList OwnCommandList::Define(const DrawingRecord::CommandList& defined)
+{
+    QStringList left;
+    bool changed = false;
+    for (const OwnCommandPtr& command : defined) {
+        const auto same = std::ranges::find_if(commands_, [&](const OwnCommandPtr& here) {
+            return here->Name.compare(command->Name, Qt::CaseInsensitive) == 0;
+        });
+        if (same != commands_.end()) {
+            changed = changed || !SameSteps(**same, *command) || (*same)->Name != command->Name;
+            *same = command;
+        } else if (Full()) {
+            left.append(command->Name);
+        } else {
+            commands_.push_back(command);
+            changed = true;
+        }
+    }
+    if (changed)
+        emit Changed();
+    return left;
+}

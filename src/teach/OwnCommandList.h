@@ -41,6 +41,9 @@ public:
     // Adds commands brought from elsewhere: one already here is left, one whose name is taken
     // by other steps comes under a number. The names of those the full row left out are returned.
     QStringList Merge(const DrawingRecord::CommandList& incoming);
+    // Commands a program defines: each takes the place of the one of its name, or joins the
+    // row while there is room. The names of those the full row left out are returned.
+    QStringList Define(const DrawingRecord::CommandList& defined);
 
     // The names of the panel's buttons, which no own command may take.
     static const QStringList& PanelNames();

@@ -12,7 +12,7 @@ void Teaching::Take(const RecordEntry& done, const TTurtleState& before)
 {
     // A run stopped on the way cannot be told as steps; what the program keeps of a page is
     // no step of the child's.
-    const bool stoppedRun = done.Op == RecordOp::Own && done.StoppedAfter != 0;
+    const bool stoppedRun = RunsSteps(done.Op) && done.StoppedAfter != 0;
     if (!active_ || !Teachable(done.Op) || stoppedRun || steps_.Size() >= kMaxOwnSteps)
         return;
     AddToolEntries(steps_, tools_, before);
@@ -20,7 +20,7 @@ void Teaching::Take(const RecordEntry& done, const TTurtleState& before)
     step.Picture.reset();
     steps_.Append(step);
     tools_ = before;
-    if (done.Op == RecordOp::Own)
+    if (RunsSteps(done.Op))
         FollowCommandTools(*done.Command, tools_);
     ++count_;
 }
@@ -33,6 +33,8 @@ Teaching::Problem Teaching::Check() const
     candidate.Steps = steps_;
     if (DepthOf(candidate) > kMaxOwnDepth)
         return Problem::TooDeep;
+    if (StepsOf(candidate, kMaxCommandSteps + 1) > kMaxCommandSteps)
+        return Problem::TooLong;
     return Problem::None;
 }
 

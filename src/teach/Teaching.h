@@ -10,7 +10,7 @@
 class Teaching {
 public:
     // Why the entries shown cannot become a command.
-    enum class Problem { None, NothingShown, TooDeep };
+    enum class Problem { None, NothingShown, TooDeep, TooLong };
 
     bool Active() const { return active_; }
     // How many entries the child gave.

@@ -67,7 +67,24 @@ private:
     int penWidth_ = 1;
     std::uint8_t brushColor_ = SheetBitmap::kWhite;
     QPoint penPos_{0, 0};
-    std::vector<QPoint> fillStack_; // kept between fills so a fill allocates only once
+    // A run [left, end) just filled, to be looked past into `row`, the row beside it on the side
+    // the fill goes (`step`: +1 down, -1 up).
+    struct FillSpan {
+        int row, left, end, step;
+    };
+    // Fills the runs of the region's colour in the row a span looks into, and leaves the spans
+    // they make on the stack but the last, which takes the span's place; false when none.
+    bool FillBeside(FillSpan& span);
+    // Fills the run of the region's colour in `row` from `left` to wherever it ends past `from`;
+    // where it ends.
+    int FillRun(int row, int left, int from);
+    struct {
+        std::vector<FillSpan> spans; // kept between fills so a fill allocates only once
+        std::uint8_t target = 0;
+        std::uint8_t colour = 0;
+        int top = 0; // the rows filled, bottom exclusive
+        int bottom = 0;
+    } fill_;
     int touchedTop_ = 0;
     int touchedBottom_ = kSheetSize;
 };

@@ -138,6 +138,19 @@ void TurtleSheet::FillFloorImage(std::uint8_t value)
 
 void TurtleSheet::UpdateFloor()
 {
+    if (!floorHeld_)
+        FlushFloor();
+}
+
+void TurtleSheet::HoldFloor(bool held)
+{
+    floorHeld_ = held;
+    if (!held)
+        FlushFloor();
+}
+
+void TurtleSheet::FlushFloor()
+{
     // Sheet and floor share the layout (256 rows of 256 bytes, top row first), so the rows the
     // canvas drew on go across in one copy.
     const int top = canvas_.TouchedTop();

@@ -16,7 +16,7 @@ class TurtlePanel;
 
 // The turtle's settings, its drawing sheet and the floor image the sheet is shown on.
 // Everything drawn on the sheet reaches the floor through UpdateFloor, byte for byte, the rows
-// drawn on since the last update only.
+// drawn on since the last update only; at once, or while the floor is held, once it is let go.
 class TurtleSheet {
 public:
     TurtleSheet(TTurtleState& turtle, TurtlePanel& panel);
@@ -53,6 +53,11 @@ public:
     void FillUnderTurtle();
     void FillFloorImage(std::uint8_t value);
     void UpdateFloor();
+    // While held, what is drawn stays marked on the sheet and reaches the floor when it is let
+    // go or flushed: many steps done in one pass copy their rows once.
+    void HoldFloor(bool held);
+    // Copies the rows drawn on since the last copy to the floor now, held or not.
+    void FlushFloor();
     // Tells the floor that no rows follow for a while.
     void RestFloor();
     // Copies the floor image into the sheet, row by row; the texture is not told.
@@ -69,4 +74,5 @@ private:
     Floor* floor_ = nullptr;
     std::array<std::uint8_t, kSheetBytes> detachedFloor_{};
     std::uint8_t* floorBits_ = detachedFloor_.data();
+    bool floorHeld_ = false;
 };

@@ -3,8 +3,8 @@
 #include <cstdint>
 
 // How fast the turtle walks. Normal is the walk exactly as the commands define it; Slow and Fast
-// give the walk half and four times the time each pass took; Instant carries a whole command to
-// its end within one pass.
+// give the walk half and four times the time each pass took; Instant walks as far as a pass's
+// budget of time goes, so a drawing of a few thousand steps ends within a frame or a few.
 enum class TurtlePace : std::int32_t { Slow, Normal, Fast, Instant };
 
 class TurtleSpeed {

@@ -1,8 +1,11 @@
 #include "animation/AnimationWalk.h"
 #include "animation/DrawingAnimation.h"
+#include "animation/RecordWalk.h"
+#include "storage/OwnCommand.h"
+#include "win/TickClock.h"
 #include "animation/TurtleMarker.h"
-#include "turtle/SheetColors.h"
 #include "turtle/SheetBitmap.h"
+#include "turtle/SheetColors.h"
 
 #include <QDir>
 #include <QFile>
@@ -28,12 +31,16 @@ public:
         sheet_[5] = 0; // the record's start is not blank
         turtle_.Heading = 1.5707963267948966;
     }
+    bool Measure(const WalkAnswer& answer) override { return answer(); }
     std::uint64_t Length() const override { return length_; }
-    bool Advance(std::uint32_t ms) override
+    double Progress() const override { return length_ == 0 ? 1.0 : static_cast<double>(walked_) / static_cast<double>(length_); }
+    Step Advance(std::uint32_t ms, const WalkAnswer& answer) override
     {
         walked_ = std::min(length_, walked_ + ms);
         Draw();
-        return walked_ < length_;
+        if (!answer())
+            return Step::Stopped;
+        return walked_ < length_ ? Step::Walking : Step::Over;
     }
     void Finish() override
     {
@@ -67,11 +74,15 @@ std::array<std::uint32_t, 256> Palette()
     return palette;
 }
 
-// Every frame of a GIF file as shown, each drawn over the one before, with its delay.
+// Every frame of a GIF file as shown, each drawn over the one before but where it is
+// see-through, with its delay; and how many of the pixels it wrote were as shown before, and how
+// many of those it wrote see-through.
 struct Decoded {
     std::vector<std::vector<std::uint8_t>> frames;
     std::vector<int> delaysCs;
     bool loops = false;
+    std::size_t unchanged = 0;
+    std::size_t unchangedSeeThrough = 0;
 };
 
 Decoded Decode(const QString& path)
@@ -89,12 +100,26 @@ Decoded Decode(const QString& path)
     for (int i = 0; i < gif->ImageCount; ++i) {
         const SavedImage& image = gif->SavedImages[i];
         const GifImageDesc& area = image.ImageDesc;
-        for (int row = 0; row < area.Height; ++row)
-            std::memcpy(&shown[static_cast<std::size_t>((area.Top + row) * kFrame + area.Left)],
-                        image.RasterBits + static_cast<std::ptrdiff_t>(row) * area.Width, static_cast<std::size_t>(area.Width));
-        decoded.frames.push_back(shown);
         GraphicsControlBlock control{};
         DGifSavedExtensionToGCB(gif, i, &control);
+        EXPECT_TRUE(control.DisposalMode == DISPOSE_DO_NOT || i + 1 == gif->ImageCount) << "each frame stays for the next";
+        const std::vector<std::uint8_t> before = shown;
+        for (int row = 0; row < area.Height; ++row)
+            for (int column = 0; column < area.Width; ++column) {
+                const std::uint8_t written = image.RasterBits[row * area.Width + column];
+                if (written != control.TransparentColor)
+                    shown[static_cast<std::size_t>((area.Top + row) * kFrame + area.Left + column)] = written;
+            }
+        if (i > 0)
+            for (int row = 0; row < area.Height; ++row)
+                for (int column = 0; column < area.Width; ++column) {
+                    const auto at = static_cast<std::size_t>((area.Top + row) * kFrame + area.Left + column);
+                    if (shown[at] != before[at])
+                        continue;
+                    ++decoded.unchanged;
+                    decoded.unchangedSeeThrough += image.RasterBits[row * area.Width + column] == control.TransparentColor;
+                }
+        decoded.frames.push_back(shown);
         decoded.delaysCs.push_back(control.DelayTime);
     }
     // giflib hands the extensions before the first picture to that picture.
@@ -148,6 +173,67 @@ TEST_P(AnimationTiming, FramesShowTheWalkAndEndOnThePageAlone)
     EXPECT_NE(first, start) << "the turtle stands on the first frame";
     EXPECT_EQ(std::mismatch(first.begin(), first.begin() + 100 * kFrame, start.begin()).first - first.begin(),
               100 * kFrame) << "only where the turtle stands differs from the start";
+}
+
+TEST(DrawingAnimation, AFramesUnchangedPixelsAreSeeThroughInAColourTheSheetDoesNotUse)
+{
+    QTemporaryDir folder;
+    const QString path = folder.filePath(QStringLiteral("a.gif"));
+    LineWalk walk(25600);
+    DrawingAnimation animation;
+    ASSERT_EQ(animation.Write(walk, Palette(), path, [](double) { return true; }), DrawingAnimation::Result::Written);
+    const Decoded gif = Decode(path);
+    ASSERT_GT(gif.unchanged, 0U) << "the frames' rectangles hold pixels that did not change";
+    EXPECT_EQ(gif.unchangedSeeThrough, gif.unchanged);
+    EXPECT_EQ(gif.frames.back(), Enlarged(walk.sheet_));
+
+    int error = 0;
+    GifFileType* raw = DGifOpenFileName(QFile::encodeName(path).constData(), &error);
+    ASSERT_NE(raw, nullptr);
+    ASSERT_EQ(DGifSlurp(raw), GIF_OK);
+    GraphicsControlBlock control{};
+    DGifSavedExtensionToGCB(raw, 1, &control);
+    EXPECT_GE(control.TransparentColor, kColorCount) << "no sheet colour is see-through";
+    EXPECT_LT(control.TransparentColor, raw->SColorMap->ColorCount);
+    DGifCloseFile(raw, &error);
+}
+
+// A tick clock that moves a millisecond at every reading, as if every step took that long.
+class BusyClock final : public win::TickClock {
+public:
+    BusyClock() { win::SetTickClock(this); }
+    ~BusyClock() override { win::SetTickClock(nullptr); }
+    BusyClock(const BusyClock&) = delete;
+    BusyClock& operator=(const BusyClock&) = delete;
+    std::uint32_t Now() const override { return ++now_; }
+
+private:
+    mutable std::uint32_t now_ = 0;
+};
+
+TEST(RecordWalk, AnswersFromTheFirstStepsOfALongRunThatDoesNotWalkAndStopsWhenTold)
+{
+    const BusyClock clock;
+    auto command = std::make_shared<OwnCommand>();
+    command->Steps = DrawingRecord::Of({EntryOf(RecordOp::Background, 3)});
+    for (int level = 1; level < kMaxOwnDepth; ++level) {
+        auto outer = std::make_shared<OwnCommand>();
+        outer->Steps = DrawingRecord::Of({RunOf(command, kMaxOwnTimes)});
+        command = outer;
+    }
+    const std::vector<std::uint8_t> page(kSheetBytes, SheetBitmap::kWhite);
+    DrawingRecord record = StartedRecord(page.data(), TTurtleState());
+    record.Append(RunOf(command, kMaxOwnTimes));
+
+    RecordWalk walk(record, page.data(), TTurtleState());
+    std::vector<double> heard;
+    EXPECT_FALSE(walk.Measure([&] {
+        heard.push_back(walk.Progress());
+        return heard.size() < 3;
+    }));
+    ASSERT_EQ(heard.size(), 3U);
+    EXPECT_LT(heard.back(), 0.001) << "heard within the first of 1.68 million steps";
+    EXPECT_GT(heard.back(), heard.front());
 }
 
 INSTANTIATE_TEST_SUITE_P(Lengths, AnimationTiming,

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "fakes/ManualClock.h"
 #include "fakes/MemoryFloor.h"
 #include "fakes/RecordingPanel.h"
 #include "notebook/NotebookDocument.h"
@@ -41,6 +42,8 @@ struct DocumentRig {
         ASSERT_FALSE(walker.Busy());
     }
 
+    // Standing still, so that every call walks exactly the turtle time it is given.
+    ManualClock clock;
     QTemporaryDir folder;
     MemoryFloor floor;
     TTurtleState turtle;

@@ -1,3 +1,4 @@
+#include "fakes/ManualClock.h"
 #include "fakes/MemoryFloor.h"
 #include "fakes/RecordingPanel.h"
 #include "notebook/Notebook.h"
@@ -118,6 +119,8 @@ protected:
     }
 
     std::mt19937 random;
+    // Standing still, so that every call walks exactly the turtle time it is given.
+    ManualClock clock;
     TTurtleState turtle;
     RecordingPanel panel;
     MemoryFloor floor;

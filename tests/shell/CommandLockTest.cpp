@@ -1,3 +1,4 @@
+#include "fakes/ManualClock.h"
 #include "fakes/ScriptedMessageBoxes.h"
 #include "shell/Application.h"
 #include "shell/MainForm.h"
@@ -67,6 +68,8 @@ protected:
                 ui().MainMenu->grab().toImage(), ui().MainStatusBar->grab().toImage()};
     }
 
+    // Standing still, so that every call walks exactly the turtle time it is given.
+    ManualClock clock;
     ScriptedMessageBoxes boxes;
     ApplicationWindows windows;
     TMainForm& form = *MainForm;

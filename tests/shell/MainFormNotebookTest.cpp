@@ -230,15 +230,18 @@ TEST_F(NotebookWindowTest, TheNotebookMenuOffersEveryCommandWithItsKeysAndHints)
         {ui().SaveAnimationMenu, "Zapisz animację &rysowania…", "Ctrl+Shift+E"},
     };
     const QList<QAction*> shown = ui().SheetMenu->actions();
-    ASSERT_EQ(shown.size(), 9);
+    // The program's own file items come before the end.
+    ASSERT_EQ(shown.size(), 11);
+    EXPECT_EQ(shown[7]->objectName(), QStringLiteral("OpenProgramMenu"));
+    EXPECT_EQ(shown[8]->objectName(), QStringLiteral("SaveProgramMenu"));
     for (int i = 0; i < 7; ++i) {
         EXPECT_EQ(shown[i], items[i].item);
         EXPECT_EQ(items[i].item->text(), QString::fromUtf8(items[i].text));
         EXPECT_EQ(items[i].item->shortcut(), QKeySequence(QString::fromUtf8(items[i].keys)));
         EXPECT_FALSE(items[i].item->statusTip().isEmpty());
     }
-    EXPECT_TRUE(shown[7]->isSeparator());
-    EXPECT_EQ(shown[8], ui().ExitMenu);
+    EXPECT_TRUE(shown[9]->isSeparator());
+    EXPECT_EQ(shown[10], ui().ExitMenu);
 }
 
 TEST_F(NotebookWindowTest, EveryChangeOfContentMarksTheNotebookAndPagingDoesNot)

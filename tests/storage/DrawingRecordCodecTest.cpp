@@ -92,7 +92,7 @@ TEST(DrawingRecordCodec, RefusesEntriesTheProgramNeverMakes)
 {
     const Spoilt cases[] = {
         {"no start", [](std::vector<RecordEntry>& r) { r.erase(r.begin()); }},
-        {"a walk too long", [](std::vector<RecordEntry>& r) { r[2].Amount = kMaxRecordedAmount + 1; }},
+        {"a walk too long", [](std::vector<RecordEntry>& r) { r[2].Amount = kMaxWrittenTurn + 1; }},
         {"a negative turn", [](std::vector<RecordEntry>& r) { r[3].Amount = -90; }},
         {"colour 16", [](std::vector<RecordEntry>& r) { r[1].Amount = 16; }},
         {"width 0", [](std::vector<RecordEntry>& r) { r[4].Amount = 0; }},

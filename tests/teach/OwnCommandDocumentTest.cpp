@@ -195,6 +195,20 @@ TEST_F(OwnCommandDocumentTest, CommandsNestAndTeachingRefusesWhatItCannotKeep)
     walker.Walk(200);
     walker.Stop();
     EXPECT_EQ(teaching.Count(), 0);
+
+    // Levels of four runs of 36 times over a two-step command: more steps than one may make.
+    auto longer = std::make_shared<OwnCommand>();
+    longer->Steps = DrawingRecord::Of({EntryOf(RecordOp::Circle, 30), EntryOf(RecordOp::Right, 60)});
+    for (int level = 2; level < kMaxOwnDepth; ++level) {
+        auto wider = std::make_shared<OwnCommand>();
+        wider->Steps = DrawingRecord::Of(std::vector<RecordEntry>(4, RunOf(longer, kMaxOwnTimes)));
+        longer = wider;
+    }
+    teaching.Begin(sheet.Turtle());
+    teaching.Take(RunOf(longer, kMaxOwnTimes), sheet.Turtle());
+    EXPECT_GT(StepsOf(*longer, kMaxCommandSteps) * kMaxOwnTimes, kMaxCommandSteps);
+    EXPECT_EQ(teaching.Check(), Teaching::Problem::TooLong);
+    teaching.End();
 }
 
 } // namespace

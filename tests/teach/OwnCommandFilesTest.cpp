@@ -51,6 +51,28 @@ TEST(OwnCommandFilesTest, AnIndexKeepsTheCommandsAndTheRecordsThatRunThem)
     EXPECT_EQ(index->Records[0].Tools().PenColor, 4) << "the run's own tools count";
 }
 
+TEST(OwnCommandFilesTest, AnIndexKeepsRepetitionsAsWrittenAndLeavesTheirStepsOutOfTheRow)
+{
+    const OwnCommandPtr side = Command(QStringLiteral("Bok"), {EntryOf(RecordOp::Forward, 500), EntryOf(RecordOp::Right, 720)});
+    auto steps = std::make_shared<OwnCommand>();
+    steps->Steps = DrawingRecord::Of({RunOf(side, 2), EntryOf(RecordOp::Circle, 127)});
+    RecordEntry repetition = EntryOf(RecordOp::Repeat, 4000);
+    repetition.Command = steps;
+    NotebookContent content = OnePage({side}, side);
+    content.Pages[0].Record.Append(repetition);
+    // A row damaged by hand, holding a repetition's nameless steps.
+    content.OwnCommands.push_back(steps);
+
+    const std::optional<NotebookIndex> index = DecodeIndex(EncodeIndex(content, 1));
+    ASSERT_TRUE(index);
+    EXPECT_EQ(index->Records[0].Bytes(), content.Pages[0].Record.Bytes());
+    const RecordEntry read = index->Records[0].HeadAt(index->Records[0].Size() - 1);
+    ASSERT_EQ(read.Op, RecordOp::Repeat);
+    EXPECT_TRUE(SameSteps(*read.Command, *steps));
+    ASSERT_EQ(index->OwnCommands.size(), 1u);
+    EXPECT_EQ(index->OwnCommands[0]->Name, QStringLiteral("Bok"));
+}
+
 // Damage done to a kept command in the index: it is dropped by name, the pages still open, and a
 // record running it opens without its steps.
 struct Damage {
@@ -65,15 +87,27 @@ const Damage kDamages[] = {
     {"picture_out_of_range", [](QJsonObject& c) { c["picture"] = kOwnPictureCount; }},
     {"amount_out_of_range",
      [](QJsonObject& c) {
-         c["steps"] = QString::fromLatin1(QByteArray::fromHex("01ff0100").toBase64()); // Forward 255
+         c["steps"] = QString::fromLatin1(QByteArray::fromHex("01e90700").toBase64()); // Forward 1001
      }},
     {"a_page_snapshot_as_a_step", [](QJsonObject& c) { c["steps"] = QString::fromLatin1(QByteArray::fromHex("0f0000").toBase64()); }},
     {"nested_too_deep",
      [](QJsonObject& c) {
          QJsonObject nested = c;
-         for (int level = 0; level < kMaxOwnDepth; ++level) {
+         for (int level = 0; level < kMaxNestedDepth; ++level) {
              QJsonObject outer = c;
              outer["steps"] = QString::fromLatin1(QByteArray::fromHex("12010000").toBase64()); // one run of uses[0]
+             outer["uses"] = QJsonArray{nested};
+             nested = outer;
+         }
+         c = nested;
+     }},
+    {"more_steps_than_a_command_may_make",
+     [](QJsonObject& c) {
+         // Three levels over Bok, each running the one below 36 times, three times over.
+         QJsonObject nested = c;
+         for (int level = 1; level < kMaxOwnDepth; ++level) {
+             QJsonObject outer = c;
+             outer["steps"] = QString::fromLatin1(QByteArray::fromHex("122400001224000012240000").toBase64());
              outer["uses"] = QJsonArray{nested};
              nested = outer;
          }

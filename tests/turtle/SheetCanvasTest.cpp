@@ -6,7 +6,12 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <climits>
+#include <cstdlib>
+#include <random>
+#include <string>
+#include <vector>
 #include <set>
 
 namespace {
@@ -114,6 +119,52 @@ TEST(SheetCanvas, FloodFillTakesThe4ConnectedRegion)
     whole.canvas.FloodFillSurface(255, 255);
     EXPECT_EQ(whole.Count(kRed), 65536);
 }
+
+// Walls of a few kinds, where a span fill must turn back into rows it came from: noise, combs
+// open at alternate ends, and spirals of a few turns.
+struct Walls {
+    const char* name;
+    bool (*wall)(int x, int y, std::uint32_t noise);
+};
+
+const Walls kWalls[] = {
+    {"noise", [](int, int, std::uint32_t noise) { return noise % 100 < 40; }},
+    {"combs", [](int x, int y, std::uint32_t) { return x % 6 == 3 && (x / 6 % 2 == 0 ? y > 2 : y < 253); }},
+    {"rings", [](int x, int y, std::uint32_t) {
+         const int ring = std::max(std::abs(x - 128), std::abs(y - 128));
+         return ring % 8 == 0 && !(ring / 8 % 2 == 0 ? x == 128 + ring : x == 128 - ring);
+     }},
+};
+
+class FloodFill : public ::testing::TestWithParam<Walls> {};
+
+TEST_P(FloodFill, TakesWhatAPixelByPixelFillTakes)
+{
+    std::mt19937 random(7);
+    Sheet s;
+    for (int i = 0; i < kSheetBytes; ++i)
+        s.bitmap.Bits()[i] = GetParam().wall(i % kSheetSize, i / kSheetSize, static_cast<std::uint32_t>(random())) ? kBlue : kWhite;
+    std::vector<std::uint8_t> expected(s.bitmap.Bits(), s.bitmap.Bits() + kSheetBytes);
+    for (const QPoint seed : {QPoint(127, 127), QPoint(0, 0), QPoint(255, 3), QPoint(40, 250)}) {
+        const std::uint8_t target = expected[static_cast<std::size_t>(seed.y() * kSheetSize + seed.x())];
+        if (target == kRed)
+            continue;
+        std::vector<QPoint> open{seed};
+        while (!open.empty()) {
+            const QPoint p = open.back();
+            open.pop_back();
+            if (!kAll.contains(p) || expected[static_cast<std::size_t>(p.y() * kSheetSize + p.x())] != target)
+                continue;
+            expected[static_cast<std::size_t>(p.y() * kSheetSize + p.x())] = kRed;
+            open.insert(open.end(), {p + QPoint(1, 0), p - QPoint(1, 0), p + QPoint(0, 1), p - QPoint(0, 1)});
+        }
+        s.canvas.FloodFillSurface(seed.x(), seed.y());
+    }
+    EXPECT_TRUE(std::equal(expected.begin(), expected.end(), s.bitmap.Bits()));
+}
+
+INSTANTIATE_TEST_SUITE_P(SheetCanvas, FloodFill, ::testing::ValuesIn(kWalls),
+                         [](const auto& instance) { return std::string(instance.param.name); });
 
 TEST(SheetCanvas, CopyRectMapsToNearestColourAndClips)
 {
