@@ -18,7 +18,7 @@ struct NoPrompts final : NotebookPrompts {
     int AskToSave() override { return win::IDNO; }
     bool AskName(NameQuestion, QString&) override { return false; }
     int AskToReplace(const QString&, bool) override { return win::IDNO; }
-    bool AskToSaveOverOtherCopy(const QString&) override { return false; }
+    int AskToSaveOverOtherCopy(const QString&) override { return win::IDCANCEL; }
     void ShowRefusal(const QString&) override {}
 };
 
