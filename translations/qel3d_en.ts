@@ -252,6 +252,14 @@ Check that the file is in the program’s folder.</translation>
         <source> i </source>
         <translation> and </translation>
     </message>
+    <message>
+        <source>Ostatni zapis zeszytu %1 w katalogu %2 nie został dokończony, a katalogu nie można teraz zmienić. Zeszyt otwarto takim, jaki jest na dysku.</source>
+        <translation>The last save of the notebook %1 in the folder %2 did not finish, and the folder cannot be changed now. The notebook was opened as it is on the disk.</translation>
+    </message>
+    <message>
+        <source>W katalogu %2 był plik .%1.next, który nie pochodzi z zapisu zeszytu %1. Niczego według niego nie zmieniono; odłożono go jako .%1.next-nieważny.</source>
+        <translation>The folder %2 held a file .%1.next that no save of the notebook %1 wrote. Nothing was changed by it; it was set aside as .%1.next-nieważny.</translation>
+    </message>
 </context>
 <context>
     <name>NotebookPrint</name>
@@ -353,16 +361,16 @@ Check that the file is in the program’s folder.</translation>
         <translation>Drawing</translation>
     </message>
     <message>
-        <source>Nie można zapisać obrazu w pliku %1.</source>
-        <translation>The picture could not be saved in the file %1.</translation>
-    </message>
-    <message>
         <source>Zapisz stronę jako obraz</source>
         <translation>Save the page as a picture</translation>
     </message>
     <message>
         <source>Obraz PNG (*.png)</source>
         <translation>PNG picture (*.png)</translation>
+    </message>
+    <message>
+        <source>Nie można zapisać obrazu w pliku %1: %2.</source>
+        <translation>The picture could not be saved in the file %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -1562,8 +1570,12 @@ Check that the file is in the program’s folder.</translation>
         <translation>Not all the turtle commands kept from before could be read. The file was put aside as %1.</translation>
     </message>
     <message>
-        <source>Nie udało się zapamiętać poleceń żółwia w pliku %1.</source>
-        <translation>The turtle commands could not be kept in the file %1.</translation>
+        <source>W wierszu mieści się %1 poleceń; pozostałe zachowano w pliku %2.</source>
+        <translation>The row holds %1 commands; the others were kept in the file %2.</translation>
+    </message>
+    <message>
+        <source>Nie udało się zapamiętać poleceń żółwia w pliku %1: %2. Plik pozostał bez zmian.</source>
+        <translation>The turtle commands could not be kept in the file %1: %2. The file was left as it was.</translation>
     </message>
 </context>
 <context>
@@ -1579,6 +1591,41 @@ Check that the file is in the program’s folder.</translation>
     <message>
         <source>Kamera patrzy z góry na całą kartkę; drugi raz wraca za żółwia</source>
         <translation>The camera looks down on the whole sheet; once more and it goes back behind the turtle</translation>
+    </message>
+</context>
+<context>
+    <name>WholeFile</name>
+    <message>
+        <source>na dysku brakuje miejsca</source>
+        <translation>there is no space left on the disk</translation>
+    </message>
+    <message>
+        <source>nie ma uprawnień do zapisu w tym katalogu</source>
+        <translation>there is no permission to write in this folder</translation>
+    </message>
+    <message>
+        <source>dysk jest tylko do odczytu</source>
+        <translation>the disk is read-only</translation>
+    </message>
+    <message>
+        <source>nazwa jest za długa dla tego dysku</source>
+        <translation>the name is too long for this disk</translation>
+    </message>
+    <message>
+        <source>nie ma takiego katalogu</source>
+        <translation>there is no such folder</translation>
+    </message>
+    <message>
+        <source>w miejscu pliku jest katalog</source>
+        <translation>a folder stands where the file should be</translation>
+    </message>
+    <message>
+        <source>dysk nie odpowiada poprawnie</source>
+        <translation>the disk does not answer properly</translation>
+    </message>
+    <message>
+        <source>wystąpił błąd zapisu na dysku</source>
+        <translation>writing to the disk failed</translation>
     </message>
 </context>
 </TS>

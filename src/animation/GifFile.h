@@ -1,8 +1,9 @@
 #pragma once
 
 #include <QRect>
-#include <QSaveFile>
 #include <QString>
+
+#include "win/WholeFile.h"
 
 #include <array>
 #include <cstdint>
@@ -29,14 +30,14 @@ public:
     bool Commit();
 
     Error LastError() const { return error_; }
-    // What the file system said, for the user.
+    // Why the file could not be written, for the user ("na dysku brakuje miejsca", …).
     QString ErrorText() const;
 
 private:
     bool WriteHeader(const std::array<std::uint32_t, 256>& palette);
     bool Fail(Error error);
 
-    QSaveFile file_;
+    win::WholeFile file_;
     GifFileType* gif_ = nullptr;
     int width_;
     int height_;

@@ -3,6 +3,7 @@
 #include "storage/PagePicture.h"
 #include "turtle/TurtleState.h"
 #include "win/MessageBox.h"
+#include "win/WholeFile.h"
 
 #include <QCoreApplication>
 #include <QClipboard>
@@ -10,8 +11,9 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QSaveFile>
 #include <QStandardPaths>
+
+#include <cerrno>
 
 namespace {
 
@@ -66,19 +68,23 @@ QString PageExport::SuggestedPath() const
     return suggestedPath_;
 }
 
-bool PageExport::WriteTo(const QString& path) const
+int PageExport::WriteTo(const QString& path) const
 {
-    // Written beside the file and put in its place only when complete.
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && picture_.save(&file, "PNG") && file.commit();
+    // Written beside the file and put in its place only when complete: a full disk leaves no file.
+    win::WholeFile file(path);
+    if (file.Open() && picture_.save(&file.Device(), "PNG") && file.Commit())
+        return 0;
+    file.Cancel();
+    return file.Error() != 0 ? file.Error() : EIO;
 }
 
 bool PageExport::SaveTo(const QString& path) const
 {
-    if (WriteTo(path))
+    const int error = WriteTo(path);
+    if (error == 0)
         return true;
-    const QString text =
-        Texts::tr("Nie można zapisać obrazu w pliku %1.").arg(QDir::toNativeSeparators(path));
+    const QString text = Texts::tr("Nie można zapisać obrazu w pliku %1: %2.")
+                             .arg(QDir::toNativeSeparators(path), win::WriteErrorText(error));
     win::MessageBox({nullptr, text, kPictureCaption, win::MB_OK | win::MB_ICONEXCLAMATION});
     return false;
 }

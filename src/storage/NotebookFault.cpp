@@ -84,6 +84,20 @@ QString KeptPagesText(const QString& name, const QStringList& keptFiles)
         .arg(name, keptFiles.join(QStringLiteral(", ")));
 }
 
+QString SaveUnfinishedText(const QString& name, const QString& folder)
+{
+    return Texts::tr("Ostatni zapis zeszytu %1 w katalogu %2 nie został dokończony, a katalogu nie można teraz "
+                     "zmienić. Zeszyt otwarto takim, jaki jest na dysku.")
+        .arg(name, QDir::toNativeSeparators(folder));
+}
+
+QString SwitchVoidText(const QString& name, const QString& folder)
+{
+    return Texts::tr("W katalogu %2 był plik .%1.next, który nie pochodzi z zapisu zeszytu %1. Niczego według "
+                     "niego nie zmieniono; odłożono go jako .%1.next-nieważny.")
+        .arg(name, QDir::toNativeSeparators(folder));
+}
+
 QString SavedElsewhereQuestion(const QString& name)
 {
     return Texts::tr("Zeszyt %1 został w międzyczasie zapisany przez inną kopię programu. "

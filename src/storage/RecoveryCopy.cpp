@@ -5,6 +5,7 @@
 #include "storage/NotebookReader.h"
 #include "storage/PagePicture.h"
 #include "win/RegularFile.h"
+#include "win/WholeFile.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -232,31 +233,25 @@ int RecoveryCopy::CurrentGeneration() const
     return GenerationIn(folder_);
 }
 
-std::error_code RecoveryCopy::WriteBytes(int file, const QByteArray& bytes)
+std::error_code RecoveryCopy::WriteBytes(win::WholeFile& file, const QByteArray& bytes)
 {
-    for (qsizetype done = 0; done < bytes.size();) {
-        const ssize_t wrote = ::write(file, bytes.constData() + done, static_cast<size_t>(bytes.size() - done));
-        if (wrote < 0) {
-            if (errno == EINTR)
-                continue;
-            return LastError();
-        }
-        done += wrote;
-    }
-    return {};
+    return file.Write(bytes) ? std::error_code() : std::error_code(file.Error(), std::generic_category());
 }
 
 std::error_code RecoveryCopy::WriteFile(const QString& path, const QByteArray& bytes)
 {
-    const int file = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
-    if (file < 0)
-        return LastError();
-    std::error_code error = WriteBytes(file, bytes);
-    if (!error && ::fsync(file) != 0)
-        error = LastError();
-    if (::close(file) != 0 && !error)
-        error = LastError();
-    return error;
+    // Every write, the sync and the close checked (see win::WholeFile); the generation's folder is
+    // synced once its files are all there.
+    win::WholeFile file(path);
+    if (!file.Open())
+        return {file.Error(), std::generic_category()};
+    if (const std::error_code error = WriteBytes(file, bytes)) {
+        file.Cancel();
+        return error;
+    }
+    if (!file.Commit(false))
+        return {file.Error(), std::generic_category()};
+    return {};
 }
 
 std::error_code RecoveryCopy::WriteGeneration(const QString& into, int previous, const NotebookContent& content,

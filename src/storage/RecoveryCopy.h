@@ -11,6 +11,10 @@
 #include <system_error>
 #include <vector>
 
+namespace win {
+class WholeFile;
+}
+
 // A notebook as a recovery copy kept it.
 struct RecoveredNotebook {
     NotebookContent Content;
@@ -73,7 +77,7 @@ protected:
     // Makes a folder of this program's own under `root` and locks it; -1 and why when it cannot.
     static int MakeFolder(const QString& root, QString& folder, std::error_code& trouble);
     // Writes a whole file's bytes to an open file; the seam where a test makes a write fail.
-    virtual std::error_code WriteBytes(int file, const QByteArray& bytes);
+    virtual std::error_code WriteBytes(win::WholeFile& file, const QByteArray& bytes);
 
 private:
     int CurrentGeneration() const;

@@ -5,6 +5,7 @@
 #include "storage/NotebookLock.h"
 #include "storage/NotebookReader.h"
 #include "storage/NotebookWriter.h"
+#include "win/WholeFile.h"
 #include "storage/OwnPageBitmap.h"
 #include "storage/PagePicture.h"
 #include "turtle/SheetColors.h"
@@ -143,7 +144,7 @@ public:
     FailingWriter(int failingWrite, int failingMove) : failingWrite_(failingWrite), failingMove_(failingMove) {}
 
 private:
-    bool Write(QFileDevice& file, const QByteArray& bytes) override
+    bool Write(win::WholeFile& file, const QByteArray& bytes) override
     {
         if (++writes_ == failingWrite_) {
             NotebookWriter::Write(file, bytes.left(bytes.size() / 2)); // half a file, as when the disk fills up
@@ -837,7 +838,7 @@ public:
     DyingWriter(int write, int move) : write_(write), move_(move) {}
 
 private:
-    bool Write(QFileDevice& file, const QByteArray& bytes) override
+    bool Write(win::WholeFile& file, const QByteArray& bytes) override
     {
         if (++writes_ == write_)
             ::_exit(0);

@@ -2,6 +2,7 @@
 
 #include "storage/NotebookFolder.h"
 #include "storage/RecoveryCopyWorker.h"
+#include "win/WholeFile.h"
 
 #include <QDir>
 #include <QDateTime>
@@ -163,7 +164,7 @@ public:
     std::optional<std::errc> fault;
 
 protected:
-    std::error_code WriteBytes(int file, const QByteArray& bytes) override
+    std::error_code WriteBytes(win::WholeFile& file, const QByteArray& bytes) override
     {
         ++writes;
         return fault ? std::make_error_code(*fault) : RecoveryCopy::WriteBytes(file, bytes);
