@@ -73,6 +73,21 @@ bool MayWalk(RecordOp op);
 // Whether an entry changes the page or the turtle's place, or only a tool.
 bool ChangesPage(RecordOp op);
 
+// What a run of entries leaves of the child's tools and the background, whatever they were
+// before: each is set to its last value, or left as it was.
+struct ToolChanges {
+    std::optional<bool> PenDown;
+    std::optional<std::int32_t> PenColor;
+    std::optional<std::int32_t> PenWidth;
+    std::optional<std::int32_t> PenMode;
+    std::optional<std::int32_t> Background;
+
+    // These changes, then `later` on top.
+    void Then(const ToolChanges& later);
+    // The tools and background after the changes.
+    void ApplyTo(TTurtleState& state) const;
+};
+
 // How a page was drawn: a Start entry, then everything done to the page since, in order. A page
 // may hold thousands of entries, so they are kept as the bytes they are saved as; the own
 // commands its runs used are kept once each beside them.
@@ -98,6 +113,10 @@ public:
     DrawingRecord Splice(std::size_t from, const DrawingRecord& tail);
     // The tools the record leaves the turtle with, on top of a new turtle's.
     const TTurtleState& Tools() const { return tools_; }
+    // What the record does to the tools and the background, its runs' commands included. Kept as
+    // the record grows, each command's taken from its own steps: looking it up costs nothing,
+    // however deep commands nest.
+    const ToolChanges& Changes() const { return changes_; }
 
     const std::vector<std::uint8_t>& Bytes() const { return bytes_; }
     // The own commands the runs in the record name, by their number in the bytes.
@@ -118,6 +137,7 @@ private:
     std::vector<std::uint32_t> starts_;
     CommandList commands_;
     TTurtleState tools_;
+    ToolChanges changes_;
 };
 
 // A record starting at a page as it stands: the picture and turtle, and the tools it holds

@@ -6,9 +6,6 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QJsonArray>
-#include <QJsonDocument>
-#include <QJsonObject>
 #include <QStandardPaths>
 
 #include <cerrno>
@@ -20,7 +17,6 @@ namespace {
 
 // Six commands nested four deep stay far below this.
 constexpr qint64 kMaxFileBytes = 4 * 1024 * 1024;
-const QLatin1String kCommandsKey("ownCommands");
 
 } // namespace
 
@@ -38,19 +34,13 @@ KeptCommands ReadOwnCommands(const QString& path)
         kept.Damaged = QFileInfo::exists(path);
         return kept;
     }
-    QJsonParseError error;
-    const QJsonDocument document = QJsonDocument::fromJson(*text, &error);
-    const QJsonValue list = document.object().value(kCommandsKey);
-    if (error.error != QJsonParseError::NoError || !list.isArray()) {
+    std::optional<DecodedRow> row = DecodeOwnCommandRow(*text);
+    if (!row) {
         kept.Damaged = true;
         return kept;
     }
-    for (const QJsonValue& value : list.toArray()) {
-        if (OwnCommandPtr command = DecodeOwnCommand(value))
-            kept.Commands.push_back(std::move(command));
-        else
-            kept.Dropped.append(NameOfDamaged(value));
-    }
+    kept.Commands = std::move(row->Commands);
+    kept.Dropped = std::move(row->Dropped);
     kept.Damaged = !kept.Dropped.isEmpty();
     return kept;
 }
@@ -78,8 +68,7 @@ QString SetAsideOwnCommands(const QString& path)
 
 bool WriteOwnCommands(const QString& path, const DrawingRecord::CommandList& commands, int* error)
 {
-    const QJsonObject object{{kCommandsKey, EncodeOwnCommands(commands)}};
-    const QByteArray text = QJsonDocument(object).toJson();
+    const QByteArray text = EncodeOwnCommandRow(commands);
     int fault = text.size() > kMaxFileBytes ? EFBIG : 0;
     if (fault == 0 && !QDir().mkpath(QFileInfo(path).absolutePath()))
         fault = errno != 0 ? errno : EACCES;
