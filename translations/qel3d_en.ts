@@ -759,6 +759,10 @@ Check that the file is in the program’s folder.</translation>
         <source>nie można pisać w folderze %1.</source>
         <translation>the folder %1 cannot be written to.</translation>
     </message>
+    <message>
+        <source>folder %1 jest dowiązaniem do innego miejsca.</source>
+        <translation>the folder %1 is a link to another place.</translation>
+    </message>
 </context>
 <context>
     <name>RecoveryOffer</name>

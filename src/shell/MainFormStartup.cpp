@@ -122,7 +122,7 @@ bool TMainForm::StartUp()
     Document.Start();
     recovery_ = std::make_unique<RecoveryKeeper>(Document, RecoveryRoot(), [this] { return !Walker.Busy(); });
     connect(recovery_.get(), &RecoveryKeeper::CannotKeep, this, [this](const QString& why) { status_->ShowNotice(why); });
-    OfferRecoveredNotebook(Document, *recovery_, RecoveryRoot());
+    OfferRecoveredNotebook(Document, *recovery_);
     return true;
 }
 
