@@ -150,6 +150,31 @@ TEST(OwnCommandFilesTest, NestedCommandsAreReadInTimeAsTheFileHoldsThem)
     }
 }
 
+// The remembered rows the fuzz target starts from, read as a start reads them: the nested ones
+// whole, the spoilt command dropped by name, the rest refused.
+TEST(OwnCommandFilesTest, TheRowSeedsReadAsTheyShould)
+{
+    const struct {
+        const char* file;
+        std::size_t commands;
+        bool damaged;
+    } seeds[] = {
+        {"valid-row.json", 1, false},
+        {"valid-row-nested.json", 2, false},
+        {"broken-row-cut.json", 0, true},
+        {"broken-row-no-list.json", 0, true},
+        {"broken-row-one-spoilt.json", 2, true},
+        {"hostile-row-nested-4x200.json", 1, false},
+        {"hostile-row-nested-4x1000.json", 1, false},
+        {"hostile-row-nested-too-deep.json", 0, true},
+    };
+    for (const auto& seed : seeds) {
+        const KeptCommands kept = ReadOwnCommands(QStringLiteral(QEL_OWN_COMMAND_SEEDS "/") + QLatin1String(seed.file));
+        EXPECT_EQ(kept.Commands.size(), seed.commands) << seed.file;
+        EXPECT_EQ(kept.Damaged, seed.damaged) << seed.file;
+    }
+}
+
 TEST(OwnCommandFilesTest, AnOlderIndexOpensWithNoCommandsAndItsRecords)
 {
     const OwnCommandPtr bok = Command(QStringLiteral("Bok"), {EntryOf(RecordOp::Forward, 50)});
