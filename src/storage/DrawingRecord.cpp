@@ -424,6 +424,14 @@ std::uint64_t PageChecksum(const std::uint8_t* image)
     return sum;
 }
 
+bool EndsWithTurtle(const DrawingRecord& record, const TTurtleState& turtle)
+{
+    // The pen's tools may be ahead of the record (they are written into it with the next step),
+    // but the background changes only by an entry: a record leaving another one is not this page's.
+    return !record.Empty() && record.HeadAt(0).Op == RecordOp::Start
+           && record.Changes().Background.value_or(turtle.BGColor) == turtle.BGColor;
+}
+
 bool EndsOnPage(std::uint64_t sum, const std::uint8_t* image)
 {
     return sum == PageChecksum(image) || sum == EarlierPageChecksum(image);

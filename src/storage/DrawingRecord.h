@@ -148,5 +148,8 @@ void AddToolEntries(DrawingRecord& record, const TTurtleState& was, const TTurtl
 // A short sum of a page's pixels: the record kept with a page is the page's only when the page
 // it ends on has the same sum.
 std::uint64_t PageChecksum(const std::uint8_t* image);
+// Whether the record starts as a page's record does and, done from its start, leaves the
+// background that `turtle` holds: a record that leads elsewhere is no record of that page.
+bool EndsWithTurtle(const DrawingRecord& record, const TTurtleState& turtle);
 // Whether `sum` is the page's sum, or the one notebooks saved before this sum kept of it.
 bool EndsOnPage(std::uint64_t sum, const std::uint8_t* image);

@@ -66,8 +66,11 @@ NotebookReading ReadNotebook(const QString& folder, const QString& name)
             pageContent.Record = {};
             reading.LostPages.push_back(number);
             reading.LostFilesThere = reading.LostFilesThere || fault != PageReadFault::Missing;
-        } else if (!pageContent.Record.Empty() && !EndsOnPage(index->RecordEnds[page], pageContent.Image.data())) {
-            // The page was changed behind the record's back, by another program perhaps.
+        } else if (!pageContent.Record.Empty()
+                   && (!EndsOnPage(index->RecordEnds[page], pageContent.Image.data())
+                       || !EndsWithTurtle(pageContent.Record, pageContent.Turtle))) {
+            // The page was changed behind the record's back, by another program perhaps, or the
+            // record is another page's: replayed, it would not lead to this page.
             pageContent.Record = {};
         }
     }

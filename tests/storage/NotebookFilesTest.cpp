@@ -800,6 +800,29 @@ TEST_F(NotebookFilesTest, ARecordStaysWithThePageItEndsOn)
     EXPECT_TRUE(recordKept());
     SetIndexField("recordEnds", QJsonArray{QStringLiteral("b9d103fd6854a324")})(dir.path());
     EXPECT_FALSE(recordKept());
+
+    // The page's sum holds, but the record's own end is not the page's: it is another page's
+    // record, and replayed it would not lead here.
+    const struct {
+        const char* what;
+        std::function<void(PageContent&)> change;
+        bool kept;
+    } ends[] = {
+        {"a colour picked after the last step", [](PageContent& p) { p.Turtle.PenColor = 3; }, true},
+        {"a background the record set", [](PageContent& p) { p.Record.Append(EntryOf(RecordOp::Background, 2)); p.Turtle.BGColor = 2; }, true},
+        {"a background the page does not have", [](PageContent& p) { p.Record.Append(EntryOf(RecordOp::Background, 2)); }, false},
+        {"another background from the start", [](PageContent& p) { p.Turtle.BGColor = 2; }, false},
+        {"no start", [](PageContent& p) { p.Record = DrawingRecord::Of({EntryOf(RecordOp::Forward, 10)}); }, false},
+    };
+    for (const auto& end : ends) {
+        NotebookContent other;
+        other.Pages.resize(1);
+        PageContent& otherPage = other.Pages[0];
+        otherPage.Record = StartedRecord(otherPage.Image.data(), otherPage.Turtle);
+        end.change(otherPage);
+        ASSERT_EQ(Save(other), NotebookFault::None) << end.what;
+        EXPECT_EQ(recordKept(), end.kept) << end.what;
+    }
 }
 
 // Two copies of the program saving one notebook at once, a 3-page and a 6-page one, each page in
