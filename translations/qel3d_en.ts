@@ -197,30 +197,6 @@ Check that the file is in the program’s folder.</translation>
         <translation>The notebook %1 in the folder %2 is being saved by another copy of the program right now. Try again in a moment.</translation>
     </message>
     <message>
-        <source>na dysku brakuje miejsca.</source>
-        <translation>the disk is full.</translation>
-    </message>
-    <message>
-        <source>nie ma uprawnień do zapisu w tym katalogu.</source>
-        <translation>you may not write in this folder.</translation>
-    </message>
-    <message>
-        <source>dysk jest tylko do odczytu.</source>
-        <translation>the disk is read-only.</translation>
-    </message>
-    <message>
-        <source>nazwa jest za długa dla tego dysku.</source>
-        <translation>the name is too long for this disk.</translation>
-    </message>
-    <message>
-        <source>w miejscu katalogu jest plik.</source>
-        <translation>there is a file where the folder should be.</translation>
-    </message>
-    <message>
-        <source>wystąpił błąd zapisu na dysku.</source>
-        <translation>writing to the disk failed.</translation>
-    </message>
-    <message>
         <source>Nie można zapisać zeszytu %1 w katalogu %2: %3</source>
         <translation>The notebook %1 could not be saved in the folder %2: %3</translation>
     </message>
@@ -1630,6 +1606,10 @@ Check that the file is in the program’s folder.</translation>
     <message>
         <source>wystąpił błąd zapisu na dysku</source>
         <translation>writing to the disk failed</translation>
+    </message>
+    <message>
+        <source>w miejscu katalogu jest plik</source>
+        <translation>a file stands where the folder should be</translation>
     </message>
 </context>
 </TS>

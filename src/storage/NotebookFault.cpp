@@ -1,9 +1,9 @@
 #include "storage/NotebookFault.h"
 
+#include "win/WholeFile.h"
+
 #include <QCoreApplication>
 #include <QDir>
-
-#include <cerrno>
 
 namespace {
 
@@ -43,35 +43,10 @@ QString NotebookFaultText(NotebookFault fault, const QString& name, const QStrin
     return {};
 }
 
-namespace {
-
-QString WriteCause(int error)
-{
-    switch (error) {
-    case ENOSPC:
-    case EDQUOT:
-        return Texts::tr("na dysku brakuje miejsca.");
-    case EACCES:
-    case EPERM:
-        return Texts::tr("nie ma uprawnień do zapisu w tym katalogu.");
-    case EROFS:
-        return Texts::tr("dysk jest tylko do odczytu.");
-    case ENAMETOOLONG:
-        return Texts::tr("nazwa jest za długa dla tego dysku.");
-    case ENOTDIR:
-    case EEXIST:
-        return Texts::tr("w miejscu katalogu jest plik.");
-    default:
-        return Texts::tr("wystąpił błąd zapisu na dysku.");
-    }
-}
-
-} // namespace
-
 QString CannotWriteText(const QString& name, const QString& folder, int error, bool hadNotebook)
 {
     QString text = Texts::tr("Nie można zapisać zeszytu %1 w katalogu %2: %3")
-                       .arg(name, QDir::toNativeSeparators(folder), WriteCause(error));
+                       .arg(name, QDir::toNativeSeparators(folder), win::WriteErrorText(error) + QLatin1Char('.'));
     if (hadNotebook)
         text += Texts::tr(" Poprzednia kopia zeszytu pozostała bez zmian.");
     return text;

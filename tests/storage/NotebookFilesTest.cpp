@@ -207,7 +207,8 @@ TEST(SaveFaultTexts, NameTheCauseAndAPreviousCopyOnlyWhenThereWasOne)
         int error;
         const char* cause;
     } cases[] = {{ENOSPC, "brakuje miejsca"}, {EACCES, "uprawnień"}, {EROFS, "tylko do odczytu"},
-                 {ENAMETOOLONG, "za długa"}, {ENOTDIR, "jest plik"}, {EIO, "błąd zapisu"}};
+                 {ENAMETOOLONG, "za długa"}, {ENOTDIR, "jest plik"}, {EIO, "nie odpowiada"},
+                 {EINVAL, "błąd zapisu"}};
     for (const auto& c : cases) {
         for (const bool had : {false, true}) {
             const QString text = CannotWriteText("DOM", "/n", c.error, had);

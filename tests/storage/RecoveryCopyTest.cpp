@@ -281,6 +281,11 @@ struct LeftCase {
     int outside;  // entries left in the folder outside
 };
 
+QString OnlyFolderIn(const QString& root)
+{
+    return root + QLatin1Char('/') + QDir(root).entryList(QDir::Dirs | QDir::NoDotAndDotDot).value(0);
+}
+
 void StaleEmptyCopy(const QString& root, const QString& name)
 {
     QDir(root).mkpath(name);
@@ -337,7 +342,7 @@ TEST(RecoveryCopy, AStartOffersTheNewestLeftCopyAndRemovesEmptyOnesWithoutFollow
         {"a copy whose write is a link to a notebook elsewhere is not offered, nor read through",
          [](const QString& root, const QString& outside) {
              LeaveCopy(root, Pages(1, 4));
-             const QString copy = root + QLatin1Char('/') + QDir(root).entryList(QDir::Dirs | QDir::NoDotAndDotDot)[0];
+             const QString copy = OnlyFolderIn(root);
              QDir(copy + QStringLiteral("/1")).removeRecursively();
              NotebookWriter().Save(outside, QStringLiteral("zeszyt"), Pages(1, 7));
              QFile::link(outside, copy + QStringLiteral("/1"));
@@ -347,7 +352,7 @@ TEST(RecoveryCopy, AStartOffersTheNewestLeftCopyAndRemovesEmptyOnesWithoutFollow
         {"a copy whose page is a link to a file elsewhere is not offered",
          [](const QString& root, const QString& outside) {
              LeaveCopy(root, Pages(1, 4));
-             const QString copy = root + QLatin1Char('/') + QDir(root).entryList(QDir::Dirs | QDir::NoDotAndDotDot)[0];
+             const QString copy = OnlyFolderIn(root);
              Touch(outside + QStringLiteral("/obraz.bmp"));
              QFile::remove(copy + QStringLiteral("/1/zeszyt1.bmp"));
              QFile::link(outside + QStringLiteral("/obraz.bmp"), copy + QStringLiteral("/1/zeszyt1.bmp"));

@@ -57,8 +57,10 @@ QString WriteErrorText(int error)
     case ENAMETOOLONG:
         return Texts::tr("nazwa jest za długa dla tego dysku");
     case ENOENT:
-    case ENOTDIR:
         return Texts::tr("nie ma takiego katalogu");
+    case ENOTDIR:
+    case EEXIST:
+        return Texts::tr("w miejscu katalogu jest plik");
     case EISDIR:
         return Texts::tr("w miejscu pliku jest katalog");
     case EIO:
