@@ -33,6 +33,10 @@ QString RecoveryQuestion(const RecoveredNotebook& recovered, int older)
 void OfferRecoveredNotebook(NotebookDocument& document, RecoveryKeeper& keeper)
 {
     keeper.FindLeftCopy([&document, &keeper](RecoveryCopyFinder::Found& found) {
+        // Drawn on already: restoring would put the new drawings in question. The copy is let go
+        // whole, for the next start to offer.
+        if (document.Modified())
+            return;
         const int answer = win::MessageBox({nullptr, RecoveryQuestion(found.Notebook, found.Older), QStringLiteral("QEL 3D"),
                                             win::MB_YESNO | win::MB_ICONQUESTION});
         if (answer == win::IDYES) {
