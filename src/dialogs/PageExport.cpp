@@ -5,6 +5,7 @@
 #include "win/MessageBox.h"
 #include "win/WholeFile.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QClipboard>
 #include <QDir>
@@ -70,12 +71,13 @@ QString PageExport::SuggestedPath() const
 
 int PageExport::WriteTo(const QString& path) const
 {
+    // Made whole in memory first: the PNG coder never meets a full disk half-way.
+    QByteArray png;
+    QBuffer buffer(&png);
+    if (!buffer.open(QIODevice::WriteOnly) || !picture_.save(&buffer, "PNG"))
+        return EIO;
     // Written beside the file and put in its place only when complete: a full disk leaves no file.
-    win::WholeFile file(path);
-    if (file.Open() && picture_.save(&file.Device(), "PNG") && file.Commit())
-        return 0;
-    file.Cancel();
-    return file.Error() != 0 ? file.Error() : EIO;
+    return win::WriteWholeFile(path, png);
 }
 
 bool PageExport::SaveTo(const QString& path) const

@@ -70,18 +70,6 @@ QString WriteErrorText(int error)
     }
 }
 
-class WholeFile::DeviceAdapter : public QIODevice {
-public:
-    explicit DeviceAdapter(WholeFile& file) : file_(file) {}
-
-protected:
-    qint64 readData(char*, qint64) override { return -1; }
-    qint64 writeData(const char* data, qint64 size) override { return file_.Write(data, size) ? size : -1; }
-
-private:
-    WholeFile& file_;
-};
-
 int MakeTemporaryFile(const QString& folder, QString& name)
 {
     static const char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
@@ -122,7 +110,6 @@ WholeFile::WholeFile(QString path) : path_(std::move(path))
 WholeFile::~WholeFile()
 {
     Cancel();
-    delete device_;
 }
 
 bool WholeFile::Open()
@@ -132,17 +119,7 @@ bool WholeFile::Open()
     handle_ = MakeTemporaryFile(QFileInfo(path_).absolutePath(), temporary_);
     if (handle_ < 0)
         return Fail(errno != 0 ? errno : EIO);
-    if (!device_)
-        device_ = new DeviceAdapter(*this);
-    device_->open(QIODevice::WriteOnly | QIODevice::Unbuffered);
     return true;
-}
-
-QIODevice& WholeFile::Device()
-{
-    if (!device_)
-        device_ = new DeviceAdapter(*this);
-    return *device_;
 }
 
 bool WholeFile::Fail(int error)
@@ -201,8 +178,6 @@ bool WholeFile::Stage()
         Fail(errno);
     else if (fault && fault->FailClose)
         Fail(fault->Error);
-    if (device_ && device_->isOpen())
-        device_->close();
     if (error_ != 0) {
         Drop();
         return false;
@@ -239,8 +214,6 @@ void WholeFile::Cancel()
 
 void WholeFile::Drop()
 {
-    if (device_ && device_->isOpen())
-        device_->close();
     if (handle_ >= 0) {
         ::close(handle_);
         handle_ = -1;

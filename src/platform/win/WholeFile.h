@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QByteArray>
-#include <QIODevice>
 #include <QString>
 
 #include <optional>
@@ -45,8 +44,6 @@ public:
     // The errno value of the first fault; 0 while there was none.
     int Error() const { return error_; }
     QString ErrorText() const { return WriteErrorText(error_); }
-    // The temporary file as a device to write through (for QImage::save); opened by Open.
-    QIODevice& Device();
     const QString& Path() const { return path_; }
 
     // The name pattern every temporary file has, so that a kill's leftovers can be told and removed.
@@ -54,7 +51,6 @@ public:
     static QString TemporaryPrefix() { return QStringLiteral(".qel3d-"); }
 
 private:
-    class DeviceAdapter;
     bool Fail(int error);
     void Drop();
 
@@ -63,7 +59,6 @@ private:
     int handle_ = -1;
     int error_ = 0;
     bool committed_ = false;
-    DeviceAdapter* device_ = nullptr;
 };
 
 // Writes `bytes` as the whole file `path` as WholeFile does; 0, or why it failed (errno).
