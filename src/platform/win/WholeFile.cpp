@@ -41,6 +41,29 @@ void SyncFolderOf(const QString& path)
     }
 }
 
+// A new file of the program's pattern in `folder`, never through a link; its descriptor and
+// name, or -1 with errno.
+int MakeTemporaryFile(const QString& folder, QString& name)
+{
+    static const char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        QString candidate = WholeFile::TemporaryPrefix();
+        for (int i = 0; i < 6; ++i)
+            candidate += QLatin1Char(kLetters[QRandomGenerator::global()->bounded(int{sizeof kLetters} - 1)]);
+        const QString path = folder.isEmpty() ? candidate : folder + QLatin1Char('/') + candidate;
+        const int handle = ::open(QFile::encodeName(path).constData(),
+                                  O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (handle >= 0) {
+            name = path;
+            return handle;
+        }
+        if (errno != EEXIST)
+            return -1;
+    }
+    errno = EEXIST;
+    return -1;
+}
+
 } // namespace
 
 QString WriteErrorText(int error)
@@ -68,27 +91,6 @@ QString WriteErrorText(int error)
     default:
         return Texts::tr("wystąpił błąd zapisu na dysku");
     }
-}
-
-int MakeTemporaryFile(const QString& folder, QString& name)
-{
-    static const char kLetters[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789";
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        QString candidate = WholeFile::TemporaryPrefix();
-        for (int i = 0; i < 6; ++i)
-            candidate += QLatin1Char(kLetters[QRandomGenerator::global()->bounded(int{sizeof kLetters} - 1)]);
-        const QString path = folder.isEmpty() ? candidate : folder + QLatin1Char('/') + candidate;
-        const int handle = ::open(QFile::encodeName(path).constData(),
-                                  O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
-        if (handle >= 0) {
-            name = path;
-            return handle;
-        }
-        if (errno != EEXIST)
-            return -1;
-    }
-    errno = EEXIST;
-    return -1;
 }
 
 bool WholeFile::IsTemporaryName(const QString& fileName)

@@ -7,8 +7,8 @@
 
 // Every file the program writes goes through here: notebooks, recovery copies, the row of own
 // commands, pictures, animations. A file is written under a temporary name of its own beside the
-// target (".qel3d-XXXXXX"), every write checked, then flushed, synced and closed, the close
-// checked too, and only then moved over the target: a failed write (a full disk, no permission,
+// target (".qel3d-XXXXXX", mode 0666 less the umask), every write checked, then synced and
+// closed, the close checked too, and only then moved over the target: a failed write (a full disk, no permission,
 // a folder gone read-only) leaves the older file as it was, removes the temporary one and tells
 // why as an errno value. The move replaces a link at the target, it never writes through it.
 namespace win {
@@ -44,7 +44,6 @@ public:
     // The errno value of the first fault; 0 while there was none.
     int Error() const { return error_; }
     QString ErrorText() const { return WriteErrorText(error_); }
-    const QString& Path() const { return path_; }
 
     // The name pattern every temporary file has, so that a kill's leftovers can be told and removed.
     static bool IsTemporaryName(const QString& fileName);
@@ -63,10 +62,6 @@ private:
 
 // Writes `bytes` as the whole file `path` as WholeFile does; 0, or why it failed (errno).
 int WriteWholeFile(const QString& path, const QByteArray& bytes);
-
-// Makes a temporary file of the program's pattern in `folder` (mode 0666 less the umask, not
-// following links); its descriptor and name, or -1 with errno.
-int MakeTemporaryFile(const QString& folder, QString& name);
 
 // Faults the tests plant in every file written through here, as a full disk or a failing device
 // would give them. Not for the program.
