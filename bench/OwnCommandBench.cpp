@@ -2,7 +2,10 @@
 #include "SilentPanel.h"
 #include "storage/DrawingRecordCodec.h"
 #include "storage/OwnCommand.h"
+#include "storage/OwnCommandCodec.h"
 #include "turtle/TurtleSheet.h"
+
+#include <QJsonDocument>
 
 #include <benchmark/benchmark.h>
 
@@ -68,6 +71,41 @@ void ThousandRunsRecord(benchmark::State& state)
     }
 }
 BENCHMARK(ThousandRunsRecord);
+
+// The remembered row of one command four levels deep, each level 1,000 steps running the one
+// below (19 KB): a run would make 10^12 steps.
+QByteArray NestedRow()
+{
+    std::vector<RecordEntry> steps(kMaxOwnSteps, EntryOf(RecordOp::Forward, 1));
+    auto command = std::make_shared<OwnCommand>();
+    command->Name = QStringLiteral("Poziom");
+    command->Steps = DrawingRecord::Of(steps);
+    for (int level = 2; level <= kMaxOwnDepth; ++level) {
+        auto outer = std::make_shared<OwnCommand>();
+        outer->Name = QStringLiteral("Poziom");
+        outer->Steps = DrawingRecord::Of(std::vector<RecordEntry>(kMaxOwnSteps, RunOf(command, 1)));
+        command = std::move(outer);
+    }
+    return EncodeOwnCommandRow({command});
+}
+
+// Reading that row as a start does (goal: under 10 ms), beside parsing its JSON alone.
+void ReadingANestedRow(benchmark::State& state)
+{
+    const QByteArray text = NestedRow();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(DecodeOwnCommandRow(text));
+    state.counters["bytes"] = static_cast<double>(text.size());
+}
+BENCHMARK(ReadingANestedRow)->Unit(benchmark::kMillisecond);
+
+void ParsingTheNestedRowsJson(benchmark::State& state)
+{
+    const QByteArray text = NestedRow();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(QJsonDocument::fromJson(text));
+}
+BENCHMARK(ParsingTheNestedRowsJson)->Unit(benchmark::kMillisecond);
 
 } // namespace
 

@@ -612,6 +612,81 @@ void ProgramSeeds(const fs::path& corpus)
     seeds.Add("broken-bytes.txt", Raw("np 5\x00\xff\xfe]"));
 }
 
+std::string Base64(const Bytes& bytes)
+{
+    static const char kDigits[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+    std::string text;
+    for (std::size_t i = 0; i < bytes.size(); i += 3) {
+        const std::uint32_t chunk = std::uint32_t{bytes[i]} << 16 | (i + 1 < bytes.size() ? std::uint32_t{bytes[i + 1]} << 8 : 0u)
+                                    | (i + 2 < bytes.size() ? std::uint32_t{bytes[i + 2]} : 0u);
+        text += kDigits[chunk >> 18 & 63];
+        text += kDigits[chunk >> 12 & 63];
+        text += i + 1 < bytes.size() ? kDigits[chunk >> 6 & 63] : '=';
+        text += i + 2 < bytes.size() ? kDigits[chunk & 63] : '=';
+    }
+    return text;
+}
+
+// An own command `levels` deep whose every level is `steps` steps, each running the level below
+// once; the innermost walks one step at a time. A run makes steps^levels steps.
+std::string NestedCommand(int levels, int steps)
+{
+    Bytes walk;
+    for (int i = 0; i < steps; ++i)
+        walk.insert(walk.end(), {0x01, 0x01, 0x00}); // Forward 1
+    std::string command = "{\"name\": \"Poziom\", \"picture\": 0, \"steps\": \"" + Base64(walk) + "\"}";
+    Bytes runs;
+    for (int i = 0; i < steps; ++i)
+        runs.insert(runs.end(), {0x12, 0x01, 0x00, 0x00}); // one run of uses[0]
+    for (int level = 2; level <= levels; ++level)
+        command = "{\"name\": \"Poziom\", \"picture\": 0, \"steps\": \"" + Base64(runs) + "\", \"uses\": [" + command + "]}";
+    return command;
+}
+
+Bytes OwnCommandRow(const std::string& commands)
+{
+    return Text("{\"ownCommands\": [" + commands + "]}\n");
+}
+
+// Seeds of the remembered row of own commands, read at every start. The nested ones are the
+// rows that once kept the window from showing.
+void OwnCommandRowSeeds(const fs::path& corpus)
+{
+    Seeds seeds(corpus, "fuzz_own_commands");
+    const std::string bok = "{\"name\": \"Bok\", \"picture\": 2, \"steps\": \"ATIAA0gA\"}";
+    const std::string kwiatek = "{\"name\": \"Kwiatek\", \"picture\": 0, \"steps\": \"EgYAAAwE\", \"uses\": [" + bok + "]}";
+    seeds.Add("valid-row.json", OwnCommandRow(bok));
+    seeds.Add("valid-row-nested.json", OwnCommandRow(bok + ", " + kwiatek));
+    seeds.Add("broken-row-cut.json", Cut(OwnCommandRow(kwiatek), 40));
+    seeds.Add("broken-row-no-list.json", Text("{\"ownCommands\": 3}\n"));
+    seeds.Add("broken-row-one-spoilt.json",
+              OwnCommandRow(bok + ", {\"name\": \"Zly\", \"picture\": 2, \"steps\": \"////\"}, " + kwiatek));
+    seeds.Add("hostile-row-nested-4x200.json", OwnCommandRow(NestedCommand(4, 200)));
+    seeds.Add("hostile-row-nested-4x1000.json", OwnCommandRow(NestedCommand(4, 1000)));
+    seeds.Add("hostile-row-nested-too-deep.json", OwnCommandRow(NestedCommand(6, 2)));
+}
+
+// Seeds of the switch file .DOM.next: one a save of DOM writes, and planted ones that would reach
+// past DOM's own files.
+void SwitchSeeds(const fs::path& corpus)
+{
+    Seeds seeds(corpus, "fuzz_switch");
+    const std::string heading = "qel3d-switch 1\n";
+    const std::string valid = heading + "move\t.qel3d-AbCdEf\tDOM1.bmp\nmove\t.qel3d-GhIjKl\tDOM.qel3d\nremove\tDOM3.bmp\nend\n";
+    seeds.Add("valid-switch", Text(valid));
+    seeds.Add("broken-switch-cut", Cut(Text(valid), valid.size() - 3));
+    seeds.Add("broken-switch-no-heading", Text("move\t.qel3d-AbCdEf\tDOM1.bmp\nend\n"));
+    seeds.Add("hostile-switch-other-index", Text(heading + "move\tKOT.qel3d\tDOM.qel3d\nend\n"));
+    seeds.Add("hostile-switch-over-other-page", Text(heading + "move\t.qel3d-AbCdEf\tKOT1.bmp\nend\n"));
+    seeds.Add("hostile-switch-remove-text", Text(heading + "remove\tlista.txt\nend\n"));
+    seeds.Add("hostile-switch-subfolder", Text(heading + "move\tpodkatalog\tDOM.qel3d\nend\n"));
+    seeds.Add("hostile-switch-parent", Text(heading + "move\t../DOM.qel3d\tDOM.qel3d\nend\n"));
+    std::string many = heading;
+    while (many.size() < 70 * 1024)
+        many += "remove\tDOM2.bmp\n";
+    seeds.Add("hostile-switch-long", Text(many + "end\n"));
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -628,6 +703,8 @@ int main(int argc, char** argv)
         BackgroundSeeds(corpus);
         NotebookSeeds(corpus);
         ProgramSeeds(corpus);
+        OwnCommandRowSeeds(corpus);
+        SwitchSeeds(corpus);
     } catch (const std::exception& error) {
         std::fprintf(stderr, "qel_fuzz_corpus: %s\n", error.what());
         return 1;

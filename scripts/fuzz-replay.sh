@@ -7,12 +7,13 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/setup.sh
 
-targets=(fuzz_join_file fuzz_xfile fuzz_texture_pack fuzz_background fuzz_notebook fuzz_program)
+targets=(fuzz_join_file fuzz_xfile fuzz_texture_pack fuzz_background fuzz_notebook fuzz_program fuzz_own_commands fuzz_switch)
 # Far above what any seed takes; only a reader that hangs reaches it.
 seconds_per_input=30
 # The notebook reader meets files nobody here wrote whenever the open dialog lists the folder: a
 # page read that takes seconds or unpacks a big allocation (a picture bomb) is a fault there.
-declare -A limits=([fuzz_notebook]="-timeout=3 -malloc_limit_mb=64")
+# The row of own commands is read at every start, before the window shows.
+declare -A limits=([fuzz_notebook]="-timeout=3 -malloc_limit_mb=64" [fuzz_own_commands]="-timeout=3 -malloc_limit_mb=64")
 
 if [ ! -f build-fuzz/build.ninja ]; then
   options=(-DQEL_FUZZ=ON -DCMAKE_BUILD_TYPE=RelWithDebInfo)

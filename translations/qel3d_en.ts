@@ -197,22 +197,6 @@ Check that the file is in the program’s folder.</translation>
 <context>
     <name>NotebookFault</name>
     <message>
-        <source>na dysku brakuje miejsca.</source>
-        <translation>the disk is full.</translation>
-    </message>
-    <message>
-        <source>dysk jest tylko do odczytu.</source>
-        <translation>the disk is read-only.</translation>
-    </message>
-    <message>
-        <source>nazwa jest za długa dla tego dysku.</source>
-        <translation>the name is too long for this disk.</translation>
-    </message>
-    <message>
-        <source>wystąpił błąd zapisu na dysku.</source>
-        <translation>writing to the disk failed.</translation>
-    </message>
-    <message>
         <source> Poprzednia kopia zeszytu pozostała bez zmian.</source>
         <translation> The earlier copy of the notebook is unchanged.</translation>
     </message>
@@ -257,20 +241,20 @@ Check that the file is in the program’s folder.</translation>
         <translation>The notebook %1 in the folder %2 is being saved by another copy of the program right now. Try again in a moment.</translation>
     </message>
     <message>
-        <source>nie ma uprawnień do zapisu w tym folderze.</source>
-        <translation>you may not write in this folder.</translation>
-    </message>
-    <message>
-        <source>w miejscu folderu jest plik.</source>
-        <translation>there is a file where the folder should be.</translation>
-    </message>
-    <message>
         <source>Nie można zapisać zeszytu %1 w folderze %2: %3</source>
         <translation>The notebook %1 could not be saved in the folder %2: %3</translation>
     </message>
     <message>
         <source>Stron zeszytu %1, których nie można było odczytać, nie zastąpiono pustymi: ich pliki są zachowane obok zeszytu jako %2.</source>
         <translation>The pages of the notebook %1 that could not be read were not replaced with empty ones: their files are kept beside the notebook as %2.</translation>
+    </message>
+    <message>
+        <source>Ostatni zapis zeszytu %1 w folderze %2 nie został dokończony, a folderu nie można teraz zmienić. Zeszyt otwarto takim, jaki jest na dysku.</source>
+        <translation>The last save of the notebook %1 in the folder %2 did not finish, and the folder cannot be changed now. The notebook was opened as it is on the disk.</translation>
+    </message>
+    <message>
+        <source>W folderze %2 był plik .%1.next, który nie pochodzi z zapisu zeszytu %1. Niczego według niego nie zmieniono; odłożono go jako .%1.next-nieważny.</source>
+        <translation>The folder %2 held a file .%1.next that did not come from a save of the notebook %1. Nothing was changed by it; it was set aside as .%1.next-nieważny.</translation>
     </message>
 </context>
 <context>
@@ -373,10 +357,6 @@ Check that the file is in the program’s folder.</translation>
         <translation>Drawing</translation>
     </message>
     <message>
-        <source>Nie można zapisać obrazu w pliku %1.</source>
-        <translation>The picture could not be saved in the file %1.</translation>
-    </message>
-    <message>
         <source>Zapisz stronę jako obraz</source>
         <translation>Save the page as a picture</translation>
     </message>
@@ -391,6 +371,10 @@ Check that the file is in the program’s folder.</translation>
     <message>
         <source>Obraz PNG, dokładna strona 256 × 256 (*.png)</source>
         <translation>PNG picture, the exact page 256 × 256 (*.png)</translation>
+    </message>
+    <message>
+        <source>Nie można zapisać obrazu w pliku %1: %2.</source>
+        <translation>The picture could not be saved in the file %1: %2.</translation>
     </message>
 </context>
 <context>
@@ -1034,6 +1018,10 @@ Check that the file is in the program’s folder.</translation>
     <message>
         <source>nie można pisać w folderze %1.</source>
         <translation>the folder %1 cannot be written to.</translation>
+    </message>
+    <message>
+        <source>folder %1 jest dowiązaniem do innego miejsca.</source>
+        <translation>the folder %1 is a link to another place.</translation>
     </message>
 </context>
 <context>
@@ -1864,10 +1852,6 @@ Check that the file is in the program’s folder.</translation>
         <translation>Not all the turtle commands kept from before could be read. The file was put aside as %1.</translation>
     </message>
     <message>
-        <source>Nie udało się zapamiętać poleceń żółwia w pliku %1.</source>
-        <translation>The turtle commands could not be kept in the file %1.</translation>
-    </message>
-    <message>
         <source>Zmień nazwę</source>
         <translation>Rename</translation>
     </message>
@@ -1899,6 +1883,14 @@ Check that the file is in the program’s folder.</translation>
         <source>Jeden raz tego polecenia to byłoby więcej niż %L1 kroków żółwia. Powtarzaj tu polecenia mniej razy.</source>
         <translation>One run of this command would be more than %L1 turtle steps. Repeat the commands here fewer times.</translation>
     </message>
+    <message>
+        <source>W wierszu mieści się %1 poleceń; pozostałe zachowano w pliku %2.</source>
+        <translation>The row holds %1 commands; the others were kept in the file %2.</translation>
+    </message>
+    <message>
+        <source>Nie udało się zapamiętać poleceń żółwia w pliku %1: %2. Plik pozostał bez zmian.</source>
+        <translation>The turtle commands could not be kept in the file %1: %2. The file was left as it was.</translation>
+    </message>
 </context>
 <context>
     <name>TopViewChoice</name>
@@ -1913,6 +1905,45 @@ Check that the file is in the program’s folder.</translation>
     <message>
         <source>Kamera patrzy z góry na całą stronę. Kliknij jeszcze raz, aby wrócić za żółwia.</source>
         <translation>The camera looks down on the whole page. Click once more to go back behind the turtle.</translation>
+    </message>
+</context>
+<context>
+    <name>WholeFile</name>
+    <message>
+        <source>na dysku brakuje miejsca</source>
+        <translation>there is no space left on the disk</translation>
+    </message>
+    <message>
+        <source>nie ma uprawnień do zapisu w tym folderze</source>
+        <translation>you may not write in this folder</translation>
+    </message>
+    <message>
+        <source>dysk jest tylko do odczytu</source>
+        <translation>the disk is read-only</translation>
+    </message>
+    <message>
+        <source>nazwa jest za długa dla tego dysku</source>
+        <translation>the name is too long for this disk</translation>
+    </message>
+    <message>
+        <source>nie ma takiego folderu</source>
+        <translation>there is no such folder</translation>
+    </message>
+    <message>
+        <source>w miejscu folderu jest plik</source>
+        <translation>there is a file where the folder should be</translation>
+    </message>
+    <message>
+        <source>w miejscu pliku jest folder</source>
+        <translation>there is a folder where the file should be</translation>
+    </message>
+    <message>
+        <source>dysk nie odpowiada poprawnie</source>
+        <translation>the disk does not answer properly</translation>
+    </message>
+    <message>
+        <source>wystąpił błąd zapisu na dysku</source>
+        <translation>writing to the disk failed</translation>
     </message>
 </context>
 </TS>

@@ -7,11 +7,12 @@
 
 namespace {
 
-// giflib hands every byte to this, and the save file keeps them until Commit.
+// giflib hands every byte to this; each write is checked, and the file takes the target's name
+// only at Commit.
 int WriteToSaveFile(GifFileType* gif, const GifByteType* bytes, int length)
 {
-    auto* file = static_cast<QSaveFile*>(gif->UserData);
-    return static_cast<int>(file->write(reinterpret_cast<const char*>(bytes), length));
+    auto* file = static_cast<win::WholeFile*>(gif->UserData);
+    return file->Write(reinterpret_cast<const char*>(bytes), length) ? length : 0;
 }
 
 } // namespace
@@ -20,7 +21,7 @@ GifFile::GifFile(const QString& path, int width, int height, const std::array<st
     : file_(path), width_(width), height_(height), seeThrough_(std::clamp(colours, 1, 255)),
       shown_(static_cast<std::size_t>(width) * static_cast<std::size_t>(height)), line_(static_cast<std::size_t>(width))
 {
-    if (!file_.open(QIODevice::WriteOnly)) {
+    if (!file_.Open()) {
         Fail(Error::CannotCreate);
         return;
     }
@@ -35,8 +36,7 @@ GifFile::~GifFile()
     if (gif_ != nullptr)
         EGifCloseFile(gif_, nullptr);
     // Unless committed, the temporary file goes and the target stays as it was.
-    if (file_.isOpen())
-        file_.cancelWriting();
+    file_.Cancel();
 }
 
 bool GifFile::WriteHeader(const std::array<std::uint32_t, 256>& palette)
@@ -119,7 +119,7 @@ bool GifFile::Commit()
     gif_ = nullptr;
     if (closed != GIF_OK)
         return Fail(Error::CannotWrite);
-    if (!file_.commit())
+    if (!file_.Commit())
         return Fail(Error::CannotWrite);
     return true;
 }
@@ -133,5 +133,5 @@ bool GifFile::Fail(Error error)
 
 QString GifFile::ErrorText() const
 {
-    return file_.errorString();
+    return file_.ErrorText();
 }

@@ -1,8 +1,9 @@
 #pragma once
 
 #include <QRect>
-#include <QSaveFile>
 #include <QString>
+
+#include "win/WholeFile.h"
 
 #include <array>
 #include <cstdint>
@@ -32,7 +33,7 @@ public:
     bool Commit();
 
     Error LastError() const { return error_; }
-    // What the file system said, for the user.
+    // Why the file could not be written, for the user ("na dysku brakuje miejsca", …).
     QString ErrorText() const;
 
 private:
@@ -42,7 +43,7 @@ private:
     void TakeLine(const std::uint8_t* frame, const QRect& area, int row);
     bool Fail(Error error);
 
-    QSaveFile file_;
+    win::WholeFile file_;
     GifFileType* gif_ = nullptr;
     int width_;
     int height_;

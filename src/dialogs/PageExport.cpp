@@ -3,15 +3,18 @@
 #include "storage/PagePicture.h"
 #include "turtle/TurtleState.h"
 #include "win/MessageBox.h"
+#include "win/WholeFile.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QClipboard>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QSaveFile>
 #include <QStandardPaths>
+
+#include <cerrno>
 
 namespace {
 
@@ -71,19 +74,24 @@ QString PageExport::SuggestedPath() const
     return suggestedPath_;
 }
 
-bool PageExport::WriteTo(const QString& path) const
+int PageExport::WriteTo(const QString& path) const
 {
-    // Written beside the file and put in its place only when complete.
-    QSaveFile file(path);
-    return file.open(QIODevice::WriteOnly) && picture_.save(&file, "PNG") && file.commit();
+    // Made whole in memory first: the PNG coder never meets a full disk half-way.
+    QByteArray png;
+    QBuffer buffer(&png);
+    if (!buffer.open(QIODevice::WriteOnly) || !picture_.save(&buffer, "PNG"))
+        return EIO;
+    // Written beside the file and put in its place only when complete: a full disk leaves no file.
+    return win::WriteWholeFile(path, png);
 }
 
 bool PageExport::SaveTo(const QString& path) const
 {
-    if (WriteTo(path))
+    const int error = WriteTo(path);
+    if (error == 0)
         return true;
-    const QString text =
-        Texts::tr("Nie można zapisać obrazu w pliku %1.").arg(QDir::toNativeSeparators(path));
+    const QString text = Texts::tr("Nie można zapisać obrazu w pliku %1: %2.")
+                             .arg(QDir::toNativeSeparators(path), win::WriteErrorText(error));
     win::MessageBox({nullptr, text, kPictureCaption, win::MB_OK | win::MB_ICONEXCLAMATION});
     return false;
 }

@@ -49,7 +49,8 @@ public:
     void CopyToClipboard() const;
 
 private:
-    bool WriteTo(const QString& path) const;
+    // 0, or why the file could not be written (an errno value).
+    int WriteTo(const QString& path) const;
 
     QImage page_;
     PageEdges edges_;

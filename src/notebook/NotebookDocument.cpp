@@ -285,6 +285,8 @@ int NotebookDocument::SaveUnder(const QString& name)
     }
     KnowDisk(folder, name, result.SaveCounter);
     MarkSaved();
+    if (result.SwitchVoid)
+        prompts_.ShowRefusal(SwitchVoidText(name, folder));
     if (!result.KeptFiles.isEmpty())
         prompts_.ShowRefusal(KeptPagesText(name, result.KeptFiles));
     return win::IDOK;
@@ -304,6 +306,10 @@ int NotebookDocument::OpenNamed(const QString& name)
     KnowDisk(folder, name, reading.SaveCounter);
     MarkSaved();
     TakeCommands(reading.Content);
+    if (reading.SwitchVoid)
+        prompts_.ShowRefusal(SwitchVoidText(name, folder));
+    if (reading.SaveUnfinished)
+        prompts_.ShowRefusal(SaveUnfinishedText(name, folder));
     if (!reading.LostPages.empty()) {
         prompts_.ShowRefusal(LostPagesText(name, reading.LostPages, reading.LostFilesThere));
         // Blank pages stand in for the lost ones: a save puts the notebook right again.

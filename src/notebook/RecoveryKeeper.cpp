@@ -34,6 +34,8 @@ QString RecoveryKeeper::TroubleText(RecoveryTrouble trouble, const QString& root
         return start + tr("folder %1 jest tylko do odczytu.").arg(root);
     case RecoveryTrouble::Full:
         return start + tr("na dysku z folderem %1 brak miejsca.").arg(root);
+    case RecoveryTrouble::Link:
+        return start + tr("folder %1 jest dowiązaniem do innego miejsca.").arg(root);
     case RecoveryTrouble::Other:
     case RecoveryTrouble::None:
         break;
@@ -80,6 +82,20 @@ void RecoveryKeeper::Sweep(std::vector<QString> folders)
 {
     if (worker_)
         worker_->Sweep(std::move(folders));
+}
+
+void RecoveryKeeper::FindLeftCopy(std::function<void(RecoveryCopyFinder::Found&)> offer)
+{
+    finder_ = std::make_unique<RecoveryCopyFinder>(
+        root_,
+        [this, offer = std::move(offer)](std::optional<RecoveryCopyFinder::Found> found) {
+            if (!found)
+                return;
+            auto held = std::make_shared<RecoveryCopyFinder::Found>(std::move(*found));
+            // Dropped with the keeper when the window closes first: the copy stays for the next start.
+            QMetaObject::invokeMethod(this, [offer, held] { offer(*held); }, Qt::QueuedConnection);
+        },
+        [this](std::vector<QString> empty) { Sweep(std::move(empty)); });
 }
 
 void RecoveryKeeper::Written(std::error_code error)

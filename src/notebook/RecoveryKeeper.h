@@ -1,6 +1,7 @@
 #pragma once
 
 #include "storage/RecoveryCopy.h"
+#include "storage/RecoveryCopyFinder.h"
 
 #include <QElapsedTimer>
 #include <QObject>
@@ -34,6 +35,9 @@ public:
     void KeepNow();
     // Removes, in the background, the empty copies that gone programs left.
     void Sweep(std::vector<QString> folders);
+    // Looks in the background for the newest copy a gone program left, removing the empty ones
+    // meanwhile; `offer` hears it on the window's thread once it is found, and never when none is.
+    void FindLeftCopy(std::function<void(RecoveryCopyFinder::Found&)> offer);
 
     // What the status line says when no copy can be kept.
     static QString TroubleText(RecoveryTrouble trouble, const QString& root);
@@ -52,6 +56,8 @@ private:
     QString root_;
     std::function<bool()> resting_;
     std::unique_ptr<RecoveryCopyWorker> worker_;
+    // After the worker: stopped before it goes, as it hands the worker the empty copies.
+    std::unique_ptr<RecoveryCopyFinder> finder_;
     QTimer timer_;
     QElapsedTimer sinceWrite_;
     bool troubleSaid_ = false;

@@ -124,7 +124,7 @@ bool TMainForm::StartUp()
     connect(recovery_.get(), &RecoveryKeeper::CannotKeep, this, [this](const QString& why) { status_->ShowFailure(why); });
     Loop.Run(); // the first frame and the status bar stand behind the recovery question
     RefreshStatus();
-    OfferRecoveredNotebook(Document, *recovery_, RecoveryRoot());
+    OfferRecoveredNotebook(Document, *recovery_);
     return true;
 }
 

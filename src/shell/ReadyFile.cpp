@@ -1,6 +1,7 @@
 #include "shell/ReadyFile.h"
 
-#include <QSaveFile>
+#include "win/WholeFile.h"
+
 #include <QWidget>
 
 void AnnounceReadyWindow(const QWidget& window)
@@ -8,9 +9,5 @@ void AnnounceReadyWindow(const QWidget& window)
     const QString path = qEnvironmentVariable("QEL3D_READY_FILE");
     if (path.isEmpty())
         return;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return;
-    file.write(QByteArray::number(static_cast<qulonglong>(window.winId())) + '\n');
-    file.commit();
+    win::WriteWholeFile(path, QByteArray::number(static_cast<qulonglong>(window.winId())) + '\n');
 }

@@ -30,29 +30,20 @@ QString RecoveryQuestion(const RecoveredNotebook& recovered, int older)
     return text + Texts::tr(" Czy przywrócić ostatnie rysunki?");
 }
 
-void OfferRecoveredNotebook(NotebookDocument& document, RecoveryKeeper& keeper, const QString& root)
+void OfferRecoveredNotebook(NotebookDocument& document, RecoveryKeeper& keeper)
 {
-    for (;;) {
-        LeftCopies left = RecoveryCopy::Left(root);
-        keeper.Sweep(std::move(left.Empty));
-        if (!left.Newest)
+    keeper.FindLeftCopy([&document, &keeper](RecoveryCopyFinder::Found& found) {
+        // Drawn on already: restoring would put the new drawings in question. The copy is let go
+        // whole, for the next start to offer.
+        if (document.Modified())
             return;
-        const auto copy = RecoveryCopy::Adopt(*left.Newest);
-        if (!copy)
-            return; // another program started at the same time took it
-        const std::optional<RecoveredNotebook> recovered = copy->Read();
-        if (!recovered) {
-            copy->Remove();
-            continue;
-        }
-        const int answer = win::MessageBox({nullptr, RecoveryQuestion(*recovered, left.Older), QStringLiteral("QEL 3D"),
+        const int answer = win::MessageBox({nullptr, RecoveryQuestion(found.Notebook, found.Older), QStringLiteral("QEL 3D"),
                                             win::MB_YESNO | win::MB_ICONQUESTION});
         if (answer == win::IDYES) {
-            document.Restore(recovered->Content, recovered->Name);
+            document.Restore(found.Notebook.Content, found.Notebook.Name);
             // The drawings are in this program's own copy before the old one goes.
             keeper.KeepNow();
         }
-        copy->Remove();
-        return;
-    }
+        found.Copy->Remove();
+    });
 }

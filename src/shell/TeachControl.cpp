@@ -10,6 +10,7 @@
 #include "teach/OwnCommandStore.h"
 #include "turtle/TurtleSheet.h"
 #include "win/MessageBox.h"
+#include "win/WholeFile.h"
 #include "win/WindowTexts.h"
 
 #include <QAction>
@@ -30,13 +31,24 @@ TeachControl::TeachControl(QWidget& window, TurtleSheet& sheet, NotebookDocument
     const QString path = OwnCommandsPath();
     const KeptCommands kept = ReadOwnCommands(path);
     commands_.Replace(kept.Commands);
-    if (kept.Damaged) {
+    // The row holds six: the rest stay in the file set aside, as what could not be read does.
+    const bool tooMany = kept.Commands.size() > OwnCommandList::kMaxCommands;
+    if (kept.Damaged || tooMany) {
         // Written again, the file would lose what could not be read: it goes aside first.
         const QString aside = SetAsideOwnCommands(path);
-        startNotice_ = aside.isEmpty()
-                           ? tr("Nie wszystkie zapamiętane polecenia żółwia dało się odczytać.")
-                           : tr("Nie wszystkie zapamiętane polecenia żółwia dało się odczytać. Plik odłożono jako %1.")
-                                 .arg(QDir::toNativeSeparators(aside));
+        if (kept.Damaged)
+            startNotice_ = aside.isEmpty()
+                               ? tr("Nie wszystkie zapamiętane polecenia żółwia dało się odczytać.")
+                               : tr("Nie wszystkie zapamiętane polecenia żółwia dało się odczytać. Plik odłożono jako %1.")
+                                     .arg(QDir::toNativeSeparators(aside));
+        if (tooMany && !aside.isEmpty())
+            startNotice_ += (startNotice_.isEmpty() ? QString() : QStringLiteral(" "))
+                            + tr("W wierszu mieści się %1 poleceń; pozostałe zachowano w pliku %2.")
+                                  .arg(OwnCommandList::kMaxCommands)
+                                  .arg(QDir::toNativeSeparators(aside));
+        // What did read is remembered at once: the next start finds it, whatever else happens.
+        if (!aside.isEmpty())
+            Remember();
     }
     document_.KeepCommands(commands_);
     connect(&commands_, &OwnCommandList::Changed, this, [this] {
@@ -120,11 +132,23 @@ void TeachControl::AddChosenCommandActions(QMenu& menu)
 
 void TeachControl::Remember()
 {
-    if (WriteOwnCommands(OwnCommandsPath(), commands_.Commands()) || rememberFailureSaid_ || !status_)
+    int error = 0;
+    if (WriteOwnCommands(OwnCommandsPath(), commands_.Commands(), &error)) {
+        rememberFailureSaid_ = false;
         return;
+    }
+    if (rememberFailureSaid_)
+        return;
+    const QString text = tr("Nie udało się zapamiętać poleceń żółwia w pliku %1: %2. Plik pozostał bez zmian.")
+                             .arg(QDir::toNativeSeparators(OwnCommandsPath()), win::WriteErrorText(error));
+    if (!status_) {
+        // Said once the status bar is there.
+        startNotice_ += (startNotice_.isEmpty() ? QString() : QStringLiteral(" ")) + text;
+        rememberFailureSaid_ = true;
+        return;
+    }
     rememberFailureSaid_ = true;
-    status_->ShowFailure(tr("Nie udało się zapamiętać poleceń żółwia w pliku %1.")
-                            .arg(QDir::toNativeSeparators(OwnCommandsPath())));
+    status_->ShowFailure(text);
 }
 
 QWidget& TeachControl::Row()

@@ -243,21 +243,54 @@ void DrawingRecord::Append(const RecordEntry& entry)
     FollowTools(entry);
 }
 
+void ToolChanges::Then(const ToolChanges& later)
+{
+    const auto take = [](auto& field, const auto& newer) {
+        if (newer)
+            field = newer;
+    };
+    take(PenDown, later.PenDown);
+    take(PenColor, later.PenColor);
+    take(PenWidth, later.PenWidth);
+    take(PenMode, later.PenMode);
+    take(Background, later.Background);
+}
+
+void ToolChanges::ApplyTo(TTurtleState& state) const
+{
+    state.PenDown = PenDown.value_or(state.PenDown);
+    state.PenColor = PenColor.value_or(state.PenColor);
+    state.PenWidth = PenWidth.value_or(state.PenWidth);
+    state.PenMode = PenMode.value_or(state.PenMode);
+    state.BGColor = Background.value_or(state.BGColor);
+}
+
 void DrawingRecord::FollowTools(const RecordEntry& entry)
 {
+    ToolChanges change;
     switch (entry.Op) {
-    case RecordOp::PenUp: tools_.PenDown = false; break;
-    case RecordOp::PenDown: tools_.PenDown = true; break;
-    case RecordOp::PenColor: tools_.PenColor = entry.Amount; break;
-    case RecordOp::PenWidth: tools_.PenWidth = entry.Amount; break;
-    case RecordOp::PenMode: tools_.PenMode = entry.Amount; break;
+    case RecordOp::PenUp: change.PenDown = false; break;
+    case RecordOp::PenDown: change.PenDown = true; break;
+    case RecordOp::PenColor: change.PenColor = entry.Amount; break;
+    case RecordOp::PenWidth: change.PenWidth = entry.Amount; break;
+    case RecordOp::PenMode: change.PenMode = entry.Amount; break;
+    case RecordOp::Start:
+    case RecordOp::Snapshot:
+    case RecordOp::Background: change.Background = entry.Amount; break;
     case RecordOp::Own:
     case RecordOp::Repeat:
+        // What the command does was counted once, as its steps were read: a run costs no more
+        // than any other entry, however deep its commands nest.
         if (entry.Command)
-            FollowCommandTools(*entry.Command, tools_);
+            change = entry.Command->Steps.Changes();
         break;
-    default: break;
+    default: return;
     }
+    changes_.Then(change);
+    const std::int32_t background = tools_.BGColor;
+    change.ApplyTo(tools_);
+    // Tools() has always told the tools alone.
+    tools_.BGColor = background;
 }
 
 std::size_t DrawingRecord::CommandNumber(const std::shared_ptr<const OwnCommand>& command)
@@ -273,6 +306,7 @@ std::size_t DrawingRecord::CommandNumber(const std::shared_ptr<const OwnCommand>
 void DrawingRecord::RecountTools()
 {
     tools_ = TTurtleState{};
+    changes_ = {};
     for (std::size_t i = 0; i < Size(); ++i)
         FollowTools(HeadAt(i));
 }
@@ -394,6 +428,14 @@ std::uint64_t PageChecksum(const std::uint8_t* image)
     for (const std::uint64_t lane : lanes)
         sum = (sum ^ lane) * kFnvPrime;
     return sum;
+}
+
+bool EndsWithTurtle(const DrawingRecord& record, const TTurtleState& turtle)
+{
+    // The pen's tools may be ahead of the record (they are written into it with the next step),
+    // but the background changes only by an entry: a record leaving another one is not this page's.
+    return !record.Empty() && record.HeadAt(0).Op == RecordOp::Start
+           && record.Changes().Background.value_or(turtle.BGColor) == turtle.BGColor;
 }
 
 bool EndsOnPage(std::uint64_t sum, const std::uint8_t* image)

@@ -87,6 +87,21 @@ bool RunsSteps(RecordOp op);
 // Whether an entry changes the page or the turtle's place, or only a tool.
 bool ChangesPage(RecordOp op);
 
+// What a run of entries leaves of the child's tools and the background, whatever they were
+// before: each is set to its last value, or left as it was.
+struct ToolChanges {
+    std::optional<bool> PenDown;
+    std::optional<std::int32_t> PenColor;
+    std::optional<std::int32_t> PenWidth;
+    std::optional<std::int32_t> PenMode;
+    std::optional<std::int32_t> Background;
+
+    // These changes, then `later` on top.
+    void Then(const ToolChanges& later);
+    // The tools and background after the changes.
+    void ApplyTo(TTurtleState& state) const;
+};
+
 // How a page was drawn: a Start entry, then everything done to the page since, in order. A page
 // may hold thousands of entries, so they are kept as the bytes they are saved as; the own
 // commands its runs used are kept once each beside them.
@@ -112,6 +127,10 @@ public:
     DrawingRecord Splice(std::size_t from, const DrawingRecord& tail);
     // The tools the record leaves the turtle with, on top of a new turtle's.
     const TTurtleState& Tools() const { return tools_; }
+    // What the record does to the tools and the background, its runs' commands included. Kept as
+    // the record grows, each command's taken from its own steps: looking it up costs nothing,
+    // however deep commands nest.
+    const ToolChanges& Changes() const { return changes_; }
 
     const std::vector<std::uint8_t>& Bytes() const { return bytes_; }
     // The own commands the runs in the record name, by their number in the bytes.
@@ -132,6 +151,7 @@ private:
     std::vector<std::uint32_t> starts_;
     CommandList commands_;
     TTurtleState tools_;
+    ToolChanges changes_;
 };
 
 // A record starting at a page as it stands: the picture and turtle, and the tools it holds
@@ -142,5 +162,8 @@ void AddToolEntries(DrawingRecord& record, const TTurtleState& was, const TTurtl
 // A short sum of a page's pixels: the record kept with a page is the page's only when the page
 // it ends on has the same sum.
 std::uint64_t PageChecksum(const std::uint8_t* image);
+// Whether the record starts as a page's record does and, done from its start, leaves the
+// background that `turtle` holds: a record that leads elsewhere is no record of that page.
+bool EndsWithTurtle(const DrawingRecord& record, const TTurtleState& turtle);
 // Whether `sum` is the page's sum, or the one notebooks saved before this sum kept of it.
 bool EndsOnPage(std::uint64_t sum, const std::uint8_t* image);

@@ -1,9 +1,9 @@
 #include "storage/NotebookFault.h"
 
+#include "win/WholeFile.h"
+
 #include <QCoreApplication>
 #include <QDir>
-
-#include <cerrno>
 
 namespace {
 
@@ -43,35 +43,10 @@ QString NotebookFaultText(NotebookFault fault, const QString& name, const QStrin
     return {};
 }
 
-namespace {
-
-QString WriteCause(int error)
-{
-    switch (error) {
-    case ENOSPC:
-    case EDQUOT:
-        return Texts::tr("na dysku brakuje miejsca.");
-    case EACCES:
-    case EPERM:
-        return Texts::tr("nie ma uprawnień do zapisu w tym folderze.");
-    case EROFS:
-        return Texts::tr("dysk jest tylko do odczytu.");
-    case ENAMETOOLONG:
-        return Texts::tr("nazwa jest za długa dla tego dysku.");
-    case ENOTDIR:
-    case EEXIST:
-        return Texts::tr("w miejscu folderu jest plik.");
-    default:
-        return Texts::tr("wystąpił błąd zapisu na dysku.");
-    }
-}
-
-} // namespace
-
 QString CannotWriteText(const QString& name, const QString& folder, int error, bool hadNotebook)
 {
     QString text = Texts::tr("Nie można zapisać zeszytu %1 w folderze %2: %3")
-                       .arg(name, QDir::toNativeSeparators(folder), WriteCause(error));
+                       .arg(name, QDir::toNativeSeparators(folder), win::WriteErrorText(error) + QLatin1Char('.'));
     if (hadNotebook)
         text += Texts::tr(" Poprzednia kopia zeszytu pozostała bez zmian.");
     return text;
@@ -82,6 +57,20 @@ QString KeptPagesText(const QString& name, const QStringList& keptFiles)
     return Texts::tr("Stron zeszytu %1, których nie można było odczytać, nie zastąpiono pustymi: ich pliki "
                           "są zachowane obok zeszytu jako %2.")
         .arg(name, keptFiles.join(QStringLiteral(", ")));
+}
+
+QString SaveUnfinishedText(const QString& name, const QString& folder)
+{
+    return Texts::tr("Ostatni zapis zeszytu %1 w folderze %2 nie został dokończony, a folderu nie można teraz "
+                     "zmienić. Zeszyt otwarto takim, jaki jest na dysku.")
+        .arg(name, QDir::toNativeSeparators(folder));
+}
+
+QString SwitchVoidText(const QString& name, const QString& folder)
+{
+    return Texts::tr("W folderze %2 był plik .%1.next, który nie pochodzi z zapisu zeszytu %1. Niczego według "
+                     "niego nie zmieniono; odłożono go jako .%1.next-nieważny.")
+        .arg(name, QDir::toNativeSeparators(folder));
 }
 
 QString SavedElsewhereQuestion(const QString& name)

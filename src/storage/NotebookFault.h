@@ -23,6 +23,12 @@ QString CannotWriteText(const QString& name, const QString& folder, int error, b
 // Which files of pages that could not be read a save kept beside the notebook, and under what names.
 QString KeptPagesText(const QString& name, const QStringList& keptFiles);
 
+// The last save of the notebook did not finish and cannot be finished now: it was opened as it
+// stands on disk.
+QString SaveUnfinishedText(const QString& name, const QString& folder);
+// A switch file that no save of this notebook wrote was set aside, nothing of it done.
+QString SwitchVoidText(const QString& name, const QString& folder);
+
 // The question before saving over a notebook that another copy of the program saved meanwhile.
 QString SavedElsewhereQuestion(const QString& name);
 

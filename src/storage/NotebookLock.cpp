@@ -5,7 +5,9 @@
 #include <QFile>
 
 #include <cerrno>
+#include <cstdio>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -33,6 +35,37 @@ NotebookLock::~NotebookLock()
         ::close(handle_);
 }
 
+namespace {
+
+// Takes away what stands at the lock file's name and is no plain file: a link goes (never what it
+// points to), a folder is moved aside whole, with all it holds, so that the lock file can be made.
+bool ClearStranger(const QByteArray& path)
+{
+    struct stat status {};
+    if (::lstat(path.constData(), &status) != 0 || S_ISREG(status.st_mode))
+        return false;
+    if (!S_ISDIR(status.st_mode))
+        return ::unlink(path.constData()) == 0;
+    if (::rmdir(path.constData()) == 0)
+        return true;
+    for (int number = 1; number < 100; ++number) {
+        const QByteArray aside = path + "-zastąpiony-" + QByteArray::number(number);
+        if (::renameat2(AT_FDCWD, path.constData(), AT_FDCWD, aside.constData(), RENAME_NOREPLACE) == 0)
+            return true;
+        if (errno != EEXIST)
+            return false;
+    }
+    return false;
+}
+
+bool IsPlainFile(int handle)
+{
+    struct stat status {};
+    return ::fstat(handle, &status) == 0 && S_ISREG(status.st_mode);
+}
+
+} // namespace
+
 bool NotebookLock::Open(bool create)
 {
     if (handle_ >= 0)
@@ -40,9 +73,31 @@ bool NotebookLock::Open(bool create)
     const QByteArray path = QFile::encodeName(path_);
     // Locks that belong to this open file and not to the process, so two in one program also
     // take turns, and closing another handle of the file never drops them.
-    handle_ = ::open(path.constData(), O_RDWR | O_CLOEXEC | O_NOFOLLOW | (create ? O_CREAT : 0), 0644);
-    if (handle_ < 0 && !create)
-        handle_ = ::open(path.constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW);
+    const int flags = O_RDWR | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | (create ? O_CREAT : 0);
+    handle_ = ::open(path.constData(), flags, 0644);
+    if (handle_ >= 0 && !IsPlainFile(handle_)) {
+        ::close(handle_);
+        handle_ = -1;
+        errno = EISDIR;
+    }
+    // A link, a folder or a pipe planted at the lock file's name would refuse every save.
+    if (handle_ < 0 && create && (errno == ELOOP || errno == EISDIR || errno == ENXIO) && ClearStranger(path)) {
+        handle_ = ::open(path.constData(), flags | O_EXCL, 0644);
+        if (handle_ < 0 && errno == EEXIST)
+            handle_ = ::open(path.constData(), flags & ~O_CREAT);
+        if (handle_ >= 0 && !IsPlainFile(handle_)) {
+            ::close(handle_);
+            handle_ = -1;
+            errno = EISDIR;
+        }
+    }
+    if (handle_ < 0 && !create) {
+        handle_ = ::open(QFile::encodeName(path_).constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
+        if (handle_ >= 0 && !IsPlainFile(handle_)) {
+            ::close(handle_);
+            handle_ = -1;
+        }
+    }
     return handle_ >= 0;
 }
 

@@ -16,16 +16,25 @@ NotebookReading ReadNotebook(const QString& folder, const QString& name)
     NotebookReading reading;
     // Read while no copy writes, and after a save cut short is finished.
     NotebookLock lock(folder, name);
-    if (QFileInfo::exists(SwitchPath(folder, name))) {
-        if (lock.TakeForWriting() == NotebookLock::Take::Busy) {
+    bool writing = false;
+    if (QFileInfo::exists(SwitchPath(folder, name)) || QFileInfo(SwitchPath(folder, name)).isSymLink()) {
+        const NotebookLock::Take take = lock.TakeForWriting();
+        if (take == NotebookLock::Take::Busy) {
             reading.Fault = NotebookFault::BeingSaved;
             return reading;
         }
-        if (!NotebookSwitch::FinishPending(folder, name)) {
-            reading.Fault = NotebookFault::PartlyWritten;
-            return reading;
+        writing = take == NotebookLock::Take::Taken;
+        switch (NotebookSwitch::FinishPending(folder, name)) {
+        case NotebookSwitch::Finish::Done: break;
+        // Nothing of it was done: the notebook opens as it stands.
+        case NotebookSwitch::Finish::Void: reading.SwitchVoid = true; break;
+        // A folder that cannot be written (a stick, a share): the notebook as it stands is the
+        // old one, whole, since no move was made.
+        case NotebookSwitch::Finish::Failed: reading.SaveUnfinished = true; break;
         }
     }
+    // What saves killed before their switch left goes.
+    NotebookSwitch::RemoveLeftovers(folder, writing ? LockPath(folder, name) : QString());
     if (lock.TakeForReading() == NotebookLock::Take::Busy) {
         reading.Fault = NotebookFault::BeingSaved;
         return reading;
@@ -57,8 +66,11 @@ NotebookReading ReadNotebook(const QString& folder, const QString& name)
             pageContent.Record = {};
             reading.LostPages.push_back(number);
             reading.LostFilesThere = reading.LostFilesThere || fault != PageReadFault::Missing;
-        } else if (!pageContent.Record.Empty() && !EndsOnPage(index->RecordEnds[page], pageContent.Image.data())) {
-            // The page was changed behind the record's back, by another program perhaps.
+        } else if (!pageContent.Record.Empty()
+                   && (!EndsOnPage(index->RecordEnds[page], pageContent.Image.data())
+                       || !EndsWithTurtle(pageContent.Record, pageContent.Turtle))) {
+            // The page was changed behind the record's back, by another program perhaps, or the
+            // record is another page's: replayed, it would not lead to this page.
             pageContent.Record = {};
         }
     }

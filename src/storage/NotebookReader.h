@@ -17,10 +17,17 @@ struct NotebookReading {
     std::vector<int> LostPages;
     // Whether some of those files are there: a save keeps them under new names.
     bool LostFilesThere = false;
+    // The last save of the notebook did not finish, and could not be finished now (the folder
+    // cannot be written): the notebook is read as it stands.
+    bool SaveUnfinished = false;
+    // A switch .N.next that would do more than a save of this notebook was found and set aside,
+    // nothing of it done.
+    bool SwitchVoid = false;
 };
 
 // Reads and checks the whole notebook `name` in `folder`: its index and every page picture. The
 // content is good when Fault is None; an index that cannot be read refuses the notebook, a page
 // that cannot be read is only lost. A save of another copy under way makes it BeingSaved; one cut
-// short is finished first (PartlyWritten when that cannot be done).
+// short is finished first (when that cannot be done, the notebook is read as it stands and
+// SaveUnfinished says so).
 NotebookReading ReadNotebook(const QString& folder, const QString& name);

@@ -27,11 +27,30 @@ struct NotebookSwitch {
     // gone was made before. False, with the switch kept for later, when a move fails.
     bool Carry(const QString& folder, const QString& name, const Mover& move) const;
 
-    // The switch written down and not finished; nothing when there is none or it cannot be
-    // read (then it was never whole, and nothing was moved).
-    static std::optional<NotebookSwitch> Pending(const QString& folder, const QString& name);
-    // Finishes a pending switch with plain moves; true when there was none or it is done.
-    static bool FinishPending(const QString& folder, const QString& name);
+    // What is found of a switch written down and not finished.
+    enum class Found {
+        None,  // no switch, or one cut short while it was written (nothing of it was done)
+        Whole, // a switch this program wrote: it may be carried
+        Void,  // whole, but it would do more than a save of this notebook does
+    };
+    // The switch written down for `name` and not finished, and what it is. Only one that moves
+    // the program's own staged files (.qel3d-XXXXXX, plain files) onto the notebook's own index
+    // and page names, and removes only the notebook's own pages, is Whole.
+    static Found Pending(const QString& folder, const QString& name, NotebookSwitch& pending);
+
+    // How finishing a pending switch went.
+    enum class Finish {
+        Done,     // there was none, or it is done
+        Void,     // it was void: set aside as .N.next-nieważny, nothing of it done
+        Failed,   // a move failed (a read-only folder, say): the switch stays for later; errno says why
+    };
+    // Finishes a pending switch with plain moves.
+    static Finish FinishPending(const QString& folder, const QString& name);
+
+    // Removes the staged files (.qel3d-XXXXXX) that saves killed before their switch was written
+    // left in `folder`: only while no save of any notebook there is under way (besides the one
+    // holding `ownLock`, the lock file of the caller), and never one a pending switch names.
+    static void RemoveLeftovers(const QString& folder, const QString& ownLock = {});
 };
 
 // Makes the folder's new entries and removals outlive a power cut.

@@ -7,11 +7,11 @@
 #include "storage/NotebookSwitch.h"
 #include "storage/PagePicture.h"
 #include "storage/UnreadablePages.h"
+#include "win/WholeFile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QTemporaryFile>
 
 #include <cerrno>
 #include <climits>
@@ -62,26 +62,15 @@ SaveResult Outcome(NotebookFault fault, int error = 0, bool hadNotebook = false,
 
 // One file of the new notebook, written whole under a temporary name of its own.
 struct StagedFile {
-    std::unique_ptr<QTemporaryFile> File;
+    std::unique_ptr<win::WholeFile> File;
     QString Path;
 };
 
 } // namespace
 
-bool NotebookWriter::Write(QFileDevice& file, const QByteArray& bytes)
+bool NotebookWriter::Write(win::WholeFile& file, const QByteArray& bytes)
 {
-    const char* at = bytes.constData();
-    qsizetype left = bytes.size();
-    while (left > 0) {
-        const ssize_t written = ::write(file.handle(), at, static_cast<std::size_t>(left));
-        if (written < 0 && errno == EINTR)
-            continue;
-        if (written <= 0)
-            return false;
-        at += written;
-        left -= written;
-    }
-    return true;
+    return file.Write(bytes);
 }
 
 bool NotebookWriter::Replace(const QString& written, const QString& path)
@@ -119,8 +108,11 @@ SaveResult NotebookWriter::Save(const QString& folder, const QString& name, cons
     }
     }
     // A save of another copy that was cut short is finished before anything is compared.
-    if (!NotebookSwitch::FinishPending(folder, name))
+    const NotebookSwitch::Finish finished = NotebookSwitch::FinishPending(folder, name);
+    if (finished == NotebookSwitch::Finish::Failed)
         return Outcome(NotebookFault::CannotWrite, errno, true);
+    // What saves killed before their switch left goes.
+    NotebookSwitch::RemoveLeftovers(folder, LockPath(folder, name));
     const bool hadNotebook = QFileInfo::exists(indexPath);
     const std::uint64_t onDisk = NotebookOnDisk::CounterOf(folder, name);
     if (expectedCounter && *expectedCounter != onDisk)
@@ -135,20 +127,17 @@ SaveResult NotebookWriter::Save(const QString& folder, const QString& name, cons
     for (std::size_t i = 0; i < paths.size(); ++i) {
         const bool isIndex = i + 1 == paths.size();
         const QByteArray bytes = isIndex ? EncodeIndexWithinLimit(content, counter) : PageBitmapBytes(content.Pages[i].Image.data());
-        auto file = std::make_unique<QTemporaryFile>(QDir(folder).filePath(QStringLiteral(".qel3d-XXXXXX")));
+        // Every write, the sync and the close checked: a full disk leaves nothing staged.
+        auto file = std::make_unique<win::WholeFile>(paths[i]);
         errno = 0;
-        // Readable by others as a file saved the ordinary way is; temporary files start private.
-        if (!file->open()
-            || !file->setPermissions(QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ReadGroup
-                                     | QFileDevice::ReadOther)
-            || !Write(*file, bytes) || ::fsync(file->handle()) != 0)
-            return cannotWrite(errno);
-        file->close();
+        if (!file->Open() || !Write(*file, bytes) || !file->Stage())
+            return cannotWrite(file->Error() != 0 ? file->Error() : errno);
         staged.push_back({std::move(file), paths[i]});
     }
 
     // Pages that could not be read stay beside the notebook before anything replaces them.
     SaveResult result = Outcome(NotebookFault::None, 0, hadNotebook, counter);
+    result.SwitchVoid = finished == NotebookSwitch::Finish::Void;
     for (const int page : UnreadablePages(folder, name)) {
         const std::optional<QString> kept = KeepPageFile(folder, name, page);
         if (!kept) {
@@ -162,7 +151,7 @@ SaveResult NotebookWriter::Save(const QString& folder, const QString& name, cons
 
     NotebookSwitch change;
     for (const StagedFile& file : staged)
-        change.Moves.push_back({QFileInfo(file.File->fileName()).fileName(), QFileInfo(file.Path).fileName()});
+        change.Moves.push_back({QFileInfo(file.File->TemporaryPath()).fileName(), QFileInfo(file.Path).fileName()});
     for (int page = pageCount + 1; page <= kMaxNotebookPages; ++page)
         change.Removals.push_back(QFileInfo(PagePath(folder, name, page)).fileName());
     if (!change.Record(folder, name)) {
@@ -172,7 +161,7 @@ SaveResult NotebookWriter::Save(const QString& folder, const QString& name, cons
     }
     // From here on the new notebook is what the folder holds, now or after the next open.
     for (StagedFile& file : staged)
-        file.File->setAutoRemove(false);
+        file.File->Keep();
     const auto move = [this](const QString& from, const QString& to) { return Replace(from, to); };
     // A move that failed once is tried again before the save is given up as half made.
     if (!change.Carry(folder, name, move) && !change.Carry(folder, name, move))

@@ -10,7 +10,9 @@
 #include <cstdint>
 #include <optional>
 
-class QFileDevice;
+namespace win {
+class WholeFile;
+}
 
 struct SaveResult {
     NotebookFault Fault = NotebookFault::None;
@@ -23,6 +25,8 @@ struct SaveResult {
     bool HadNotebook = false;
     // The new names of page files that could not be read and were kept instead of replaced.
     QStringList KeptFiles;
+    // A switch .N.next that would have done more than a save of this notebook was set aside.
+    bool SwitchVoid = false;
 };
 
 // Saves a notebook so that a failed save never costs the copy already on disk: every page picture
@@ -46,7 +50,7 @@ public:
 
 protected:
     // Writes one file's bytes; the seam where a test makes a write fail.
-    virtual bool Write(QFileDevice& file, const QByteArray& bytes);
+    virtual bool Write(win::WholeFile& file, const QByteArray& bytes);
     // Moves a written file over `path`; the seam where a test makes a move fail (or dies in it).
     virtual bool Replace(const QString& written, const QString& path);
 };

@@ -83,19 +83,9 @@ bool Teachable(RecordOp op)
 
 void FollowCommandTools(const OwnCommand& command, TTurtleState& tools)
 {
-    for (std::size_t i = 0; i < command.Steps.Size(); ++i) {
-        const RecordEntry step = command.Steps.HeadAt(i);
-        switch (step.Op) {
-        case RecordOp::PenUp: tools.PenDown = false; break;
-        case RecordOp::PenDown: tools.PenDown = true; break;
-        case RecordOp::PenColor: tools.PenColor = step.Amount; break;
-        case RecordOp::PenWidth: tools.PenWidth = step.Amount; break;
-        case RecordOp::PenMode: tools.PenMode = step.Amount; break;
-        case RecordOp::Own:
-        case RecordOp::Repeat: FollowCommandTools(*step.Command, tools); break;
-        default: break;
-        }
-    }
+    const std::int32_t background = tools.BGColor;
+    command.Steps.Changes().ApplyTo(tools);
+    tools.BGColor = background;
 }
 
 void OwnRunCursor::Start(const RecordEntry& entry)

@@ -2,6 +2,8 @@
 
 #include "storage/DrawingRecordCodec.h"
 
+#include <QJsonDocument>
+
 #include <algorithm>
 
 namespace {
@@ -74,6 +76,34 @@ QJsonArray EncodeOwnCommands(const DrawingRecord::CommandList& commands)
 OwnCommandPtr DecodeOwnCommand(const QJsonValue& value)
 {
     return Decode(value, kMaxNestedDepth);
+}
+
+namespace {
+
+const QLatin1String kRowKey("ownCommands");
+
+} // namespace
+
+QByteArray EncodeOwnCommandRow(const DrawingRecord::CommandList& commands)
+{
+    return QJsonDocument(QJsonObject{{kRowKey, EncodeOwnCommands(commands)}}).toJson();
+}
+
+std::optional<DecodedRow> DecodeOwnCommandRow(const QByteArray& text)
+{
+    QJsonParseError error;
+    const QJsonDocument document = QJsonDocument::fromJson(text, &error);
+    const QJsonValue list = document.object().value(kRowKey);
+    if (error.error != QJsonParseError::NoError || !list.isArray())
+        return std::nullopt;
+    DecodedRow row;
+    for (const QJsonValue& value : list.toArray()) {
+        if (OwnCommandPtr command = DecodeOwnCommand(value))
+            row.Commands.push_back(std::move(command));
+        else
+            row.Dropped.append(NameOfDamaged(value));
+    }
+    return row;
 }
 
 QString NameOfDamaged(const QJsonValue& value)

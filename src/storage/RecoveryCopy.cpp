@@ -5,6 +5,7 @@
 #include "storage/NotebookReader.h"
 #include "storage/PagePicture.h"
 #include "win/RegularFile.h"
+#include "win/WholeFile.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -33,6 +34,7 @@ const QString kBehind = QStringLiteral("zalegla");
 const QString kNameFile = QStringLiteral("nazwa");
 const QString kStem = QStringLiteral("zeszyt");
 constexpr qint64 kMaxSmallFile = 4096;
+constexpr qlonglong kMaxGeneration = 1'000'000'000;
 
 QString In(const QString& folder, const QString& entry)
 {
@@ -63,10 +65,23 @@ bool IsRealFolder(const QString& path)
 }
 
 // The copy's lock, held until the descriptor closes; the system lets it go when its program dies.
+// A lock file that is a link, a folder or a pipe is no lock of a running program: it is replaced
+// (never followed), so that the copy can be taken over or removed.
 int TryLock(const QString& folder)
 {
-    const int lock = ::open(QFile::encodeName(In(folder, kLock)).constData(),
-                            O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC, 0600);
+    const QByteArray path = QFile::encodeName(In(folder, kLock));
+    int lock = ::open(path.constData(), O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK, 0600);
+    struct stat status {};
+    if (lock >= 0 && (::fstat(lock, &status) != 0 || !S_ISREG(status.st_mode))) {
+        ::close(lock);
+        lock = -1;
+        errno = EISDIR;
+    }
+    if (lock < 0 && (errno == ELOOP || errno == EISDIR || errno == ENXIO)) {
+        std::error_code ignored;
+        fs::remove_all(PathOf(In(folder, kLock)), ignored);
+        lock = ::open(path.constData(), O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
+    }
     if (lock < 0)
         return -1;
     if (::flock(lock, LOCK_EX | LOCK_NB) != 0) {
@@ -86,10 +101,41 @@ void SyncFolder(const QString& folder)
     }
 }
 
+bool IsLink(const QString& path)
+{
+    struct stat status {};
+    return ::lstat(QFile::encodeName(path).constData(), &status) == 0 && S_ISLNK(status.st_mode);
+}
+
+// The current write's number, or 0 when there is none. A number no copy reaches in years of
+// writes every second is refused where it is read: counting on from it would overflow. Nothing
+// is read through a link.
 int GenerationIn(const QString& folder)
 {
+    if (IsLink(In(folder, kCurrent)))
+        return 0;
     const std::optional<QByteArray> bytes = win::ReadRegularFile(In(folder, kCurrent), kMaxSmallFile);
-    return bytes ? bytes->trimmed().toInt() : 0;
+    if (!bytes)
+        return 0;
+    bool number = false;
+    const qlonglong generation = bytes->trimmed().toLongLong(&number);
+    return number && generation > 0 && generation <= kMaxGeneration ? static_cast<int>(generation) : 0;
+}
+
+// Whether the write `generation` of the copy in `folder` is there to be read: a folder of its own,
+// not a link to a notebook somewhere else on the disk, and no file in it a link.
+bool GenerationReadable(const QString& folder, int generation)
+{
+    const QString written = In(folder, QString::number(generation));
+    std::error_code error;
+    if (fs::symlink_status(PathOf(written), error).type() != fs::file_type::directory)
+        return false;
+    for (fs::directory_iterator entries(PathOf(written), error), end; !error && entries != end; entries.increment(error)) {
+        std::error_code typeError;
+        if (entries->symlink_status(typeError).type() != fs::file_type::regular)
+            return false;
+    }
+    return !error;
 }
 
 QDateTime WrittenAt(const QString& folder)
@@ -117,6 +163,8 @@ RecoveryTrouble RecoveryTroubleOf(std::error_code error)
         return RecoveryTrouble::ReadOnly;
     if (error == std::errc::no_space_on_device || error.value() == EDQUOT)
         return RecoveryTrouble::Full;
+    if (error == std::errc::too_many_symbolic_link_levels)
+        return RecoveryTrouble::Link;
     return RecoveryTrouble::Other;
 }
 
@@ -165,7 +213,7 @@ std::unique_ptr<RecoveryCopy> RecoveryCopy::Create(const QString& root, std::err
     return lock < 0 ? nullptr : std::unique_ptr<RecoveryCopy>(new RecoveryCopy(folder, lock));
 }
 
-LeftCopies RecoveryCopy::Left(const QString& root)
+LeftCopies RecoveryCopy::Left(const QString& root, const std::function<bool()>& stop)
 {
     LeftCopies left;
     if (!IsRealFolder(root))
@@ -176,6 +224,8 @@ LeftCopies RecoveryCopy::Left(const QString& root)
     std::error_code error;
     for (fs::directory_iterator entries(PathOf(root), fs::directory_options::skip_permission_denied, error), end;
          !error && entries != end; entries.increment(error)) {
+        if (stop && stop())
+            break;
         std::error_code typeError;
         if (entries->symlink_status(typeError).type() != fs::file_type::directory)
             continue;
@@ -188,12 +238,16 @@ LeftCopies RecoveryCopy::Left(const QString& root)
         if (lock < 0)
             continue;
         const int generation = GenerationIn(folder);
+        const bool readable = generation > 0 && GenerationReadable(folder, generation);
         const QDateTime written = WrittenAt(folder);
         ::close(lock);
         if (generation <= 0) {
             left.Empty.push_back(folder);
             continue;
         }
+        // A write that is a link, or holds one, is offered as nothing.
+        if (!readable)
+            continue;
         if (left.Newest)
             ++left.Older;
         if (!left.Newest || written > newest) {
@@ -232,31 +286,25 @@ int RecoveryCopy::CurrentGeneration() const
     return GenerationIn(folder_);
 }
 
-std::error_code RecoveryCopy::WriteBytes(int file, const QByteArray& bytes)
+std::error_code RecoveryCopy::WriteBytes(win::WholeFile& file, const QByteArray& bytes)
 {
-    for (qsizetype done = 0; done < bytes.size();) {
-        const ssize_t wrote = ::write(file, bytes.constData() + done, static_cast<size_t>(bytes.size() - done));
-        if (wrote < 0) {
-            if (errno == EINTR)
-                continue;
-            return LastError();
-        }
-        done += wrote;
-    }
-    return {};
+    return file.Write(bytes) ? std::error_code() : std::error_code(file.Error(), std::generic_category());
 }
 
 std::error_code RecoveryCopy::WriteFile(const QString& path, const QByteArray& bytes)
 {
-    const int file = ::open(QFile::encodeName(path).constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0600);
-    if (file < 0)
-        return LastError();
-    std::error_code error = WriteBytes(file, bytes);
-    if (!error && ::fsync(file) != 0)
-        error = LastError();
-    if (::close(file) != 0 && !error)
-        error = LastError();
-    return error;
+    // Every write, the sync and the close checked (see win::WholeFile); the generation's folder is
+    // synced once its files are all there.
+    win::WholeFile file(path);
+    if (!file.Open())
+        return {file.Error(), std::generic_category()};
+    if (const std::error_code error = WriteBytes(file, bytes)) {
+        file.Cancel();
+        return error;
+    }
+    if (!file.Commit(false))
+        return {file.Error(), std::generic_category()};
+    return {};
 }
 
 std::error_code RecoveryCopy::WriteGeneration(const QString& into, int previous, const NotebookContent& content,
@@ -329,7 +377,8 @@ void RecoveryCopy::SetBehind(bool behind) const
 std::optional<RecoveredNotebook> RecoveryCopy::Read() const
 {
     const int generation = CurrentGeneration();
-    if (generation <= 0)
+    // Nothing is read through a link: not the write's folder, not a page in it.
+    if (generation <= 0 || !GenerationReadable(folder_, generation))
         return std::nullopt;
     const QString folder = In(folder_, QString::number(generation));
     NotebookReading reading = ReadNotebook(folder, kStem);

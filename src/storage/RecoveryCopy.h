@@ -6,10 +6,15 @@
 #include <QString>
 
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <system_error>
 #include <vector>
+
+namespace win {
+class WholeFile;
+}
 
 // A notebook as a recovery copy kept it.
 struct RecoveredNotebook {
@@ -22,7 +27,13 @@ struct RecoveredNotebook {
 };
 
 // Why no recovery copy can be written.
-enum class RecoveryTrouble { None, ReadOnly, Full, Other };
+enum class RecoveryTrouble {
+    None,
+    ReadOnly,
+    Full,
+    Link, // the folder of recovery copies is a link: nothing is kept through it
+    Other,
+};
 RecoveryTrouble RecoveryTroubleOf(std::error_code error);
 
 // Where recovery copies live: "Odzysk" in the user's application data folder, never beside the
@@ -52,8 +63,9 @@ public:
 
     // A new copy's folder for this program; nothing, and why, when it cannot be made.
     static std::unique_ptr<RecoveryCopy> Create(const QString& root, std::error_code& trouble);
-    // Looks through the copies under `root` once, naming those of programs that are gone.
-    static LeftCopies Left(const QString& root);
+    // Looks through the copies under `root` once, naming those of programs that are gone; a
+    // copy whose write is a link, or holds one, is passed by. `stop` ends the look early.
+    static LeftCopies Left(const QString& root, const std::function<bool()>& stop = {});
     // Removes a copy that Left found empty, unless its lock is held or it holds a notebook by now.
     static void RemoveIfEmpty(const QString& folder);
     // Takes over the copy in `folder` when its program is gone; nothing otherwise.
@@ -73,7 +85,7 @@ protected:
     // Makes a folder of this program's own under `root` and locks it; -1 and why when it cannot.
     static int MakeFolder(const QString& root, QString& folder, std::error_code& trouble);
     // Writes a whole file's bytes to an open file; the seam where a test makes a write fail.
-    virtual std::error_code WriteBytes(int file, const QByteArray& bytes);
+    virtual std::error_code WriteBytes(win::WholeFile& file, const QByteArray& bytes);
 
 private:
     int CurrentGeneration() const;

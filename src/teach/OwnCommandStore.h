@@ -19,7 +19,10 @@ struct KeptCommands {
 QString OwnCommandsPath();
 // Nothing kept when the file is missing or is no list of commands at all.
 KeptCommands ReadOwnCommands(const QString& path);
-// Moves a damaged file aside, beside itself; its new path, or empty when it could not be moved.
+// Moves a damaged file aside, beside itself, as "polecenia (uszkodzone).json", or with the next
+// free number ("polecenia (uszkodzone 2).json"): a copy set aside before is never replaced. Its
+// new path, or empty when it could not be moved.
 QString SetAsideOwnCommands(const QString& path);
-// Whole or not at all; false when the file could not be written.
-bool WriteOwnCommands(const QString& path, const DrawingRecord::CommandList& commands);
+// Whole or not at all (see win::WholeFile): false, with the file as it was and why in `error`
+// (an errno value), when the file could not be written.
+bool WriteOwnCommands(const QString& path, const DrawingRecord::CommandList& commands, int* error = nullptr);

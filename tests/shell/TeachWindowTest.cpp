@@ -3,12 +3,21 @@
 #include "shell/OwnCommandDlg.h"
 #include "shell/RunProgram.h"
 #include "shell/TeachBar.h"
+#include "storage/OwnCommandCodec.h"
+#include "teach/OwnCommandStore.h"
+#include "win/WholeFile.h"
 #include "ui_MainForm.h"
 #include "win/MessagePump.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QDialogButtonBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSlider>
@@ -17,7 +26,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <cmath>
+#include <map>
 
 namespace {
 
@@ -153,6 +164,108 @@ TEST_F(TeachWindowTest, TeachingBokByShowingThenKeyOneRunsItAsOneStep)
         return true;
     });
     EXPECT_EQ(stage, Ran);
+}
+
+OwnCommandPtr Side(const QString& name)
+{
+    auto command = std::make_shared<OwnCommand>();
+    command->Name = name;
+    command->Steps = DrawingRecord::Of({EntryOf(RecordOp::Forward, 30), EntryOf(RecordOp::Right, 90)});
+    return command;
+}
+
+// The remembered row: `good` commands that read, then `bad` ones that do not.
+QByteArray RowFile(int good, int bad)
+{
+    QJsonArray commands;
+    for (int i = 0; i < good; ++i)
+        commands.append(EncodeOwnCommand(*Side(QStringLiteral("Bok%1").arg(QChar(u'A' + i)))));
+    for (int i = 0; i < bad; ++i) {
+        QJsonObject broken = EncodeOwnCommand(*Side(QStringLiteral("Zly%1").arg(QChar(u'A' + i))));
+        broken.insert(QStringLiteral("steps"), QStringLiteral("////"));
+        commands.append(broken);
+    }
+    return QJsonDocument(QJsonObject{{QStringLiteral("ownCommands"), commands}}).toJson();
+}
+
+void Plant(const QString& path, const QByteArray& bytes)
+{
+    QDir().mkpath(QFileInfo(path).absolutePath());
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+}
+
+QByteArray Bytes(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Starts the program over the remembered row as it stands, and tells what the row then shows.
+std::size_t StartWithRow()
+{
+    ManualClock clock;
+    ScriptedMessageBoxes boxes;
+    TMainForm form;
+    form.StartTimer.stop();
+    return form.Teach.Commands().Size();
+}
+
+// One row per way the remembered row is found: what the program shows, what it writes back at
+// once, and what it sets aside, where, never deleting a copy set aside before.
+TEST(RememberedRow, WhatReadIsWrittenBackAtOnceAndWhatDidNotIsSetAsideUnderANewNumber)
+{
+    const QString path = OwnCommandsPath();
+    const QString folder = QFileInfo(path).absolutePath();
+    const struct {
+        const char* name;
+        int good, bad;
+        std::size_t shown;
+        const char* aside; // the file the whole row goes to, or none
+    } cases[] = {
+        {"three good, one bad", 3, 1, 3, "polecenia (uszkodzone).json"},
+        {"the next damaged row", 2, 1, 2, "polecenia (uszkodzone 2).json"},
+        {"eight good: two past the row", 8, 0, 6, "polecenia (uszkodzone 3).json"},
+        {"six good", 6, 0, 6, nullptr},
+    };
+    std::map<QString, QByteArray> setAside;
+    for (const auto& c : cases) {
+        const QByteArray planted = RowFile(c.good, c.bad);
+        Plant(path, planted);
+        EXPECT_EQ(StartWithRow(), c.shown) << c.name;
+        if (c.aside)
+            setAside[QDir(folder).filePath(QString::fromUtf8(c.aside))] = planted;
+        for (const auto& [file, bytes] : setAside)
+            EXPECT_EQ(Bytes(file), bytes) << c.name << ": " << file.toStdString() << " kept whole";
+        // What read is on disk already: the next start shows it, whatever happens before.
+        const KeptCommands written = ReadOwnCommands(path);
+        EXPECT_FALSE(written.Damaged) << c.name;
+        EXPECT_EQ(written.Commands.size(), c.shown) << c.name;
+        EXPECT_EQ(StartWithRow(), c.shown) << c.name << ", started again";
+    }
+}
+
+TEST(RememberedRow, AFullDataFolderLeavesTheRowAsItWasAndSaysWhy)
+{
+    const QString path = OwnCommandsPath();
+    const QByteArray planted = RowFile(2, 0);
+    Plant(path, planted);
+    ManualClock clock;
+    ScriptedMessageBoxes boxes;
+    TMainForm form;
+    form.StartTimer.stop();
+    form.show();
+    win::PlantWriteFault(win::WriteFault{.RoomBytes = 100});
+    // What opening a notebook with own commands does to the row.
+    form.Teach.Commands().Merge({Side(QStringLiteral("Nowy"))});
+    win::PlantWriteFault(std::nullopt);
+    EXPECT_EQ(Bytes(path), planted) << "the row on disk is as it was";
+    const QString said = form.StatusText(0);
+    EXPECT_TRUE(said.contains(win::WriteErrorText(ENOSPC))) << said.toStdString();
+    EXPECT_TRUE(said.contains(QStringLiteral("bez zmian"))) << said.toStdString();
+    for (const QString& name : QDir(QFileInfo(path).absolutePath()).entryList(QDir::Files | QDir::Hidden))
+        EXPECT_FALSE(win::WholeFile::IsTemporaryName(name)) << name.toStdString();
 }
 
 } // namespace

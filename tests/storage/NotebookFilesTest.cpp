@@ -4,12 +4,15 @@
 #include "storage/NotebookList.h"
 #include "storage/NotebookLock.h"
 #include "storage/NotebookReader.h"
+#include "storage/NotebookSwitch.h"
 #include "storage/NotebookWriter.h"
+#include "win/WholeFile.h"
 #include "storage/OwnPageBitmap.h"
 #include "storage/PagePicture.h"
 #include "turtle/SheetColors.h"
 
 #include <QDir>
+#include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QImage>
@@ -22,6 +25,8 @@
 
 #include <gtest/gtest.h>
 
+#include <sys/mount.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <cerrno>
@@ -31,6 +36,7 @@
 
 #include <algorithm>
 #include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <vector>
@@ -143,7 +149,7 @@ public:
     FailingWriter(int failingWrite, int failingMove) : failingWrite_(failingWrite), failingMove_(failingMove) {}
 
 private:
-    bool Write(QFileDevice& file, const QByteArray& bytes) override
+    bool Write(win::WholeFile& file, const QByteArray& bytes) override
     {
         if (++writes_ == failingWrite_) {
             NotebookWriter::Write(file, bytes.left(bytes.size() / 2)); // half a file, as when the disk fills up
@@ -201,7 +207,8 @@ TEST(SaveFaultTexts, NameTheCauseAndAPreviousCopyOnlyWhenThereWasOne)
         int error;
         const char* cause;
     } cases[] = {{ENOSPC, "brakuje miejsca"}, {EACCES, "uprawnień"}, {EROFS, "tylko do odczytu"},
-                 {ENAMETOOLONG, "za długa"}, {ENOTDIR, "jest plik"}, {EIO, "błąd zapisu"}};
+                 {ENAMETOOLONG, "za długa"}, {ENOTDIR, "jest plik"}, {EIO, "nie odpowiada"},
+                 {EINVAL, "błąd zapisu"}};
     for (const auto& c : cases) {
         for (const bool had : {false, true}) {
             const QString text = CannotWriteText("DOM", "/n", c.error, had);
@@ -310,6 +317,31 @@ const LockCase kLockCases[] = {
          int status = 0;
          ASSERT_EQ(::waitpid(child, &status, 0), child);
          ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+     }},
+    // What stands at the lock file's name and is no plain file is replaced, never written through.
+    {"AFolderWithAFileInIt",
+     [](const QString& path) {
+         QFile::remove(path);
+         ASSERT_TRUE(QDir().mkpath(path));
+         WriteAll(QDir(path).filePath(QStringLiteral("inside")), "kept");
+     }},
+    {"ALinkToAFileElsewhere",
+     [](const QString& path) {
+         static QTemporaryDir elsewhere;
+         const QString target = elsewhere.filePath(QStringLiteral("target"));
+         WriteAll(target, "not ours");
+         QFile::remove(path);
+         ASSERT_TRUE(QFile::link(target, path));
+     }},
+    {"ALinkToNothing",
+     [](const QString& path) {
+         QFile::remove(path);
+         ASSERT_TRUE(QFile::link(QStringLiteral("/nonexistent/lock"), path));
+     }},
+    {"APipe",
+     [](const QString& path) {
+         QFile::remove(path);
+         ASSERT_EQ(::mkfifo(QFile::encodeName(path).constData(), 0644), 0);
      }},
 };
 
@@ -769,6 +801,29 @@ TEST_F(NotebookFilesTest, ARecordStaysWithThePageItEndsOn)
     EXPECT_TRUE(recordKept());
     SetIndexField("recordEnds", QJsonArray{QStringLiteral("b9d103fd6854a324")})(dir.path());
     EXPECT_FALSE(recordKept());
+
+    // The page's sum holds, but the record's own end is not the page's: it is another page's
+    // record, and replayed it would not lead here.
+    const struct {
+        const char* what;
+        std::function<void(PageContent&)> change;
+        bool kept;
+    } ends[] = {
+        {"a colour picked after the last step", [](PageContent& p) { p.Turtle.PenColor = 3; }, true},
+        {"a background the record set", [](PageContent& p) { p.Record.Append(EntryOf(RecordOp::Background, 2)); p.Turtle.BGColor = 2; }, true},
+        {"a background the page does not have", [](PageContent& p) { p.Record.Append(EntryOf(RecordOp::Background, 2)); }, false},
+        {"another background from the start", [](PageContent& p) { p.Turtle.BGColor = 2; }, false},
+        {"no start", [](PageContent& p) { p.Record = DrawingRecord::Of({EntryOf(RecordOp::Forward, 10)}); }, false},
+    };
+    for (const auto& end : ends) {
+        NotebookContent other;
+        other.Pages.resize(1);
+        PageContent& otherPage = other.Pages[0];
+        otherPage.Record = StartedRecord(otherPage.Image.data(), otherPage.Turtle);
+        end.change(otherPage);
+        ASSERT_EQ(Save(other), NotebookFault::None) << end.what;
+        EXPECT_EQ(recordKept(), end.kept) << end.what;
+    }
 }
 
 // Two copies of the program saving one notebook at once, a 3-page and a 6-page one, each page in
@@ -837,7 +892,7 @@ public:
     DyingWriter(int write, int move) : write_(write), move_(move) {}
 
 private:
-    bool Write(QFileDevice& file, const QByteArray& bytes) override
+    bool Write(win::WholeFile& file, const QByteArray& bytes) override
     {
         if (++writes_ == write_)
             ::_exit(0);
@@ -966,6 +1021,145 @@ TEST_F(NotebookFilesTest, ANotebookStoredUnderADecomposedNameIsListedOpenedAndSa
     ASSERT_EQ(Save(reading.Content, composed), NotebookFault::None);
     EXPECT_EQ(Files().size(), 9u) << "saved over the files it has, not beside them";
     EXPECT_EQ(ListSavedNotebooks(dir.path()).size(), 1u);
+}
+
+} // namespace
+
+namespace {
+
+// Everything in a folder, hidden files and folders too, with the bytes of its files.
+std::map<QString, QByteArray> Everything(const QString& folder)
+{
+    std::map<QString, QByteArray> all;
+    QDirIterator entries(folder, QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot,
+                         QDirIterator::Subdirectories);
+    while (entries.hasNext()) {
+        const QString path = entries.next();
+        all[QDir(folder).relativeFilePath(path)] = QFileInfo(path).isDir() ? QByteArray("<folder>") : ReadAll(path);
+    }
+    return all;
+}
+
+struct PlantedSwitch {
+    const char* what;
+    // The lines of .DOM.next between its heading and its end; STAGED names a staged file holding
+    // a good index of DOM.
+    const char* lines;
+    bool carried; // a switch a save of DOM would write: carried out
+};
+
+const PlantedSwitch kPlantedSwitches[] = {
+    {"AnotherNotebooksIndexOverDom", "move\tKOT.qel3d\tDOM.qel3d\n", false},
+    {"AStagedFileOverAnotherNotebooksPage", "move\tSTAGED\tKOT1.bmp\n", false},
+    {"RemovingAnotherNotebooksPage", "remove\tKOT1.bmp\n", false},
+    {"RemovingATextFile", "remove\tlista.txt\n", false},
+    {"RemovingDomsIndex", "remove\tDOM.qel3d\n", false},
+    {"ASubfolderOverDomsIndex", "move\tpodkatalog\tDOM.qel3d\n", false},
+    {"AStagedFileOverASubfolderNamedAsDomsPage", "move\tSTAGED\tDOM5.bmp\n", false},
+    {"AStagedFileOverDomsIndex", "move\tSTAGED\tDOM.qel3d\nremove\tDOM3.bmp\n", true},
+};
+
+class PlantedSwitchTest : public NotebookFilesTest, public ::testing::WithParamInterface<PlantedSwitch> {};
+
+// A switch file planted beside a notebook does at most what a save of that notebook does: one that
+// would touch anything else is set aside whole and said once, and the notebook opens as it stands.
+TEST_P(PlantedSwitchTest, DoesNothingOutsideItsNotebookAndNeverLocksItOut)
+{
+    NotebookContent dom = EightPages();
+    dom.Pages.resize(3);
+    dom.CurrentPage = 0;
+    NotebookContent kot = EightPages();
+    kot.Pages.resize(2);
+    kot.CurrentPage = 1;
+    ASSERT_EQ(Save(dom), NotebookFault::None);
+    ASSERT_EQ(Save(kot, QStringLiteral("KOT")), NotebookFault::None);
+    WriteAll(Path(QStringLiteral("lista.txt")), "zakupy");
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("podkatalog")));
+    WriteAll(Path(QStringLiteral("podkatalog/plik")), "w środku");
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("DOM5.bmp")));
+    // A staged index of DOM with two pages.
+    NotebookContent two = dom;
+    two.Pages.resize(2);
+    QTemporaryDir other;
+    ASSERT_EQ(NotebookWriter().Save(other.path(), QStringLiteral("DOM"), two).Fault, NotebookFault::None);
+    const QString staged = QStringLiteral(".qel3d-Zasiew");
+    ASSERT_TRUE(QFile::copy(QDir(other.path()).filePath(QStringLiteral("DOM.qel3d")), Path(staged)));
+
+    const auto outsideDom = [&] {
+        std::map<QString, QByteArray> all = Everything(dir.path());
+        std::erase_if(all, [](const auto& entry) {
+            return entry.first.startsWith(QStringLiteral("DOM")) || entry.first.startsWith(QStringLiteral(".DOM"))
+                   || entry.first.startsWith(QStringLiteral(".qel3d-"));
+        });
+        return all;
+    };
+    const auto before = outsideDom();
+    const QString lines = QString::fromUtf8(GetParam().lines).replace(QStringLiteral("STAGED"), staged);
+    WriteAll(SwitchPath(dir.path(), QStringLiteral("DOM")), "qel3d-switch 1\n" + lines.toUtf8() + "end\n");
+
+    const NotebookReading reading = ReadNotebook(dir.path(), QStringLiteral("DOM"));
+    ASSERT_EQ(reading.Fault, NotebookFault::None);
+    EXPECT_EQ(reading.SwitchVoid, !GetParam().carried);
+    EXPECT_FALSE(reading.SaveUnfinished);
+    EXPECT_EQ(reading.Content.Pages.size(), GetParam().carried ? 2u : 3u);
+    EXPECT_TRUE(outsideDom() == before) << "nothing outside DOM changed";
+    EXPECT_FALSE(QFileInfo::exists(SwitchPath(dir.path(), QStringLiteral("DOM"))));
+    EXPECT_EQ(QFileInfo::exists(SwitchPath(dir.path(), QStringLiteral("DOM")) + QStringLiteral("-nieważny")),
+              !GetParam().carried)
+        << "a void switch is kept aside";
+    EXPECT_FALSE(QFileInfo::exists(Path(staged))) << "moved, or left by no save under way: removed";
+    // Said once: the next open finds nothing to say, and saving works.
+    EXPECT_FALSE(ReadNotebook(dir.path(), QStringLiteral("DOM")).SwitchVoid);
+    EXPECT_EQ(Save(dom), NotebookFault::None);
+    EXPECT_TRUE(outsideDom() == before);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, PlantedSwitchTest, ::testing::ValuesIn(kPlantedSwitches),
+                         [](const auto& testInfo) { return std::string(testInfo.param.what); });
+
+TEST_F(NotebookFilesTest, StagedFilesAKillLeftGoAtTheNextOpenButNotThoseAnotherSwitchStillNeeds)
+{
+    ASSERT_EQ(Save(EightPages()), NotebookFault::None);
+    ASSERT_EQ(Save(EightPages(), QStringLiteral("KOT")), NotebookFault::None);
+    WriteAll(Path(QStringLiteral(".qel3d-Zabity")), "a page a killed save wrote");
+    WriteAll(Path(QStringLiteral(".qel3d-Potrze")), "a staged index KOT's switch still moves");
+    WriteAll(Path(QStringLiteral(".qel3d-notours")), "not of the program's pattern: left alone");
+    WriteAll(SwitchPath(dir.path(), QStringLiteral("KOT")), "qel3d-switch 1\nmove\t.qel3d-Potrze\tKOT.qel3d\nend\n");
+    ASSERT_EQ(ReadNotebook(dir.path(), QStringLiteral("DOM")).Fault, NotebookFault::None);
+    EXPECT_FALSE(QFileInfo::exists(Path(QStringLiteral(".qel3d-Zabity"))));
+    EXPECT_TRUE(QFileInfo::exists(Path(QStringLiteral(".qel3d-Potrze"))));
+    EXPECT_TRUE(QFileInfo::exists(Path(QStringLiteral(".qel3d-notours"))));
+
+    // While another copy saves a notebook of the folder, its staged files are its own.
+    WriteAll(Path(QStringLiteral(".qel3d-Trwaja")), "a page of a save under way");
+    NotebookLock saving(dir.path(), QStringLiteral("KOT"));
+    ASSERT_EQ(saving.TakeForWriting(), NotebookLock::Take::Taken);
+    ASSERT_EQ(Save(EightPages()), NotebookFault::None);
+    EXPECT_TRUE(QFileInfo::exists(Path(QStringLiteral(".qel3d-Trwaja"))));
+}
+
+// A save killed after writing its switch, on a folder that is then mounted read-only (a stick, a
+// share): the notebook opens as it stands, the old one whole, and says its last save did not finish.
+TEST_F(NotebookFilesTest, ASwitchThatCannotBeCarriedOnAReadOnlyFolderLeavesTheOldNotebookOpenable)
+{
+    const QByteArray at = QFile::encodeName(dir.path());
+    if (::mount("tmpfs", at.constData(), "tmpfs", 0, "size=4m") != 0)
+        GTEST_SKIP() << "no tmpfs can be mounted here (not root?)";
+    const NotebookContent old = EightPages();
+    ASSERT_EQ(Save(old), NotebookFault::None);
+    NotebookContent changed = old;
+    changed.Pages.resize(2);
+    changed.CurrentPage = 0;
+    // Every move fails: the switch and the staged files stay, as a kill after the switch leaves them.
+    EXPECT_EQ(FailingWriter(0, 1).Save(dir.path(), "DOM", changed).Fault, NotebookFault::PartlyWritten);
+    ASSERT_TRUE(QFileInfo::exists(SwitchPath(dir.path(), QStringLiteral("DOM"))));
+    ASSERT_EQ(::mount(nullptr, at.constData(), nullptr, MS_REMOUNT | MS_RDONLY, nullptr), 0);
+    const NotebookReading reading = ReadNotebook(dir.path(), QStringLiteral("DOM"));
+    ::umount2(at.constData(), MNT_DETACH);
+    ASSERT_EQ(reading.Fault, NotebookFault::None);
+    EXPECT_TRUE(reading.SaveUnfinished);
+    ExpectSameNotebook(reading.Content, old);
+    EXPECT_TRUE(SaveUnfinishedText(QStringLiteral("DOM"), dir.path()).contains(QStringLiteral("nie został dokończony")));
 }
 
 } // namespace

@@ -1,7 +1,10 @@
 #include "storage/RecoveryCopy.h"
 
 #include "storage/NotebookFolder.h"
+#include "storage/NotebookWriter.h"
+#include "storage/RecoveryCopyFinder.h"
 #include "storage/RecoveryCopyWorker.h"
+#include "win/WholeFile.h"
 
 #include <QDir>
 #include <QDateTime>
@@ -19,6 +22,8 @@
 #include <array>
 #include <functional>
 #include <random>
+#include <future>
+#include <chrono>
 
 namespace {
 
@@ -163,7 +168,7 @@ public:
     std::optional<std::errc> fault;
 
 protected:
-    std::error_code WriteBytes(int file, const QByteArray& bytes) override
+    std::error_code WriteBytes(win::WholeFile& file, const QByteArray& bytes) override
     {
         ++writes;
         return fault ? std::make_error_code(*fault) : RecoveryCopy::WriteBytes(file, bytes);
@@ -257,6 +262,9 @@ TEST(RecoveryCopy, NoCopyIsMadeWhereTheRootCannotHoldOne)
         std::error_code trouble;
         EXPECT_FALSE(RecoveryCopy::Create(make(base.path()), trouble)) << what;
         EXPECT_NE(RecoveryTroubleOf(trouble), RecoveryTrouble::None) << what;
+        if (QFileInfo(base.path() + QStringLiteral("/Odzysk")).isSymLink()) {
+            EXPECT_EQ(RecoveryTroubleOf(trouble), RecoveryTrouble::Link) << what << ": said as such";
+        }
         EXPECT_FALSE(QFileInfo::exists(base.path() + QStringLiteral("/gdzie/blokada"))) << what;
     }
 }
@@ -272,6 +280,11 @@ struct LeftCase {
     int inRoot;   // entries left in the root
     int outside;  // entries left in the folder outside
 };
+
+QString OnlyFolderIn(const QString& root)
+{
+    return root + QLatin1Char('/') + QDir(root).entryList(QDir::Dirs | QDir::NoDotAndDotDot).value(0);
+}
 
 void StaleEmptyCopy(const QString& root, const QString& name)
 {
@@ -326,6 +339,44 @@ TEST(RecoveryCopy, AStartOffersTheNewestLeftCopyAndRemovesEmptyOnesWithoutFollow
              return nullptr;
          },
          -1, 0, 0, 1, 0},
+        {"a copy whose write is a link to a notebook elsewhere is not offered, nor read through",
+         [](const QString& root, const QString& outside) {
+             LeaveCopy(root, Pages(1, 4));
+             const QString copy = OnlyFolderIn(root);
+             QDir(copy + QStringLiteral("/1")).removeRecursively();
+             NotebookWriter().Save(outside, QStringLiteral("zeszyt"), Pages(1, 7));
+             QFile::link(outside, copy + QStringLiteral("/1"));
+             return nullptr;
+         },
+         -1, 0, 0, 1, 2},
+        {"a copy whose page is a link to a file elsewhere is not offered",
+         [](const QString& root, const QString& outside) {
+             LeaveCopy(root, Pages(1, 4));
+             const QString copy = OnlyFolderIn(root);
+             Touch(outside + QStringLiteral("/obraz.bmp"));
+             QFile::remove(copy + QStringLiteral("/1/zeszyt1.bmp"));
+             QFile::link(outside + QStringLiteral("/obraz.bmp"), copy + QStringLiteral("/1/zeszyt1.bmp"));
+             return nullptr;
+         },
+         -1, 0, 0, 1, 1},
+        {"a pointer past any count is refused where it is read",
+         [](const QString& root, const QString&) {
+             QDir(root).mkpath(QStringLiteral("7-7/2147483647"));
+             Touch(root + QStringLiteral("/7-7/blokada"));
+             QFile current(root + QStringLiteral("/7-7/biezacy"));
+             current.open(QIODevice::WriteOnly);
+             current.write("2147483647");
+             return nullptr;
+         },
+         -1, 0, 1, 0, 0},
+        {"an empty copy whose lock file is a link goes, the link's target stays",
+         [](const QString& root, const QString& outside) {
+             Touch(outside + QStringLiteral("/cel"));
+             QDir(root).mkpath(QStringLiteral("8-8"));
+             QFile::link(outside + QStringLiteral("/cel"), root + QStringLiteral("/8-8/blokada"));
+             return nullptr;
+         },
+         -1, 0, 1, 0, 1},
         {"a root that is a link is not looked into",
          [](const QString& root, const QString& outside) {
              StaleEmptyCopy(outside, QStringLiteral("5-6"));
@@ -412,6 +463,44 @@ TEST(RecoveryCopyWorker, WritesTheLastNotebookHandedOverAndRemovesTheCopyAtTheEn
         LeftCopy(root.path())->Remove();
     }
     EXPECT_TRUE(QDir(root.path()).isEmpty()) << "a normal end leaves nothing";
+}
+
+// The look a start makes in the background: the newest copy that reads is handed over, one that
+// does not is removed on the way, and the empty ones go to be swept.
+TEST(RecoveryCopyFinder, HandsOverTheNewestReadableCopyAndTheEmptyOnes)
+{
+    QTemporaryDir root;
+    for (int i = 0; i < 3; ++i)
+        StaleEmptyCopy(root.path(), QStringLiteral("%1-9").arg(i + 1));
+    LeaveCopy(root.path(), Pages(1, 5));
+    SetWritten(root.path(), 1'000'000);
+    LeaveCopy(root.path(), Pages(2, 8));
+    // The newer copy's index is spoilt: it cannot be offered.
+    for (const QString& name : QDir(root.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot)) {
+        const QString index = root.filePath(name + QStringLiteral("/1/zeszyt.qel3d"));
+        if (QFile::exists(index) && QFileInfo(root.filePath(name + QStringLiteral("/biezacy"))).lastModified().toSecsSinceEpoch() > 1'000'000) {
+            QFile spoilt(index);
+            spoilt.open(QIODevice::WriteOnly | QIODevice::Truncate);
+            spoilt.write("{");
+        }
+    }
+    std::promise<std::optional<RecoveryCopyFinder::Found>> found;
+    std::vector<QString> empty;
+    {
+        RecoveryCopyFinder finder(
+            root.path(), [&](std::optional<RecoveryCopyFinder::Found> copy) { found.set_value(std::move(copy)); },
+            [&](std::vector<QString> folders) { empty = std::move(folders); });
+        auto result = found.get_future();
+        ASSERT_EQ(result.wait_for(std::chrono::seconds(60)), std::future_status::ready);
+        const std::optional<RecoveryCopyFinder::Found> copy = result.get();
+        ASSERT_TRUE(copy);
+        EXPECT_EQ(copy->Notebook.Content.Pages.size(), 1u);
+        EXPECT_EQ(copy->Notebook.Content.Pages[0].Image[0], 5);
+        EXPECT_EQ(copy->Older, 0);
+        copy->Copy->Remove();
+    }
+    EXPECT_EQ(empty.size(), 3u);
+    EXPECT_EQ(QDir(root.path()).entryList(QDir::Dirs | QDir::NoDotAndDotDot).size(), 3) << "the spoilt copy went";
 }
 
 } // namespace

@@ -141,6 +141,74 @@ TEST_P(DamagedCommandTest, IsDroppedByNameAndThePagesOpen)
 INSTANTIATE_TEST_SUITE_P(Damages, DamagedCommandTest, ::testing::ValuesIn(kDamages),
                          [](const auto& instance) { return std::string(instance.param.name); });
 
+// Commands nested `levels` deep, each of `steps` steps running the one below once; the innermost
+// walks and then picks a pen colour. A run of the outermost makes steps^levels steps.
+OwnCommandPtr Nested(int levels, int steps)
+{
+    std::vector<RecordEntry> innermost(static_cast<std::size_t>(steps) - 1, EntryOf(RecordOp::Forward, 1));
+    innermost.push_back(EntryOf(RecordOp::PenColor, 5));
+    OwnCommandPtr command = Command(QStringLiteral("Poziom"), innermost);
+    for (int level = 2; level <= levels; ++level)
+        command = Command(QStringLiteral("Poziom"), std::vector<RecordEntry>(static_cast<std::size_t>(steps), RunOf(command, 1)));
+    return command;
+}
+
+// Rows whose commands run the commands below them at every step: reading them costs what the file
+// holds (before, the 19 KB row took longer than any start may), and what a run does to the tools
+// is still counted through every level.
+TEST(OwnCommandFilesTest, NestedCommandsAreReadInTimeAsTheFileHoldsThem)
+{
+    const struct {
+        const char* what;
+        int levels, steps;
+    } bombs[] = {
+        {"four levels of 200 steps (4 KB)", 4, 200},
+        {"four levels of 1,000 steps (19 KB)", 4, 1000},
+        {"one level of 1,000 steps", 1, 1000},
+    };
+    for (const auto& bomb : bombs) {
+        const QByteArray text = EncodeOwnCommandRow({Nested(bomb.levels, bomb.steps)});
+        const std::optional<DecodedRow> row = DecodeOwnCommandRow(text);
+        ASSERT_TRUE(row) << bomb.what;
+        ASSERT_EQ(row->Commands.size(), 1u) << bomb.what;
+        EXPECT_EQ(DepthOf(*row->Commands[0]), bomb.levels) << bomb.what;
+        TTurtleState tools;
+        FollowCommandTools(*row->Commands[0], tools);
+        EXPECT_EQ(tools.PenColor, 5) << bomb.what << ": the innermost colour counts";
+        DrawingRecord page = StartedRecord(OnePage({}, row->Commands[0]).Pages[0].Image.data(), TTurtleState{});
+        page.Append(RunOf(row->Commands[0], kMaxOwnTimes));
+        EXPECT_EQ(page.Tools().PenColor, 5) << bomb.what;
+        const std::optional<NotebookIndex> index = DecodeIndex(EncodeIndex(OnePage(row->Commands, row->Commands[0]), 1));
+        ASSERT_TRUE(index) << bomb.what << ": the same commands in a notebook";
+        EXPECT_EQ(index->Records[0].Tools().PenColor, 5) << bomb.what;
+    }
+}
+
+// The remembered rows the fuzz target starts from, read as a start reads them: the nested ones
+// whole, the spoilt command dropped by name, the rest refused.
+TEST(OwnCommandFilesTest, TheRowSeedsReadAsTheyShould)
+{
+    const struct {
+        const char* file;
+        std::size_t commands;
+        bool damaged;
+    } seeds[] = {
+        {"valid-row.json", 1, false},
+        {"valid-row-nested.json", 2, false},
+        {"broken-row-cut.json", 0, true},
+        {"broken-row-no-list.json", 0, true},
+        {"broken-row-one-spoilt.json", 2, true},
+        {"hostile-row-nested-4x200.json", 1, false},
+        {"hostile-row-nested-4x1000.json", 1, false},
+        {"hostile-row-nested-too-deep.json", 0, true},
+    };
+    for (const auto& seed : seeds) {
+        const KeptCommands kept = ReadOwnCommands(QStringLiteral(QEL_OWN_COMMAND_SEEDS "/") + QLatin1String(seed.file));
+        EXPECT_EQ(kept.Commands.size(), seed.commands) << seed.file;
+        EXPECT_EQ(kept.Damaged, seed.damaged) << seed.file;
+    }
+}
+
 TEST(OwnCommandFilesTest, AnOlderIndexOpensWithNoCommandsAndItsRecords)
 {
     const OwnCommandPtr bok = Command(QStringLiteral("Bok"), {EntryOf(RecordOp::Forward, 50)});
