@@ -745,8 +745,8 @@ Check that the file is in the program’s folder.</translation>
         <translation>The file %1 could not be read.</translation>
     </message>
     <message>
-        <source>Nie udało się zapisać programu w pliku %1.</source>
-        <translation>The program could not be saved in the file %1.</translation>
+        <source>Nie udało się zapisać programu w pliku %1: %2. Plik pozostał bez zmian.</source>
+        <translation>The program could not be saved in the file %1: %2. The file was left as it was.</translation>
     </message>
 </context>
 <context>

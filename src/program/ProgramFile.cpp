@@ -1,11 +1,11 @@
 #include "program/ProgramFile.h"
 
 #include "program/ProgramMistake.h"
+#include "win/WholeFile.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QSaveFile>
 #include <QStringDecoder>
 
 namespace {
@@ -37,9 +37,8 @@ ProgramFileText ReadProgramFile(const QString& path)
 
 QString WriteProgramFile(const QString& path, const QString& text)
 {
-    QSaveFile file(path);
-    const QByteArray bytes = text.toUtf8();
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit())
-        return Texts::tr("Nie udało się zapisać programu w pliku %1.").arg(QDir::toNativeSeparators(path));
+    if (const int error = win::WriteWholeFile(path, text.toUtf8()))
+        return Texts::tr("Nie udało się zapisać programu w pliku %1: %2. Plik pozostał bez zmian.")
+            .arg(QDir::toNativeSeparators(path), win::WriteErrorText(error));
     return {};
 }

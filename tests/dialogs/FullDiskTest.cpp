@@ -7,6 +7,7 @@
 #include "dialogs/AnimationExport.h"
 #include "dialogs/PageExport.h"
 #include "fakes/ScriptedMessageBoxes.h"
+#include "program/ProgramFile.h"
 #include "storage/NotebookReader.h"
 #include "storage/NotebookWriter.h"
 #include "storage/RecoveryCopy.h"
@@ -128,11 +129,11 @@ std::vector<Writer> Writers()
         {"picture (Ctrl+E)",
          [pictureOf](const QString& folder) {
              ScriptedMessageBoxes boxes;
-             PageExport(pictureOf(1)).SaveTo(QDir(folder).filePath(QStringLiteral("Dom.png")));
+             PageExport(pictureOf(1), PageEdges::Smooth).SaveTo(QDir(folder).filePath(QStringLiteral("Dom.png")));
          },
          [pictureOf](const QString& folder) {
              ScriptedMessageBoxes boxes;
-             if (PageExport(pictureOf(2)).SaveTo(QDir(folder).filePath(QStringLiteral("Dom.png"))))
+             if (PageExport(pictureOf(2), PageEdges::Smooth).SaveTo(QDir(folder).filePath(QStringLiteral("Dom.png"))))
                  return 0;
              const QString said = boxes.Shown().empty() ? QString() : boxes.Shown()[0].text;
              return said.contains(win::WriteErrorText(ENOSPC)) ? ENOSPC : EIO;
@@ -155,6 +156,14 @@ std::vector<Writer> Writers()
                  return 0;
              const QString said = boxes.Shown().empty() ? QString() : boxes.Shown()[0].text;
              return said.contains(win::WriteErrorText(ENOSPC)) ? ENOSPC : EIO;
+         }},
+        {"program (Zapisz program)",
+         [](const QString& folder) { WriteProgramFile(QDir(folder).filePath(QStringLiteral("Dom.txt")), QStringLiteral("naprzód 50\n")); },
+         [](const QString& folder) {
+             // Long enough to reach past the last write's edge.
+             const QString said = WriteProgramFile(QDir(folder).filePath(QStringLiteral("Dom.txt")),
+                                                   QStringLiteral("powtórz 4 [naprzód 50 prawo 90]\n").repeated(400));
+             return said.isEmpty() ? 0 : said.contains(win::WriteErrorText(ENOSPC)) ? ENOSPC : EIO;
          }},
     };
 }
