@@ -663,7 +663,7 @@ void OwnCommandRowSeeds(const fs::path& corpus)
               OwnCommandRow(bok + ", {\"name\": \"Zly\", \"picture\": 2, \"steps\": \"////\"}, " + kwiatek));
     seeds.Add("hostile-row-nested-4x200.json", OwnCommandRow(NestedCommand(4, 200)));
     seeds.Add("hostile-row-nested-4x1000.json", OwnCommandRow(NestedCommand(4, 1000)));
-    seeds.Add("hostile-row-nested-too-deep.json", OwnCommandRow(NestedCommand(6, 2)));
+    seeds.Add("hostile-row-nested-too-deep.json", OwnCommandRow(NestedCommand(9, 2))); // one level past the deepest kept
 }
 
 // Seeds of the switch file .DOM.next: one a save of DOM writes, and planted ones that would reach

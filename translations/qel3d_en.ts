@@ -679,7 +679,7 @@ Check that the file is in the program’s folder.</translation>
     </message>
     <message>
         <source>K&amp;rok</source>
-        <translation>St&amp;ep</translation>
+        <translation>&amp;Step</translation>
     </message>
     <message>
         <source>Krok (F8)</source>
@@ -1869,7 +1869,7 @@ Check that the file is in the program’s folder.</translation>
     </message>
     <message>
         <source>&amp;Zmień nazwę</source>
-        <translation>Re&amp;name</translation>
+        <translation>R&amp;ename</translation>
     </message>
     <message>
         <source>Pokaż pol&amp;ecenia</source>

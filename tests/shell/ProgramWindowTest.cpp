@@ -2,6 +2,7 @@
 #include "fakes/ScriptedMessageBoxes.h"
 #include "shell/RunProgram.h"
 #include "win/MessagePump.h"
+#include "support/WindowKeys.h"
 
 #include <QDockWidget>
 #include <QPlainTextEdit>
@@ -28,16 +29,8 @@ protected:
         win::PumpMessages();
     }
 
-    bool Activated()
-    {
-        if (!form.isActiveWindow())
-            form.activateWindow();
-        return form.isActiveWindow();
-    }
-    void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-    {
-        QTest::keyClick(form.windowHandle(), key, modifiers);
-    }
+    bool Activated() { return TakeKeyboard(form); }
+    void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) { PressKey(form, key, modifiers); }
     QPlainTextEdit* Text() { return form.findChild<QPlainTextEdit*>(QStringLiteral("ProgramText")); }
     // The text typed key by key into the pane, which has the keyboard; letters without Polish
     // marks, as a keyboard without them types.

@@ -8,6 +8,7 @@
 #include "win/WholeFile.h"
 #include "ui_MainForm.h"
 #include "win/MessagePump.h"
+#include "support/WindowKeys.h"
 
 #include <QAction>
 #include <QApplication>
@@ -50,16 +51,8 @@ protected:
         win::PumpMessages();
     }
 
-    bool Activated()
-    {
-        if (!form.isActiveWindow())
-            form.activateWindow();
-        return form.isActiveWindow();
-    }
-    void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-    {
-        QTest::keyClick(form.windowHandle(), key, modifiers);
-    }
+    bool Activated() { return TakeKeyboard(form); }
+    void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) { PressKey(form, key, modifiers); }
     template <class T>
     T* Child(const char* name)
     {

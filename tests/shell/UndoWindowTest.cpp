@@ -4,6 +4,7 @@
 #include "shell/RunProgram.h"
 #include "ui_MainForm.h"
 #include "win/MessagePump.h"
+#include "support/WindowKeys.h"
 
 #include <QTest>
 
@@ -40,18 +41,8 @@ protected:
     }
 
     Ui::TMainForm& ui() { return form.Controls(); }
-    // The window takes the keyboard back: the progress window had it, and with no window
-    // manager nobody hands it back.
-    bool Activated()
-    {
-        if (!form.isActiveWindow())
-            form.activateWindow();
-        return form.isActiveWindow();
-    }
-    void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
-    {
-        QTest::keyClick(form.windowHandle(), key, modifiers);
-    }
+    bool Activated() { return TakeKeyboard(form); }
+    void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) { PressKey(form, key, modifiers); }
     bool FloorIsAll(std::uint8_t colour) const
     {
         const std::uint8_t* floor = form.Sheet.FloorBits();
