@@ -90,6 +90,11 @@ void ProgramControl::CreateActions()
     run_->setEnabled(false);
     step_->setEnabled(false);
     connect(show_, &QAction::toggled, this, [this](bool shown) { ShowPane(shown); });
+    // Opened by the child, not brought back from the last time: the keys go to the text.
+    connect(show_, &QAction::triggered, this, [this](bool shown) {
+        if (shown)
+            pane_->TakeKeyboard();
+    });
     connect(run_, &QAction::triggered, this, Guarded([this] { Run(); }));
     connect(step_, &QAction::triggered, this, Guarded([this] { Step(); }));
     connect(open_, &QAction::triggered, this, Guarded([this] { OpenFile(); }));

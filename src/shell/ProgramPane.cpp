@@ -79,6 +79,11 @@ void ProgramPane::SetTexts()
     state_->setText(changed_ ? tr("Program zmieniony, jeszcze nie uruchomiony: F9 go uruchamia.") : QString());
 }
 
+void ProgramPane::TakeKeyboard()
+{
+    text_->setFocus(Qt::ShortcutFocusReason);
+}
+
 QString ProgramPane::Text() const
 {
     return text_->toPlainText();

@@ -24,6 +24,8 @@ public:
     // The child's own text, as from a file: changed and not run.
     void PutText(const QString& text);
     bool Changed() const { return changed_; }
+    // The child opened the pane to write: the text takes the keyboard.
+    void TakeKeyboard();
     void SetChanged(bool changed);
 
     // The line holding the text at `offset` marked as the one walked; below nought for none.

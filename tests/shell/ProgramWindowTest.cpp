@@ -67,6 +67,7 @@ TEST_F(ProgramWindowTest, TypedProgramRunsWithF9StepsWithF8AndStopsWithEsc)
                 return false;
             Press(Qt::Key_T, Qt::ControlModifier);
             EXPECT_TRUE(form.findChild<QDockWidget*>(QStringLiteral("ProgramPane"))->isVisible());
+            EXPECT_TRUE(Text()->hasFocus()) << "opened by the child, the text takes the keys";
             // Letters typed in the pane are text, not the panel's command keys.
             Type(QStringLiteral("naprzud 50"));
             EXPECT_EQ(Text()->toPlainText(), QStringLiteral("naprzud 50"));
