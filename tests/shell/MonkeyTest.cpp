@@ -27,6 +27,7 @@
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QToolButton>
 
 #include <gtest/gtest.h>
 
@@ -308,8 +309,14 @@ protected:
                                                            {Qt::Key_Right, {}},
                                                            {Qt::Key_Tab, {}},
                                                            {Qt::Key_Space, {}}});
-        // Esc is read as a held key, so it stays down for a few passes.
-        steps.push_back([this, keys] { QTest::keyPress(form.windowHandle(), keys.key, keys.modifiers); });
+        // Esc is read as a held key, so it stays down for a few passes. Space on the tool bar's
+        // end of the program, which Tab may reach, is left out as the menus leave it out.
+        steps.push_back([this, keys] {
+            const auto* button = qobject_cast<const QToolButton*>(QApplication::focusWidget());
+            if (keys.key == Qt::Key_Space && button && button->defaultAction() == ui().ToolButton7)
+                form.setFocus(Qt::OtherFocusReason);
+            QTest::keyPress(form.windowHandle(), keys.key, keys.modifiers);
+        });
         steps.push_back([] {});
         steps.push_back([this, keys] { QTest::keyRelease(form.windowHandle(), keys.key, keys.modifiers); });
     }
@@ -398,6 +405,9 @@ TEST_F(MonkeyTest, RandomActionsLeaveTheWindowSound)
                     return true;
             }
             if (done == actions) {
+                // A lesson the keys may have begun is ended as its Anuluj ends it: closing
+                // during one asks first, and the settled answer keeps the window open.
+                form.Teach.Cancel();
                 answers.Settle();
                 return true;
             }
