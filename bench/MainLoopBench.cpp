@@ -22,6 +22,7 @@
 #include <algorithm>
 #include <chrono>
 #include <cmath>
+#include <memory>
 #include <vector>
 
 namespace {
@@ -102,19 +103,29 @@ void MainLoopPassEmptyScene(benchmark::State& state)
 }
 BENCHMARK(MainLoopPassEmptyScene)->Unit(benchmark::kMicrosecond)->UseRealTime();
 
-// Main-loop passes with the floor while a move draws on the sheet.
-void MainLoopPassWhileDrawing(benchmark::State& state)
+// The engine with the floor under it; none, the benchmark skipped, where it cannot be had.
+std::unique_ptr<Engine> EngineWithFloor(benchmark::State& state)
 {
     if (!bench::HaveDisplay()) {
         state.SkipWithError("needs a display");
-        return;
+        return nullptr;
     }
     bench::Application();
-    Engine engine;
-    if (!engine.WithFloor()) {
+    auto engine = std::make_unique<Engine>();
+    if (!engine->WithFloor()) {
         state.SkipWithError("no floor");
-        return;
+        return nullptr;
     }
+    return engine;
+}
+
+// Main-loop passes with the floor while a move draws on the sheet.
+void MainLoopPassWhileDrawing(benchmark::State& state)
+{
+    const std::unique_ptr<Engine> made = EngineWithFloor(state);
+    if (!made)
+        return;
+    Engine& engine = *made;
     int walks = 0;
     const auto pass = [&engine, &walks] {
         if (engine.turtle.Y > 120.0)
@@ -159,16 +170,10 @@ std::vector<RecordEntry> FlowerSteps()
 // longest pass in each.
 void RunAtTheTopSpeed(benchmark::State& state, const RecordEntry& run)
 {
-    if (!bench::HaveDisplay()) {
-        state.SkipWithError("needs a display");
+    const std::unique_ptr<Engine> made = EngineWithFloor(state);
+    if (!made)
         return;
-    }
-    bench::Application();
-    Engine engine;
-    if (!engine.WithFloor()) {
-        state.SkipWithError("no floor");
-        return;
-    }
+    Engine& engine = *made;
     engine.pass.Speed().SetPace(TurtlePace::Instant);
     for (int i = 0; i < bench::kWarmUpPasses; ++i)
         engine.pass.Run();
